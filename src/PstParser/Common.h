@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Small file helpers shared by the folder tree and export.
+class Common
+{
+public:
+    // Asks the desktop's file manager to show `path` selected; falls back to
+    // opening the folder that holds it. False (and a log line) when neither
+    // could be asked.
+    static bool revealInExplorer(const QString& path);
+
+    // `path` when nothing exists there, otherwise the first free
+    // "base_N.suffix" in the same folder (N = 1, 2, ...).
+    static QString getUniqueFileName(const QString& path);
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "InfoField.h"
+
+#include <QList>
+#include <QString>
+
+// A titled group of an item's labelled values, in display order.
+struct InfoSection
+{
+    QString title;
+    QList<InfoField> fields;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "PstItem.h"
+
+// Builds the item for one parsed record by its message class.
+class ItemFactory
+{
+public:
+    // Empty for a null record or a class the program does not show.
+    std::shared_ptr<PstItem> createItem(pst_file* file, pst_desc_tree* node, pst_item* record);
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+
+#include <optional>
+
+// The properties of one node of a PST file, parsed from the node's heap
+// (its data blocks in order): property id, type and stored value. Pure
+// parsing over untrusted bytes: damage gives fewer properties, never a read
+// outside the blocks.
+class PropertyContext
+{
+public:
+    // One property as stored in the node.
+    struct Property
+    {
+        quint16 type = 0;
+        // The value's bytes when the node holds them itself: four bytes for
+        // types of up to 32 bits, the heap allocation for the others.
+        QByteArray data;
+        // Non-zero when the value lives in this subnode of the node instead.
+        quint32 subnodeId = 0;
+    };
+
+    // Parses the heap made of the given blocks. False, leaving no
+    // properties, when the blocks are not a readable property context.
+    bool parse(const QList<QByteArray>& blocks);
+
+    // The property with this 16-bit id, or nothing when the node has none.
+    std::optional<Property> property(quint16 propertyId) const;
+    // Ids of every property read, in no particular order.
+    QList<quint16> propertyIds() const;
+
+private:
+    QHash<quint16, Property> m_properties;
+};

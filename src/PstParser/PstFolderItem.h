@@ -1,0 +1,29 @@
+#pragma once
+
+#include "PstItem.h"
+
+// A folder of a PST document, or a document root (node level 0).
+class PstFolderItem : public PstItem
+{
+public:
+    // Empty when the node or record is missing or the record is no folder.
+    static std::shared_ptr<PstFolderItem> creteFromPstItem(pst_desc_tree* node, pst_item* record);
+
+    ItemType type() const override { return Folder; }
+    QString icon() const override;
+    std::shared_ptr<PstItem> clone() const override;
+
+    void addItem(const std::shared_ptr<PstItem>& item);
+    // The container class ("IPF.Note", ...); Latin-1; null gives "".
+    void setFolderType(const char* containerClass);
+    QString folderType() const { return m_folderType; }
+
+    QList<std::shared_ptr<PstItem>> items() const { return m_items; }
+    int itemCount() const { return int(m_items.size()); }
+    // "" for an empty folder, otherwise " (N items)".
+    QString itemCountStr() const;
+
+private:
+    QString m_folderType;
+    QList<std::shared_ptr<PstItem>> m_items;
+};

@@ -1,0 +1,135 @@
+#include "PstParser.h"
+
+#include "ItemFactory.h"
+#include "Log.h"
+#include "PstFileDeleter.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr char kPstMagic[] = {'!', 'B', 'D', 'N'};
+// The smallest header libpst reads (the ANSI one) ends at this offset.
+constexpr qint64 kMinimumHeaderBytes = 0x200;
+
+// Only files that start like a PST reach libpst: it rejects other files
+// itself, but not cleanly.
+bool hasPstSignature(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < kMinimumHeaderBytes)
+        return false;
+    return file.read(sizeof kPstMagic) == QByteArray(kPstMagic, sizeof kPstMagic);
+}
+
+} // namespace
+
+PstParser::PstParser()
+    : m_pstFile(static_cast<pst_file*>(std::calloc(1, sizeof(pst_file))), PstFileDeleter())
+    , m_factory(std::make_unique<ItemFactory>())
+{
+}
+
+PstParser::~PstParser() = default;
+
+bool PstParser::open(const QString& path)
+{
+    pst_file* file = m_pstFile.get();
+    if (!file)
+        return false;
+    if (!hasPstSignature(path) || pst_open(file, path.toLocal8Bit().constData(), nullptr) != 0) {
+        Log::warn("Failed to open, pst_open error.");
+        // libpst closes the stream itself when it rejects a file but leaves
+        // the dangling pointer behind; closing it again would free it twice.
+        file->fp = nullptr;
+        fail();
+        return false;
+    }
+    if (pst_load_index(file) != 0) {
+        Log::warn("Failed to open, pst_load_index error.");
+        fail();
+        return false;
+    }
+    if (pst_load_extended_attributes(file) != 1) {
+        Log::warn("Failed to open, pst_load_extended_attributes error.");
+        fail();
+        return false;
+    }
+    m_pstPath = path;
+    Log::info("Open file completed");
+    return true;
+}
+
+std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
+{
+    if (!m_pstFile)
+        return nullptr;
+    Log::info("Start parsing PST document.");
+    auto root = std::make_shared<PstFolderItem>();
+    root->setNodeLevel(0);
+    root->setDisplayName(QFileInfo(path).fileName());
+    root->setPstFile(m_pstFile);
+    root->setPstLock(std::make_shared<QRecursiveMutex>());
+    root->setPstPath(m_pstPath);
+
+    pst_file* file = m_pstFile.get();
+    if (!file->d_head) {
+        Log::warn("Parsing failed, invalid PST header.");
+        fail();
+        return nullptr;
+    }
+    pst_item* first = pst_parse_item(file, file->d_head, nullptr);
+    pst_desc_tree* top = pst_getTopOfFolders(file, first);
+    if (first)
+        pst_freeItem(first);
+    if (!top) {
+        Log::warn("Parsing failed, top of folders not found.");
+        fail();
+        return nullptr;
+    }
+    root->setFileId(top->parent_d_id);
+    for (pst_desc_tree* node = top; node; node = node->next)
+        processLevel(node, root);
+    Log::info("Parsed Pst document completed.");
+    return root;
+}
+
+void PstParser::close()
+{
+    m_pstFile.reset();
+}
+
+void PstParser::fail()
+{
+    m_pstFile.reset();
+}
+
+void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder)
+{
+    pst_file* file = m_pstFile.get();
+    pst_item* record = pst_parse_item(file, node, nullptr);
+    if (!record)
+        return;
+    const std::shared_ptr<PstItem> item = m_factory->createItem(file, node, record);
+    if (!item) {
+        qDebug().noquote() << "unknown/unhandled item at d_id=" + QString::number(node->d_id);
+        pst_freeItem(record);
+        return;
+    }
+    item->setNodeLevel(parentFolder->nodeLevel() + 1);
+    item->setPstTree(node);
+    if (item->type() != Folder) {
+        parentFolder->addItem(item);
+    } else {
+        parentFolder->addChildNode(item);
+        auto folder = std::static_pointer_cast<PstFolderItem>(item);
+        if (node->child && node->no_child)
+            for (pst_desc_tree* c = node->child; c; c = c->next)
+                processLevel(c, folder);
+    }
+    pst_freeItem(record);
+}

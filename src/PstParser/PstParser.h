@@ -1,0 +1,33 @@
+#pragma once
+
+#include "PstFolderItem.h"
+
+#include <QString>
+
+#include <memory>
+
+class ItemFactory;
+
+// Turns a PST file into a tree of items below a document root. Used once:
+// construct, open(), parse(), discard; the root keeps the file open.
+class PstParser
+{
+public:
+    PstParser();
+    ~PstParser();
+
+    // Opens and indexes the file; false (with a log line) on failure.
+    bool open(const QString& path);
+    // The document root named after `path`'s file name; empty on failure.
+    std::shared_ptr<PstFolderItem> parse(const QString& path);
+    // Drops this parser's reference to the file.
+    void close();
+
+private:
+    void fail();
+    void processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
+
+    QString m_pstPath;
+    std::shared_ptr<pst_file> m_pstFile;
+    std::unique_ptr<ItemFactory> m_factory;
+};

@@ -1,0 +1,48 @@
+#include "AppConfig.h"
+
+#include "ProductConstants.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+
+AppConfig* AppConfig::m_instance = nullptr;
+
+AppConfig* AppConfig::instance()
+{
+    if (!m_instance)
+        m_instance = new AppConfig();
+    return m_instance;
+}
+
+AppConfig::AppConfig(QObject* parent)
+    : QObject(parent)
+{
+    QCoreApplication::setOrganizationName(g_organization);
+    QCoreApplication::setApplicationName(QString(g_product_name).remove(QLatin1Char(' ')));
+    m_settings = new QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                               QCoreApplication::organizationName(), QCoreApplication::applicationName(), this);
+    m_settings->setFallbacksEnabled(false);
+}
+
+int AppConfig::getLanguageVal() const
+{
+    return m_settings->value(QStringLiteral("language"), 1).toInt();
+}
+
+void AppConfig::setLanguageVal(int language)
+{
+    m_settings->setValue(QStringLiteral("language"), language);
+    m_settings->sync();
+}
+
+QString AppConfig::getLastOpenPath() const
+{
+    return m_settings->value(QStringLiteral("LastOpenPath"), QDir::homePath()).toString();
+}
+
+void AppConfig::setLastOpenPath(const QString& path)
+{
+    m_settings->setValue(QStringLiteral("LastOpenPath"), path);
+    m_settings->sync();
+}

@@ -1,0 +1,10 @@
+#include "IMVProductMeta.h"
+
+namespace Morvek {
+
+std::shared_ptr<IMVProductMeta> IMVProductMeta::MallocProductMeta(const std::string& productId)
+{
+    return std::make_shared<IMVProductMeta>(productId);
+}
+
+} // namespace Morvek

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "PstFolderItem.h"
+
+#include <QString>
+
+#include <memory>
+
+// Opens a PST file for a command through the same parser the window uses.
+class CliDocument
+{
+public:
+    // The document root, or empty after printing a one-line error to stderr.
+    static std::shared_ptr<PstFolderItem> open(const QString& path);
+};

@@ -1,0 +1,37 @@
+#include "TreeCommand.h"
+
+#include "CliDocument.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
+
+QJsonObject TreeCommand::folderToJson(const PstFolderItem& folder)
+{
+    QJsonArray children;
+    for (int i = 0; i < folder.childCount(); ++i) {
+        const auto child = std::dynamic_pointer_cast<PstFolderItem>(folder.child(i));
+        if (child)
+            children.append(folderToJson(*child));
+    }
+    return QJsonObject{
+        {"displayName", folder.displayName()},
+        {"folderType", folder.folderType()},
+        {"nodeLevel", int(folder.nodeLevel())},
+        {"itemCount", folder.itemCount()},
+        {"children", children},
+    };
+}
+
+int TreeCommand::run(const QStringList& args)
+{
+    if (args.size() != 1) {
+        QTextStream(stderr) << "usage: lumaroo-cli tree FILE.pst\n";
+        return 2;
+    }
+    const auto root = CliDocument::open(args.first());
+    if (!root)
+        return 1;
+    QTextStream(stdout) << QJsonDocument(folderToJson(*root)).toJson(QJsonDocument::Indented);
+    return 0;
+}

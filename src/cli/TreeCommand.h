@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QStringList>
+
+class PstFolderItem;
+
+// `lumaroo-cli tree FILE.pst`: the document's folders as JSON.
+class TreeCommand
+{
+public:
+    static int run(const QStringList& args);
+    // One folder and its sub-folders.
+    static QJsonObject folderToJson(const PstFolderItem& folder);
+};

@@ -1,0 +1,95 @@
+#pragma once
+
+// The export writers: one parsed libpst item becomes MIME (.eml), vCard (.vcf)
+// or iCalendar (.ics) text on an open stdio stream. Plain functions over
+// NUL-terminated UTF-8 text; they may be called from any thread, one item at a
+// time per libpst file. All of them modify the item in place (strings are
+// converted to UTF-8, carriage returns removed); the caller frees it with
+// pst_freeItem afterwards.
+
+#include <cstddef>
+#include <cstdio>
+
+#include <libpst/libpst.h>
+
+// ---- MIME message writer -------------------------------------------------
+
+// Writes one mail as an RFC 822 / MIME message. fileName, mode and modeMH are
+// accepted for compatibility and ignored. embedding is 0 for a top-level
+// message, 1 for one written inside a message/rfc822 part. extraMimeHeaders
+// points at a null pointer for a top-level message; the writer may point it
+// into the item's header text and hands it on to attached mails.
+void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mode, int modeMH,
+                        pst_file* pst, int saveRtf, int embedding, char** extraMimeHeaders);
+
+// One text part: "\n--boundary", its Content-Type, then the text (base64 when
+// it holds control bytes). A UTF-8 body is converted to charset when possible.
+void write_body_part(FILE* out, pst_string* body, char const* mimeType, char const* charset,
+                     char const* boundary, pst_file* pst);
+
+// One base64 attachment part; writes nothing when the data cannot be found.
+void write_inline_attachment(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst);
+
+// One message/rfc822 part holding an attached mail; writes nothing when the
+// attached item cannot be parsed or is not a mail.
+void write_embedded_message(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst,
+                            int saveRtf, char** extraMimeHeaders);
+
+// The two text/calendar parts of a meeting request (inline and as an .ics
+// attachment). Writes nothing when the item has no appointment record.
+void write_schedule_part(FILE* out, pst_item* item, char const* sender, char const* boundary);
+
+// Writes the text line by line, putting one more ">" before every line that
+// starts with zero or more ">" and "From ".
+void write_email_body(FILE* out, char* text);
+
+// ---- Header text operations (NUL-terminated 8-bit text) ------------------
+
+// True when text looks like the start of a header block.
+bool valid_headers(char* text);
+// True when text starts with name (case-insensitive); a name ending in a blank
+// also matches when its value is folded onto the next line.
+bool header_match(char* text, char const* name);
+// True when text starts with one well-formed "Name: value\r\n" field.
+bool header_is_reasonable(char* text);
+// Sets *flag to 1 when header_get_field finds the field; leaves it otherwise.
+void header_has_field(char* header, char const* field, int* flag);
+// field is "\nName:". Returns where the field starts (its line feed, or the
+// start of the text for a first field), or null.
+char* header_get_field(char* header, char const* field);
+// The line feed that ends the field with its continuation lines, or null.
+char* header_end_field(char* field);
+// Copies the value of " name=" inside the field into out (cut to size - 1);
+// leaves out unchanged when the field has no such subfield.
+void header_get_subfield(char* field, char const* name, char* out, size_t size);
+// Removes every occurrence of the field ("\nName:") with its continuation lines.
+void header_strip_field(char* header, char const* field);
+// Moves *extraMimeHeaders past the next header block whose Content-Type is
+// message/rfc822 (the headers of an attached mail follow it).
+void find_rfc822_headers(char** extraMimeHeaders);
+// Copies the charset named by the first <meta> tag of the HTML into charset
+// (cut to size - 1). Returns false, with charset emptied, when there is none.
+bool find_html_charset(char const* html, char* charset, size_t size);
+// A malloc'd copy with a backslash before every double quote and backslash.
+char* quote_string(char const* text);
+// The RFC 2231 form "utf-8''..." of a UTF-8 name, malloc'd.
+char* rfc2231_string(char const* text);
+// True for the bytes RFC 2231 lets through unencoded.
+bool is_attribute_char(char c);
+// True when the data holds a byte below 32 other than tab and line feed.
+bool test_base64(char const* data, size_t size);
+
+// ---- vCard and iCalendar writers ----------------------------------------
+
+// One vCard 3.0 of the contact; comment may be null.
+void write_vcard(FILE* out, pst_item* item, pst_item_contact* contact, char* comment);
+// One VCALENDAR with one VEVENT. sender and method may be null (a plain
+// appointment); a meeting request passes the mail's sender and "REQUEST".
+void write_schedule_part_data(FILE* out, pst_item* item, char const* sender, char const* method);
+// The body of one VEVENT, from its UID line to "END:VEVENT".
+void write_appointment(FILE* out, pst_item* item);
+// One VCALENDAR holding the journal entry as a VJOURNAL.
+void write_journal(FILE* out, pst_item* item);
+// Writes the item's "Keywords" as one CATEGORIES line; returns 1 when it wrote
+// a line, else 0.
+int write_extra_categories(FILE* out, pst_item* item);
