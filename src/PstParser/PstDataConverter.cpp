@@ -91,36 +91,53 @@ QString PstDataConverter::filetimeToQString(const FILETIME* time)
     return QLocale::system().toString(local, QStringLiteral("MMM dd, yyyy 'at' hh:mm AP"));
 }
 
+namespace {
+
+// Outlook keeps 8-bit strings in the Windows code page of the writer's
+// locale; a record's internet code page names the MIME charset of the same
+// language, which may be a 7-bit or EUC form. Map those to the Windows page.
+int windowsCodePageFor(int internetCodePage)
+{
+    switch (internetCodePage) {
+    case 50220: case 50221: case 50222: case 51932: case 20932: return 932;
+    case 52936: case 20936: case 54936: return 936;
+    case 50225: case 51949: return 949;
+    case 51950: return 950;
+    case 28592: return 1250;
+    case 28595: case 20866: case 21866: return 1251;
+    case 28591: case 28605: case 20127: return 1252;
+    case 28597: return 1253;
+    case 28599: return 1254;
+    case 28598: case 38598: return 1255;
+    case 28596: return 1256;
+    case 28594: case 28603: return 1257;
+    case 65000: case 65001: return 0; // says nothing about the 8-bit strings
+    default: return internetCodePage;
+    }
+}
+
+} // namespace
+
 int PstDataConverter::recordCodePage(const pst_item* record)
 {
     if (!record)
         return 0;
     if (record->message_codepage > 0)
-        return record->message_codepage;
-    return record->internet_cpid > 0 ? record->internet_cpid : 0;
+        return windowsCodePageFor(record->message_codepage);
+    return record->internet_cpid > 0 ? windowsCodePageFor(record->internet_cpid) : 0;
 }
 
 QString PstDataConverter::encodingNameForCodePage(int codePage)
 {
     switch (codePage) {
-    case 932: return QStringLiteral("Shift_JIS");
-    case 936: return QStringLiteral("GB18030");
+    case 932: return QStringLiteral("windows-31j");
+    case 936: return QStringLiteral("GBK");
     case 949: return QStringLiteral("windows-949");
     case 950: return QStringLiteral("Big5");
     case 874: return QStringLiteral("windows-874");
-    case 20127: return QStringLiteral("US-ASCII");
-    case 20866: return QStringLiteral("KOI8-R");
-    case 21866: return QStringLiteral("KOI8-U");
-    case 50220: case 50221: case 50222: return QStringLiteral("ISO-2022-JP");
-    case 51932: return QStringLiteral("EUC-JP");
-    case 51949: return QStringLiteral("EUC-KR");
-    case 54936: return QStringLiteral("GB18030");
-    case 65001: return QStringLiteral("UTF-8");
     default: break;
     }
     if (codePage >= 1250 && codePage <= 1258)
         return QStringLiteral("windows-%1").arg(codePage);
-    if (codePage >= 28591 && codePage <= 28606)
-        return QStringLiteral("ISO-8859-%1").arg(codePage - 28590);
     return QString();
 }

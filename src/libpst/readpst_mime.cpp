@@ -1,0 +1,597 @@
+// The MIME message writer: one mail of a PST file as an RFC 822 message.
+
+#include "readpst.h"
+#include "readpst_internal.h"
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <strings.h>
+#include <time.h>
+
+using readpst_detail::copy_string;
+using readpst_detail::write_single_line;
+
+namespace {
+
+// Attached mails can attach mails again; a damaged file could make that chain
+// endless, so nesting stops here.
+constexpr int kMaxEmbeddingDepth = 32;
+thread_local int t_embeddingDepth = 0;
+
+char const kNoSentDateText[] = "Thu Jan 1 00:00:00 1970";
+
+void copy_bounded(char* out, size_t size, char const* text, size_t length)
+{
+    if (length > size - 1)
+        length = size - 1;
+    memmove(out, text, length);
+    out[length] = '\0';
+}
+
+void copy_bounded(char* out, size_t size, char const* text)
+{
+    copy_bounded(out, size, text, strlen(text));
+}
+
+void remove_carriage_returns(char* text)
+{
+    if (!text)
+        return;
+    char* out = text;
+    for (char const* p = text; *p; ++p) {
+        if (*p != '\r')
+            *out++ = *p;
+    }
+    *out = '\0';
+}
+
+bool has_data(pst_binary const& binary) { return binary.data && binary.size > 0; }
+
+// The date of the mailbox separator line, in the C library's ctime form.
+void format_separator_date(FILETIME const* sent, char* out, size_t size)
+{
+    copy_bounded(out, size, kNoSentDateText);
+    if (!sent)
+        return;
+    time_t const when = pst_fileTimeToUnixTime(sent);
+    char text[64];
+    if (!ctime_r(&when, text))
+        return;
+    text[strcspn(text, "\n")] = '\0';
+    copy_bounded(out, size, text);
+}
+
+// An RFC 5322 date in UTC. The day and month names are spelled out here
+// because strftime would follow the user's locale.
+bool format_rfc822_date(FILETIME const* sent, char* out, size_t size)
+{
+    static char const* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static char const* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    time_t const when = pst_fileTimeToUnixTime(sent);
+    struct tm utc;
+    if (!gmtime_r(&when, &utc) || utc.tm_wday < 0 || utc.tm_wday > 6 || utc.tm_mon < 0 || utc.tm_mon > 11)
+        return false;
+    snprintf(out, size, "%s, %02d %s %04d %02d:%02d:%02d +0000", kDays[utc.tm_wday], utc.tm_mday,
+             kMonths[utc.tm_mon], utc.tm_year + 1900, utc.tm_hour, utc.tm_min, utc.tm_sec);
+    return true;
+}
+
+bool is_valid_utf8(char const* text)
+{
+    unsigned char const* p = reinterpret_cast<unsigned char const*>(text);
+    while (*p) {
+        int extra;
+        if (*p < 0x80)
+            extra = 0;
+        else if (*p >= 0xc2 && *p <= 0xdf)
+            extra = 1;
+        else if (*p >= 0xe0 && *p <= 0xef)
+            extra = 2;
+        else if (*p >= 0xf0 && *p <= 0xf4)
+            extra = 3;
+        else
+            return false;
+        ++p;
+        for (int i = 0; i < extra; ++i, ++p) {
+            if ((*p & 0xc0) != 0x80)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool is_printable_ascii(char const* text)
+{
+    for (unsigned char const* p = reinterpret_cast<unsigned char const*>(text); *p; ++p) {
+        if (*p < 32 || *p > 126)
+            return false;
+    }
+    return true;
+}
+
+// A header value made safe by libpst's RFC 2047 encoder. The item's own
+// string stays as it is: the meeting request's calendar needs it unencoded.
+std::string rfc2047_copy(pst_item* item, char const* text, int quote)
+{
+    pst_string copy;
+    copy.is_utf8 = 1;
+    copy.str = copy_string(text);
+    pst_rfc2047(item, &copy, quote);
+    std::string result = copy.str ? copy.str : "";
+    free(copy.str);
+    return result;
+}
+
+// The sender's name as the display name of a From field. Plain names with
+// special characters are quoted with their quotes escaped; other names go
+// through the RFC 2047 encoder.
+std::string display_name_phrase(pst_item* item, char const* name)
+{
+    if (!is_printable_ascii(name))
+        return rfc2047_copy(item, name, 1);
+    if (!strpbrk(name, " ()<>[]:;@\\,.\""))
+        return name;
+    char* quoted = quote_string(name);
+    std::string result = std::string("\"") + quoted + "\"";
+    free(quoted);
+    return result;
+}
+
+// Writes the text line by line with "From " quoting; the text may hold NULs
+// only when it is base64 text, which has none.
+void write_email_body_bytes(FILE* out, char const* text, size_t length)
+{
+    char const* const end = text + length;
+    char const* line = text;
+    while (line < end) {
+        char const* newline = static_cast<char const*>(memchr(line, '\n', end - line));
+        char const* lineEnd = newline ? newline + 1 : end;
+        char const* p = line;
+        while (p < lineEnd && *p == '>')
+            ++p;
+        if (lineEnd - p >= 5 && memcmp(p, "From ", 5) == 0)
+            fputc('>', out);
+        fwrite(line, 1, lineEnd - line, out);
+        line = lineEnd;
+    }
+}
+
+void free_vbuf(pst_vbuf* buffer)
+{
+    if (!buffer)
+        return;
+    free(buffer->buf);
+    free(buffer);
+}
+
+pst_item_attach* new_attachment(pst_item* item)
+{
+    pst_item_attach* attach = static_cast<pst_item_attach*>(calloc(1, sizeof(pst_item_attach)));
+    if (!attach)
+        abort();
+    attach->next = item->attach;
+    item->attach = attach;
+    return attach;
+}
+
+void set_utf8(pst_string& target, char const* text)
+{
+    free(target.str);
+    target.str = copy_string(text);
+    target.is_utf8 = 1;
+}
+
+// Prepends the decompressed RTF body and the encrypted bodies as attachments.
+void add_synthetic_attachments(pst_item* item, int saveRtf)
+{
+    pst_item_email* email = item->email;
+    if (saveRtf && has_data(email->rtf_compressed) && email->rtf_compressed.size <= UINT32_MAX) {
+        size_t size = 0;
+        char* rtf = pst_lzfu_decompress(email->rtf_compressed.data,
+                                        static_cast<uint32_t>(email->rtf_compressed.size), &size);
+        if (rtf) {
+            pst_item_attach* attach = new_attachment(item);
+            attach->data.data = rtf;
+            attach->data.size = size;
+            set_utf8(attach->filename2, "rtf-body.rtf");
+            set_utf8(attach->mimetype, "application/rtf");
+        }
+    }
+    for (pst_binary* encrypted : {&email->encrypted_body, &email->encrypted_htmlbody}) {
+        if (!has_data(*encrypted))
+            continue;
+        pst_item_attach* attach = new_attachment(item);
+        attach->data = *encrypted;
+        encrypted->data = nullptr;
+        encrypted->size = 0;
+    }
+}
+
+struct HeaderFacts {
+    int hasFrom = 0;
+    int hasTo = 0;
+    int hasSubject = 0;
+    int hasDate = 0;
+    int hasCc = 0;
+    int hasMessageId = 0;
+};
+
+// Takes the sender from the angle brackets on the first line of the From field.
+void sender_from_field(char* headers, char* sender, size_t size)
+{
+    char* field = header_get_field(headers, "\nFrom:");
+    if (!field)
+        return;
+    char* lineStart = field[0] == '\n' ? field + 1 : field;
+    char* lineEnd = strchr(lineStart, '\n');
+    if (!lineEnd)
+        lineEnd = lineStart + strlen(lineStart);
+    char* open = static_cast<char*>(memchr(lineStart, '<', lineEnd - lineStart));
+    if (!open)
+        return;
+    char* close = static_cast<char*>(memchr(open, '>', lineEnd - open));
+    if (!close)
+        return;
+    copy_bounded(sender, size, open + 1, close - open - 1);
+}
+
+// Cleans the stored transport headers and learns what they already say.
+HeaderFacts prepare_headers(char* headers, char** extraMimeHeaders, char* bodyCharset, size_t charsetSize,
+                            char* reportType, size_t reportTypeSize, bool senderFound, char* sender,
+                            size_t senderSize)
+{
+    HeaderFacts facts;
+    remove_carriage_returns(headers);
+    if (char* blankLine = strstr(headers, "\n\n")) {
+        blankLine[1] = '\0';
+        // Behind the transport headers come the MIME part headers of the body.
+        if (extraMimeHeaders && !*extraMimeHeaders)
+            *extraMimeHeaders = blankLine + 2;
+    }
+    header_has_field(headers, "\nFrom:", &facts.hasFrom);
+    header_has_field(headers, "\nTo:", &facts.hasTo);
+    header_has_field(headers, "\nSubject:", &facts.hasSubject);
+    header_has_field(headers, "\nDate:", &facts.hasDate);
+    header_has_field(headers, "\nCC:", &facts.hasCc);
+    header_has_field(headers, "\nMessage-Id:", &facts.hasMessageId);
+
+    if (char* contentType = header_get_field(headers, "\nContent-Type:")) {
+        header_get_subfield(contentType, "charset", bodyCharset, charsetSize);
+        header_get_subfield(contentType, "report-type", reportType, reportTypeSize);
+    }
+    if (!senderFound)
+        sender_from_field(headers, sender, senderSize);
+
+    for (char const* field : {"\nMicrosoft Mail Internet Headers", "\nMIME-Version:", "\nContent-Type:",
+                              "\nContent-Transfer-Encoding:", "\nContent-class:", "\nX-MimeOLE:", "\nX-From_:"})
+        header_strip_field(headers, field);
+    return facts;
+}
+
+void write_address_headers(FILE* out, pst_item* item, HeaderFacts const& facts, char const* sender)
+{
+    pst_item_email* email = item->email;
+    if (!facts.hasFrom) {
+        pst_convert_utf8_null(item, &email->outlook_sender_name);
+        if (email->outlook_sender_name.str)
+            fprintf(out, "From: %s <%s>\n", display_name_phrase(item, email->outlook_sender_name.str).c_str(),
+                    sender);
+        else
+            fprintf(out, "From: <%s>\n", sender);
+    }
+    if (!facts.hasSubject) {
+        if (item->subject.str)
+            fprintf(out, "Subject: %s\n", rfc2047_copy(item, item->subject.str, 0).c_str());
+        else
+            fprintf(out, "Subject: \n");
+    }
+    if (!facts.hasTo && email->sentto_address.str) {
+        pst_convert_utf8_null(item, &email->sentto_address);
+        fprintf(out, "To: %s\n", rfc2047_copy(item, email->sentto_address.str, 0).c_str());
+    }
+    if (!facts.hasCc && email->cc_address.str) {
+        pst_convert_utf8_null(item, &email->cc_address);
+        fprintf(out, "Cc: %s\n", rfc2047_copy(item, email->cc_address.str, 0).c_str());
+    }
+}
+
+void write_trailing_headers(FILE* out, pst_item* item, HeaderFacts const& facts)
+{
+    pst_item_email* email = item->email;
+    char dateText[500];
+    if (!facts.hasDate && email->sent_date && format_rfc822_date(email->sent_date, dateText, sizeof(dateText)))
+        fprintf(out, "Date: %s\n", dateText);
+    if (!facts.hasMessageId && email->messageid.str) {
+        pst_convert_utf8(item, &email->messageid);
+        fprintf(out, "Message-Id: ");
+        write_single_line(out, email->messageid.str);
+        fputc('\n', out);
+    }
+    char const* senderAddress = email->sender_address.str;
+    if (senderAddress && !strchr(senderAddress, '@') && strcmp(senderAddress, ".") != 0 && *senderAddress) {
+        fprintf(out, "X-libpst-forensic-sender: ");
+        write_single_line(out, senderAddress);
+        fputc('\n', out);
+    }
+    if (email->bcc_address.str) {
+        pst_convert_utf8(item, &email->bcc_address);
+        fprintf(out, "X-libpst-forensic-bcc: ");
+        write_single_line(out, email->bcc_address.str);
+        fputc('\n', out);
+    }
+}
+
+// The charset that labels the HTML part: the one its meta tag names, else
+// UTF-8 when its bytes are UTF-8, else the mail's body charset.
+void html_charset(pst_string const& html, char const* bodyCharset, char* out, size_t size)
+{
+    if (find_html_charset(html.str, out, size))
+        return;
+    if (html.is_utf8 || is_valid_utf8(html.str))
+        copy_bounded(out, size, "utf-8");
+    else
+        copy_bounded(out, size, bodyCharset);
+}
+
+void write_bodies(FILE* out, pst_item* item, pst_file* pst, char const* bodyCharset, char const* boundary,
+                  char const* altBoundary)
+{
+    pst_item_email* email = item->email;
+    if (item->type == PST_TYPE_REPORT && email->report_text.str) {
+        write_body_part(out, &email->report_text, "text/plain", bodyCharset, boundary, pst);
+        fputc('\n', out);
+    }
+    bool const alternative = item->body.str && email->htmlbody.str;
+    char const* partBoundary = boundary;
+    if (alternative) {
+        fprintf(out, "\n--%s\n", boundary);
+        fprintf(out, "Content-Type: multipart/alternative;\n\tboundary=\"%s\"\n", altBoundary);
+        partBoundary = altBoundary;
+    }
+    if (item->body.str)
+        write_body_part(out, &item->body, "text/plain", bodyCharset, partBoundary, pst);
+    if (email->htmlbody.str) {
+        char htmlCharset[30];
+        html_charset(email->htmlbody, bodyCharset, htmlCharset, sizeof(htmlCharset));
+        write_body_part(out, &email->htmlbody, "text/html", htmlCharset, partBoundary, pst);
+    }
+    if (alternative)
+        fprintf(out, "\n--%s--\n", altBoundary);
+}
+
+void write_attachments(FILE* out, pst_item* item, pst_file* pst, int saveRtf, char const* boundary,
+                       char** extraMimeHeaders)
+{
+    for (pst_item_attach* attach = item->attach; attach; attach = attach->next) {
+        pst_convert_utf8_null(item, &attach->filename1);
+        pst_convert_utf8_null(item, &attach->filename2);
+        pst_convert_utf8_null(item, &attach->mimetype);
+        if (attach->method == PST_ATTACH_EMBEDDED) {
+            set_utf8(attach->mimetype, "message/rfc822");
+            find_rfc822_headers(extraMimeHeaders);
+            write_embedded_message(out, attach, boundary, pst, saveRtf, extraMimeHeaders);
+        } else if (attach->data.data || attach->i_id) {
+            write_inline_attachment(out, attach, boundary, pst);
+        }
+    }
+}
+
+} // namespace
+
+void write_email_body(FILE* out, char* text)
+{
+    if (text)
+        write_email_body_bytes(out, text, strlen(text));
+}
+
+void write_body_part(FILE* out, pst_string* body, char const* mimeType, char const* charset,
+                     char const* boundary, pst_file* pst)
+{
+    (void)pst;
+    if (!body || !body->str)
+        return;
+    remove_carriage_returns(body->str);
+    char const* text = body->str;
+    size_t length = strlen(text);
+    std::string label = charset ? charset : "";
+
+    pst_vbuf* converted = nullptr;
+    if (body->is_utf8 && strcasecmp(label.c_str(), "utf-8") != 0) {
+        converted = pst_vballoc(length + 1);
+        size_t const result = length <= INT_MAX
+            ? pst_vb_utf8to8bit(converted, text, static_cast<int>(length), label.c_str())
+            : static_cast<size_t>(-1);
+        if (result != static_cast<size_t>(-1)) {
+            text = converted->b;
+            length = converted->dlen;
+        } else {
+            label = "utf-8";
+        }
+    }
+
+    fprintf(out, "\n--%s\n", boundary);
+    fprintf(out, "Content-Type: %s; charset=\"", mimeType);
+    write_single_line(out, label.c_str());
+    fprintf(out, "\"\n");
+    if (test_base64(text, length)) {
+        fprintf(out, "Content-Transfer-Encoding: base64\n\n");
+        char* encoded = pst_base64_encode(const_cast<char*>(text), length);
+        write_email_body(out, encoded);
+        free(encoded);
+        fputc('\n', out);
+    } else {
+        fputc('\n', out);
+        write_email_body_bytes(out, text, length);
+    }
+    free_vbuf(converted);
+}
+
+void write_inline_attachment(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst)
+{
+    if (!attach)
+        return;
+    if (!attach->data.data && (!pst || !pst_getID(pst, attach->i_id)))
+        return;
+
+    fprintf(out, "\n--%s\n", boundary);
+    fprintf(out, "Content-Type: ");
+    write_single_line(out, attach->mimetype.str ? attach->mimetype.str : "application/octet-stream");
+    fprintf(out, "\nContent-Transfer-Encoding: base64\n");
+    if (attach->content_id.str) {
+        fprintf(out, "Content-ID: <");
+        write_single_line(out, attach->content_id.str);
+        fprintf(out, ">\n");
+    }
+    if (attach->filename2.str) {
+        char* encoded = rfc2231_string(attach->filename2.str);
+        char* quoted = quote_string(attach->filename2.str);
+        fprintf(out, "Content-Disposition: attachment; \n        filename*=%s;\n", encoded);
+        fprintf(out, "        filename=\"");
+        write_single_line(out, quoted);
+        fprintf(out, "\"\n\n");
+        free(encoded);
+        free(quoted);
+    } else if (attach->filename1.str) {
+        // Short names are quoted too: a quote in a damaged name would end the value.
+        char* quoted = quote_string(attach->filename1.str);
+        fprintf(out, "Content-Disposition: attachment; filename=\"");
+        write_single_line(out, quoted);
+        fprintf(out, "\"\n\n");
+        free(quoted);
+    } else {
+        fprintf(out, "Content-Disposition: inline\n\n");
+    }
+    pst_attach_to_file_base64(pst, attach, out);
+    fprintf(out, "\n\n");
+}
+
+void write_embedded_message(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst,
+                            int saveRtf, char** extraMimeHeaders)
+{
+    if (!attach || !pst || t_embeddingDepth >= kMaxEmbeddingDepth)
+        return;
+    pst_index_ll* index = pst_getID(pst, attach->i_id);
+    if (!index)
+        return;
+    pst_desc_tree descriptor;
+    memset(&descriptor, 0, sizeof(descriptor));
+    descriptor.desc = index;
+    pst_item* message = pst_parse_item(pst, &descriptor, attach->id2_head);
+    if (!message)
+        return;
+    if (!message->email) {
+        pst_freeItem(message);
+        return;
+    }
+
+    fprintf(out, "\n--%s\n", boundary);
+    fprintf(out, "Content-Type: ");
+    write_single_line(out, attach->mimetype.str ? attach->mimetype.str : "message/rfc822");
+    fprintf(out, "\n\n");
+
+    char* const extraBefore = extraMimeHeaders ? *extraMimeHeaders : nullptr;
+    ++t_embeddingDepth;
+    write_normal_email(out, "", message, 0, 0, pst, saveRtf, 1, extraMimeHeaders);
+    --t_embeddingDepth;
+    // When the attached mail set the pointer, it points into that mail's own
+    // header text, which is freed now.
+    if (extraMimeHeaders && !extraBefore)
+        *extraMimeHeaders = nullptr;
+    pst_freeItem(message);
+}
+
+void write_schedule_part(FILE* out, pst_item* item, char const* sender, char const* boundary)
+{
+    if (!item || !item->appointment)
+        return;
+    fprintf(out, "\n--%s\n", boundary);
+    fprintf(out, "Content-Type: %s; method=\"%s\"; charset=\"%s\"\n\n", "text/calendar", "REQUEST", "utf-8");
+    write_schedule_part_data(out, item, sender, "REQUEST");
+    fputc('\n', out);
+
+    char name[64];
+    snprintf(name, sizeof(name), "i%llu.ics", static_cast<unsigned long long>(item->block_id));
+    fprintf(out, "\n--%s\n", boundary);
+    fprintf(out, "Content-Type: %s; charset=\"%s\"; name=\"%s\"\n", "text/calendar", "utf-8", name);
+    fprintf(out, "Content-Disposition: attachment; filename=\"%s\"\n\n", name);
+    write_schedule_part_data(out, item, sender, "REQUEST");
+    fputc('\n', out);
+}
+
+void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mode, int modeMH, pst_file* pst,
+                        int saveRtf, int embedding, char** extraMimeHeaders)
+{
+    (void)fileName;
+    (void)mode;
+    (void)modeMH;
+    if (!out || !item || !item->email)
+        return;
+    pst_item_email* email = item->email;
+
+    pst_convert_utf8(item, &email->header);
+    char* headers = nullptr;
+    if (valid_headers(email->header.str))
+        headers = email->header.str;
+    else if (extraMimeHeaders && valid_headers(*extraMimeHeaders))
+        headers = *extraMimeHeaders;
+
+    char bodyCharset[30];
+    char defaultCharset[30];
+    char const* charset = pst_default_charset(item, sizeof(defaultCharset), defaultCharset);
+    copy_bounded(bodyCharset, sizeof(bodyCharset), charset ? charset : "utf-8");
+    char reportType[60] = "delivery-status";
+
+    char sender[60] = "MAILER-DAEMON";
+    pst_convert_utf8_null(item, &email->sender_address);
+    bool const senderFound = email->sender_address.str && strchr(email->sender_address.str, '@');
+    if (senderFound)
+        copy_bounded(sender, sizeof(sender), email->sender_address.str);
+
+    char dateText[500];
+    format_separator_date(email->sent_date, dateText, sizeof(dateText));
+
+    char boundary[60];
+    snprintf(boundary, sizeof(boundary), "--boundary-LibPST-iamunique-%llu_-_-",
+             static_cast<unsigned long long>(item->block_id));
+    char altBoundary[66];
+    snprintf(altBoundary, sizeof(altBoundary), "alt-%s", boundary);
+
+    HeaderFacts facts;
+    if (headers)
+        facts = prepare_headers(headers, extraMimeHeaders, bodyCharset, sizeof(bodyCharset), reportType,
+                                sizeof(reportType), senderFound, sender, sizeof(sender));
+
+    if (item->subject.str)
+        pst_convert_utf8(item, &item->subject);
+
+    // The mailbox separator line opens a top-level message only: inside a
+    // message/rfc822 part any line that is not a header field would end the
+    // attached mail's header block before it starts.
+    if (!embedding)
+        fprintf(out, "From \"%s\" %s\n", sender, dateText);
+    if (headers && *headers) {
+        fputs(headers, out);
+        if (headers[strlen(headers) - 1] != '\n')
+            fputc('\n', out);
+    }
+    if (item->flags & PST_FLAG_READ)
+        fprintf(out, "Status: RO\n");
+    write_address_headers(out, item, facts, sender);
+    write_trailing_headers(out, item, facts);
+    fprintf(out, "MIME-Version: 1.0\n");
+    if (item->type == PST_TYPE_REPORT)
+        fprintf(out, "Content-Type: multipart/report; report-type=%s;\n\tboundary=\"%s\"\n", reportType, boundary);
+    else
+        fprintf(out, "Content-Type: multipart/mixed;\n\tboundary=\"%s\"\n", boundary);
+    fputc('\n', out);
+
+    write_bodies(out, item, pst, bodyCharset, boundary, altBoundary);
+    add_synthetic_attachments(item, saveRtf);
+    if (item->type == PST_TYPE_SCHEDULE)
+        write_schedule_part(out, item, sender, boundary);
+    write_attachments(out, item, pst, saveRtf, boundary, extraMimeHeaders);
+    fprintf(out, "\n--%s--\n\n", boundary);
+}

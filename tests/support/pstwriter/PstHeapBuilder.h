@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <vector>
+
+// Builds a heap-on-node: allocations of up to 3580 bytes packed into blocks,
+// each block ending in its page map. The result is the list of blocks of the
+// node's data tree.
+class PstHeapBuilder
+{
+public:
+    static constexpr int kMaxAllocation = 3580;
+
+    explicit PstHeapBuilder(uint8_t clientSignature);
+    // Stores data and returns its heap id (HID).
+    uint32_t allocate(const QByteArray& data);
+    // The heap id the heap's client starts from (BTH, PC or TC header).
+    void setUserRoot(uint32_t hid) { m_userRoot = hid; }
+    // The finished blocks, first one carrying the heap header.
+    std::vector<QByteArray> blocks() const;
+
+private:
+    struct Page {
+        QByteArray data;            // header followed by the allocations
+        std::vector<int> offsets;   // start of every allocation
+    };
+    static int headerSize(size_t pageIndex);
+    static bool fits(const Page& page, int extra);
+
+    uint8_t m_clientSignature;
+    uint32_t m_userRoot = 0;
+    std::vector<Page> m_pages;
+};

@@ -1,0 +1,245 @@
+#include "PstLtpWriter.h"
+
+#include "PstBytes.h"
+#include "PstHeapBuilder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+using namespace PstBytes;
+
+namespace {
+
+constexpr uint8_t kClientPc = 0xBC;
+constexpr uint8_t kClientTc = 0x7C;
+constexpr uint8_t kClientBth = 0xB5;
+constexpr uint32_t kNidTypeLtp = 0x1F;
+
+bool isInlineInPc(uint16_t type)
+{
+    return type == PstProperty::Short || type == PstProperty::Long || type == PstProperty::Boolean
+        || type == 0x0004 || type == 0x000A;
+}
+
+int tableCellSize(uint16_t type)
+{
+    switch (type) {
+    case PstProperty::Boolean:
+        return 1;
+    case PstProperty::Short:
+        return 2;
+    case PstProperty::Long:
+    case 0x0004:
+    case 0x000A:
+        return 4;
+    case PstProperty::Double:
+    case PstProperty::Int64:
+    case PstProperty::SysTime:
+    case 0x0006:
+        return 8;
+    default:
+        return 4; // an HNID
+    }
+}
+
+bool isFixedInTable(uint16_t type)
+{
+    return tableCellSize(type) != 4 || type == PstProperty::Long || type == 0x0004 || type == 0x000A;
+}
+
+// Builds a BTH over sorted records and returns the hid of its header.
+uint32_t writeBth(PstHeapBuilder& heap, int keySize, int dataSize, const std::vector<QByteArray>& records)
+{
+    uint32_t root = 0;
+    int levels = 0;
+    if (!records.empty()) {
+        std::vector<QByteArray> level = records;
+        int recordSize = keySize + dataSize;
+        for (;;) {
+            const size_t perNode = size_t(PstHeapBuilder::kMaxAllocation / recordSize);
+            std::vector<QByteArray> upper;
+            for (size_t i = 0; i < level.size(); i += perNode) {
+                QByteArray node;
+                const size_t end = std::min(level.size(), i + perNode);
+                for (size_t k = i; k < end; ++k)
+                    node.append(level[k]);
+                const uint32_t hid = heap.allocate(node);
+                QByteArray index = level[i].left(keySize);
+                append32(index, hid);
+                upper.push_back(index);
+            }
+            if (upper.size() == 1) {
+                QByteArray rootEntry = upper.front();
+                std::memcpy(&root, rootEntry.constData() + keySize, 4);
+                break;
+            }
+            level.swap(upper);
+            recordSize = keySize + 4;
+            ++levels;
+        }
+    }
+    QByteArray header;
+    append8(header, kClientBth);
+    append8(header, uint8_t(keySize));
+    append8(header, uint8_t(dataSize));
+    append8(header, uint8_t(levels));
+    append32(header, root);
+    return heap.allocate(header);
+}
+
+// Stores a variable-size value in the heap or, when too large, as a sub-node.
+uint32_t storeValue(PstNdbWriter& ndb, PstHeapBuilder& heap, const PstProperty& p,
+                    std::vector<PstNdbWriter::SubnodeEntry>& subnodes, uint32_t& nextLtpIndex)
+{
+    if (!p.generator && p.data.size() <= PstHeapBuilder::kMaxAllocation)
+        return heap.allocate(p.data);
+    const uint32_t nid = (nextLtpIndex++ << 5) | kNidTypeLtp;
+    const uint64_t bid = p.generator ? ndb.writeGenerated(p.generatedSize, p.generator) : ndb.writeData(p.data);
+    subnodes.push_back({nid, bid, 0});
+    return nid;
+}
+
+} // namespace
+
+PstLtpWriter::PstLtpWriter(PstNdbWriter& ndb)
+    : m_ndb(ndb)
+{
+}
+
+PstLtpWriter::NodeImage PstLtpWriter::writePropertyContext(const std::vector<PstProperty>& properties,
+                                                           std::vector<PstNdbWriter::SubnodeEntry> subnodes)
+{
+    PstHeapBuilder heap(kClientPc);
+    uint32_t nextLtpIndex = 1;
+    std::map<uint16_t, QByteArray> records;
+    for (const PstProperty& p : properties) {
+        QByteArray record;
+        append16(record, p.id);
+        append16(record, p.type);
+        if (isInlineInPc(p.type)) {
+            QByteArray value = p.data.left(4);
+            value.resize(4, '\0');
+            record.append(value);
+        } else {
+            append32(record, storeValue(m_ndb, heap, p, subnodes, nextLtpIndex));
+        }
+        records[p.id] = record;
+    }
+    std::vector<QByteArray> sorted;
+    for (const auto& entry : records)
+        sorted.push_back(entry.second);
+    heap.setUserRoot(writeBth(heap, 2, 6, sorted));
+    NodeImage image;
+    image.bidData = m_ndb.writeBlocks(heap.blocks());
+    image.bidSub = m_ndb.writeSubnodeTree(subnodes);
+    return image;
+}
+
+PstLtpWriter::NodeImage PstLtpWriter::writeTableContext(const std::vector<Column>& columns,
+                                                        const std::vector<Row>& rows)
+{
+    PstHeapBuilder heap(kClientTc);
+    std::vector<PstNdbWriter::SubnodeEntry> subnodes;
+    uint32_t nextLtpIndex = 1;
+
+    // Row layout: the row id first, then 8- and 4-byte cells, 2-byte, 1-byte, cell bitmap.
+    std::vector<Column> ordered;
+    ordered.push_back({0x67F2, PstProperty::Long});
+    for (int size : {8, 4, 2, 1}) {
+        for (const Column& c : columns) {
+            if (c.id != 0x67F2 && tableCellSize(c.type) == size)
+                ordered.push_back(c);
+        }
+    }
+    std::map<uint16_t, int> offsetOf;
+    std::map<uint16_t, int> bitOf;
+    int offset = 0;
+    int ends[3] = {};
+    for (size_t i = 0; i < ordered.size(); ++i) {
+        offsetOf[ordered[i].id] = offset;
+        bitOf[ordered[i].id] = int(i);
+        offset += tableCellSize(ordered[i].type);
+        const int size = tableCellSize(ordered[i].type);
+        if (size >= 4)
+            ends[0] = offset;
+        if (size >= 2)
+            ends[1] = offset;
+        ends[2] = offset;
+    }
+    ends[1] = std::max(ends[1], ends[0]);
+    ends[2] = std::max(ends[2], ends[1]);
+    const int bitmapSize = int((ordered.size() + 7) / 8);
+    const int rowSize = ends[2] + bitmapSize;
+
+    QByteArray matrix;
+    std::vector<QByteArray> indexRecords;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        QByteArray row(rowSize, '\0');
+        put32(row.data(), rows[r].rowId);
+        row[ends[2] + 0] = char(0x80);
+        for (const PstProperty& cell : rows[r].cells) {
+            if (cell.id == 0x67F2 || !offsetOf.count(cell.id))
+                continue;
+            const int at = offsetOf[cell.id];
+            if (isFixedInTable(cell.type))
+                std::memcpy(row.data() + at, cell.data.constData(), size_t(std::min<qsizetype>(cell.data.size(), tableCellSize(cell.type))));
+            else
+                put32(row.data() + at, storeValue(m_ndb, heap, cell, subnodes, nextLtpIndex));
+            const int bit = bitOf[cell.id];
+            row[ends[2] + bit / 8] = char(uint8_t(row[ends[2] + bit / 8]) | (0x80 >> (bit % 8)));
+        }
+        matrix.append(row);
+        QByteArray record;
+        append32(record, rows[r].rowId);
+        append32(record, uint32_t(r));
+        indexRecords.push_back(record);
+    }
+    std::sort(indexRecords.begin(), indexRecords.end(), [](const QByteArray& a, const QByteArray& b) {
+        uint32_t ka = 0;
+        uint32_t kb = 0;
+        std::memcpy(&ka, a.constData(), 4);
+        std::memcpy(&kb, b.constData(), 4);
+        return ka < kb;
+    });
+    const uint32_t rowIndex = writeBth(heap, 4, 4, indexRecords);
+
+    uint32_t rowsRef = 0;
+    if (!matrix.isEmpty() && matrix.size() <= PstHeapBuilder::kMaxAllocation) {
+        rowsRef = heap.allocate(matrix);
+    } else if (!matrix.isEmpty()) {
+        // Rows never straddle blocks: each block holds as many whole rows as fit.
+        const int rowsPerBlock = int(PstNdbWriter::kMaxBlockData) / rowSize;
+        std::vector<QByteArray> blocks;
+        for (qsizetype at = 0; at < matrix.size(); at += qsizetype(rowsPerBlock) * rowSize)
+            blocks.push_back(matrix.mid(at, qsizetype(rowsPerBlock) * rowSize));
+        rowsRef = (nextLtpIndex++ << 5) | kNidTypeLtp;
+        subnodes.push_back({rowsRef, m_ndb.writeBlocks(blocks), 0});
+    }
+
+    QByteArray info;
+    append8(info, kClientTc);
+    append8(info, uint8_t(ordered.size()));
+    append16(info, uint16_t(ends[0]));
+    append16(info, uint16_t(ends[1]));
+    append16(info, uint16_t(ends[2]));
+    append16(info, uint16_t(rowSize));
+    append32(info, rowIndex);
+    append32(info, rowsRef);
+    append32(info, 0);
+    std::vector<Column> byTag = ordered;
+    std::sort(byTag.begin(), byTag.end(), [](const Column& a, const Column& b) {
+        return ((uint32_t(a.id) << 16) | a.type) < ((uint32_t(b.id) << 16) | b.type);
+    });
+    for (const Column& c : byTag) {
+        append32(info, (uint32_t(c.id) << 16) | c.type);
+        append16(info, uint16_t(offsetOf[c.id]));
+        append8(info, uint8_t(tableCellSize(c.type)));
+        append8(info, uint8_t(bitOf[c.id]));
+    }
+    heap.setUserRoot(heap.allocate(info));
+    NodeImage image;
+    image.bidData = m_ndb.writeBlocks(heap.blocks());
+    image.bidSub = m_ndb.writeSubnodeTree(subnodes);
+    return image;
+}
