@@ -1,0 +1,136 @@
+#!/usr/bin/python3
+"""Reads the writers' output back with independent parsers and prints what
+they see as JSON: Python's email package for .eml, icalendar for .ics and
+vobject for .vcf.
+
+usage: check_output.py eml|ics|vcf FILE
+An output that a parser rejects prints {"error": "..."} and exits with 1."""
+
+import base64
+import email
+import json
+import sys
+from email import policy
+
+
+def leaf_part(part, depth):
+    data = part.get_payload(decode=True) or b''
+    entry = {
+        'depth': depth,
+        'type': part.get_content_type(),
+        'charset': part.get_content_charset(),
+        'filename': part.get_filename(),
+        'content_id': part.get('Content-ID'),
+        'data': base64.b64encode(data).decode('ascii'),
+        'defects': [type(d).__name__ for d in part.defects],
+    }
+    if part.get_content_maintype() == 'text':
+        entry['text'] = part.get_content()
+    return entry
+
+
+def message_summary(message, depth):
+    summary = {
+        'depth': depth,
+        'unixfrom': message.get_unixfrom(),
+        'type': message.get_content_type(),
+        'subject': str(message['Subject']) if message['Subject'] is not None else None,
+        'from': str(message['From']) if message['From'] is not None else None,
+        'date': str(message['Date']) if message['Date'] is not None else None,
+        'header_names': list(message.keys()),
+        'defects': [type(d).__name__ for d in message.defects],
+        'parts': [],
+        'messages': [],
+    }
+    collect(message, depth, summary)
+    return summary
+
+
+def collect(part, depth, summary):
+    if part.get_content_type() == 'message/rfc822':
+        for inner in part.get_payload():
+            summary['messages'].append(message_summary(inner, depth + 1))
+        return
+    if part.is_multipart():
+        summary['defects'] += [type(d).__name__ for d in part.defects]
+        for sub in part.get_payload():
+            collect(sub, depth, summary)
+        return
+    summary['parts'].append(leaf_part(part, depth))
+
+
+def check_eml(path):
+    with open(path, 'rb') as f:
+        message = email.message_from_bytes(f.read(), policy=policy.default)
+    return message_summary(message, 0)
+
+
+def ical_value(value):
+    if hasattr(value, 'dt'):
+        return value.dt.isoformat()
+    if hasattr(value, 'to_ical'):
+        text = value.to_ical()
+        return text.decode('utf-8') if isinstance(text, bytes) else str(text)
+    return str(value)
+
+
+def check_ics(path):
+    import icalendar
+    with open(path, 'rb') as f:
+        calendar = icalendar.Calendar.from_ical(f.read())
+    components = []
+    for component in calendar.walk():
+        properties = {}
+        for name, value in component.property_items(recursive=False):
+            if name in ('BEGIN', 'END'):
+                continue
+            shown = str(value) if isinstance(value, str) else ical_value(value)
+            properties.setdefault(name, []).append(shown)
+        if component.name == 'VEVENT' and 'ORGANIZER' in component:
+            properties['ORGANIZER_CN'] = [str(component['ORGANIZER'].params.get('CN', ''))]
+        components.append({'name': component.name, 'properties': properties,
+                           'errors': [str(e) for e in getattr(component, 'errors', [])]})
+    return {'components': components}
+
+
+def check_vcf(path):
+    import vobject
+    with open(path, 'r', encoding='utf-8') as f:
+        text = f.read()
+    cards = []
+    for card in vobject.readComponents(text, validate=True):
+        properties = {}
+        for child in card.getChildren():
+            value = child.value
+            if isinstance(value, list):
+                value = ','.join(str(v) for v in value)
+            properties.setdefault(child.name, []).append(str(value))
+        if 'N' in card.contents:
+            n = card.n.value
+            properties['N_PARTS'] = [n.family, n.given, n.additional, n.prefix, n.suffix]
+        if 'ORG' in card.contents:
+            properties['ORG_PARTS'] = card.org.value
+        if 'AGENT' in card.contents:
+            inner = list(vobject.readComponents(card.agent.value))
+            properties['AGENT_FN'] = [str(c.fn.value) for c in inner if 'fn' in c.contents]
+            properties['AGENT_TEL'] = [str(t.value) for c in inner for t in c.contents.get('tel', [])]
+        cards.append(properties)
+    return {'cards': cards}
+
+
+def main():
+    if len(sys.argv) != 3 or sys.argv[1] not in ('eml', 'ics', 'vcf'):
+        print(__doc__, file=sys.stderr)
+        return 2
+    kind, path = sys.argv[1], sys.argv[2]
+    try:
+        result = {'eml': check_eml, 'ics': check_ics, 'vcf': check_vcf}[kind](path)
+    except Exception as error:  # every parser failure is a finding
+        print(json.dumps({'error': '%s: %s' % (type(error).__name__, error)}))
+        return 1
+    print(json.dumps(result))
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

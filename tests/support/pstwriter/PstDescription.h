@@ -1,0 +1,153 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// The description of a PST file to write: folders holding messages of every
+// kind, with exactly the values a test wants to read back.
+// Times are UTC. Empty strings and invalid times are simply not written.
+
+struct PstMessage;
+
+struct PstRecipient {
+    enum Type { To = 1, Cc = 2, Bcc = 3 };
+    QString name;
+    QString address;
+    QString addressType = QStringLiteral("SMTP");
+    int type = To;
+};
+
+struct PstAttachment {
+    QString longName;    // PR_ATTACH_LONG_FILENAME
+    QString shortName;   // PR_ATTACH_FILENAME
+    QString mimeType;    // PR_ATTACH_MIME_TAG
+    QString contentId;   // PR_ATTACH_CONTENT_ID
+    QByteArray data;
+    // When >= 0, the data is this many bytes of a fixed pattern, streamed
+    // to the file (see PstWriter::patternByte) instead of data.
+    qint64 generatedSize = -1;
+    // When set, the attachment is this message (attach method 5).
+    std::shared_ptr<PstMessage> embedded;
+
+    qint64 size() const { return generatedSize >= 0 ? generatedSize : data.size(); }
+};
+
+// Recurrence of an appointment, written both as the named properties and as
+// the binary recurrence pattern.
+struct PstRecurrence {
+    enum Kind { None, Daily, Weekly, Monthly, Yearly };
+    Kind kind = None;
+    int interval = 1;       // days, weeks, months or years between occurrences
+    int count = 0;          // occurrences; 0 means no end
+    int weekDays = 0;       // weekly: bit 0 Sunday ... bit 6 Saturday
+    int dayOfMonth = 0;     // monthly and yearly
+    int monthOfYear = 0;    // yearly, 1..12
+    QString description;    // PidLidRecurrencePattern text
+};
+
+struct PstMessage {
+    enum class Kind { Mail, Contact, Appointment, Task, Journal, StickyNote };
+    Kind kind = Kind::Mail;
+    QString messageClass;   // empty: IPM.Note, IPM.Contact, ... after kind
+
+    // Every kind
+    QString subject;
+    QString subjectPrefix;      // e.g. "RE: "
+    bool subjectMarker = false; // store the prefix-length marker before the subject
+    QString body;
+    QByteArray htmlBody;        // stored as binary PR_HTML, code page internetCodePage
+    QByteArray rtfBody;         // raw RTF text; stored compressed
+    QStringList categories;     // "Keywords" named property
+    QDateTime creationTime;
+    QDateTime modificationTime;
+    int importance = 1;
+    int sensitivity = 0;
+    bool read = true;
+    // 0 writes strings as UTF-16 (PT_UNICODE); otherwise as 8-bit bytes
+    // (PT_STRING8) in this Windows code page, e.g. 936 for GBK.
+    int codePage = 0;
+    int internetCodePage = 65001;
+    QList<PstAttachment> attachments;
+
+    // Mail
+    QString senderName;
+    QString senderAddress;
+    QString senderAddressType = QStringLiteral("SMTP"); // or "EX" with an /O= address
+    QString senderSmtpAddress;
+    QList<PstRecipient> recipients;
+    QString displayTo;   // empty: made from the recipients
+    QString displayCc;
+    QString displayBcc;
+    QDateTime sentTime;
+    QDateTime deliveryTime;
+    QDateTime reportTime;
+    QString transportHeaders;
+    QString messageId;
+    QString reportText;
+
+    // Contact: keys are the field names of libpst's pst_item_contact
+    // ("first_name", "business_phone", "address1", ...).
+    QMap<QString, QString> contact;
+    QDate birthday;
+    QDate anniversary;
+    int gender = 0;
+
+    // Appointment (and meeting request); start/end also serve journal entries.
+    QDateTime start;
+    QDateTime end;
+    QString location;
+    bool allDay = false;
+    int busyStatus = 2;
+    int label = 0;
+    bool reminderSet = false;
+    int reminderMinutes = 15;
+    QDateTime reminderTime;
+    QString reminderSound;
+    PstRecurrence recurrence;
+
+    // Task
+    int taskStatus = 0;
+    double percentComplete = 0.0; // 0.0 .. 1.0
+    QDateTime taskStart;
+    QDateTime taskDue;
+    QDateTime dateCompleted;
+    int actualWorkMinutes = 0;
+    int estimatedWorkMinutes = 0;
+    QString owner;
+    bool complete = false;
+
+    // Journal entry
+    QString journalType;            // e.g. "Phone call"
+    QString journalTypeDescription;
+    int durationMinutes = 0;
+
+    // Sticky note
+    int noteColor = 3;
+    int noteWidth = 200;
+    int noteHeight = 166;
+
+    QString effectiveClass() const;
+};
+
+struct PstFolder {
+    QString name;
+    QString containerClass; // e.g. IPF.Note, IPF.Contact
+    QList<PstMessage> messages;
+    QList<PstFolder> folders;
+};
+
+struct PstDescription {
+    QString storeName = QStringLiteral("Personal Folders");
+    bool permute = false; // "compressible" encoding of the data blocks
+    QList<PstFolder> folders; // below "Top of Personal Folders"
+
+    // Reads a JSON description (see tests/support/README.md).
+    static bool fromJson(const QByteArray& json, PstDescription* out, QString* error);
+};
