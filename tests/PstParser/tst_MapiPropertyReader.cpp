@@ -141,6 +141,7 @@ private slots:
     void namedPropertyOfAnotherSetIsNotConfused();
     void mailAndContactHaveNoTaskOwnerOrJournalValues();
     void ansiMailHasNoTaskValues();
+    void ansiNamedStringMatchesLibpff();
     void tagValuesAgreeWithLibpstInEveryFile();
 
     // Hand-made and damaged input.
@@ -254,6 +255,21 @@ void tst_MapiPropertyReader::ansiMailHasNoTaskValues()
     QVERIFY(!reader.int32Named(Reader::kPsetidLog, Reader::kLidLogDuration));
 }
 
+// Verified with the libpff record dump: the ANSI contact's first e-mail
+// address (contact properties, number 0x8083) is 8-bit text at id 0x8023.
+void tst_MapiPropertyReader::ansiNamedStringMatchesLibpff()
+{
+    OpenPst pst(requirePst(QStringLiteral("markb-trustifi__pst-extractor__contacts97-2002.pst")));
+    QVERIFY(pst.ok());
+    QCOMPARE(pst.file()->do_read64, 0);
+    pst_desc_tree* contact = pst.firstOfType(PST_TYPE_CONTACT);
+    QVERIFY(contact);
+    const Reader reader(pst.file(), contact);
+    const QUuid psetidAddress(0x00062004, 0x0000, 0x0000, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46);
+    QCOMPARE(reader.namedPropertyId(psetidAddress, 0x8083), std::optional<quint16>(0x8023));
+    QCOMPARE(reader.stringNamed(psetidAddress, 0x8083), std::optional<QString>("test@example.com"));
+}
+
 // Every mail body and compressed RTF body of every real file (ANSI and
 // Unicode, small and spread over data trees and subnodes) reads as libpst
 // reads it.
@@ -262,6 +278,7 @@ void tst_MapiPropertyReader::tagValuesAgreeWithLibpstInEveryFile()
     int bodies = 0;
     int rtfBodies = 0;
     int ansiBodies = 0;
+    int multiBlockMails = 0;
     for (const QString& path : TestData::allPstFiles()) {
         OpenPst pst(path);
         if (!pst.ok())
@@ -273,6 +290,8 @@ void tst_MapiPropertyReader::tagValuesAgreeWithLibpstInEveryFile()
                 return;
             const Reader reader(pst.file(), node);
             QVERIFY2(reader.isValid(), qPrintable(path));
+            if (node->desc && NodeDataReader(pst.file()).dataBlocks(node->desc->i_id).size() > 1)
+                ++multiBlockMails;
             if (item->body.str) {
                 const QByteArray expected(item->body.str);
                 if (item->body.is_utf8)
@@ -293,7 +312,9 @@ void tst_MapiPropertyReader::tagValuesAgreeWithLibpstInEveryFile()
             return;
         }
     }
-    qInfo() << "bodies compared:" << bodies << "of which ANSI:" << ansiBodies << "compressed RTF:" << rtfBodies;
+    qInfo() << "bodies compared:" << bodies << "of which ANSI:" << ansiBodies << "compressed RTF:" << rtfBodies
+            << "mails whose properties span blocks:" << multiBlockMails;
+    QVERIFY(multiBlockMails > 0);
     QVERIFY(bodies > 100);
     QVERIFY(ansiBodies > 0);
     QVERIFY(rtfBodies > 100);
