@@ -241,8 +241,9 @@ bool find_html_charset(char const* html, char* charset, size_t size)
     charset[0] = '\0';
     if (!html)
         return false;
+    // The value may be quoted, as in HTML5's <meta charset="utf-8">.
     static QRegularExpression const metaCharset(
-        QStringLiteral("<meta\\s+[^>]*(?:charset\\s*=\\s*|content\\s*=\\s*\".*?charset=)([A-Za-z0-9_\\-]+)"),
+        QStringLiteral("<meta\\s+[^>]*(?:charset\\s*=\\s*[\"']?|content\\s*=\\s*\".*?charset=)([A-Za-z0-9_\\-]+)"),
         QRegularExpression::CaseInsensitiveOption);
     QRegularExpressionMatch const match = metaCharset.match(QString::fromUtf8(html));
     if (!match.hasMatch())
