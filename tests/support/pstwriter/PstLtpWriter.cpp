@@ -139,6 +139,12 @@ PstLtpWriter::NodeImage PstLtpWriter::writePropertyContext(const std::vector<Pst
 PstLtpWriter::NodeImage PstLtpWriter::writeTableContext(const std::vector<Column>& columns,
                                                         const std::vector<Row>& rows)
 {
+    return writeTableContext(columns, rows.size(), [&rows](size_t i) { return rows[i]; });
+}
+
+PstLtpWriter::NodeImage PstLtpWriter::writeTableContext(const std::vector<Column>& columns, size_t rowCount,
+                                                        const std::function<Row(size_t)>& rowAt)
+{
     PstHeapBuilder heap(kClientTc);
     std::vector<PstNdbWriter::SubnodeEntry> subnodes;
     uint32_t nextLtpIndex = 1;
@@ -174,11 +180,12 @@ PstLtpWriter::NodeImage PstLtpWriter::writeTableContext(const std::vector<Column
 
     QByteArray matrix;
     std::vector<QByteArray> indexRecords;
-    for (size_t r = 0; r < rows.size(); ++r) {
+    for (size_t r = 0; r < rowCount; ++r) {
+        const Row source = rowAt(r);
         QByteArray row(rowSize, '\0');
-        put32(row.data(), rows[r].rowId);
+        put32(row.data(), source.rowId);
         row[ends[2] + 0] = char(0x80);
-        for (const PstProperty& cell : rows[r].cells) {
+        for (const PstProperty& cell : source.cells) {
             if (cell.id == 0x67F2 || !offsetOf.count(cell.id))
                 continue;
             const int at = offsetOf[cell.id];
@@ -191,7 +198,7 @@ PstLtpWriter::NodeImage PstLtpWriter::writeTableContext(const std::vector<Column
         }
         matrix.append(row);
         QByteArray record;
-        append32(record, rows[r].rowId);
+        append32(record, source.rowId);
         append32(record, uint32_t(r));
         indexRecords.push_back(record);
     }

@@ -3,6 +3,7 @@
 #include "PstNdbWriter.h"
 #include "PstProperty.h"
 
+#include <functional>
 #include <vector>
 
 // The lists-tables-properties layer: turns property lists into property
@@ -31,6 +32,10 @@ public:
                                    std::vector<PstNdbWriter::SubnodeEntry> subnodes = {});
     // Writes a table context with the given columns; cells missing from a row stay unset.
     NodeImage writeTableContext(const std::vector<Column>& columns, const std::vector<Row>& rows);
+    // The same for rows made one at a time, so that large tables never exist
+    // twice in memory.
+    NodeImage writeTableContext(const std::vector<Column>& columns, size_t rowCount,
+                                const std::function<Row(size_t)>& rowAt);
 
 private:
     PstNdbWriter& m_ndb;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "PstDescription.h"
+#include "PstLtpWriter.h"
+#include "PstNamedPropertyMap.h"
+
+#include <vector>
+
+// Turns one described message (of any kind, with its recipients and
+// attachments, embedded messages included) into written nodes.
+class PstMessageEncoder
+{
+public:
+    PstMessageEncoder(PstNdbWriter& ndb, PstNamedPropertyMap& names);
+
+    // Writes the message's property context and its sub-nodes.
+    PstLtpWriter::NodeImage write(const PstMessage& message);
+    // The byte at offset of a generated attachment's data.
+    static char patternByte(uint64_t offset);
+    // The compressed RTF form (uncompressed-literal LZFu stream) of raw RTF.
+    static QByteArray compressRtf(const QByteArray& rtf);
+    // The binary recurrence pattern of an appointment.
+    static QByteArray recurrenceBlob(const PstMessage& message);
+
+private:
+    struct PropertyList;
+    std::vector<PstProperty> properties(const PstMessage& message);
+    void addMailProperties(const PstMessage& message, PropertyList& list);
+    void addContactProperties(const PstMessage& message, PropertyList& list);
+    void addCalendarProperties(const PstMessage& message, PropertyList& list);
+    void addTaskJournalNoteProperties(const PstMessage& message, PropertyList& list);
+    PstLtpWriter::NodeImage writeAttachment(const PstAttachment& attachment, int index);
+
+    PstNdbWriter& m_ndb;
+    PstLtpWriter m_ltp;
+    PstNamedPropertyMap& m_names;
+};
