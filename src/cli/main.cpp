@@ -1,6 +1,7 @@
 // lumaroo-cli: the window's headless twin, for scripts, tests and benchmarks.
 
 #include "AppInitialization.h"
+#include "ConvertCommand.h"
 #include "TreeCommand.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ const QMap<QString, Command>& commands()
 {
     static const QMap<QString, Command> table{
         {"tree", &TreeCommand::run},
+        {"convert", &ConvertCommand::run},
     };
     return table;
 }

@@ -1,0 +1,260 @@
+#include "ExportManager.h"
+
+#include "ExportTask.h"
+#include "ExportToEml.h"
+#include "ExportToIcs.h"
+#include "ExportToIcs2.h"
+#include "ExportToTxt.h"
+#include "ExportToVcf.h"
+#include "Log.h"
+#include "OutputNames.h"
+#include "ProgressReporter.h"
+#include "PstFolderItem.h"
+
+#include <QDir>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+constexpr int kPoolThreadExpiryMs = 60000;
+
+// One output format. The table's order is the order in which an item's kind
+// is tested and in which reporters and exporters are created.
+struct Format
+{
+    const char* key;
+    ItemType kind;
+    int poolKey;
+    const char* label;
+    std::shared_ptr<ExportStrategy> (*create)(bool appMode);
+};
+
+template <typename Exporter>
+std::shared_ptr<ExportStrategy> make(bool appMode)
+{
+    return std::make_shared<Exporter>(appMode);
+}
+
+const std::array<Format, 5>& formatTable()
+{
+    static const std::array<Format, 5> table{{
+        {"eml", Mail, 0, "Emails", &make<ExportToEml>},
+        {"vcf", Contact, 2, "Contacts", &make<ExportToVcf>},
+        {"ics", Calendar, 1, "Appointment", &make<ExportToIcs>},
+        {"txt", Note, 5, "Note", &make<ExportToTxt>},
+        {"ics2", Journal, 3, "Journal", &make<ExportToIcs2>},
+    }};
+    return table;
+}
+
+} // namespace
+
+ExportManager::ExportManager(QObject* parent)
+    : QObject(parent)
+{
+    for (const Format& format : formatTable())
+        m_errors.insert(QLatin1String(format.key), 0);
+    // One thread: the walk runs before every task it queues, the tasks run
+    // one after the other, and the pending counter needs no lock.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
+    QThreadPool::globalInstance()->setExpiryTimeout(kPoolThreadExpiryMs);
+}
+
+ExportManager::~ExportManager()
+{
+    // Queued tasks point at this manager's token and exporters.
+    if (m_pendingTasks > 0 || m_running) {
+        m_token.cancel();
+        QThreadPool::globalInstance()->waitForDone();
+    }
+}
+
+QString ExportManager::progressLabel(const QString& formatKey)
+{
+    for (const Format& format : formatTable()) {
+        if (formatKey == QLatin1String(format.key))
+            return QString::fromLatin1(format.label);
+    }
+    return QString();
+}
+
+QList<QString> ExportManager::allFormats()
+{
+    QList<QString> keys;
+    for (const Format& format : formatTable())
+        keys.append(QString::fromLatin1(format.key));
+    return keys;
+}
+
+void ExportManager::startExportToFiles(const std::shared_ptr<PstItem>& root, const QString& outputDir,
+                                       const QList<QString>& formats)
+{
+    m_appMode = false;
+    startRun(root, outputDir, formats);
+}
+
+void ExportManager::setIgnoreEmptyFolder(bool ignore)
+{
+    m_ignoreEmptyFolder = ignore;
+}
+
+void ExportManager::cancel()
+{
+    Log::info(QStringLiteral("Cancel export."));
+    m_token.cancel();
+    m_running = false;
+}
+
+bool ExportManager::isRunning() const
+{
+    return m_running;
+}
+
+void ExportManager::startRun(const std::shared_ptr<PstItem>& root, const QString& outputDir,
+                             const QList<QString>& formats)
+{
+    Log::info(QStringLiteral("Start exporting PST data."));
+    m_formats = formats;
+    if (!preScan(root)) {
+        emit exportItemNotFound();
+        return;
+    }
+    initReporters();
+    initStrategyPool(m_appMode);
+    const bool toApp = m_appMode;
+    // The run ends through threadFinished, not through this future.
+    (void)QtConcurrent::run(QThreadPool::globalInstance(), [this, root, outputDir, toApp] {
+        m_running = true;
+        exportFolder(root, outputDir, toApp);
+    });
+}
+
+bool ExportManager::preScan(const std::shared_ptr<PstItem>& root)
+{
+    Log::info(QStringLiteral("Export pre-scan path."));
+    m_pendingTasks = 0;
+    m_scanTotals = scanFolder(root);
+    Log::info(QStringLiteral("Scan results: %1 emails, %2 contacts, %3 appointments")
+                  .arg(m_scanTotals[0])
+                  .arg(m_scanTotals[1])
+                  .arg(m_scanTotals[2]));
+    for (int total : m_scanTotals) {
+        if (total > 0)
+            return true;
+    }
+    Log::info(QStringLiteral("Scan results is empty."));
+    return false;
+}
+
+ExportManager::Counts ExportManager::scanFolder(const std::shared_ptr<PstItem>& item) const
+{
+    Counts counts{};
+    const auto folder = std::dynamic_pointer_cast<PstFolderItem>(item);
+    if (!folder)
+        return counts;
+    for (const auto& child : folder->items()) {
+        const int index = child ? formatIndexFor(*child) : -1;
+        if (index >= 0)
+            ++counts[size_t(index)];
+    }
+    for (int i = 0; i < folder->childCount(); ++i) {
+        const Counts below = scanFolder(folder->child(i));
+        for (size_t f = 0; f < counts.size(); ++f)
+            counts[f] += below[f];
+    }
+    return counts;
+}
+
+int ExportManager::formatIndexFor(const PstItem& item) const
+{
+    const auto& table = formatTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (item.type() == table[i].kind && m_formats.contains(QLatin1String(table[i].key)))
+            return int(i);
+    }
+    return -1;
+}
+
+void ExportManager::initReporters()
+{
+    m_reporters.clear();
+    const auto& table = formatTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const QString key = QLatin1String(table[i].key);
+        if (!m_formats.contains(key))
+            continue;
+        auto reporter = std::make_shared<ProgressReporter>();
+        m_reporters.insert(key, reporter);
+        emit progressReady(QString::fromLatin1(table[i].label), reporter, m_scanTotals[i]);
+    }
+    Log::info(QStringLiteral("Export format: %1").arg(QStringList(m_formats).join(QLatin1Char(','))));
+}
+
+void ExportManager::initStrategyPool(bool toApp)
+{
+    m_strategyPool.clear();
+    for (const Format& format : formatTable()) {
+        if (m_formats.contains(QLatin1String(format.key)))
+            m_strategyPool.insert(format.poolKey, format.create(toApp));
+    }
+    for (const auto& strategy : std::as_const(m_strategyPool))
+        strategy->resetProcessedCount();
+}
+
+void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QString& outputDir, bool toApp)
+{
+    QDir().mkpath(outputDir);
+    const auto folder = std::dynamic_pointer_cast<PstFolderItem>(item);
+    const bool hadItems = folder && folder->itemCount() > 0;
+    if (folder) {
+        for (const auto& child : folder->items()) {
+            const int index = child ? formatIndexFor(*child) : -1;
+            if (index >= 0)
+                queueItem(child, index, outputDir);
+        }
+    }
+    for (int i = 0; item && i < item->childCount(); ++i) {
+        const auto child = item->child(i);
+        if (!child)
+            continue;
+        // A folder name is PST data: it must not climb out of the output folder.
+        const QString childDir =
+            toApp ? outputDir : QStringLiteral("%1/%2").arg(outputDir, OutputNames::directoryName(child->displayName()));
+        exportFolder(child, childDir, toApp);
+    }
+    // Children come first, so a chain of folders that produced nothing goes
+    // from the bottom up. Tasks have not run yet, hence the test on own items.
+    if (m_ignoreEmptyFolder && !toApp && !hadItems && QDir(outputDir).isEmpty())
+        QDir().rmdir(outputDir);
+}
+
+void ExportManager::queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir)
+{
+    const Format& format = formatTable()[size_t(formatIndex)];
+    auto* task = new ExportTask(item, m_strategyPool.value(format.poolKey), outputDir,
+                                m_reporters.value(QLatin1String(format.key)).get(), &m_token,
+                                m_scanTotals[size_t(formatIndex)]);
+    connect(task, &ExportTask::taskFinished, this, &ExportManager::threadFinished, Qt::QueuedConnection);
+    ++m_pendingTasks;
+    QThreadPool::globalInstance()->start(task, 0);
+}
+
+void ExportManager::threadFinished(QString formatKey, bool ok)
+{
+    if (!ok)
+        ++m_errors[formatKey];
+    if (--m_pendingTasks > 0)
+        return;
+    m_lastRunErrors = m_errors;
+    emit exportCompleted(m_appMode);
+    m_running = false;
+    Log::info(QStringLiteral("Exported error emails: %1, contacts: %2, appointments: %3")
+                  .arg(m_errors.value(QStringLiteral("eml")))
+                  .arg(m_errors.value(QStringLiteral("vcf")))
+                  .arg(m_errors.value(QStringLiteral("ics"))));
+    for (auto it = m_errors.begin(); it != m_errors.end(); ++it)
+        it.value() = 0;
+    // App mode hands the collected contacts file to the address book here,
+    // once the platform bridge exists; file runs end above.
+}

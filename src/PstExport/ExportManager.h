@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+#include "CancelToken.h"
+
+#include <array>
+#include <atomic>
+#include <memory>
+
+class ExportStrategy;
+class ProgressReporter;
+class PstItem;
+
+// The export engine: walks a folder of a PST document (everything below it
+// too) and writes one file per item of the selected formats ("eml", "vcf",
+// "ics", "txt", "ics2"), one item at a time on the process-wide thread pool,
+// which it limits to one thread. One manager serves one run; it lives on the
+// main thread and needs a running event loop there to report.
+class ExportManager : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ExportManager(QObject* parent = nullptr);
+    ~ExportManager() override;
+
+    // Starts converting `root` (a folder) into files below `outputDir` and
+    // returns at once; the run ends with exportCompleted, or emits
+    // exportItemNotFound when there is nothing of the formats to export.
+    void startExportToFiles(const std::shared_ptr<PstItem>& root, const QString& outputDir,
+                            const QList<QString>& formats);
+    // Whether folders that produced no file are removed again (default true).
+    void setIgnoreEmptyFolder(bool ignore);
+    // Stops the run: the tasks not yet run fail at once; exportCompleted
+    // still follows.
+    void cancel();
+    bool isRunning() const;
+
+    // Failed items per format key of the last finished run.
+    QMap<QString, int> lastRunErrors() const { return m_lastRunErrors; }
+
+    // The label of a format's progress ("Emails", ...); "" for an unknown key.
+    static QString progressLabel(const QString& formatKey);
+    // The five format keys in the order the engine handles them.
+    static QList<QString> allFormats();
+
+signals:
+    // The run's last item has been handled; `appMode` as the run was started.
+    void exportCompleted(bool appMode);
+    // Once per selected format while a run starts, on the caller's thread.
+    void progressReady(const QString& label, std::shared_ptr<ProgressReporter> reporter, int total);
+    void exportItemNotFound();
+
+public slots:
+    void threadFinished(QString formatKey, bool ok);
+
+private:
+    using Counts = std::array<int, 5>;
+
+    void startRun(const std::shared_ptr<PstItem>& root, const QString& outputDir, const QList<QString>& formats);
+    bool preScan(const std::shared_ptr<PstItem>& root);
+    Counts scanFolder(const std::shared_ptr<PstItem>& item) const;
+    int formatIndexFor(const PstItem& item) const;
+    void initReporters();
+    void initStrategyPool(bool toApp);
+    void exportFolder(const std::shared_ptr<PstItem>& item, const QString& outputDir, bool toApp);
+    void queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir);
+
+    bool m_ignoreEmptyFolder = true;
+    std::atomic<bool> m_running{false};
+    bool m_appMode = false;
+    int m_pendingTasks = 0;
+    Counts m_scanTotals{};
+    QMap<QString, int> m_errors;
+    QList<QString> m_formats;
+    CancelToken m_token;
+    QMap<int, std::shared_ptr<ExportStrategy>> m_strategyPool;
+    QMap<QString, std::shared_ptr<ProgressReporter>> m_reporters;
+    QMap<QString, int> m_lastRunErrors;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <libpst/libpst.h>
+
+#include <QString>
+
+#include <cstdio>
+#include <functional>
+
+class CancelToken;
+
+// One output format of an export run: writes one freshly parsed libpst item.
+// Exporters run on the export thread, one item at a time.
+class ExportStrategy
+{
+public:
+    // `appMode`: the run hands items to other applications instead of files.
+    explicit ExportStrategy(bool appMode);
+    virtual ~ExportStrategy();
+
+    // Writes `item` below `outputDir`; true when it was written. Calls
+    // `progress` (when set) with the processed-items count after a success.
+    virtual bool exportItem(pst_item* item, const QString& outputDir, CancelToken* token,
+                            std::function<void(int)> progress) = 0;
+    // The extension of the files this exporter writes.
+    virtual QString type() const = 0;
+    // The format this exporter stands for ("eml", ..., "ics2"); it names the
+    // progress reporter and the error counter. Equals type() unless overridden.
+    virtual QString formatKey() const;
+
+    // The path for `item`'s file: its subject (or `defaultName`) made safe,
+    // unique in `outputDir`; "" for a null item.
+    QString getOutputFilename(pst_item* item, const QString& outputDir, const QString& defaultName) const;
+
+    // The open libpst file the next items come from: attachments and attached
+    // mails are read from it. Not owned; set by the task before exportItem.
+    void setPstFile(pst_file* file) { m_pstFile = file; }
+    pst_file* pstFile() const { return m_pstFile; }
+
+    // Items handed to exportItem since the run's exporters were set up.
+    int processedCount() const { return m_processed; }
+    void resetProcessedCount() { m_processed = 0; }
+
+    // Writes the UTF-8 bytes of `text`, then a line feed when asked.
+    static void writeQString(FILE* out, const QString& text, bool newline);
+
+protected:
+    // Counts one exportItem call; returns the new count.
+    int countProcessed() { return ++m_processed; }
+    // Steps 1 to 5 shared by every file exporter: counts the call, checks the
+    // item and the token, and opens the item's file. Null (after logging the
+    // exporter's message, if any) when the item cannot be written.
+    FILE* openItemFile(pst_item* item, bool hasRecord, const QString& outputDir, CancelToken* token,
+                       const QString& defaultName, const QString& missingMessage, const QString& openFailedMessage,
+                       QString* path = nullptr);
+    // Closes the file and reports progress; always true.
+    bool finishItemFile(FILE* out, const std::function<void(int)>& progress);
+
+    bool m_appMode = false;
+    pst_file* m_pstFile = nullptr;
+
+private:
+    int m_processed = 0;
+};

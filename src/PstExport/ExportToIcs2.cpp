@@ -1,0 +1,15 @@
+#include "ExportToIcs2.h"
+
+#include "readpst.h"
+
+bool ExportToIcs2::exportItem(pst_item* item, const QString& outputDir, CancelToken* token,
+                              std::function<void(int)> progress)
+{
+    FILE* out = openItemFile(item, item && item->journal, outputDir, token, QStringLiteral("journal"),
+                             QStringLiteral("Export failed: PST journal is empty."),
+                             QStringLiteral("Export ics failed: unable to open output file %1."));
+    if (!out)
+        return false;
+    write_journal(out, item);
+    return finishItemFile(out, progress);
+}

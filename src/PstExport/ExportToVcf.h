@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ExportStrategy.h"
+
+// Contacts as vCard 3.0 (.vcf); in app mode all contacts of a run go into one file.
+class ExportToVcf : public ExportStrategy
+{
+public:
+    using ExportStrategy::ExportStrategy;
+
+    bool exportItem(pst_item* item, const QString& outputDir, CancelToken* token,
+                    std::function<void(int)> progress) override;
+    QString type() const override { return QStringLiteral("vcf"); }
+
+private:
+    // App mode: every contact of the run is appended to one contact.vcf.
+    FILE* openContactsFile(pst_item* item, const QString& outputDir, CancelToken* token);
+};

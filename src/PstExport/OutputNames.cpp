@@ -1,0 +1,77 @@
+#include "OutputNames.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+int utf8Length(const QString& text)
+{
+    return int(text.toUtf8().size());
+}
+
+// Bytes of one UTF-16 unit outside a surrogate pair; a lone surrogate
+// becomes the three-byte replacement character.
+int utf8UnitLength(QChar unit)
+{
+    if (unit.unicode() < 0x80)
+        return 1;
+    return unit.unicode() < 0x800 ? 2 : 3;
+}
+
+QString filePath(const QString& dir, const QString& fileName)
+{
+    return QStringLiteral("%1/%2").arg(dir, fileName);
+}
+
+} // namespace
+
+QString OutputNames::sanitized(const QString& text)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]"));
+    static const QRegularExpression reserved(QStringLiteral("[/\\\\:*?\"<>|]"));
+    QString name = text;
+    name.remove(lineBreaks);
+    name.replace(reserved, QStringLiteral("_"));
+    // A NUL would end the name early when it reaches the C library.
+    name.replace(QChar(0), QLatin1Char('_'));
+    return name;
+}
+
+QString OutputNames::directoryName(const QString& displayName)
+{
+    const QString name = cutToUtf8Bytes(sanitized(displayName), kMaxNameBytes);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("_");
+    return name;
+}
+
+QString OutputNames::uniqueFilePath(const QString& dir, const QString& name, const QString& ext)
+{
+    const QString extension = QStringLiteral(".") + ext;
+    const QString first = filePath(dir, cutToUtf8Bytes(name, kMaxNameBytes - utf8Length(extension)) + extension);
+    if (!QFileInfo::exists(first))
+        return first;
+    for (int n = 1;; ++n) {
+        const QString ending = QStringLiteral("_%1%2").arg(n).arg(extension);
+        const QString candidate = filePath(dir, cutToUtf8Bytes(name, kMaxNameBytes - utf8Length(ending)) + ending);
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+}
+
+QString OutputNames::cutToUtf8Bytes(const QString& text, int maxBytes)
+{
+    int bytes = 0;
+    int i = 0;
+    while (i < text.size()) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const int units = pair ? 2 : 1;
+        const int size = pair ? 4 : utf8UnitLength(text.at(i));
+        if (bytes + size > maxBytes)
+            break;
+        bytes += size;
+        i += units;
+    }
+    return text.left(i);
+}
