@@ -24,20 +24,21 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
 
 // One text part: "\n--boundary", its Content-Type, then the text (base64 when
 // it holds control bytes). A UTF-8 body is converted to charset when possible.
-void write_body_part(FILE* out, pst_string* body, char const* mimeType, char const* charset,
+// The part writers return whether they wrote a part.
+bool write_body_part(FILE* out, pst_string* body, char const* mimeType, char const* charset,
                      char const* boundary, pst_file* pst);
 
 // One base64 attachment part; writes nothing when the data cannot be found.
-void write_inline_attachment(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst);
+bool write_inline_attachment(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst);
 
 // One message/rfc822 part holding an attached mail; writes nothing when the
 // attached item cannot be parsed or is not a mail.
-void write_embedded_message(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst,
+bool write_embedded_message(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst,
                             int saveRtf, char** extraMimeHeaders);
 
 // The two text/calendar parts of a meeting request (inline and as an .ics
 // attachment). Writes nothing when the item has no appointment record.
-void write_schedule_part(FILE* out, pst_item* item, char const* sender, char const* boundary);
+bool write_schedule_part(FILE* out, pst_item* item, char const* sender, char const* boundary);
 
 // Writes the text line by line, putting one more ">" before every line that
 // starts with zero or more ">" and "From ".

@@ -336,12 +336,13 @@ void html_charset(pst_string const& html, char const* bodyCharset, char* out, si
         copy_bounded(out, size, bodyCharset);
 }
 
-void write_bodies(FILE* out, pst_item* item, pst_file* pst, char const* bodyCharset, char const* boundary,
+bool write_bodies(FILE* out, pst_item* item, pst_file* pst, char const* bodyCharset, char const* boundary,
                   char const* altBoundary)
 {
+    bool wrote = false;
     pst_item_email* email = item->email;
     if (item->type == PST_TYPE_REPORT && email->report_text.str) {
-        write_body_part(out, &email->report_text, "text/plain", bodyCharset, boundary, pst);
+        wrote = write_body_part(out, &email->report_text, "text/plain", bodyCharset, boundary, pst);
         fputc('\n', out);
     }
     bool const alternative = item->body.str && email->htmlbody.str;
@@ -350,21 +351,24 @@ void write_bodies(FILE* out, pst_item* item, pst_file* pst, char const* bodyChar
         fprintf(out, "\n--%s\n", boundary);
         fprintf(out, "Content-Type: multipart/alternative;\n\tboundary=\"%s\"\n", altBoundary);
         partBoundary = altBoundary;
+        wrote = true;
     }
     if (item->body.str)
-        write_body_part(out, &item->body, "text/plain", bodyCharset, partBoundary, pst);
+        wrote |= write_body_part(out, &item->body, "text/plain", bodyCharset, partBoundary, pst);
     if (email->htmlbody.str) {
         char htmlCharset[30];
         html_charset(email->htmlbody, bodyCharset, htmlCharset, sizeof(htmlCharset));
-        write_body_part(out, &email->htmlbody, "text/html", htmlCharset, partBoundary, pst);
+        wrote |= write_body_part(out, &email->htmlbody, "text/html", htmlCharset, partBoundary, pst);
     }
     if (alternative)
         fprintf(out, "\n--%s--\n", altBoundary);
+    return wrote;
 }
 
-void write_attachments(FILE* out, pst_item* item, pst_file* pst, int saveRtf, char const* boundary,
+bool write_attachments(FILE* out, pst_item* item, pst_file* pst, int saveRtf, char const* boundary,
                        char** extraMimeHeaders)
 {
+    bool wrote = false;
     for (pst_item_attach* attach = item->attach; attach; attach = attach->next) {
         pst_convert_utf8_null(item, &attach->filename1);
         pst_convert_utf8_null(item, &attach->filename2);
@@ -372,11 +376,12 @@ void write_attachments(FILE* out, pst_item* item, pst_file* pst, int saveRtf, ch
         if (attach->method == PST_ATTACH_EMBEDDED) {
             set_utf8(attach->mimetype, "message/rfc822");
             find_rfc822_headers(extraMimeHeaders);
-            write_embedded_message(out, attach, boundary, pst, saveRtf, extraMimeHeaders);
+            wrote |= write_embedded_message(out, attach, boundary, pst, saveRtf, extraMimeHeaders);
         } else if (attach->data.data || attach->i_id) {
-            write_inline_attachment(out, attach, boundary, pst);
+            wrote |= write_inline_attachment(out, attach, boundary, pst);
         }
     }
+    return wrote;
 }
 
 } // namespace
@@ -387,12 +392,12 @@ void write_email_body(FILE* out, char* text)
         write_email_body_bytes(out, text, strlen(text));
 }
 
-void write_body_part(FILE* out, pst_string* body, char const* mimeType, char const* charset,
+bool write_body_part(FILE* out, pst_string* body, char const* mimeType, char const* charset,
                      char const* boundary, pst_file* pst)
 {
     (void)pst;
     if (!body || !body->str)
-        return;
+        return false;
     remove_carriage_returns(body->str);
     char const* text = body->str;
     size_t length = strlen(text);
@@ -427,14 +432,15 @@ void write_body_part(FILE* out, pst_string* body, char const* mimeType, char con
         write_email_body_bytes(out, text, length);
     }
     free_vbuf(converted);
+    return true;
 }
 
-void write_inline_attachment(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst)
+bool write_inline_attachment(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst)
 {
     if (!attach)
-        return;
+        return false;
     if (!attach->data.data && (!pst || !pst_getID(pst, attach->i_id)))
-        return;
+        return false;
 
     fprintf(out, "\n--%s\n", boundary);
     fprintf(out, "Content-Type: ");
@@ -466,25 +472,26 @@ void write_inline_attachment(FILE* out, pst_item_attach* attach, char const* bou
     }
     pst_attach_to_file_base64(pst, attach, out);
     fprintf(out, "\n\n");
+    return true;
 }
 
-void write_embedded_message(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst,
+bool write_embedded_message(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst,
                             int saveRtf, char** extraMimeHeaders)
 {
     if (!attach || !pst || t_embeddingDepth >= kMaxEmbeddingDepth)
-        return;
+        return false;
     pst_index_ll* index = pst_getID(pst, attach->i_id);
     if (!index)
-        return;
+        return false;
     pst_desc_tree descriptor;
     memset(&descriptor, 0, sizeof(descriptor));
     descriptor.desc = index;
     pst_item* message = pst_parse_item(pst, &descriptor, attach->id2_head);
     if (!message)
-        return;
+        return false;
     if (!message->email) {
         pst_freeItem(message);
-        return;
+        return false;
     }
 
     fprintf(out, "\n--%s\n", boundary);
@@ -501,12 +508,13 @@ void write_embedded_message(FILE* out, pst_item_attach* attach, char const* boun
     if (extraMimeHeaders && !extraBefore)
         *extraMimeHeaders = nullptr;
     pst_freeItem(message);
+    return true;
 }
 
-void write_schedule_part(FILE* out, pst_item* item, char const* sender, char const* boundary)
+bool write_schedule_part(FILE* out, pst_item* item, char const* sender, char const* boundary)
 {
     if (!item || !item->appointment)
-        return;
+        return false;
     fprintf(out, "\n--%s\n", boundary);
     fprintf(out, "Content-Type: %s; method=\"%s\"; charset=\"%s\"\n\n", "text/calendar", "REQUEST", "utf-8");
     write_schedule_part_data(out, item, sender, "REQUEST");
@@ -519,6 +527,7 @@ void write_schedule_part(FILE* out, pst_item* item, char const* sender, char con
     fprintf(out, "Content-Disposition: attachment; filename=\"%s\"\n\n", name);
     write_schedule_part_data(out, item, sender, "REQUEST");
     fputc('\n', out);
+    return true;
 }
 
 void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mode, int modeMH, pst_file* pst,
@@ -544,7 +553,8 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
     copy_bounded(bodyCharset, sizeof(bodyCharset), charset ? charset : "utf-8");
     char reportType[60] = "delivery-status";
 
-    char sender[60] = "MAILER-DAEMON";
+    // Room for the longest address SMTP allows, so no address is cut.
+    char sender[256] = "MAILER-DAEMON";
     pst_convert_utf8_null(item, &email->sender_address);
     bool const senderFound = email->sender_address.str && strchr(email->sender_address.str, '@');
     if (senderFound)
@@ -588,10 +598,14 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
         fprintf(out, "Content-Type: multipart/mixed;\n\tboundary=\"%s\"\n", boundary);
     fputc('\n', out);
 
-    write_bodies(out, item, pst, bodyCharset, boundary, altBoundary);
+    bool wroteAPart = write_bodies(out, item, pst, bodyCharset, boundary, altBoundary);
     add_synthetic_attachments(item, saveRtf);
     if (item->type == PST_TYPE_SCHEDULE)
-        write_schedule_part(out, item, sender, boundary);
-    write_attachments(out, item, pst, saveRtf, boundary, extraMimeHeaders);
+        wroteAPart |= write_schedule_part(out, item, sender, boundary);
+    wroteAPart |= write_attachments(out, item, pst, saveRtf, boundary, extraMimeHeaders);
+    // A multipart needs at least one part; a mail without body or attachment
+    // gets an empty text part.
+    if (!wroteAPart)
+        fprintf(out, "\n--%s\nContent-Type: text/plain; charset=\"utf-8\"\n\n", boundary);
     fprintf(out, "\n--%s--\n\n", boundary);
 }

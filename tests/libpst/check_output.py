@@ -47,6 +47,13 @@ def message_summary(message, depth):
 
 
 def collect(part, depth, summary):
+    if part.get_content_maintype() == 'message' and part.get_content_type() != 'message/rfc822':
+        # Reports (delivery-status, disposition-notification) are parsed as
+        # header blocks before any transfer decoding, so an encoded one cannot
+        # be read back: only its name counts.
+        summary['parts'].append({'depth': depth, 'type': part.get_content_type(), 'opaque': True,
+                                 'filename': part.get_filename(), 'data': '', 'defects': []})
+        return
     if part.get_content_type() == 'message/rfc822':
         for inner in part.get_payload():
             summary['messages'].append(message_summary(inner, depth + 1))
@@ -67,7 +74,7 @@ def check_eml(path):
 
 def ical_value(value):
     if hasattr(value, 'dt'):
-        return value.dt.isoformat()
+        return value.dt.isoformat() if hasattr(value.dt, 'isoformat') else str(value.dt)
     if hasattr(value, 'to_ical'):
         text = value.to_ical()
         return text.decode('utf-8') if isinstance(text, bytes) else str(text)
