@@ -1,6 +1,13 @@
 #include "ItemFactory.h"
 
+#include "PstCalendarItem.h"
+#include "PstContactItem.h"
+#include "PstDataConverter.h"
 #include "PstFolderItem.h"
+#include "PstJournalItem.h"
+#include "PstMailItem.h"
+#include "PstNoteItem.h"
+#include "PstTaskItem.h"
 
 #include <cstring>
 
@@ -22,12 +29,28 @@ bool isMessageNode(const pst_desc_tree* node)
 
 std::shared_ptr<PstItem> ItemFactory::createItem(pst_file* file, pst_desc_tree* node, pst_item* record)
 {
-    Q_UNUSED(file);
     if (!record)
         return nullptr;
     if (record->folder && !isMessageNode(node))
         return PstFolderItem::creteFromPstItem(node, record);
-    if (!record->ascii_type)
+    const char* messageClass = record->ascii_type;
+    if (!messageClass)
         return nullptr;
+    if (std::strcmp(messageClass, "IPM.Note") == 0) {
+        auto mail = PstMailItem::creteFromPstItem(node, record);
+        if (mail)
+            mail->parserAttach(file, record->attach, PstDataConverter::recordCodePage(record));
+        return mail;
+    }
+    if (std::strcmp(messageClass, "IPM.Contact") == 0)
+        return PstContactItem::creteFromPstItem(node, record);
+    if (std::strcmp(messageClass, "IPM.Activity") == 0)
+        return PstJournalItem::creteFromPstItem(node, record);
+    if (std::strcmp(messageClass, "IPM.Appointment") == 0)
+        return PstCalendarItem::creteFromPstItem(node, record);
+    if (std::strcmp(messageClass, "IPM.StickyNote") == 0)
+        return PstNoteItem::creteFromPstItem(node, record);
+    if (std::strcmp(messageClass, "IPM.Task") == 0)
+        return PstTaskItem::creteFromPstItem(node, record);
     return nullptr;
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "PstItem.h"
+
+// An appointment (message class "IPM.Appointment"); every value lives in the
+// property map.
+class PstCalendarItem : public PstItem
+{
+public:
+    // Empty when the record is null or has no appointment part.
+    static std::shared_ptr<PstCalendarItem> creteFromPstItem(pst_desc_tree* node, pst_item* record);
+
+    ItemType type() const override { return Calendar; }
+    QString icon() const override;
+    // "1d 2h 30m", "1h 30m", "45m": the span from start to end.
+    QString duration() const override;
+    std::shared_ptr<PstItem> clone() const override;
+    // Three sections with all their rows, empty values included.
+    QList<InfoSection> sections() const override;
+
+    // Start and end in local time with `format`; a missing time is 1970-01-01.
+    QString startDate(const QString& format) const;
+    QString endDate(const QString& format) const;
+};

@@ -1,0 +1,44 @@
+#include "PstNoteItem.h"
+
+#include "PstDataConverter.h"
+
+namespace {
+
+const QString kDatePattern = QStringLiteral("MMM dd, yyyy 'at' hh:mm AP");
+
+} // namespace
+
+std::shared_ptr<PstNoteItem> PstNoteItem::creteFromPstItem(pst_desc_tree* node, pst_item* record)
+{
+    Q_UNUSED(node);
+    if (!record || record->type != PST_TYPE_STICKYNOTE)
+        return nullptr;
+    auto note = std::make_shared<PstNoteItem>();
+    note->insertFromPstString(record->subject, QStringLiteral("subject"), PstDataConverter::recordCodePage(record));
+    note->insertFromFILETIME(record->create_date, QStringLiteral("createDate"));
+    note->insertFromFILETIME(record->modify_date, QStringLiteral("modifyDate"));
+    note->setDisplayName(note->subject());
+    return note;
+}
+
+QString PstNoteItem::icon() const
+{
+    return QStringLiteral(":/img/notepaper@3x.png");
+}
+
+std::shared_ptr<PstItem> PstNoteItem::clone() const
+{
+    auto copy = std::make_shared<PstNoteItem>();
+    copyBaseFieldsTo(copy);
+    return copy;
+}
+
+QString PstNoteItem::createDate() const
+{
+    return timestampToString(property(QStringLiteral("createDate")).toULongLong(), kDatePattern);
+}
+
+QString PstNoteItem::modifyDate() const
+{
+    return timestampToString(property(QStringLiteral("modifyDate")).toULongLong(), kDatePattern);
+}

@@ -1,0 +1,194 @@
+#include "PstTaskItem.h"
+
+#include "MapiPropertyReader.h"
+#include "PstDataConverter.h"
+
+#include <QObject>
+
+namespace {
+
+const QString kDatePattern = QStringLiteral("MMM dd, yyyy 'at' hh:mm AP");
+constexpr int kWorkWeekMinutes = 2400; // five days of eight hours
+constexpr int kWorkDayMinutes = 480;
+constexpr int kHourMinutes = 60;
+
+using Reader = MapiPropertyReader;
+
+FILETIME toFiletime(qint64 ticks)
+{
+    FILETIME time;
+    time.dwLowDateTime = quint32(quint64(ticks) & 0xFFFFFFFFu);
+    time.dwHighDateTime = quint32(quint64(ticks) >> 32);
+    return time;
+}
+
+// The owner is text like any other: ANSI files keep it in 8-bit form in the
+// record's code page, which the reader cannot know.
+void storeOwner(PstTaskItem& task, const Reader& reader, const pst_item& record, int codePage)
+{
+    const bool ansiFile = record.pf && !record.pf->do_read64;
+    if (ansiFile && !PstDataConverter::encodingNameForCodePage(codePage).isEmpty()) {
+        const auto id = reader.namedPropertyId(Reader::kPsetidTask, Reader::kLidTaskOwner);
+        const auto bytes = id ? reader.binary(*id) : std::nullopt;
+        if (bytes) {
+            QByteArray text = *bytes;
+            pst_string value{};
+            value.str = text.data();
+            task.insertFromPstString(value, QStringLiteral("owner"), codePage);
+            return;
+        }
+    }
+    if (const auto owner = reader.stringNamed(Reader::kPsetidTask, Reader::kLidTaskOwner))
+        task.insertProperty(QStringLiteral("owner"), *owner);
+}
+
+void storeTime(PstTaskItem& task, const std::optional<qint64>& ticks, const QString& key)
+{
+    if (!ticks)
+        return;
+    const FILETIME time = toFiletime(*ticks);
+    task.insertFromFILETIME(&time, key);
+}
+
+} // namespace
+
+std::shared_ptr<PstTaskItem> PstTaskItem::creteFromPstItem(pst_desc_tree* node, pst_item* record)
+{
+    if (!record || record->type != PST_TYPE_TASK)
+        return nullptr;
+    auto task = std::make_shared<PstTaskItem>();
+    const int codePage = PstDataConverter::recordCodePage(record);
+    task->insertFromPstString(record->subject, QStringLiteral("subject"), codePage);
+    task->setDisplayName(task->subject());
+    task->insertFromPstString(record->body, QStringLiteral("note"), codePage);
+    if (!record->pf || !node)
+        return task;
+    // libpst carries no task values; they are read from the message itself.
+    const Reader reader(record->pf, node);
+    if (!reader.isValid())
+        return task;
+    storeOwner(*task, reader, *record, codePage);
+    storeTime(*task, reader.filetimeNamed(Reader::kPsetidTask, Reader::kLidTaskStartDate), QStringLiteral("startDate"));
+    storeTime(*task, reader.filetimeNamed(Reader::kPsetidTask, Reader::kLidTaskDueDate), QStringLiteral("dueDate"));
+    task->setCompleted(reader.boolNamed(Reader::kPsetidTask, Reader::kLidTaskComplete).value_or(false));
+    task->setStatus(reader.int32Named(Reader::kPsetidTask, Reader::kLidTaskStatus).value_or(0));
+    task->setActualWork(reader.int32Named(Reader::kPsetidTask, Reader::kLidTaskActualEffort).value_or(0));
+    task->setEstimatedWork(reader.int32Named(Reader::kPsetidTask, Reader::kLidTaskEstimatedEffort).value_or(0));
+    task->setProgress(reader.doubleNamed(Reader::kPsetidTask, Reader::kLidPercentComplete).value_or(0.0));
+    return task;
+}
+
+QString PstTaskItem::icon() const
+{
+    return QStringLiteral(":/img/task@3x.png");
+}
+
+std::shared_ptr<PstItem> PstTaskItem::clone() const
+{
+    auto copy = std::make_shared<PstTaskItem>();
+    copyBaseFieldsTo(copy);
+    copy->m_completed = m_completed;
+    copy->m_status = m_status;
+    copy->m_actualWork = m_actualWork;
+    copy->m_estimatedWork = m_estimatedWork;
+    copy->m_progress = m_progress;
+    return copy;
+}
+
+QList<InfoSection> PstTaskItem::sections() const
+{
+    return {
+        {QObject::tr("Task Schedule"),
+         {{QObject::tr("Start Date"), startDate(kDatePattern)},
+          {QObject::tr("Due Date"), dueDate(kDatePattern)}}},
+        {QObject::tr("Task Status"),
+         {{QObject::tr("Owner"), property(QStringLiteral("owner")).toString()},
+          {QObject::tr("Status"), status()},
+          {QObject::tr("Estimated work"), estimatedWork()},
+          {QObject::tr("Actual work"), actualWork()},
+          {QObject::tr("Progress"), QObject::tr("%1 % completed").arg(m_progress)}}},
+        {QObject::tr("Notes"), {{QString(), property(QStringLiteral("note")).toString()}}},
+    };
+}
+
+void PstTaskItem::setStatus(int status)
+{
+    m_status = status;
+}
+
+void PstTaskItem::setCompleted(int completed)
+{
+    m_completed = completed != 0;
+}
+
+void PstTaskItem::setActualWork(int minutes)
+{
+    m_actualWork = minutes;
+}
+
+void PstTaskItem::setEstimatedWork(int minutes)
+{
+    m_estimatedWork = minutes;
+}
+
+void PstTaskItem::setProgress(double fraction)
+{
+    // Truncated, not rounded: 0.29 times 100 is just below 29 and gives 28.
+    m_progress = int(fraction * 100.0);
+}
+
+bool PstTaskItem::taskCompleted() const
+{
+    return m_completed;
+}
+
+QString PstTaskItem::status() const
+{
+    switch (m_status) {
+    case 0: return QObject::tr("not started");
+    case 1: return QObject::tr("in progress");
+    case 2: return QObject::tr("complete");
+    case 3: return QObject::tr("waiting on someone else");
+    case 4: return QObject::tr("deferred");
+    default: return QString();
+    }
+}
+
+QString PstTaskItem::estimatedWork() const
+{
+    return workTimeToString(m_estimatedWork);
+}
+
+QString PstTaskItem::actualWork() const
+{
+    return workTimeToString(m_actualWork);
+}
+
+QString PstTaskItem::workTimeToString(int minutes) const
+{
+    int count = 0;
+    QString unit;
+    if (minutes > 0 && minutes % kWorkWeekMinutes == 0) {
+        count = minutes / kWorkWeekMinutes;
+        unit = count == 1 ? QStringLiteral("week") : QStringLiteral("weeks");
+    } else if (minutes > 0 && minutes % kWorkDayMinutes == 0) {
+        count = minutes / kWorkDayMinutes;
+        unit = count == 1 ? QStringLiteral("day") : QStringLiteral("days");
+    } else if (minutes % kHourMinutes != 0) {
+        return QString();
+    } else {
+        count = minutes / kHourMinutes;
+        unit = count == 1 ? QStringLiteral("hour") : QStringLiteral("hours");
+    }
+    return QStringLiteral("%1 %2").arg(count).arg(unit);
+}
+
+QString PstTaskItem::startDate(const QString& format) const
+{
+    return timestampToString(property(QStringLiteral("startDate")).toULongLong(), format);
+}
+
+QString PstTaskItem::dueDate(const QString& format) const
+{
+    return timestampToString(property(QStringLiteral("dueDate")).toULongLong(), format);
+}

@@ -1,0 +1,35 @@
+#include "ReparsedRecord.h"
+
+#include "PstItem.h"
+
+#include <cstdlib>
+
+ReparsedRecord::ReparsedRecord(PstItem& item)
+    : m_file(item.pstFile())
+    , m_lock(item.pstLock())
+{
+    if (m_lock)
+        m_lock->lock();
+    if (m_file && item.pstTree())
+        m_record = pst_parse_item(m_file.get(), item.pstTree(), nullptr);
+}
+
+ReparsedRecord::~ReparsedRecord()
+{
+    if (m_record)
+        pst_freeItem(m_record);
+    if (m_lock)
+        m_lock->unlock();
+}
+
+QByteArray ReparsedRecord::attachmentData(pst_item_attach* attachment) const
+{
+    if (!m_file || !attachment)
+        return {};
+    pst_binary contents = pst_attach_to_mem(m_file.get(), attachment);
+    QByteArray bytes;
+    if (contents.data && contents.size > 0)
+        bytes = QByteArray(contents.data, qsizetype(contents.size));
+    std::free(contents.data);
+    return bytes;
+}

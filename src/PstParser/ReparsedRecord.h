@@ -1,0 +1,36 @@
+#pragma once
+
+#include <libpst/libpst.h>
+
+#include <QByteArray>
+#include <QRecursiveMutex>
+
+#include <memory>
+
+class PstItem;
+
+// An item's complete libpst record, parsed again from its document's open
+// file and freed on destruction. Holds the document's lock (PstItem::pstLock)
+// from construction to destruction, so no other thread uses the libpst file
+// meanwhile; keep it short-lived. Not copyable.
+class ReparsedRecord
+{
+public:
+    // Parses `item`'s node; record() is null when the document is closed,
+    // the item has no node, or libpst cannot parse it.
+    explicit ReparsedRecord(PstItem& item);
+    ~ReparsedRecord();
+    ReparsedRecord(const ReparsedRecord&) = delete;
+    ReparsedRecord& operator=(const ReparsedRecord&) = delete;
+
+    pst_item* record() const { return m_record; }
+    pst_file* file() const { return m_file.get(); }
+    // The contents of one of the record's attachments; empty when libpst
+    // yields nothing.
+    QByteArray attachmentData(pst_item_attach* attachment) const;
+
+private:
+    std::shared_ptr<pst_file> m_file;
+    std::shared_ptr<QRecursiveMutex> m_lock;
+    pst_item* m_record = nullptr;
+};
