@@ -112,12 +112,12 @@ def check_vcf(path):
             if isinstance(value, list):
                 value = ','.join(str(v) for v in value)
             properties.setdefault(child.name, []).append(str(value))
-        if 'N' in card.contents:
+        if 'n' in card.contents:
             n = card.n.value
             properties['N_PARTS'] = [n.family, n.given, n.additional, n.prefix, n.suffix]
-        if 'ORG' in card.contents:
+        if 'org' in card.contents:
             properties['ORG_PARTS'] = card.org.value
-        if 'AGENT' in card.contents:
+        if 'agent' in card.contents:
             inner = list(vobject.readComponents(card.agent.value))
             properties['AGENT_FN'] = [str(c.fn.value) for c in inner if 'fn' in c.contents]
             properties['AGENT_TEL'] = [str(t.value) for c in inner for t in c.contents.get('tel', [])]
