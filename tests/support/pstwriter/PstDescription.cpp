@@ -163,6 +163,7 @@ PstMessage messageOf(const QJsonObject& o)
     m.rtfBody = text(o, "rtfBody").toLatin1();
     for (const QJsonValue& v : o.value(QLatin1String("categories")).toArray())
         m.categories.append(v.toString());
+    m.categoriesUnicode = flag(o, "categoriesUnicode", false);
     m.creationTime = timeOf(o, "creationTime");
     m.modificationTime = timeOf(o, "modificationTime");
     m.importance = number(o, "importance", m.importance);

@@ -65,6 +65,9 @@ struct PstMessage {
     QByteArray htmlBody;        // stored as binary PR_HTML, code page internetCodePage
     QByteArray rtfBody;         // raw RTF text; stored compressed
     QStringList categories;     // "Keywords" named property
+    // Categories are PT_MV_STRING8 by default (in codePage, else 1252):
+    // libpst 0.6.76 reads only that form. true writes PT_MV_UNICODE as Outlook does.
+    bool categoriesUnicode = false;
     QDateTime creationTime;
     QDateTime modificationTime;
     int importance = 1;

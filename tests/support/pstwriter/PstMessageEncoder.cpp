@@ -407,10 +407,10 @@ std::vector<PstProperty> PstMessageEncoder::properties(const PstMessage& m)
         list.int32(0x3FFD, m.codePage);
     if (!m.categories.isEmpty()) {
         const uint16_t id = m_names.idOf(PstNamedPropertyMap::kPublicStrings, QStringLiteral("Keywords"));
-        if (m.codePage) {
+        if (!m.categoriesUnicode) {
             QList<QByteArray> encoded;
             for (const QString& c : m.categories)
-                encoded.append(encodeIn(m.codePage, c));
+                encoded.append(encodeIn(m.codePage ? m.codePage : 1252, c));
             list.add(PstProperty::multiString8(id, encoded));
         } else {
             list.add(PstProperty::multiUnicode(id, m.categories));
