@@ -232,6 +232,33 @@ private slots:
         QVERIFY(!lines().contains("CATEGORIES"));
     }
 
+    void weeklyRecurrenceListsItsDaysWithCommas()
+    {
+        // A recurrence pattern as Outlook stores it: weekly, every second
+        // week, Monday and Wednesday, ten times.
+        QByteArray blob;
+        auto put = [&](quint32 value, int size) { blob.append(reinterpret_cast<const char*>(&value), size); };
+        put(0x3004, 2), put(0x3004, 2), put(0x200B, 2), put(1, 2), put(0, 2);
+        put(0, 4), put(2, 4), put(0, 4), put(0x0A, 4), put(0x2022, 4), put(10, 4), put(0, 4);
+        ItemPtr item = newItem();
+        pst_item_appointment* appointment = addAppointment(item.get());
+        appointment->is_recurring = 1;
+        appointment->start = newFileTime(1707127200);
+        appointment->recurrence_data.data = static_cast<char*>(malloc(blob.size()));
+        memcpy(appointment->recurrence_data.data, blob.constData(), blob.size());
+        appointment->recurrence_data.size = blob.size();
+        const QByteArray out = capture([&](FILE* f) { write_schedule_part_data(f, item.get(), nullptr, nullptr); });
+        QVERIFY2(out.contains("\nRRULE:FREQ=WEEKLY;COUNT=10;INTERVAL=2;BYDAY=MO,WE\n"), out.constData());
+        const QJsonObject parsed = check("ics", out);
+        QVERIFY2(!parsed.contains("error"), qPrintable(parsed["error"].toString()));
+        QCOMPARE(first(component(parsed, "VEVENT"), "RRULE"), QStringLiteral("FREQ=WEEKLY;COUNT=10;INTERVAL=2;BYDAY=MO,WE"));
+
+        // Every week: no INTERVAL part.
+        appointment->recurrence_data.data[14] = 1;
+        QVERIFY(capture([&](FILE* f) { write_appointment(f, item.get()); })
+                    .contains("\nRRULE:FREQ=WEEKLY;COUNT=10;BYDAY=MO,WE\n"));
+    }
+
     void alarmsOnlyWithinOneDay()
     {
         ItemPtr item = newItem();
