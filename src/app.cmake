@@ -1,9 +1,42 @@
 # The browsing window as a library (tests drive its widgets), and the program.
+set(lumaroo_ui_dir ${CMAKE_CURRENT_LIST_DIR})
 add_library(lumaroo_ui STATIC
-    ${CMAKE_CURRENT_LIST_DIR}/mainwindow.cpp
+    ${lumaroo_ui_dir}/mainwindow.cpp
+    ${lumaroo_ui_dir}/mainwindow.ui
+    ${lumaroo_ui_dir}/AlternateTreeView.cpp
+    ${lumaroo_ui_dir}/AttachmentMenu.cpp
+    ${lumaroo_ui_dir}/DetailViewController.cpp
+    ${lumaroo_ui_dir}/ElidedLabel.cpp
+    ${lumaroo_ui_dir}/ListViewSortMenu.cpp
+    ${lumaroo_ui_dir}/MailRequestGuard.cpp
+    ${lumaroo_ui_dir}/MyWebViewWidget.cpp
+    ${lumaroo_ui_dir}/PSTListView.cpp
+    ${lumaroo_ui_dir}/PSTStackedWidget.cpp
+    ${lumaroo_ui_dir}/PSTTreeView.cpp
+    ${lumaroo_ui_dir}/PstInfoLabel.cpp
+    ${lumaroo_ui_dir}/PstInfoLabel.ui
+    ${lumaroo_ui_dir}/PstInfoView.cpp
+    ${lumaroo_ui_dir}/PstInfoView.ui
+    ${lumaroo_ui_dir}/PstListController.cpp
+    ${lumaroo_ui_dir}/PstListModel.cpp
+    ${lumaroo_ui_dir}/PstListViewDelegate.cpp
+    ${lumaroo_ui_dir}/PstMailView.cpp
+    ${lumaroo_ui_dir}/PstMailView.ui
+    ${lumaroo_ui_dir}/PstTreeController.cpp
+    ${lumaroo_ui_dir}/PstTreeModel.cpp
+    ${lumaroo_ui_dir}/PstTreeViewFilterModel.cpp
 )
-target_include_directories(lumaroo_ui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(lumaroo_ui PUBLIC lumaroo_pstparser lumaroo_public Qt6::Widgets)
+target_include_directories(lumaroo_ui PUBLIC ${lumaroo_ui_dir})
+target_link_libraries(lumaroo_ui PUBLIC
+    lumaroo_pstparser lumaroo_public lumaroo_public_ui
+    Qt6::Widgets Qt6::Quick Qt6::QuickWidgets Qt6::WebEngineCore Qt6::WebEngineQuick)
 
-add_executable(lumaroo ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
+# Pictures and the web view page, compiled in. Resources inside a static
+# library would be dropped by the linker; as objects every user links them.
+add_library(lumaroo_resources OBJECT ${lumaroo_ui_dir}/../resources/lumaroo.qrc)
+target_link_libraries(lumaroo_resources PRIVATE Qt6::Core)
+target_link_libraries(lumaroo_ui INTERFACE "$<TARGET_OBJECTS:lumaroo_resources>")
+add_dependencies(lumaroo_ui lumaroo_resources)
+
+add_executable(lumaroo ${lumaroo_ui_dir}/main.cpp)
 target_link_libraries(lumaroo PRIVATE lumaroo_ui Qt6::WebView)

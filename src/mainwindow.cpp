@@ -1,63 +1,378 @@
 #include "mainwindow.h"
 
+#include "AppConfig.h"
+#include "DetailViewController.h"
+#include "ListViewSortMenu.h"
 #include "Log.h"
+#include "NativeMessageBox.h"
 #include "ProductConstants.h"
-#include "PstParser.h"
+#include "PstListController.h"
+#include "PstTreeController.h"
+#include "UserFolders.h"
+#include "ui_mainwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHeaderView>
-#include <QStatusBar>
-#include <QTreeWidget>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTimer>
+
+namespace {
+
+const QSize kHomeSize(860, 600);
+const QSize kBrowsingSize(1024, 768);
+const int kTreePane = 0;
+const int kListPane = 1;
+// Room the two 66-wide hide buttons and their spacing take before the search box.
+const int kHideButtonsRoom = 142;
+
+bool isPstFile(const QUrl& url)
+{
+    const QString path = url.toLocalFile();
+    return !path.isEmpty() && path.endsWith(QLatin1String(".pst"), Qt::CaseInsensitive);
+}
+
+int windowX(const QWidget* widget, const QWidget* window)
+{
+    return widget->mapTo(window, QPoint(0, 0)).x();
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
-    , m_tree(new QTreeWidget(this))
+    , m_ui(new Ui::MainWindow)
 {
+    m_ui->setupUi(this);
     setWindowTitle(g_product_name);
-    m_tree->setObjectName(QStringLiteral("folderTree"));
-    m_tree->setHeaderHidden(true);
-    setCentralWidget(m_tree);
-    resize(860, 600);
+    // Plain widgets paint a style sheet background only when asked to.
+    m_ui->toolbar->setAttribute(Qt::WA_StyledBackground);
+    m_ui->sortWidget->setAttribute(Qt::WA_StyledBackground);
+    m_ui->searchBox->addAction(QIcon(QStringLiteral(":/img/search.png")), QLineEdit::LeadingPosition);
+    initView();
+    initMenu();
+    initConnect();
+    initSortMenu();
+    m_ui->treeView->setIndentation(14);
     connect(this, &MainWindow::sizeChangeRequested, this, &MainWindow::resizeKeepingCentre);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    delete m_ui;
+}
+
+void MainWindow::initView()
+{
+    m_treeController = new PstTreeController(m_ui->treeView, this);
+    m_listController = new PstListController(m_ui->listView, this);
+    m_detailController = new DetailViewController(m_ui->stackedWidget_2, this);
+    m_treeController->enableTreeViewMenu();
+    m_ui->printBtn->setEnabled(false);
+    // New width from a larger window goes to the detail pane.
+    m_ui->splitter->setStretchFactor(kTreePane, 0);
+    m_ui->splitter->setStretchFactor(kListPane, 0);
+    m_ui->splitter->setStretchFactor(2, 1);
+    m_ui->splitter->setSizes({260, 290, width() - 550});
+    m_ui->stackedWidget->setCurrentWidget(m_ui->homePage);
+    m_ui->treeView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_ui->listView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_ui->treeView->installEventFilter(this);
+    m_ui->homePage->installEventFilter(this);
+    setAcceptDrops(true);
+    m_ui->treeView->setAcceptDrops(true);
+    m_ui->homePage->setAcceptDrops(true);
+}
+
+void MainWindow::initMenu()
+{
+    // The full application menu comes later; Linux users expect at least
+    // File ▸ Open and Quit.
+    m_fileMenu = menuBar()->addMenu(tr("&File"));
+    QAction* open = m_fileMenu->addAction(tr("&Open..."), this, &MainWindow::onOpenBtnClicked);
+    open->setShortcut(QKeySequence::Open);
+    m_fileMenu->addSeparator();
+    QAction* quit = m_fileMenu->addAction(tr("&Quit"), qApp, &QApplication::quit);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setMenuRole(QAction::QuitRole);
+}
+
+void MainWindow::initConnect()
+{
+    connect(m_ui->openBtn, &QToolButton::clicked, this, &MainWindow::onOpenBtnClicked);
+    connect(m_ui->btnOpenFile, &QPushButton::clicked, this, &MainWindow::onOpenBtnClicked);
+    connect(m_ui->convertBtn, &QToolButton::clicked, this, &MainWindow::onConvertBtnClicked);
+    connect(m_ui->exportBtn, &QToolButton::clicked, this, &MainWindow::onExportBtnClicked);
+    connect(m_ui->printBtn, &QToolButton::clicked, this, &MainWindow::onPrintBtnClicked);
+    connect(m_ui->btnSortBy, &QPushButton::clicked, this, &MainWindow::onBtnSortClicked);
+    connect(m_ui->btnItemHide, &QToolButton::clicked, this, &MainWindow::hideListView);
+    connect(m_ui->btnTreeHide, &QToolButton::clicked, this, &MainWindow::hideTreeView);
+    connect(m_treeController, &PstTreeController::folderSelected, this,
+            [this](const QList<std::shared_ptr<PstItem>>& items) {
+                m_ui->searchBox->clear();
+                m_listController->setList(items);
+            });
+    connect(m_treeController, &PstTreeController::pstTreeViewRowChanged, this, &MainWindow::treeViewRowChange);
+    connect(m_treeController, &PstTreeController::openPstFailed, this, [this] {
+        NativeMessageBox::warning(this, tr("Warning"), tr("Error opening file!"));
+    });
+    connect(m_treeController, &PstTreeController::documentClosing, this, &MainWindow::onDocumentClosing);
+    connect(m_listController, &PstListController::itemSelected, m_detailController, &DetailViewController::setItem);
+    connect(m_listController, &PstListController::itemSelected, this, &MainWindow::changePrinterButton);
+    connect(m_ui->splitter, &QSplitter::splitterMoved, this, &MainWindow::splitterMovedSlot);
+    connect(m_ui->searchBox, &QLineEdit::textChanged, m_listController, &PstListController::filter);
+
+    const QString logDir = QDir::toNativeSeparators(UserFolders::logDir());
+    if (!QDir(logDir).exists())
+        QDir().mkpath(logDir);
+}
+
+void MainWindow::initSortMenu()
+{
+    m_sortMenu = new ListViewSortMenu(this);
+    m_sortMenu->setFixedWidth(m_ui->btnSortBy->width());
+    connect(m_sortMenu, &ListViewSortMenu::sortChanged, this, &MainWindow::onSortMenuTriggered);
+    m_ui->btnSortBy->setText(m_ui->btnSortBy->text() + QStringLiteral("  \u25BE"));
+}
 
 void MainWindow::openFile(const QString& path)
 {
-    Log::info(QStringLiteral("Open PST file: %1").arg(path));
-    PstParser parser;
-    std::shared_ptr<PstFolderItem> root;
-    if (parser.open(path))
-        root = parser.parse(path);
-    if (!root) {
-        statusBar()->showMessage(tr("The file \"%1\" could not be opened.").arg(path));
-        return;
-    }
-    m_documents.append(root);
-    auto* row = new QTreeWidgetItem(m_tree, {root->displayName()});
-    for (int i = 0; i < root->childCount(); ++i) {
-        if (auto folder = std::dynamic_pointer_cast<PstFolderItem>(root->child(i)))
-            addFolder(row, *folder);
-    }
-    row->setExpanded(true);
+    m_treeController->openPstFile(path);
 }
 
-void MainWindow::addFolder(QTreeWidgetItem* parentRow, const PstFolderItem& folder)
+void MainWindow::onOpenBtnClicked()
 {
-    auto* row = new QTreeWidgetItem(parentRow, {folder.displayName() + folder.itemCountStr()});
-    for (int i = 0; i < folder.childCount(); ++i) {
-        if (auto child = std::dynamic_pointer_cast<PstFolderItem>(folder.child(i)))
-            addFolder(row, *child);
+    Log::info(QStringLiteral("Click the open button."));
+    const QStringList paths = QFileDialog::getOpenFileNames(this, tr("Select File"), AppConfig::instance()->getLastOpenPath(),
+                                                            tr("Outlook PST Files (*.pst)"));
+    openChosenFiles(paths);
+}
+
+void MainWindow::openChosenFiles(const QStringList& paths)
+{
+    if (paths.isEmpty()) {
+        Log::info(QStringLiteral("Document deselected."));
+        return;
+    }
+    AppConfig::instance()->setLastOpenPath(QFileInfo(paths.first()).absolutePath());
+    for (const QString& path : paths)
+        m_treeController->openPstFile(path);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->treeView || watched == m_ui->homePage) {
+        if (handleDragAndDrop(event))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::handleDragAndDrop(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter: {
+        auto* enter = static_cast<QDragEnterEvent*>(event);
+        if (!enter->mimeData()->hasUrls())
+            return true;
+        const QList<QUrl> urls = enter->mimeData()->urls();
+        if (std::any_of(urls.cbegin(), urls.cend(), isPstFile)) {
+            enter->setDropAction(Qt::CopyAction);
+            enter->accept();
+        } else {
+            enter->ignore();
+        }
+        return true;
+    }
+    case QEvent::DragMove: {
+        auto* move = static_cast<QDragMoveEvent*>(event);
+        if (move->mimeData()->hasUrls())
+            move->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        for (const QUrl& url : drop->mimeData()->urls()) {
+            if (isPstFile(url))
+                m_treeController->openPstFile(url.toLocalFile());
+        }
+        drop->acceptProposedAction();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+std::shared_ptr<PstItem> MainWindow::documentForExport()
+{
+    std::shared_ptr<PstItem> root = m_treeController->pstRootNode();
+    if (!root)
+        Log::info(QStringLiteral("No Pst file selected."));
+    return root;
+}
+
+void MainWindow::onExportBtnClicked()
+{
+    Log::info(QStringLiteral("Click the export button."));
+    // The export dialog takes the document from here once it exists.
+    documentForExport();
+}
+
+void MainWindow::onConvertBtnClicked()
+{
+    Log::info(QStringLiteral("Click the convert button."));
+    documentForExport();
+}
+
+void MainWindow::onPrintBtnClicked()
+{
+    Log::info(QStringLiteral("Click the print button."));
+}
+
+void MainWindow::changePrinterButton(const std::shared_ptr<PstItem>& item)
+{
+    m_currentItem = item;
+    m_ui->printBtn->setEnabled(item != nullptr);
+}
+
+void MainWindow::onBtnSortClicked()
+{
+    if (!m_sortMenu || m_listController->isEmpty())
+        return;
+    QPushButton* button = m_ui->btnSortBy;
+    m_sortMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
+}
+
+void MainWindow::onSortMenuTriggered(QString field, QString order)
+{
+    if (field == QLatin1String("none")) {
+        m_listController->sort(PstListController::DisplayField, PstListController::ModelOrder);
+        return;
+    }
+    PstListController::SortOrder sortOrder;
+    if (order == QLatin1String("asc"))
+        sortOrder = PstListController::Ascending;
+    else if (order == QLatin1String("desc"))
+        sortOrder = PstListController::Descending;
+    else
+        return;
+    // The menu's one field is the subject.
+    m_listController->sort(PstListController::SubjectField, sortOrder);
+}
+
+void MainWindow::treeViewRowChange(int rowCount)
+{
+    if (rowCount < 1) {
+        m_ui->stackedWidget->setCurrentWidget(m_ui->homePage);
+        emit sizeChangeRequested(kHomeSize.width(), kHomeSize.height());
+        return;
+    }
+    if (m_ui->stackedWidget->currentWidget() != m_ui->mainPage) {
+        m_ui->stackedWidget->setCurrentWidget(m_ui->mainPage);
+        emit sizeChangeRequested(kBrowsingSize.width(), kBrowsingSize.height());
+    }
+    QMargins margins = m_ui->middleToolBar->contentsMargins();
+    margins.setLeft(windowX(m_ui->listView, this) - m_ui->leftToolBar->geometry().width() - 20);
+    m_ui->middleToolBar->setContentsMargins(margins);
+    // The panes get their final places only once the new page is laid out.
+    QTimer::singleShot(0, this, &MainWindow::listViewChanged);
+}
+
+void MainWindow::hiddenView(int index, bool& hidden, int& savedWidth)
+{
+    QList<int> sizes = m_ui->splitter->sizes();
+    const int detail = int(sizes.size()) - 1;
+    if (index < 0 || index >= detail)
+        return;
+    if (hidden) {
+        sizes[detail] -= savedWidth;
+        sizes[index] = savedWidth;
+    } else {
+        savedWidth = sizes[index];
+        sizes[detail] += sizes[index];
+        sizes[index] = 0;
+    }
+    hidden = !hidden;
+    m_ui->splitter->setSizes(sizes);
+}
+
+void MainWindow::hideTreeView()
+{
+    hiddenView(kTreePane, m_treeHidden, m_savedTreeWidth);
+    m_ui->btnTreeHide->setIcon(QIcon(m_treeHidden ? QStringLiteral(":/img/show.png") : QStringLiteral(":/img/hide.png")));
+    listViewChanged();
+}
+
+void MainWindow::hideListView()
+{
+    hiddenView(kListPane, m_listHidden, m_savedListWidth);
+    listViewChanged();
+    m_ui->btnItemHide->setIcon(QIcon(m_listHidden ? QStringLiteral(":/img/show.png") : QStringLiteral(":/img/hide.png")));
+}
+
+void MainWindow::listViewChanged()
+{
+    const int listX = windowX(m_ui->listView, this);
+    const int detailX = windowX(m_ui->stackedWidget_2, this);
+    const int searchX = windowX(m_ui->searchBox, this);
+    const int leftWidth = m_ui->leftToolBar->geometry().width() + 20;
+    int candidate = 0;
+    if (listX >= leftWidth)
+        candidate = listX - leftWidth;
+    else if (listX < 0)
+        candidate = detailX - leftWidth;
+    QMargins margins = m_ui->middleToolBar->contentsMargins();
+    margins.setLeft(std::min(candidate, searchX - leftWidth - kHideButtonsRoom));
+    m_ui->middleToolBar->setContentsMargins(margins);
+}
+
+void MainWindow::splitterMovedSlot(int, int index)
+{
+    const QList<int> sizes = m_ui->splitter->sizes();
+    if (index == 2) {
+        m_ui->treeView->setMinimumWidth(sizes.value(kTreePane));
+        m_ui->stackedWidget_2->setMinimumWidth(0);
+    } else if (index == 1) {
+        m_ui->stackedWidget_2->setMinimumWidth(sizes.value(2));
+        m_ui->treeView->setMinimumWidth(0);
+        listViewChanged();
+    }
+}
+
+void MainWindow::onDocumentClosing(const std::shared_ptr<PstItem>& root)
+{
+    // The closed document's file goes with it: nothing of it may stay on show.
+    const QList<std::shared_ptr<PstItem>> shown = m_listController->items();
+    const bool listShowsDocument = std::any_of(shown.cbegin(), shown.cend(), [&root](const std::shared_ptr<PstItem>& item) {
+        return item && item->rootNode() == root;
+    });
+    const std::shared_ptr<PstItem> detailItem = m_detailController->currentItem();
+    if (listShowsDocument) {
+        m_listController->setList({});
+    } else if (detailItem && detailItem->rootNode() == root) {
+        m_detailController->setItem(nullptr);
+        changePrinterButton(nullptr);
     }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Quitting on the last window's close is off; closing this window ends the program.
-    event->accept();
-    QApplication::quit();
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        QApplication::quit();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
 }
 
 void MainWindow::resizeKeepingCentre(int width, int height)

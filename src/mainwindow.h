@@ -1,16 +1,21 @@
 #pragma once
 
-#include "PstFolderItem.h"
+#include "PstItem.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
-class QTreeWidget;
-class QTreeWidgetItem;
+class DetailViewController;
+class ListViewSortMenu;
+class PstListController;
+class PstTreeController;
+class QMenu;
+namespace Ui { class MainWindow; }
 
-// The program's one window. For now it lists the open documents' folder
-// trees; the browsing panes build on it.
+// The program's one window: a home page inviting the user to add a PST
+// file, and a browsing page with a tool bar over the folder tree, the item
+// list and the detail pane.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -18,26 +23,66 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The documents opened so far, in the order they were opened.
-    QList<std::shared_ptr<PstFolderItem>> documents() const { return m_documents; }
+    PstTreeController* treeController() const { return m_treeController; }
+    PstListController* listController() const { return m_listController; }
+    DetailViewController* detailController() const { return m_detailController; }
+    ListViewSortMenu* sortMenu() const { return m_sortMenu; }
+    Ui::MainWindow* form() const { return m_ui; }
+    QMenu* fileMenu() const { return m_fileMenu; }
+    // The item the print button prints; null when none is chosen.
+    std::shared_ptr<PstItem> currentItem() const { return m_currentItem; }
 
 public slots:
-    // Opens and shows a PST file; a file that cannot be read is reported.
+    // Opens a PST file into the folder tree; a failure shows a warning.
     void openFile(const QString& path);
+    // The open dialog's choice: remembers the first file's folder and opens
+    // every path in order; an empty list only logs the cancellation.
+    void openChosenFiles(const QStringList& paths);
 
 signals:
-    // Asks for the window to take w × h, keeping its centre.
+    // Asks for the window to take width × height, keeping its centre.
     void sizeChangeRequested(int width, int height);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private slots:
+    void onOpenBtnClicked();
+    void onExportBtnClicked();
+    void onConvertBtnClicked();
+    void onPrintBtnClicked();
+    void onBtnSortClicked();
+    void hideTreeView();
+    void hideListView();
+    void treeViewRowChange(int rowCount);
+    void changePrinterButton(const std::shared_ptr<PstItem>& item);
+    void splitterMovedSlot(int pos, int index);
+    void onSortMenuTriggered(QString field, QString order);
+    void listViewChanged();
+    void onDocumentClosing(const std::shared_ptr<PstItem>& root);
     void resizeKeepingCentre(int width, int height);
 
 private:
-    void addFolder(QTreeWidgetItem* parentRow, const PstFolderItem& folder);
+    void initView();
+    void initMenu();
+    void initConnect();
+    void initSortMenu();
+    void hiddenView(int index, bool& hidden, int& savedWidth);
+    bool handleDragAndDrop(QEvent* event);
+    // The document root the export and convert buttons work on; logs when none.
+    std::shared_ptr<PstItem> documentForExport();
 
-    QTreeWidget* m_tree = nullptr;
-    QList<std::shared_ptr<PstFolderItem>> m_documents;
+    Ui::MainWindow* m_ui = nullptr;
+    bool m_treeHidden = false;
+    bool m_listHidden = false;
+    int m_savedTreeWidth = 0;
+    int m_savedListWidth = 0;
+    ListViewSortMenu* m_sortMenu = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    std::shared_ptr<PstItem> m_currentItem;
+    PstTreeController* m_treeController = nullptr;
+    PstListController* m_listController = nullptr;
+    DetailViewController* m_detailController = nullptr;
 };

@@ -1,0 +1,69 @@
+import QtQuick
+import QtWebEngine
+
+// The mail body view. A mail is untrusted: its scripts never run, nothing
+// is fetched from the network (the program's request guard blocks it), links
+// are handed to the desktop instead of being followed here, and there is no
+// context menu.
+Item {
+    id: root
+
+    // A link the user clicked; the program opens it with the desktop's handler.
+    signal linkClicked(url link)
+    // A page finished loading (ok false when it failed).
+    signal pageLoaded(bool ok)
+
+    function setHtml(html) {
+        webView.loadHtml(html, "")
+    }
+
+    function loadUrl(url) {
+        webView.url = url
+    }
+
+    WebEngineView {
+        id: webView
+        objectName: "mailWebView"
+        anchors.fill: parent
+
+        settings.javascriptEnabled: false
+        settings.javascriptCanOpenWindows: false
+        settings.javascriptCanAccessClipboard: false
+        settings.pluginsEnabled: false
+        settings.autoLoadImages: true
+        settings.localContentCanAccessRemoteUrls: false
+        settings.localContentCanAccessFileUrls: false
+        settings.dnsPrefetchEnabled: false
+        settings.hyperlinkAuditingEnabled: false
+        settings.focusOnNavigationEnabled: false
+
+        onNavigationRequested: function(request) {
+            if (request.navigationType === WebEngineNavigationRequest.LinkClickedNavigation) {
+                request.reject()
+                root.linkClicked(request.url)
+            }
+        }
+        onNewWindowRequested: function(request) {
+            if (request.userInitiated)
+                root.linkClicked(request.requestedUrl)
+        }
+        onContextMenuRequested: function(request) {
+            request.accepted = true
+        }
+        onLoadingChanged: function(info) {
+            if (info.status === WebEngineView.LoadSucceededStatus)
+                root.pageLoaded(true)
+            else if (info.status === WebEngineView.LoadFailedStatus)
+                root.pageLoaded(false)
+        }
+    }
+
+    // Right presses stop here, so the page never shows a menu; left presses
+    // reach the page for links, selection and scrolling.
+    MouseArea {
+        anchors.fill: parent
+        acceptedButtons: Qt.RightButton
+        propagateComposedEvents: true
+        onPressed: function(mouse) { mouse.accepted = true }
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QTreeView>
+
+// A folder tree on zebra bands that run on below the last row (the export
+// dialog's tree).
+class AlternateTreeView : public QTreeView
+{
+    Q_OBJECT
+public:
+    explicit AlternateTreeView(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

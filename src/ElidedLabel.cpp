@@ -1,0 +1,45 @@
+#include "ElidedLabel.h"
+
+#include <QResizeEvent>
+
+ElidedLabel::ElidedLabel(QWidget* parent)
+    : QLabel(parent)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+}
+
+void ElidedLabel::setFullText(const QString& text)
+{
+    if (text.isEmpty()) {
+        m_fullText.clear();
+        setText(QString());
+        hide();
+        return;
+    }
+    show();
+    m_fullText = text;
+    updateShownText();
+}
+
+void ElidedLabel::setElideMode(Qt::TextElideMode mode)
+{
+    if (mode == m_elideMode)
+        return;
+    m_elideMode = mode;
+    updateShownText();
+}
+
+void ElidedLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    updateShownText();
+}
+
+void ElidedLabel::updateShownText()
+{
+    if (m_fullText.isEmpty()) {
+        setText(QString());
+        return;
+    }
+    setText(fontMetrics().elidedText(m_fullText, m_elideMode, width()));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMenu>
+
+class QActionGroup;
+
+// The "Sort by" choices: a field ("none" for the folder's own order, or
+// "subject") and an order ("asc" or "desc", offered only with a field).
+class ListViewSortMenu : public QMenu
+{
+    Q_OBJECT
+public:
+    explicit ListViewSortMenu(QWidget* parent = nullptr);
+
+    QActionGroup* fieldGroup() const { return m_fieldGroup; }
+    QActionGroup* orderGroup() const { return m_orderGroup; }
+
+signals:
+    void sortChanged(QString field, QString order);
+
+public slots:
+    void onActionTriggered(QAction* action);
+
+private:
+    QAction* addChoice(QActionGroup* group, const QString& text, const QString& data, bool checked);
+
+    QActionGroup* m_fieldGroup = nullptr;
+    QActionGroup* m_orderGroup = nullptr;
+};

@@ -1,0 +1,39 @@
+#include "MailRequestGuard.h"
+
+#include <QCoreApplication>
+#include <QQuickWebEngineProfile>
+#include <QWebEngineUrlRequestInfo>
+
+namespace {
+
+bool isInlineContent(const QUrl& url)
+{
+    const QString scheme = url.scheme().toLower();
+    return scheme == QLatin1String("data") || scheme == QLatin1String("blob")
+        || scheme == QLatin1String("about") || scheme == QLatin1String("qrc");
+}
+
+} // namespace
+
+MailRequestGuard::MailRequestGuard(QObject* parent)
+    : QWebEngineUrlRequestInterceptor(parent)
+{
+}
+
+MailRequestGuard* MailRequestGuard::install()
+{
+    static MailRequestGuard* guard = nullptr;
+    if (!guard) {
+        guard = new MailRequestGuard(QCoreApplication::instance());
+        QQuickWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(guard);
+    }
+    return guard;
+}
+
+void MailRequestGuard::interceptRequest(QWebEngineUrlRequestInfo& info)
+{
+    if (isInlineContent(info.requestUrl()))
+        return;
+    m_blocked.fetchAndAddRelaxed(1);
+    info.block(true);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QAtomicInt>
+#include <QWebEngineUrlRequestInterceptor>
+
+// Keeps the mail view off the network: every request for anything but the
+// page's own inline content (data:, blob:, about:, qrc:) is blocked, so a
+// mail cannot load remote images or styles or tell its sender it was read.
+class MailRequestGuard : public QWebEngineUrlRequestInterceptor
+{
+    Q_OBJECT
+public:
+    // Installs the guard on the web views' profile once; later calls return
+    // the same guard.
+    static MailRequestGuard* install();
+
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override;
+    // Requests blocked so far (any thread).
+    int blockedCount() const { return m_blocked.loadRelaxed(); }
+
+private:
+    explicit MailRequestGuard(QObject* parent);
+    QAtomicInt m_blocked;
+};

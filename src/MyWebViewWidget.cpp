@@ -1,0 +1,59 @@
+#include "MyWebViewWidget.h"
+
+#include "Log.h"
+#include "MailRequestGuard.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QVBoxLayout>
+
+MyWebViewWidget::MyWebViewWidget(QWidget* parent)
+    : QWidget(parent)
+    , m_quickWidget(new QQuickWidget(this))
+{
+    MailRequestGuard::install();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_quickWidget);
+    m_quickWidget->setResizeMode(QQuickWidget::SizeRootObjectToView);
+    connect(m_quickWidget, &QQuickWidget::statusChanged, this, &MyWebViewWidget::onStatusChanged);
+    m_quickWidget->setSource(QUrl(QStringLiteral("qrc:/qml/WebView.qml")));
+}
+
+void MyWebViewWidget::onStatusChanged()
+{
+    if (m_quickWidget->status() != QQuickWidget::Ready || m_rootObject)
+        return;
+    m_rootObject = m_quickWidget->rootObject();
+    if (!m_rootObject)
+        return;
+    connect(m_rootObject, SIGNAL(linkClicked(QUrl)), this, SLOT(openLink(QUrl)));
+    connect(m_rootObject, SIGNAL(pageLoaded(bool)), this, SIGNAL(pageLoaded(bool)));
+    emit ready();
+}
+
+void MyWebViewWidget::updateHtml(const QString& html)
+{
+    if (!m_rootObject) {
+        qWarning() << "rootObject not ready";
+        return;
+    }
+    QMetaObject::invokeMethod(m_rootObject, "setHtml", Q_ARG(QVariant, QVariant(html)));
+}
+
+void MyWebViewWidget::loadUrl(const QUrl& url)
+{
+    if (m_rootObject)
+        QMetaObject::invokeMethod(m_rootObject, "loadUrl", Q_ARG(QVariant, QVariant(url)));
+}
+
+void MyWebViewWidget::openLink(const QUrl& link)
+{
+    if (!link.isValid())
+        return;
+    Log::info(QStringLiteral("Open a link of the mail with the desktop."));
+    QDesktopServices::openUrl(link);
+}

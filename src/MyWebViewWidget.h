@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+class QQuickItem;
+class QQuickWidget;
+
+// Hosts the Qt Quick web view of "qrc:/qml/WebView.qml" that shows mail
+// bodies. Links the user clicks open with the desktop's default handler.
+class MyWebViewWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MyWebViewWidget(QWidget* parent = nullptr);
+
+    // Shows `html`; dropped (with a warning) before the scene is ready.
+    void updateHtml(const QString& html);
+    void loadUrl(const QUrl& url);
+
+    bool isReady() const { return m_rootObject != nullptr; }
+    QQuickWidget* quickWidget() const { return m_quickWidget; }
+
+signals:
+    // The scene is ready to take HTML.
+    void ready();
+    // A page finished loading; ok is false when it failed.
+    void pageLoaded(bool ok);
+
+private slots:
+    void openLink(const QUrl& link);
+
+private:
+    void onStatusChanged();
+
+    QQuickWidget* m_quickWidget = nullptr;
+    QQuickItem* m_rootObject = nullptr;
+};

@@ -1,0 +1,11 @@
+#include "PSTStackedWidget.h"
+
+PSTStackedWidget::PSTStackedWidget(QWidget* parent)
+    : QStackedWidget(parent)
+{
+}
+
+QSize PSTStackedWidget::minimumSizeHint() const
+{
+    return {0, 0};
+}

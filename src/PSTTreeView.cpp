@@ -1,0 +1,11 @@
+#include "PSTTreeView.h"
+
+PSTTreeView::PSTTreeView(QWidget* parent)
+    : QTreeView(parent)
+{
+}
+
+QSize PSTTreeView::minimumSizeHint() const
+{
+    return {0, 0};
+}

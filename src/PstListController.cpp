@@ -1,0 +1,67 @@
+#include "PstListController.h"
+
+#include "PstListModel.h"
+#include "PstListViewDelegate.h"
+
+#include <QListView>
+#include <QSortFilterProxyModel>
+
+PstListController::PstListController(QListView* view, QObject* parent)
+    : QObject(parent)
+    , m_view(view)
+    , m_model(new PstListModel(this))
+    , m_proxy(new QSortFilterProxyModel(this))
+{
+    m_proxy->setSourceModel(m_model);
+    m_proxy->setSortRole(Qt::DisplayRole);
+    m_view->setModel(m_proxy);
+    m_view->setItemDelegate(new PstListViewDelegate(m_view));
+    m_view->setMinimumWidth(0);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged,
+            this, &PstListController::onSelectionChanged);
+}
+
+void PstListController::setList(const QList<std::shared_ptr<PstItem>>& items)
+{
+    // QList compares the shared pointers, that is the items' identity.
+    if (items == m_items)
+        return;
+    emit itemSelected(nullptr);
+    m_items = items;
+    m_model->setItems(items);
+}
+
+void PstListController::filter(const QString& text)
+{
+    m_proxy->setFilterRole(Qt::DisplayRole);
+    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_proxy->setFilterFixedString(text);
+}
+
+void PstListController::sort(SortField field, SortOrder order)
+{
+    if (order == ModelOrder) {
+        m_proxy->sort(-1);
+        return;
+    }
+    m_proxy->setSortRole(field == SubjectField ? int(PstListModel::SubjectRole) : int(Qt::DisplayRole));
+    m_proxy->sort(0, order == Descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void PstListController::onSelectionChanged(const QItemSelection& selected, const QItemSelection&)
+{
+    const QModelIndexList indexes = selected.indexes();
+    if (indexes.isEmpty())
+        return;
+    onListItemClicked(indexes.first());
+}
+
+void PstListController::onListItemClicked(const QModelIndex& proxyIndex)
+{
+    const QModelIndex source = m_proxy->mapToSource(proxyIndex);
+    if (!source.isValid() || source.row() >= m_items.size())
+        return;
+    const std::shared_ptr<PstItem>& item = m_items.at(source.row());
+    if (item)
+        emit itemSelected(item);
+}

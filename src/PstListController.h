@@ -1,0 +1,51 @@
+#pragma once
+
+#include "PstItem.h"
+
+#include <QItemSelection>
+#include <QObject>
+
+#include <memory>
+
+class PstListModel;
+class QListView;
+class QSortFilterProxyModel;
+
+// Drives the item list: shows a folder's items, filters them by the search
+// text, sorts them and announces the chosen item.
+class PstListController : public QObject
+{
+    Q_OBJECT
+public:
+    enum SortField { DisplayField = 0, SubjectField = 1 };
+    enum SortOrder { ModelOrder = -1, Ascending = 0, Descending = 1 };
+
+    PstListController(QListView* view, QObject* parent = nullptr);
+
+    // Shows `items`; an identical list changes nothing, any other announces
+    // a null item first.
+    void setList(const QList<std::shared_ptr<PstItem>>& items);
+    // Keeps the rows whose display text contains `text`, ignoring case.
+    void filter(const QString& text);
+    void sort(SortField field, SortOrder order);
+    bool isEmpty() const { return m_items.isEmpty(); }
+
+    QList<std::shared_ptr<PstItem>> items() const { return m_items; }
+    PstListModel* model() const { return m_model; }
+    QSortFilterProxyModel* proxy() const { return m_proxy; }
+
+signals:
+    // The chosen item; null when the list was replaced.
+    void itemSelected(const std::shared_ptr<PstItem>& item);
+
+private slots:
+    void onSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+
+private:
+    void onListItemClicked(const QModelIndex& proxyIndex);
+
+    QListView* m_view = nullptr;
+    PstListModel* m_model = nullptr;
+    QSortFilterProxyModel* m_proxy = nullptr;
+    QList<std::shared_ptr<PstItem>> m_items;
+};

@@ -1,0 +1,71 @@
+#include "PstListModel.h"
+
+#include "PstMailItem.h"
+#include "PstTaskItem.h"
+
+namespace {
+
+const QString kLongDatePattern = QStringLiteral("MMM dd, yyyy 'at' hh:mm AP");
+
+QString formattedTime(const PstItem& item, const QString& key)
+{
+    return item.timestampToString(item.property(key).toULongLong(), kLongDatePattern);
+}
+
+} // namespace
+
+PstListModel::PstListModel(QObject* parent)
+    : QAbstractListModel(parent)
+{
+}
+
+int PstListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_items.size());
+}
+
+QVariant PstListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() < 0 || index.row() >= m_items.size())
+        return {};
+    const std::shared_ptr<PstItem>& item = m_items.at(index.row());
+    if (!item)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return item->displayName();
+    case Qt::DecorationRole:
+        return item->icon();
+    case TypeRole:
+        return int(item->type());
+    case SubjectRole:
+        return item->subject();
+    case MailDateRole:
+        if (auto* mail = dynamic_cast<const PstMailItem*>(item.get()))
+            return mail->sendDate(QStringLiteral("yyyy/MM/dd"));
+        return {};
+    case AttachmentRole:
+        if (auto* mail = dynamic_cast<const PstMailItem*>(item.get()))
+            return mail->hasAttachment();
+        return {};
+    case DurationRole:
+        return item->duration();
+    case StartDateRole:
+        return formattedTime(*item, QStringLiteral("startDate"));
+    case CreateDateRole:
+        return formattedTime(*item, QStringLiteral("createDate"));
+    case CompletedRole:
+        if (auto* task = dynamic_cast<const PstTaskItem*>(item.get()))
+            return task->taskCompleted();
+        return {};
+    default:
+        return {};
+    }
+}
+
+void PstListModel::setItems(const QList<std::shared_ptr<PstItem>>& items)
+{
+    beginResetModel();
+    m_items = items;
+    endResetModel();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "PstItem.h"
+
+#include <QAbstractListModel>
+
+#include <memory>
+
+// The items of one folder, one row each, in folder order.
+class PstListModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    // Roles beyond display (displayName) and decoration (icon resource path).
+    enum Role {
+        TypeRole = Qt::UserRole + 1,       // 257: ItemType as int
+        SubjectRole = Qt::UserRole + 2,    // 258: subject()
+        MailDateRole = Qt::UserRole + 3,   // 259: mail sent date "yyyy/MM/dd"
+        AttachmentRole = Qt::UserRole + 4, // 260: mail has attachments
+        DurationRole = Qt::UserRole + 6,   // 262: duration()
+        StartDateRole = Qt::UserRole + 7,  // 263: "startDate" formatted
+        CreateDateRole = Qt::UserRole + 8, // 264: "createDate" formatted
+        CompletedRole = Qt::UserRole + 10, // 266: task completed
+    };
+
+    explicit PstListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    // Replaces every row (a model reset).
+    void setItems(const QList<std::shared_ptr<PstItem>>& items);
+    QList<std::shared_ptr<PstItem>> items() const { return m_items; }
+
+private:
+    QList<std::shared_ptr<PstItem>> m_items;
+};

@@ -1,0 +1,66 @@
+#include "PstMailView.h"
+
+#include "AttachmentMenu.h"
+#include "PstMailItem.h"
+#include "ui_PstMailView.h"
+
+#include <QMenu>
+
+PstMailView::PstMailView(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(new Ui::PstMailView)
+{
+    m_ui->setupUi(this);
+    m_ui->attachmentBtn->hide();
+}
+
+PstMailView::~PstMailView()
+{
+    delete m_ui;
+}
+
+MyWebViewWidget* PstMailView::webView() const
+{
+    return m_ui->webViewWidget;
+}
+
+void PstMailView::setData(const std::shared_ptr<PstItem>& item)
+{
+    const auto mail = std::dynamic_pointer_cast<PstMailItem>(item);
+    if (!mail)
+        return;
+    m_ui->from->setText(mail->sender());
+    m_ui->fromLabel->setFullText(mail->formattedSenderAddr());
+    m_ui->dateLabel->setText(mail->sendDate(QStringLiteral("MMM dd, yyyy 'at' hh:mm AP")));
+    m_ui->toLabel->setText(mail->formattedRecipients());
+    m_ui->ccLabel->setFullText(mail->formattedCc());
+    m_ui->bccLabel->setFullText(mail->formattedBcc());
+    m_ui->subjectLabel->setFullText(mail->subject());
+
+    if (mail->hasAttachment()) {
+        m_attachmentMenu = AttachmentMenu::create(mail);
+        m_ui->attachmentBtn->setText(tr("Attachments (%1)").arg(m_attachmentMenu->actions().size()));
+        disconnect(m_ui->attachmentBtn, &QPushButton::clicked, this, &PstMailView::popupAttachmentsMenu);
+        connect(m_ui->attachmentBtn, &QPushButton::clicked, this, &PstMailView::popupAttachmentsMenu);
+        m_ui->attachmentBtn->show();
+    } else {
+        m_ui->attachmentBtn->hide();
+    }
+    m_ui->webViewWidget->updateHtml(mail->body());
+}
+
+void PstMailView::clear()
+{
+    m_attachmentMenu.reset();
+    m_ui->attachmentBtn->hide();
+    if (m_ui->webViewWidget->isReady())
+        m_ui->webViewWidget->updateHtml(QString());
+}
+
+void PstMailView::popupAttachmentsMenu()
+{
+    if (!m_attachmentMenu)
+        return;
+    QPushButton* button = m_ui->attachmentBtn;
+    m_attachmentMenu->exec(button->mapToGlobal(QPoint(0, button->height())));
+}

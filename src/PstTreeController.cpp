@@ -1,0 +1,130 @@
+#include "PstTreeController.h"
+
+#include "Common.h"
+#include "Log.h"
+#include "PstParser.h"
+#include "PstTreeModel.h"
+#include "PstTreeViewFilterModel.h"
+
+#include <QHeaderView>
+#include <QMenu>
+#include <QTreeView>
+
+PstTreeController::PstTreeController(QTreeView* view, QObject* parent)
+    : QObject(parent)
+    , m_view(view)
+    , m_invisibleRoot(std::make_shared<PstFolderItem>())
+    , m_model(new PstTreeModel(m_invisibleRoot, this))
+    , m_proxy(new PstTreeViewFilterModel(this))
+{
+    m_proxy->setSourceModel(m_model);
+    m_view->setModel(m_proxy);
+    m_view->header()->hide();
+    // Presses, not clicks or keyboard moves, choose a folder.
+    connect(m_view, &QTreeView::pressed, this, &PstTreeController::onTreeItemClicked);
+}
+
+PstTreeController::~PstTreeController() = default;
+
+void PstTreeController::openPstFile(const QString& path)
+{
+    Log::info(QStringLiteral("Open PST file: %1").arg(path));
+    PstParser parser;
+    if (!parser.open(path)) {
+        emit openPstFailed();
+        return;
+    }
+    std::shared_ptr<PstFolderItem> root = parser.parse(path);
+    if (!root) {
+        emit openPstFailed();
+        return;
+    }
+    addRow(root);
+}
+
+void PstTreeController::addRow(const std::shared_ptr<PstItem>& root)
+{
+    if (!root)
+        return;
+    m_model->addChild(m_invisibleRoot.get(), root);
+    const int count = documentCount();
+    emit pstTreeViewRowChanged(count);
+    if (count == 1)
+        m_view->setCurrentIndex(m_proxy->mapFromSource(m_model->index(0, 0)));
+}
+
+int PstTreeController::documentCount() const
+{
+    return m_invisibleRoot->childCount();
+}
+
+std::shared_ptr<PstItem> PstTreeController::pstRootNode() const
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return nullptr;
+    PstItem* node = PstTreeModel::itemFromIndex(m_proxy->mapToSource(current));
+    return node ? node->rootNode() : nullptr;
+}
+
+void PstTreeController::enableTreeViewMenu()
+{
+    if (m_menu)
+        return;
+    m_menu = std::make_unique<QMenu>();
+    m_showInFinderAction = m_menu->addAction(tr("Show in Finder"));
+    m_menu->addSeparator();
+    m_closeFileAction = m_menu->addAction(tr("Close file"));
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &PstTreeController::onTreeContextMenu);
+}
+
+void PstTreeController::hideEmptyFolders(bool hide)
+{
+    m_proxy->setHideEmptyFolders(hide);
+}
+
+void PstTreeController::onTreeItemClicked(const QModelIndex& proxyIndex)
+{
+    if (!proxyIndex.isValid())
+        return;
+    // A persistent index compares row, column, node and model, and follows
+    // rows that move when a document above is closed.
+    if (m_lastPressed.isValid() && m_lastPressed == proxyIndex)
+        return;
+    m_lastPressed = proxyIndex;
+    auto* folder = dynamic_cast<PstFolderItem*>(PstTreeModel::itemFromIndex(m_proxy->mapToSource(proxyIndex)));
+    emit folderSelected(folder ? folder->items() : QList<std::shared_ptr<PstItem>>());
+}
+
+void PstTreeController::onTreeContextMenu(const QPoint& pos)
+{
+    const QModelIndex index = m_view->indexAt(pos);
+    if (!index.isValid() || index.parent().isValid())
+        return;
+    QAction* chosen = m_menu->exec(m_view->viewport()->mapToGlobal(pos));
+    if (chosen == m_showInFinderAction)
+        showInFinder(index);
+    else if (chosen == m_closeFileAction)
+        closeDocument(index);
+}
+
+void PstTreeController::showInFinder(const QModelIndex& proxyIndex)
+{
+    Log::info(QStringLiteral("Click the menu item to open the file path."));
+    Common::revealInExplorer(proxyIndex.data(PstTreeModel::FilePathRole).toString());
+}
+
+void PstTreeController::closeDocument(const QModelIndex& proxyIndex)
+{
+    Log::info(QStringLiteral("Click the menu item to close the document."));
+    const QModelIndex sourceIndex = m_proxy->mapToSource(proxyIndex);
+    PstItem* node = PstTreeModel::itemFromIndex(sourceIndex);
+    if (!node)
+        return;
+    const std::shared_ptr<PstItem> root = node->rootNode();
+    if (root)
+        emit documentClosing(root);
+    m_model->removeIndex(sourceIndex);
+    emit pstTreeViewRowChanged(documentCount());
+}

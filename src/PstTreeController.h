@@ -1,0 +1,65 @@
+#pragma once
+
+#include "PstFolderItem.h"
+
+#include <QObject>
+#include <QPersistentModelIndex>
+
+#include <memory>
+
+class PstTreeModel;
+class PstTreeViewFilterModel;
+class QAction;
+class QMenu;
+class QTreeView;
+
+// Drives a folder tree view: opens documents into it, announces the pressed
+// folder's items and offers "Show in Finder" / "Close file" on document rows.
+class PstTreeController : public QObject
+{
+    Q_OBJECT
+public:
+    PstTreeController(QTreeView* view, QObject* parent = nullptr);
+    ~PstTreeController() override;
+
+    // Opens and parses one PST file and appends it; openPstFailed() when it cannot.
+    void openPstFile(const QString& path);
+    // Appends a parsed document; null is ignored.
+    void addRow(const std::shared_ptr<PstItem>& root);
+    // The document root of the view's current row; null without a current row.
+    std::shared_ptr<PstItem> pstRootNode() const;
+    // Builds the document rows' context menu.
+    void enableTreeViewMenu();
+    void hideEmptyFolders(bool hide);
+
+    // The number of open documents.
+    int documentCount() const;
+    PstTreeModel* model() const { return m_model; }
+    PstTreeViewFilterModel* proxy() const { return m_proxy; }
+    QMenu* contextMenu() const { return m_menu.get(); }
+
+    // The context menu's actions, run on the document row at `proxyIndex`.
+    void showInFinder(const QModelIndex& proxyIndex);
+    void closeDocument(const QModelIndex& proxyIndex);
+
+signals:
+    void folderSelected(const QList<std::shared_ptr<PstItem>>& items);
+    void openPstFailed();
+    void pstTreeViewRowChanged(int rowCount);
+    // A document is about to be closed; its items must no longer be shown.
+    void documentClosing(const std::shared_ptr<PstItem>& root);
+
+private slots:
+    void onTreeItemClicked(const QModelIndex& proxyIndex);
+    void onTreeContextMenu(const QPoint& pos);
+
+private:
+    QTreeView* m_view = nullptr;
+    std::unique_ptr<QMenu> m_menu;
+    QAction* m_showInFinderAction = nullptr;
+    QAction* m_closeFileAction = nullptr;
+    QPersistentModelIndex m_lastPressed;
+    std::shared_ptr<PstFolderItem> m_invisibleRoot;
+    PstTreeModel* m_model = nullptr;
+    PstTreeViewFilterModel* m_proxy = nullptr;
+};

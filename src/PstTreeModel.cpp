@@ -1,0 +1,101 @@
+#include "PstTreeModel.h"
+
+#include <QIcon>
+
+PstTreeModel::PstTreeModel(const std::shared_ptr<PstFolderItem>& invisibleRoot, QObject* parent)
+    : QAbstractItemModel(parent)
+    , m_invisibleRoot(invisibleRoot)
+{
+}
+
+PstItem* PstTreeModel::itemFromIndex(const QModelIndex& index)
+{
+    return index.isValid() ? static_cast<PstItem*>(index.internalPointer()) : nullptr;
+}
+
+QModelIndex PstTreeModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (!hasIndex(row, column, parent))
+        return {};
+    PstItem* parentNode = parent.isValid() ? itemFromIndex(parent) : m_invisibleRoot.get();
+    std::shared_ptr<PstItem> child = parentNode ? parentNode->child(row) : nullptr;
+    return child ? createIndex(row, column, child.get()) : QModelIndex();
+}
+
+QModelIndex PstTreeModel::parent(const QModelIndex& index) const
+{
+    PstItem* node = itemFromIndex(index);
+    if (!node)
+        return {};
+    std::shared_ptr<PstItem> parentNode = node->parent();
+    if (!parentNode || parentNode.get() == m_invisibleRoot.get())
+        return {};
+    return createIndex(parentNode->row(), 0, parentNode.get());
+}
+
+int PstTreeModel::rowCount(const QModelIndex& parent) const
+{
+    if (!parent.isValid())
+        return m_invisibleRoot->childCount();
+    if (parent.column() > 0)
+        return 0;
+    PstItem* node = itemFromIndex(parent);
+    return node ? node->childCount() : 0;
+}
+
+int PstTreeModel::columnCount(const QModelIndex&) const
+{
+    return 1;
+}
+
+QVariant PstTreeModel::data(const QModelIndex& index, int role) const
+{
+    PstItem* node = itemFromIndex(index);
+    if (!node)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole: {
+        auto* folder = dynamic_cast<PstFolderItem*>(node);
+        return node->displayName() + (folder ? folder->itemCountStr() : QString());
+    }
+    case Qt::DecorationRole:
+        return QIcon(node->icon());
+    case FilePathRole:
+        return node->filePath();
+    default:
+        return {};
+    }
+}
+
+QModelIndex PstTreeModel::indexOfNode(PstItem* node) const
+{
+    if (!node || node == m_invisibleRoot.get())
+        return {};
+    return createIndex(node->row(), 0, node);
+}
+
+void PstTreeModel::addChild(PstFolderItem* parent, const std::shared_ptr<PstItem>& child)
+{
+    if (!parent || !child)
+        return;
+    const int row = parent->childCount();
+    beginInsertRows(indexOfNode(parent), row, row);
+    parent->addChildNode(child);
+    endInsertRows();
+}
+
+void PstTreeModel::removeIndex(const QModelIndex& sourceIndex)
+{
+    PstItem* node = itemFromIndex(sourceIndex);
+    if (!node)
+        return;
+    std::shared_ptr<PstItem> parentNode = node->parent();
+    if (!parentNode)
+        return;
+    const int row = node->row();
+    if (row < 0 || row >= parentNode->childCount())
+        return;
+    beginRemoveRows(indexOfNode(parentNode.get()), row, row);
+    parentNode->removeChildNode(row);
+    endRemoveRows();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "PstFolderItem.h"
+
+#include <QAbstractItemModel>
+
+#include <memory>
+
+// The folder tree of every open document, one column. Indexes carry the raw
+// PstItem* of their folder; the item tree owns the folders.
+class PstTreeModel : public QAbstractItemModel
+{
+    Q_OBJECT
+public:
+    // Role 257: the path of the PST file the row belongs to.
+    static constexpr int FilePathRole = Qt::UserRole + 1;
+
+    PstTreeModel(const std::shared_ptr<PstFolderItem>& invisibleRoot, QObject* parent = nullptr);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex& index) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    // Appends `child` under `parent` (the invisible root for a new document).
+    void addChild(PstFolderItem* parent, const std::shared_ptr<PstItem>& child);
+    // Removes the row of `sourceIndex` from its parent; out-of-range rows are ignored.
+    void removeIndex(const QModelIndex& sourceIndex);
+
+    // The node of a valid index, null otherwise.
+    static PstItem* itemFromIndex(const QModelIndex& index);
+
+private:
+    QModelIndex indexOfNode(PstItem* node) const;
+
+    std::shared_ptr<PstFolderItem> m_invisibleRoot;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QSortFilterProxyModel>
+
+// The folder tree as shown: optionally without folders whose whole subtree
+// holds no items (the export dialog's choice).
+class PstTreeViewFilterModel : public QSortFilterProxyModel
+{
+    Q_OBJECT
+public:
+    explicit PstTreeViewFilterModel(QObject* parent = nullptr);
+
+    // Re-filters only when the value changes.
+    void setHideEmptyFolders(bool hide);
+    bool hideEmptyFolders() const { return m_hideEmptyFolders; }
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
+private:
+    bool holdsItems(const QModelIndex& sourceIndex) const;
+
+    bool m_hideEmptyFolders = false;
+};
