@@ -22,24 +22,24 @@ FILETIME toFiletime(qint64 ticks)
     return time;
 }
 
-// The owner is text like any other: ANSI files keep it in 8-bit form in the
-// record's code page, which the reader cannot know.
-void storeOwner(PstTaskItem& task, const Reader& reader, const pst_item& record, int codePage)
+// The owner may be stored in 8-bit form in the record's code page, which the
+// property reader cannot know; it decodes such text as UTF-8 or Latin-1.
+void storeOwner(PstTaskItem& task, const Reader& reader, int codePage)
 {
-    const bool ansiFile = record.pf && !record.pf->do_read64;
-    if (ansiFile && !PstDataConverter::encodingNameForCodePage(codePage).isEmpty()) {
-        const auto id = reader.namedPropertyId(Reader::kPsetidTask, Reader::kLidTaskOwner);
-        const auto bytes = id ? reader.binary(*id) : std::nullopt;
-        if (bytes) {
-            QByteArray text = *bytes;
-            pst_string value{};
-            value.str = text.data();
-            task.insertFromPstString(value, QStringLiteral("owner"), codePage);
-            return;
-        }
+    const auto owner = reader.stringNamed(Reader::kPsetidTask, Reader::kLidTaskOwner);
+    if (!owner)
+        return;
+    const auto id = reader.namedPropertyId(Reader::kPsetidTask, Reader::kLidTaskOwner);
+    QByteArray bytes = id ? reader.binary(*id).value_or(QByteArray()) : QByteArray();
+    const QString asUtf16 = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
+    const bool eightBit = !bytes.isEmpty() && asUtf16 != *owner;
+    if (eightBit && !PstDataConverter::encodingNameForCodePage(codePage).isEmpty()) {
+        pst_string value{};
+        value.str = bytes.data();
+        task.insertFromPstString(value, QStringLiteral("owner"), codePage);
+        return;
     }
-    if (const auto owner = reader.stringNamed(Reader::kPsetidTask, Reader::kLidTaskOwner))
-        task.insertProperty(QStringLiteral("owner"), *owner);
+    task.insertProperty(QStringLiteral("owner"), *owner);
 }
 
 void storeTime(PstTaskItem& task, const std::optional<qint64>& ticks, const QString& key)
@@ -67,7 +67,7 @@ std::shared_ptr<PstTaskItem> PstTaskItem::creteFromPstItem(pst_desc_tree* node, 
     const Reader reader(record->pf, node);
     if (!reader.isValid())
         return task;
-    storeOwner(*task, reader, *record, codePage);
+    storeOwner(*task, reader, codePage);
     storeTime(*task, reader.filetimeNamed(Reader::kPsetidTask, Reader::kLidTaskStartDate), QStringLiteral("startDate"));
     storeTime(*task, reader.filetimeNamed(Reader::kPsetidTask, Reader::kLidTaskDueDate), QStringLiteral("dueDate"));
     task->setCompleted(reader.boolNamed(Reader::kPsetidTask, Reader::kLidTaskComplete).value_or(false));

@@ -2,6 +2,8 @@
 
 #include "AppInitialization.h"
 #include "ConvertCommand.h"
+#include "ListCommand.h"
+#include "ShowCommand.h"
 #include "TreeCommand.h"
 
 #include <QCoreApplication>
@@ -19,6 +21,8 @@ const QMap<QString, Command>& commands()
     static const QMap<QString, Command> table{
         {"tree", &TreeCommand::run},
         {"convert", &ConvertCommand::run},
+        {"list", &ListCommand::run},
+        {"show", &ShowCommand::run},
     };
     return table;
 }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+// `lumaroo-cli list FILE.pst`: every folder with its items, as JSON.
+class ListCommand
+{
+public:
+    static int run(const QStringList& args);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+// `lumaroo-cli show FILE.pst PATH-OR-ID`: one item in full, as JSON.
+class ShowCommand
+{
+public:
+    static int run(const QStringList& args);
+};
