@@ -1,0 +1,85 @@
+// Makes the README's screenshots from the real window: the home page, a
+// mailbox with an HTML mail, a contact, an appointment and a task, each at
+// 1024 × 768. Usage: lumaroo_screenshots <output folder>
+
+#include "DetailViewController.h"
+#include "MyWebViewWidget.h"
+#include "PstMailView.h"
+#include "TestHome.h"
+#include "UiDriver.h"
+#include "UiSamples.h"
+#include "mainwindow.h"
+#include "PSTListView.h"
+#include "PSTTreeView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtWebView>
+
+namespace {
+
+bool save(MainWindow& window, const QString& dir, const QString& name)
+{
+    QTest::qWait(300);
+    const QString path = QDir(dir).filePath(name);
+    if (!window.grab().save(path)) {
+        qCritical("cannot write %s", qPrintable(path));
+        return false;
+    }
+    qInfo("wrote %s", qPrintable(path));
+    return true;
+}
+
+bool showItem(MainWindow& window, const QString& folder, int row)
+{
+    auto* tree = window.findChild<PSTTreeView*>(QStringLiteral("treeView"));
+    auto* list = window.findChild<PSTListView*>(QStringLiteral("listView"));
+    if (!UiDriver::pressFolder(tree, folder) || !UiDriver::clickRow(list, row)) {
+        qCritical("cannot show %s row %d", qPrintable(folder), row);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    TestHome home;
+    qputenv("QT_WEBVIEW_PLUGIN", "webengine");
+    QtWebView::initialize();
+    QApplication app(argc, argv);
+    QFont font = QApplication::font();
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(outDir);
+
+    QTemporaryDir samples;
+    const QString mailbox = UiSamples::write(UiSamples::mailbox(), samples.path(), QStringLiteral("Ada's Mailbox.pst"));
+
+    MainWindow window;
+    window.show();
+    window.resize(1024, 768);
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    bool ok = save(window, outDir, QStringLiteral("home.png"));
+
+    window.openFile(mailbox);
+    window.resize(1024, 768);
+    MyWebViewWidget* web = window.detailController()->mailView()->webView();
+    QSignalSpy loaded(web, &MyWebViewWidget::pageLoaded);
+    ok = showItem(window, QStringLiteral("Inbox"), 0) && ok;
+    if (!loaded.wait(20000))
+        qWarning("the mail page did not report loading");
+    QTest::qWait(1500);
+    ok = save(window, outDir, QStringLiteral("mail.png")) && ok;
+
+    ok = showItem(window, QStringLiteral("Contacts"), 0) && save(window, outDir, QStringLiteral("contact.png")) && ok;
+    ok = showItem(window, QStringLiteral("Calendar"), 0) && save(window, outDir, QStringLiteral("appointment.png")) && ok;
+    ok = showItem(window, QStringLiteral("Tasks"), 0) && save(window, outDir, QStringLiteral("task.png")) && ok;
+    return ok ? 0 : 1;
+}
