@@ -106,6 +106,22 @@ private slots:
         QCOMPARE(filesUnder(out), expected);
     }
 
+    void itemsAreWrittenInListOrder()
+    {
+        const auto root = make({folder("Inbox", kMailClass,
+                                       {mail("S", "first body"), mail("S", "second body"), mail("S", "third body")})});
+        QVERIFY(root);
+        const QString out = outDir("order");
+        QCOMPARE(runExport(findFolder(root, "Inbox"), out, {"eml"}).completions, 1);
+        const QStringList bodies{"first body", "second body", "third body"};
+        const QStringList names{"S.eml", "S_1.eml", "S_2.eml"};
+        for (int i = 0; i < names.size(); ++i) {
+            QFile file(out + "/" + names[i]);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(names[i]));
+            QVERIFY2(file.readAll().contains(bodies[i].toUtf8()), qPrintable(names[i]));
+        }
+    }
+
     void foldersMirrorTheTreeAndStayInside()
     {
         const auto root = make({folder("Inbox", kMailClass, {mail("in inbox")},

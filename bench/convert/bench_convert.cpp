@@ -1,0 +1,202 @@
+// Converts a generated mailbox to .eml with lumaroo-cli and prints items per
+// second, output MB per second and peak resident memory; then exports the same
+// file with pffexport (Debian's pff-tools) and prints the time ratio.
+//
+// usage: bench_convert [--mails N] [--work DIR] [--keep]
+// Defaults: 100000 mails of 20 KB body text, every tenth with one 100 KB
+// attachment, in a temporary folder removed afterwards.
+
+#include "PstWriter.h"
+
+#include <QCoreApplication>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int kBodyBytes = 20 * 1024;
+constexpr int kAttachmentBytes = 100 * 1024;
+constexpr int kAttachmentEvery = 10;
+
+struct ChildRun
+{
+    bool ok = false;
+    double seconds = 0;
+    long peakRssKb = 0;
+};
+
+// Runs the program with stdout and stderr sent to /dev/null and measures its
+// wall time and peak resident memory.
+ChildRun runChild(const QString& program, const QStringList& args)
+{
+    std::vector<QByteArray> storage{program.toLocal8Bit()};
+    for (const QString& arg : args)
+        storage.push_back(arg.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& s : storage)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    ChildRun run;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+        posix_spawn_file_actions_destroy(&actions);
+        return run;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.seconds = double(timer.nsecsElapsed()) / 1e9;
+    run.peakRssKb = usage.ru_maxrss;
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return run;
+}
+
+PstMessage benchmarkMail(int index)
+{
+    PstMessage mail;
+    mail.subject = QStringLiteral("Benchmark mail %1").arg(index);
+    mail.senderName = QStringLiteral("Sender %1").arg(index % 97);
+    mail.senderAddress = QStringLiteral("sender%1@example.org").arg(index % 97);
+    mail.recipients.append(PstRecipient{QStringLiteral("Reader"), QStringLiteral("reader@example.org")});
+    mail.sentTime = QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC).addSecs(qint64(index) * 600);
+    QString body;
+    body.reserve(kBodyBytes + 80);
+    for (int line = 0; body.size() < kBodyBytes; ++line)
+        body += QStringLiteral("Line %1 of mail %2: the quick brown fox jumps over the lazy dog.\n").arg(line).arg(index);
+    body.truncate(kBodyBytes);
+    mail.body = body;
+    if (index % kAttachmentEvery == 0) {
+        PstAttachment attachment;
+        attachment.longName = QStringLiteral("report-%1.bin").arg(index);
+        attachment.mimeType = QStringLiteral("application/octet-stream");
+        attachment.generatedSize = kAttachmentBytes;
+        mail.attachments.append(attachment);
+    }
+    return mail;
+}
+
+bool writeMailbox(const QString& path, int mails, QString* error)
+{
+    PstWriter writer;
+    if (!writer.open(path)) {
+        *error = writer.errorString();
+        return false;
+    }
+    const int inbox = writer.addFolder(writer.topFolder(), QStringLiteral("Inbox"), QStringLiteral("IPF.Note"));
+    for (int i = 0; i < mails; ++i) {
+        if (!writer.addMessage(inbox, benchmarkMail(i))) {
+            *error = writer.errorString();
+            return false;
+        }
+    }
+    if (!writer.close()) {
+        *error = writer.errorString();
+        return false;
+    }
+    return true;
+}
+
+void countFiles(const QString& dir, const QString& suffix, qint64* files, qint64* bytes)
+{
+    *files = 0;
+    *bytes = 0;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        if (suffix.isEmpty() || it.fileName().endsWith(suffix)) {
+            ++*files;
+            *bytes += it.fileInfo().size();
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    int mails = 100000;
+    QString workDir;
+    bool keep = false;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == "--mails" && i + 1 < args.size())
+            mails = args[++i].toInt();
+        else if (args[i] == "--work" && i + 1 < args.size())
+            workDir = args[++i];
+        else if (args[i] == "--keep")
+            keep = true;
+    }
+    QTemporaryDir temporary(QDir::tempPath() + "/bench_convert-XXXXXX");
+    temporary.setAutoRemove(!keep);
+    if (workDir.isEmpty())
+        workDir = temporary.path();
+    QDir().mkpath(workDir);
+    const QString pst = workDir + "/mailbox.pst";
+
+    QElapsedTimer timer;
+    timer.start();
+    QString error;
+    if (!writeMailbox(pst, mails, &error)) {
+        out << "cannot write the mailbox: " << error << "\n";
+        return 1;
+    }
+    const double pstMb = double(QFileInfo(pst).size()) / 1e6;
+    out << QStringLiteral("mailbox: %1 mails, %2 MB, written in %3 s\n")
+               .arg(mails).arg(pstMb, 0, 'f', 1).arg(double(timer.elapsed()) / 1000, 0, 'f', 1);
+    out.flush();
+
+    const QString ours = workDir + "/lumaroo";
+    const ChildRun convert = runChild(QStringLiteral(LUMAROO_CLI), {"convert", pst, ours, "--formats", "eml"});
+    qint64 files = 0, bytes = 0;
+    countFiles(ours, ".eml", &files, &bytes);
+    const double outMb = double(bytes) / 1e6;
+    out << QStringLiteral("lumaroo-cli convert --formats eml: %1 (%2 .eml files, %3 MB)\n")
+               .arg(convert.ok ? "ok" : "FAILED").arg(files).arg(outMb, 0, 'f', 1);
+    out << QStringLiteral("  %1 s, %2 items/s, %3 MB/s output, peak RSS %4 MB\n")
+               .arg(convert.seconds, 0, 'f', 2)
+               .arg(double(files) / convert.seconds, 0, 'f', 0)
+               .arg(outMb / convert.seconds, 0, 'f', 1)
+               .arg(double(convert.peakRssKb) / 1024, 0, 'f', 1);
+    out.flush();
+
+    const QString pffexport = QStandardPaths::findExecutable("pffexport");
+    if (pffexport.isEmpty()) {
+        out << "pffexport not found (Debian package pff-tools): no comparison\n";
+        return convert.ok ? 0 : 1;
+    }
+    const ChildRun pff = runChild(pffexport, {"-q", "-t", workDir + "/pff", pst});
+    qint64 pffFiles = 0, pffBytes = 0;
+    countFiles(workDir + "/pff.export", QString(), &pffFiles, &pffBytes);
+    out << QStringLiteral("pffexport: %1 (%2 files, %3 MB)\n")
+               .arg(pff.ok ? "ok" : "FAILED").arg(pffFiles).arg(double(pffBytes) / 1e6, 0, 'f', 1);
+    out << QStringLiteral("  %1 s, %2 mails/s, peak RSS %3 MB\n")
+               .arg(pff.seconds, 0, 'f', 2)
+               .arg(double(mails) / pff.seconds, 0, 'f', 0)
+               .arg(double(pff.peakRssKb) / 1024, 0, 'f', 1);
+    out << QStringLiteral("time ratio pffexport / lumaroo-cli: %1\n").arg(pff.seconds / convert.seconds, 0, 'f', 2);
+    return convert.ok ? 0 : 1;
+}
