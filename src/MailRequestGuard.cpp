@@ -1,5 +1,7 @@
 #include "MailRequestGuard.h"
 
+#include "MailContentHandler.h"
+
 #include <QCoreApplication>
 #include <QQuickWebEngineProfile>
 #include <QWebEngineUrlRequestInfo>
@@ -10,7 +12,8 @@ bool isInlineContent(const QUrl& url)
 {
     const QString scheme = url.scheme().toLower();
     return scheme == QLatin1String("data") || scheme == QLatin1String("blob")
-        || scheme == QLatin1String("about") || scheme == QLatin1String("qrc");
+        || scheme == QLatin1String("about") || scheme == QLatin1String("qrc")
+        || scheme == QLatin1String(MailContentHandler::kScheme);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include <QWebEngineUrlRequestInterceptor>
 
 // Keeps the mail view off the network: every request for anything but the
-// page's own inline content (data:, blob:, about:, qrc:) is blocked, so a
+// page's own content (data:, blob:, about:, qrc:, lumaroo-mail:) is blocked, so a
 // mail cannot load remote images or styles or tell its sender it was read.
 class MailRequestGuard : public QWebEngineUrlRequestInterceptor
 {

@@ -1,6 +1,7 @@
 #include "MyWebViewWidget.h"
 
 #include "Log.h"
+#include "MailContentHandler.h"
 #include "MailRequestGuard.h"
 
 #include <QDebug>
@@ -9,11 +10,29 @@
 #include <QQuickWidget>
 #include <QVBoxLayout>
 
+namespace {
+
+// setHtml hands the page over as a percent-encoded data: URL, which the
+// engine refuses above 2 MB.
+const qsizetype kDataUrlLimit = 2 * 1024 * 1024 - 64 * 1024;
+
+bool exceedsDataUrlLimit(const QString& html)
+{
+    // Percent-encoding at most triples the UTF-8 size.
+    const QByteArray utf8 = html.toUtf8();
+    if (utf8.size() * 3 < kDataUrlLimit)
+        return false;
+    return utf8.toPercentEncoding().size() >= kDataUrlLimit;
+}
+
+} // namespace
+
 MyWebViewWidget::MyWebViewWidget(QWidget* parent)
     : QWidget(parent)
     , m_quickWidget(new QQuickWidget(this))
 {
     MailRequestGuard::install();
+    MailContentHandler::install();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -40,6 +59,13 @@ void MyWebViewWidget::updateHtml(const QString& html)
     if (!m_rootObject) {
         qWarning() << "rootObject not ready";
         return;
+    }
+    if (exceedsDataUrlLimit(html)) {
+        if (MailContentHandler* handler = MailContentHandler::install()) {
+            loadUrl(handler->publish(html));
+            return;
+        }
+        Log::warn(QStringLiteral("A mail page over 2 MB cannot be shown."));
     }
     QMetaObject::invokeMethod(m_rootObject, "setHtml", Q_ARG(QVariant, QVariant(html)));
 }

@@ -15,6 +15,7 @@ public:
     explicit MyWebViewWidget(QWidget* parent = nullptr);
 
     // Shows `html`; dropped (with a warning) before the scene is ready.
+    // Pages too large for setHtml are served under "lumaroo-mail:".
     void updateHtml(const QString& html);
     void loadUrl(const QUrl& url);
 

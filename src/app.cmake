@@ -8,6 +8,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/DetailViewController.cpp
     ${lumaroo_ui_dir}/ElidedLabel.cpp
     ${lumaroo_ui_dir}/ListViewSortMenu.cpp
+    ${lumaroo_ui_dir}/MailContentHandler.cpp
     ${lumaroo_ui_dir}/MailRequestGuard.cpp
     ${lumaroo_ui_dir}/MyWebViewWidget.cpp
     ${lumaroo_ui_dir}/PSTListView.cpp

@@ -1,5 +1,6 @@
 #include "AppInitialization.h"
 #include "FileOpenFilter.h"
+#include "MailContentHandler.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
     // The mail view's web view needs its back end chosen and initialised
     // before the application object exists. WebEngine is the back end on Linux.
     qputenv("QT_WEBVIEW_PLUGIN", "webengine");
+    MailContentHandler::registerScheme();
     QtWebView::initialize();
 
     QApplication app(argc, argv);

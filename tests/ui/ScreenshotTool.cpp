@@ -3,6 +3,7 @@
 // 1024 × 768. Usage: lumaroo_screenshots <output folder>
 
 #include "DetailViewController.h"
+#include "MailContentHandler.h"
 #include "MyWebViewWidget.h"
 #include "PstMailView.h"
 #include "TestHome.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[])
 {
     TestHome home;
     qputenv("QT_WEBVIEW_PLUGIN", "webengine");
+    MailContentHandler::registerScheme();
     QtWebView::initialize();
     QApplication app(argc, argv);
     QFont font = QApplication::font();

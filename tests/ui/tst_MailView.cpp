@@ -3,6 +3,7 @@
 // mail (no scripts, no network, links to the desktop, inline pictures).
 
 #include "DetailViewController.h"
+#include "MailContentHandler.h"
 #include "ElidedLabel.h"
 #include "MailRequestGuard.h"
 #include "MyWebViewWidget.h"
@@ -70,6 +71,7 @@ private slots:
     void untrustedMailRunsNothingAndFetchesNothing();
     void inlinePictureIsShown();
     void clickedLinkGoesToTheDesktop();
+    void pageOverTwoMegabytesIsShown();
 
 private:
     std::shared_ptr<PstFolderItem> parse(const QString& path);
@@ -287,10 +289,30 @@ void MailViewTest::clickedLinkGoesToTheDesktop()
     QVERIFY(!webEngineView()->property("url").toUrl().toString().startsWith(QStringLiteral("https:")));
 }
 
+void MailViewTest::pageOverTwoMegabytesIsShown()
+{
+    QByteArray html = "<html><head><title>big page</title></head><body style=\"margin:0\">"
+                      "<div style=\"background:#3aa39a;height:300px\"></div>";
+    const QByteArray paragraph = "<p>Quarterly figures, line after line of them, as big mails carry.</p>";
+    while (html.size() < 3 * 1024 * 1024)
+        html += paragraph;
+    html += "</body></html>";
+    auto root = parse(UiSamples::write(UiSamples::singleHtmlMail(html), m_dir.path(), QStringLiteral("big.pst")));
+    QVERIFY(root);
+    QVERIFY(showAndWait(findFolder(root, QStringLiteral("Inbox"))->items().first()));
+    QQuickItem* web = webEngineView();
+    QCOMPARE(web->property("title").toString(), QStringLiteral("big page"));
+    QCOMPARE(web->property("url").toUrl().scheme(), QString::fromLatin1(MailContentHandler::kScheme));
+    // A small mail afterwards goes through setHtml again.
+    QVERIFY(showAndWait(item(QStringLiteral("Inbox"), 1)));
+    QVERIFY(web->property("url").toUrl().scheme() != QString::fromLatin1(MailContentHandler::kScheme));
+}
+
 int main(int argc, char* argv[])
 {
     TestHome home;
     qputenv("QT_WEBVIEW_PLUGIN", "webengine");
+    MailContentHandler::registerScheme();
     QtWebView::initialize();
     QApplication app(argc, argv);
     MailViewTest test;

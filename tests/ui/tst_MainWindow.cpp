@@ -4,6 +4,7 @@
 
 #include "AppConfig.h"
 #include "DetailViewController.h"
+#include "MailContentHandler.h"
 #include "ListViewSortMenu.h"
 #include "NativeMessageBox.h"
 #include "PSTListView.h"
@@ -414,6 +415,7 @@ int main(int argc, char* argv[])
 {
     TestHome home;
     qputenv("QT_WEBVIEW_PLUGIN", "webengine");
+    MailContentHandler::registerScheme();
     QtWebView::initialize();
     QApplication app(argc, argv);
     MainWindowTest test;
