@@ -6,6 +6,9 @@ ElidedLabel::ElidedLabel(QWidget* parent)
     : QLabel(parent)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // The shown text is already cut to the width; it must not hold the
+    // layout at that width when the pane narrows.
+    setMinimumWidth(1);
 }
 
 void ElidedLabel::setFullText(const QString& text)

@@ -90,7 +90,29 @@ def main():
         cairo.cairo_destroy(cr)
         cairo.cairo_surface_destroy(surface)
         gobject.g_object_unref(handle)
+    failed = not write_icon_containers() or failed
     return 1 if failed else 0
+
+
+def write_icon_containers():
+    """icon.ico (About box) and icon.icns (macOS bundles) hold the rendered
+    256 px icon.png as a PNG entry, which both formats allow."""
+    import struct
+    try:
+        with open(os.path.join(OUT, "icon.png"), "rb") as f:
+            png = f.read()
+    except OSError as error:
+        print("cannot read icon.png:", error, file=sys.stderr)
+        return False
+    # ICO: header (reserved, type 1, one image), one entry (0 = 256 px).
+    ico = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", 0, 0, 0, 0, 1, 32, len(png), 6 + 16) + png
+    with open(os.path.join(OUT, "icon.ico"), "wb") as f:
+        f.write(ico)
+    # ICNS: magic and total length, one "ic08" (256 px PNG) element.
+    element = b"ic08" + struct.pack(">I", 8 + len(png)) + png
+    with open(os.path.join(OUT, "icon.icns"), "wb") as f:
+        f.write(b"icns" + struct.pack(">I", 8 + len(element)) + element)
+    return True
 
 
 if __name__ == "__main__":

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -68,6 +69,7 @@ private slots:
     void headerShowsTheMailsFields();
     void attachmentButtonFollowsTheMail();
     void longSubjectIsElidedAndReElided();
+    void elidedLabelLetsItsPaneNarrow();
     void untrustedMailRunsNothingAndFetchesNothing();
     void inlinePictureIsShown();
     void clickedLinkGoesToTheDesktop();
@@ -216,6 +218,29 @@ void MailViewTest::longSubjectIsElidedAndReElided()
     m_stack->resize(1400, 600);
     QTest::qWait(20);
     QVERIFY(label->text().size() > narrow.size());
+}
+
+void MailViewTest::elidedLabelLetsItsPaneNarrow()
+{
+    QWidget pane;
+    auto* layout = new QHBoxLayout(&pane);
+    auto* label = new ElidedLabel(&pane);
+    layout->addWidget(label);
+    label->setFullText(QStringLiteral("someone.with.a.very.long.address@a-very-long-domain.example.org"));
+    pane.resize(800, 40);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    QCOMPARE(label->text(), label->fullText());
+    pane.resize(120, 40);
+    QTest::qWait(20);
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QVERIFY(pane.minimumSizeHint().width() < 120);
+    label->setFullText(QString());
+    QVERIFY(label->isHidden());
+    label->setFullText(QStringLiteral("back"));
+    QVERIFY(!label->isHidden());
+    label->setElideMode(Qt::ElideLeft);
+    QCOMPARE(label->elideMode(), Qt::ElideLeft);
 }
 
 void MailViewTest::untrustedMailRunsNothingAndFetchesNothing()

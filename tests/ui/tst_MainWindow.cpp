@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -123,11 +124,18 @@ void MainWindowTest::startsOnTheHomePageWithItsWidgets()
     QCOMPARE(fileActions.size(), 3);
     QCOMPARE(fileActions.first()->shortcut(), QKeySequence(QKeySequence::Open));
     QCOMPARE(fileActions.last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    // Every resource the window names is compiled in.
+    // Every picture the program names is compiled in and loads.
     for (const char* path : {":/img/Itemopen@3x.png", ":/img/exit@3x.png", ":/img/convert@3x.png", ":/img/print@3x.png",
                              ":/img/hide.png", ":/img/show.png", ":/img/search.png", ":/img/icons8-document-100.png",
-                             ":/img/icons8-down-48.png", ":/img/icon.png", ":/qml/WebView.qml"})
-        QVERIFY2(QFile::exists(QString::fromLatin1(path)), path);
+                             ":/img/icons8-down-48.png", ":/img/icon.png", ":/img/icon.ico", ":/img/folder@3x.png",
+                             ":/img/contact@3x.png", ":/img/calendar@3x.png", ":/img/task@3x.png",
+                             ":/img/notepaper@3x.png", ":/img/diary@3x.png", ":/img/mail-gray.png", ":/img/mail-white.png",
+                             ":/img/attachment-gray.png", ":/img/attachment-white.png", ":/img/check-gray.png",
+                             ":/img/check-white.png", ":/img/unchecked-gray.png", ":/img/unchecked-white.png",
+                             ":/img/contact-gray.png", ":/img/contact-white.png"})
+        QVERIFY2(!QImage(QString::fromLatin1(path)).isNull(), path);
+    QVERIFY(QFile::exists(QStringLiteral(":/img/icon.icns")));
+    QVERIFY(QFile::exists(QStringLiteral(":/qml/WebView.qml")));
 }
 
 void MainWindowTest::firstDocumentSwitchesToBrowsingOnce()
