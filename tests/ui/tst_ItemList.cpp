@@ -16,7 +16,9 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QSignalSpy>
+#include <QPainter>
 #include <QSortFilterProxyModel>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +43,8 @@ private slots:
     void modelRolesDescribeEachKind();
     void rowsHaveFixedHeightFromTheViewport();
     void selectedMailRowIsPaintedBlue();
+    void longSenderNeverReachesTheDate();
+    void lineBreaksInSubjectsAreDropped();
 
 private:
     ItemList folderItems(const QString& name) const;
@@ -275,6 +279,72 @@ void ItemListTest::selectedMailRowIsPaintedBlue()
             whiteIcon = image.pixelColor(QPoint(int(x * ratio), int(y * ratio))) == QColor(Qt::white);
     }
     QVERIFY(whiteIcon);
+}
+
+namespace {
+
+// Paints one row of `model` 380 × 60 on white.
+QImage paintRow(QStandardItemModel& model, bool selected = false)
+{
+    PstListViewDelegate delegate;
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, 380, 60);
+    option.palette.setColor(QPalette::Base, Qt::white);
+    option.palette.setColor(QPalette::Text, Qt::black);
+    option.font = QApplication::font();
+    if (selected)
+        option.state |= QStyle::State_Selected;
+    QImage image(380, 60, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    delegate.paint(&painter, option, model.index(0, 0));
+    return image;
+}
+
+QStandardItemModel* mailRow(const QString& sender, const QString& subject, const QString& date, bool attachment)
+{
+    auto* model = new QStandardItemModel(1, 1);
+    QStandardItem* row = model->item(0, 0) ? model->item(0, 0) : new QStandardItem;
+    row->setData(sender, Qt::DisplayRole);
+    row->setData(int(Mail), PstListModel::TypeRole);
+    row->setData(subject, PstListModel::SubjectRole);
+    row->setData(date, PstListModel::MailDateRole);
+    row->setData(attachment, PstListModel::AttachmentRole);
+    model->setItem(0, 0, row);
+    return model;
+}
+
+} // namespace
+
+void ItemListTest::longSenderNeverReachesTheDate()
+{
+    std::unique_ptr<QStandardItemModel> model(mailRow(QStringLiteral("W").repeated(200), QString(), QString(), false));
+    const QImage image = paintRow(*model);
+    // Content 364 wide (8 padding each side), 70 % of it for the sender
+    // box, which ends 23 pixels before that share does.
+    const int contentWidth = 380 - 16;
+    const int senderRight = 8 + int(contentWidth * 0.7) - 23;
+    bool inkInSender = false;
+    for (int x = 45; x <= senderRight && !inkInSender; ++x) {
+        for (int y = 8; y < 28 && !inkInSender; ++y)
+            inkInSender = image.pixelColor(x, y) != QColor(Qt::white);
+    }
+    QVERIFY(inkInSender);
+    for (int x = senderRight + 2; x < 380; ++x) {
+        for (int y = 8; y < 28; ++y)
+            QVERIFY2(image.pixelColor(x, y) == QColor(Qt::white), qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+    }
+}
+
+void ItemListTest::lineBreaksInSubjectsAreDropped()
+{
+    std::unique_ptr<QStandardItemModel> broken(mailRow(QStringLiteral("Ann"), QStringLiteral("Line one\r\nLine two\n"),
+                                                       QStringLiteral("2023/01/01"), true));
+    std::unique_ptr<QStandardItemModel> joined(mailRow(QStringLiteral("Ann"), QStringLiteral("Line oneLine two"),
+                                                       QStringLiteral("2023/01/01"), true));
+    QCOMPARE(paintRow(*broken), paintRow(*joined));
+    QCOMPARE(paintRow(*broken, true), paintRow(*joined, true));
+    QVERIFY(paintRow(*broken) != paintRow(*joined, true));
 }
 
 int main(int argc, char* argv[])
