@@ -147,7 +147,7 @@ void MainWindowTest::firstDocumentSwitchesToBrowsingOnce()
     QCOMPARE(resize.at(0), (QList<QVariant>{1024, 768}));
     QCOMPARE(m_window->size(), QSize(1024, 768));
     // The larger window's width goes to the detail pane.
-    QTest::qWait(50);
+    QTRY_COMPARE(child<QSplitter>("splitter")->sizes().value(2), 1024 - 550);
     const QList<int> sizes = child<QSplitter>("splitter")->sizes();
     QCOMPARE(sizes.value(0), 260);
     QCOMPARE(sizes.value(1), 290);
