@@ -41,3 +41,9 @@ add_dependencies(lumaroo_ui lumaroo_resources)
 
 add_executable(lumaroo ${lumaroo_ui_dir}/main.cpp)
 target_link_libraries(lumaroo PRIVATE lumaroo_ui Qt6::WebView)
+
+# Desktops hand files over on the command line (Exec=lumaroo %F).
+include(GNUInstallDirs)
+install(TARGETS lumaroo lumaroo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${lumaroo_ui_dir}/../resources/lumaroo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${lumaroo_ui_dir}/../resources/img/icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME lumaroo.png)
