@@ -22,6 +22,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <memory>
 #include <vector>
 
 extern char** environ;
@@ -150,10 +151,12 @@ int main(int argc, char* argv[])
         else if (args[i] == "--keep")
             keep = true;
     }
-    QTemporaryDir temporary(QDir::tempPath() + "/bench_convert-XXXXXX");
-    temporary.setAutoRemove(!keep);
-    if (workDir.isEmpty())
-        workDir = temporary.path();
+    std::unique_ptr<QTemporaryDir> temporary;
+    if (workDir.isEmpty()) {
+        temporary = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/bench_convert-XXXXXX");
+        temporary->setAutoRemove(!keep);
+        workDir = temporary->path();
+    }
     QDir().mkpath(workDir);
     const QString pst = workDir + "/mailbox.pst";
 
