@@ -57,7 +57,7 @@ void LibpstFile::collect(pst_desc_tree* node, const QString& path, bool keep,
 
 bool LibpstFile::walk(const QString& path, const std::function<void(const QString&, pst_item*)>& visit)
 {
-    LibpstFile file(QString{});
+    LibpstFile file;
     const QByteArray name = QFile::encodeName(path);
     if (pst_open(&file.m_file, name.constData(), nullptr) != 0 || pst_load_index(&file.m_file) != 0)
         return false;

@@ -43,6 +43,7 @@ public:
     static qint64 seconds(const FILETIME* t);
 
 private:
+    LibpstFile() = default;
     void collect(pst_desc_tree* node, const QString& path, bool keep,
                  const std::function<void(const QString&, pst_item*)>& visit);
 

@@ -1,7 +1,8 @@
 // pstgen: writes a PST file from a JSON description or a preset.
 //   pstgen --json description.json -o out.pst
 //   pstgen --preset all-kinds -o out.pst
-//   pstgen --preset mailbox --mails N --attachments-per-mail K --body-kb B [--attachment-kb A] -o out.pst
+//   pstgen --preset mailbox --mails N --attachments-per-mail K --body-kb B [--attachment-kb A]
+//          [--mails-per-folder M] -o out.pst
 #include "PstPresets.h"
 #include "PstWriter.h"
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv)
         {QStringLiteral("attachments-per-mail"), QStringLiteral("Mailbox: attachments per mail."), QStringLiteral("k"), QStringLiteral("0")},
         {QStringLiteral("attachment-kb"), QStringLiteral("Mailbox: size of each attachment."), QStringLiteral("kb"), QStringLiteral("64")},
         {QStringLiteral("body-kb"), QStringLiteral("Mailbox: size of each plain body."), QStringLiteral("kb"), QStringLiteral("4")},
+        {QStringLiteral("mails-per-folder"), QStringLiteral("Mailbox: mails per folder (0: all in Inbox)."), QStringLiteral("n"), QStringLiteral("0")},
         {QStringLiteral("permute"), QStringLiteral("Use the compressible encoding.")},
         {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."), QStringLiteral("file")},
     });
@@ -76,6 +78,7 @@ int main(int argc, char** argv)
         options.attachmentsPerMail = parser.value(QStringLiteral("attachments-per-mail")).toInt();
         options.attachmentKb = parser.value(QStringLiteral("attachment-kb")).toInt();
         options.bodyKb = parser.value(QStringLiteral("body-kb")).toInt();
+        options.mailsPerFolder = parser.value(QStringLiteral("mails-per-folder")).toInt();
         options.permute = parser.isSet(QStringLiteral("permute"));
         ok = PstPresets::writeMailbox(output, options, &error);
     } else {

@@ -57,12 +57,12 @@ uint32_t PstHeapBuilder::allocate(const QByteArray& data)
     return (uint32_t(m_pages.size() - 1) << 16) | (index << 5);
 }
 
-std::vector<QByteArray> PstHeapBuilder::blocks() const
+std::vector<QByteArray> PstHeapBuilder::takeBlocks()
 {
     std::vector<QByteArray> out;
     std::vector<uint8_t> levels;
-    for (const Page& page : m_pages) {
-        QByteArray block = page.data;
+    for (Page& page : m_pages) {
+        QByteArray block = std::move(page.data);
         const int end = int(block.size());
         if (block.size() % 2)
             block.append('\0');
@@ -74,8 +74,9 @@ std::vector<QByteArray> PstHeapBuilder::blocks() const
         append16(block, uint16_t(end));
         put16(block.data(), uint16_t(mapStart));
         levels.push_back(fillLevel(int(PstNdbWriter::kMaxBlockData) - int(block.size())));
-        out.push_back(block);
+        out.push_back(std::move(block));
     }
+    m_pages.clear();
     if (out.empty())
         return out;
     QByteArray& first = out.front();

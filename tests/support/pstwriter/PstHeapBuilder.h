@@ -18,8 +18,8 @@ public:
     uint32_t allocate(const QByteArray& data);
     // The heap id the heap's client starts from (BTH, PC or TC header).
     void setUserRoot(uint32_t hid) { m_userRoot = hid; }
-    // The finished blocks, first one carrying the heap header.
-    std::vector<QByteArray> blocks() const;
+    // Finishes the heap and hands over its blocks, first one carrying the heap header.
+    std::vector<QByteArray> takeBlocks();
 
 private:
     struct Page {

@@ -48,33 +48,30 @@ bool isFixedInTable(uint16_t type)
     return tableCellSize(type) != 4 || type == PstProperty::Long || type == 0x0004 || type == 0x000A;
 }
 
-// Builds a BTH over sorted records and returns the hid of its header.
-uint32_t writeBth(PstHeapBuilder& heap, int keySize, int dataSize, const std::vector<QByteArray>& records)
+// Builds a BTH over records (keySize + dataSize bytes each, sorted by key,
+// packed one after another) and returns the hid of its header.
+uint32_t writeBth(PstHeapBuilder& heap, int keySize, int dataSize, const QByteArray& records)
 {
     uint32_t root = 0;
     int levels = 0;
-    if (!records.empty()) {
-        std::vector<QByteArray> level = records;
+    if (!records.isEmpty()) {
+        QByteArray level = records;
         int recordSize = keySize + dataSize;
         for (;;) {
-            const size_t perNode = size_t(PstHeapBuilder::kMaxAllocation / recordSize);
-            std::vector<QByteArray> upper;
-            for (size_t i = 0; i < level.size(); i += perNode) {
-                QByteArray node;
-                const size_t end = std::min(level.size(), i + perNode);
-                for (size_t k = i; k < end; ++k)
-                    node.append(level[k]);
-                const uint32_t hid = heap.allocate(node);
-                QByteArray index = level[i].left(keySize);
-                append32(index, hid);
-                upper.push_back(index);
+            const qsizetype perNode = PstHeapBuilder::kMaxAllocation / recordSize;
+            const qsizetype count = level.size() / recordSize;
+            QByteArray upper;
+            for (qsizetype i = 0; i < count; i += perNode) {
+                const qsizetype n = std::min(perNode, count - i);
+                const uint32_t hid = heap.allocate(level.mid(i * recordSize, n * recordSize));
+                upper.append(level.constData() + i * recordSize, keySize);
+                append32(upper, hid);
             }
-            if (upper.size() == 1) {
-                QByteArray rootEntry = upper.front();
-                std::memcpy(&root, rootEntry.constData() + keySize, 4);
+            if (upper.size() == keySize + 4) {
+                std::memcpy(&root, upper.constData() + keySize, 4);
                 break;
             }
-            level.swap(upper);
+            level = upper;
             recordSize = keySize + 4;
             ++levels;
         }
@@ -126,12 +123,12 @@ PstLtpWriter::NodeImage PstLtpWriter::writePropertyContext(const std::vector<Pst
         }
         records[p.id] = record;
     }
-    std::vector<QByteArray> sorted;
+    QByteArray sorted;
     for (const auto& entry : records)
-        sorted.push_back(entry.second);
+        sorted.append(entry.second);
     heap.setUserRoot(writeBth(heap, 2, 6, sorted));
     NodeImage image;
-    image.bidData = m_ndb.writeBlocks(heap.blocks());
+    image.bidData = m_ndb.writeBlocks(heap.takeBlocks());
     image.bidSub = m_ndb.writeSubnodeTree(subnodes);
     return image;
 }
@@ -178,8 +175,13 @@ PstLtpWriter::NodeImage PstLtpWriter::writeTableContext(const std::vector<Column
     const int bitmapSize = int((ordered.size() + 7) / 8);
     const int rowSize = ends[2] + bitmapSize;
 
+    // Rows never straddle blocks: each block holds as many whole rows as fit.
+    const size_t rowsPerBlock = PstNdbWriter::kMaxBlockData / size_t(rowSize);
+    const bool inHeap = rowCount * size_t(rowSize) <= size_t(PstHeapBuilder::kMaxAllocation);
+    std::vector<std::pair<uint64_t, uint64_t>> matrixBlocks;
     QByteArray matrix;
-    std::vector<QByteArray> indexRecords;
+    std::vector<std::pair<uint32_t, uint32_t>> index;
+    index.reserve(rowCount);
     for (size_t r = 0; r < rowCount; ++r) {
         const Row source = rowAt(r);
         QByteArray row(rowSize, '\0');
@@ -197,31 +199,30 @@ PstLtpWriter::NodeImage PstLtpWriter::writeTableContext(const std::vector<Column
             row[ends[2] + bit / 8] = char(uint8_t(row[ends[2] + bit / 8]) | (0x80 >> (bit % 8)));
         }
         matrix.append(row);
-        QByteArray record;
-        append32(record, source.rowId);
-        append32(record, uint32_t(r));
-        indexRecords.push_back(record);
+        if (!inHeap && (size_t(matrix.size()) / size_t(rowSize) == rowsPerBlock || r + 1 == rowCount)) {
+            matrixBlocks.emplace_back(m_ndb.writeBlock(matrix), uint64_t(matrix.size()));
+            matrix.clear();
+        }
+        index.emplace_back(source.rowId, uint32_t(r));
     }
-    std::sort(indexRecords.begin(), indexRecords.end(), [](const QByteArray& a, const QByteArray& b) {
-        uint32_t ka = 0;
-        uint32_t kb = 0;
-        std::memcpy(&ka, a.constData(), 4);
-        std::memcpy(&kb, b.constData(), 4);
-        return ka < kb;
-    });
+    std::sort(index.begin(), index.end());
+    QByteArray indexRecords;
+    indexRecords.reserve(qsizetype(index.size() * 8));
+    for (const auto& entry : index) {
+        append32(indexRecords, entry.first);
+        append32(indexRecords, entry.second);
+    }
+    index.clear();
+    index.shrink_to_fit();
     const uint32_t rowIndex = writeBth(heap, 4, 4, indexRecords);
+    indexRecords.clear();
 
     uint32_t rowsRef = 0;
-    if (!matrix.isEmpty() && matrix.size() <= PstHeapBuilder::kMaxAllocation) {
+    if (inHeap && !matrix.isEmpty()) {
         rowsRef = heap.allocate(matrix);
-    } else if (!matrix.isEmpty()) {
-        // Rows never straddle blocks: each block holds as many whole rows as fit.
-        const int rowsPerBlock = int(PstNdbWriter::kMaxBlockData) / rowSize;
-        std::vector<QByteArray> blocks;
-        for (qsizetype at = 0; at < matrix.size(); at += qsizetype(rowsPerBlock) * rowSize)
-            blocks.push_back(matrix.mid(at, qsizetype(rowsPerBlock) * rowSize));
+    } else if (!matrixBlocks.empty()) {
         rowsRef = (nextLtpIndex++ << 5) | kNidTypeLtp;
-        subnodes.push_back({rowsRef, m_ndb.writeBlocks(blocks), 0});
+        subnodes.push_back({rowsRef, m_ndb.writeTree(matrixBlocks), 0});
     }
 
     QByteArray info;
@@ -246,7 +247,7 @@ PstLtpWriter::NodeImage PstLtpWriter::writeTableContext(const std::vector<Column
     }
     heap.setUserRoot(heap.allocate(info));
     NodeImage image;
-    image.bidData = m_ndb.writeBlocks(heap.blocks());
+    image.bidData = m_ndb.writeBlocks(heap.takeBlocks());
     image.bidSub = m_ndb.writeSubnodeTree(subnodes);
     return image;
 }

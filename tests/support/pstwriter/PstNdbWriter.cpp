@@ -264,11 +264,11 @@ void PstNdbWriter::reserveNidIndex(uint32_t nidType, uint32_t nextIndex)
     m_nidCounters[nidType & 0x1F] = std::max(m_nidCounters[nidType & 0x1F], nextIndex);
 }
 
-PstNdbWriter::PageRef PstNdbWriter::writeBtPage(const QByteArray& entries, int count, int entrySize, int level,
+PstNdbWriter::PageRef PstNdbWriter::writeBtPage(const char* entries, int count, int entrySize, int level,
                                                 uint8_t pageType)
 {
     char page[kPageSize] = {};
-    std::memcpy(page, entries.constData(), size_t(entries.size()));
+    std::memcpy(page, entries, size_t(count * entrySize));
     page[488] = char(count);
     page[489] = char(kBtEntryArea / entrySize);
     page[490] = char(entrySize);
@@ -278,22 +278,20 @@ PstNdbWriter::PageRef PstNdbWriter::writeBtPage(const QByteArray& entries, int c
     fillTrailer(page, pageType, PstChecksum::signature(ib, bid), bid);
     writeAt(ib, page, kPageSize);
     uint64_t firstKey = 0;
-    std::memcpy(&firstKey, entries.constData(), 8);
+    std::memcpy(&firstKey, entries, 8);
     return {firstKey, bid, ib};
 }
 
-PstNdbWriter::PageRef PstNdbWriter::writeBtree(const std::vector<QByteArray>& leafEntries,
-                                               const std::vector<uint64_t>& keys, uint8_t pageType,
-                                               int leafEntrySize, int* levels)
+PstNdbWriter::PageRef PstNdbWriter::writeBtree(size_t count, const std::function<void(size_t, char*)>& entry,
+                                               uint8_t pageType, int leafEntrySize)
 {
-    Q_UNUSED(keys);
     const size_t perLeaf = size_t(kBtEntryArea / leafEntrySize);
     std::vector<PageRef> level;
-    for (size_t i = 0; i < leafEntries.size(); i += perLeaf) {
-        QByteArray entries;
-        const size_t end = std::min(leafEntries.size(), i + perLeaf);
+    char entries[kBtEntryArea];
+    for (size_t i = 0; i < count; i += perLeaf) {
+        const size_t end = std::min(count, i + perLeaf);
         for (size_t k = i; k < end; ++k)
-            entries.append(leafEntries[k]);
+            entry(k, entries + (k - i) * size_t(leafEntrySize));
         level.push_back(writeBtPage(entries, int(end - i), leafEntrySize, 0, pageType));
     }
     int depth = 0;
@@ -302,18 +300,17 @@ PstNdbWriter::PageRef PstNdbWriter::writeBtree(const std::vector<QByteArray>& le
         ++depth;
         std::vector<PageRef> upper;
         for (size_t i = 0; i < level.size(); i += perBranch) {
-            QByteArray entries;
             const size_t end = std::min(level.size(), i + perBranch);
             for (size_t k = i; k < end; ++k) {
-                append64(entries, level[k].key);
-                append64(entries, level[k].bid);
-                append64(entries, level[k].ib);
+                char* at = entries + (k - i) * 24;
+                put64(at, level[k].key);
+                put64(at + 8, level[k].bid);
+                put64(at + 16, level[k].ib);
             }
             upper.push_back(writeBtPage(entries, int(end - i), 24, depth, pageType));
         }
         level.swap(upper);
     }
-    *levels = depth;
     return level.front();
 }
 
@@ -323,37 +320,24 @@ bool PstNdbWriter::finish()
         return false;
     std::sort(m_nodes.begin(), m_nodes.end(),
               [](const NodeRecord& a, const NodeRecord& b) { return a.nid < b.nid; });
-    std::vector<QByteArray> nbtEntries;
-    nbtEntries.reserve(m_nodes.size());
-    for (const NodeRecord& node : m_nodes) {
-        QByteArray e;
-        append64(e, node.nid);
-        append64(e, node.bidData);
-        append64(e, node.bidSub);
-        append32(e, node.parent);
-        append32(e, 0);
-        nbtEntries.push_back(e);
-    }
-    std::vector<QByteArray> bbtEntries;
-    bbtEntries.reserve(m_blocks.size());
-    for (const BlockRecord& block : m_blocks) {
-        QByteArray e;
-        append64(e, block.bid);
-        append64(e, block.ib);
-        append16(e, block.cb);
-        append16(e, 2);
-        append32(e, 0);
-        bbtEntries.push_back(e);
-    }
-    m_nodes.clear();
-    m_nodes.shrink_to_fit();
-    int nbtLevels = 0;
-    int bbtLevels = 0;
-    const PageRef nbt = writeBtree(nbtEntries, {}, kPageNbt, 32, &nbtLevels);
-    nbtEntries.clear();
-    // Block ids are handed out in increasing order, so the entries are already sorted.
-    const PageRef bbt = writeBtree(bbtEntries, {}, kPageBbt, 24, &bbtLevels);
-    bbtEntries.clear();
+    const std::vector<NodeRecord> nodes = std::move(m_nodes);
+    const PageRef nbt = writeBtree(nodes.size(), [&nodes](size_t i, char* at) {
+        std::memset(at, 0, 32);
+        put64(at, nodes[i].nid);
+        put64(at + 8, nodes[i].bidData);
+        put64(at + 16, nodes[i].bidSub);
+        put32(at + 24, nodes[i].parent);
+    }, kPageNbt, 32);
+    // Block ids are handed out in increasing order, so the blocks are already sorted;
+    // the pages written now get ids past every block.
+    const std::vector<BlockRecord> blocks = std::move(m_blocks);
+    const PageRef bbt = writeBtree(blocks.size(), [&blocks](size_t i, char* at) {
+        std::memset(at, 0, 24);
+        put64(at, blocks[i].bid);
+        put64(at + 8, blocks[i].ib);
+        put16(at + 16, blocks[i].cb);
+        put16(at + 18, 2);
+    }, kPageBbt, 24);
     const uint64_t lastRegion = (m_cursor - 1 - kFirstAMap) / kAMapCoverage;
     const uint64_t eof = regionStart(lastRegion + 1);
     if (m_cursor < eof)

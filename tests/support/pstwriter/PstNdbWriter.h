@@ -38,6 +38,10 @@ public:
     uint64_t writeGenerated(uint64_t size, const Generator& generator);
     // Writes blocks that must stay separate (heap pages) under one data tree.
     uint64_t writeBlocks(const std::vector<QByteArray>& blocks);
+    // Writes one block of at most kMaxBlockData bytes and returns its id.
+    uint64_t writeBlock(const QByteArray& data) { return writeBlock(data.constData(), size_t(data.size()), false); }
+    // Writes the data tree over blocks already written (id, size), or returns the only one.
+    uint64_t writeTree(const std::vector<std::pair<uint64_t, uint64_t>>& blocks) { return writeTreeOver(blocks); }
     // Writes the sub-node tree of a node; returns 0 when entries is empty.
     uint64_t writeSubnodeTree(std::vector<SubnodeEntry> entries);
     // Records a node in the node B-tree.
@@ -74,9 +78,10 @@ private:
     uint64_t allocate(uint64_t size, uint64_t alignment);
     bool writeAt(uint64_t offset, const char* data, size_t size);
     bool padTo(uint64_t offset);
-    PageRef writeBtree(const std::vector<QByteArray>& leafEntries, const std::vector<uint64_t>& keys,
-                       uint8_t pageType, int leafEntrySize, int* levels);
-    PageRef writeBtPage(const QByteArray& entries, int count, int entrySize, int level, uint8_t pageType);
+    // Writes a B-tree over count leaf entries, entry(i, out) packing the i-th.
+    PageRef writeBtree(size_t count, const std::function<void(size_t, char*)>& entry, uint8_t pageType,
+                       int leafEntrySize);
+    PageRef writeBtPage(const char* entries, int count, int entrySize, int level, uint8_t pageType);
     void writeMapsAndHeader(uint64_t eof, const PageRef& nbt, const PageRef& bbt);
     void fail(const QString& why);
 

@@ -396,9 +396,15 @@ bool PstPresets::writeMailbox(const QString& path, const MailboxOptions& options
 {
     PstWriter writer;
     bool ok = writer.open(path, QStringLiteral("Mailbox"), options.permute);
-    const int inbox = ok ? writer.addFolder(writer.topFolder(), QStringLiteral("Inbox"), QStringLiteral("IPF.Note")) : -1;
+    int folder = -1;
     for (int i = 0; ok && i < options.mails; ++i) {
-        ok = writer.addMessage(inbox, mailboxMail(i, options));
+        const bool split = options.mailsPerFolder > 0;
+        if (folder < 0 || (split && i % options.mailsPerFolder == 0)) {
+            const QString name = split ? QStringLiteral("Inbox %1").arg(i / options.mailsPerFolder + 1, 3, 10, QLatin1Char('0'))
+                                       : QStringLiteral("Inbox");
+            folder = writer.addFolder(folder < 0 ? writer.topFolder() : folder, name, QStringLiteral("IPF.Note"));
+        }
+        ok = writer.addMessage(folder, mailboxMail(i, options));
         if (progress)
             progress(i + 1);
     }

@@ -16,12 +16,19 @@ public:
         int attachmentsPerMail = 0;
         int attachmentKb = 64;
         int bodyKb = 4;
+        // 0 puts every mail in "Inbox"; otherwise folders "Inbox 001", "Inbox 002", ...
+        // hold this many mails each, each folder inside the one before. (libpff
+        // 20180714 looks up every item's parent by a depth-first search from the
+        // root and keeps children in sorted lists, so its opening time grows with
+        // the square of the item count unless folders are found early: nested
+        // folders are, since a folder lists its sub-folders before its messages.)
+        int mailsPerFolder = 0;
         bool permute = false;
     };
 
     // Every message class and property kind, with fixed values tests compare against.
     static PstDescription allKinds();
-    // Streams a mailbox ("Inbox" with options.mails mails) to path.
+    // Streams a mailbox of options.mails mails to path.
     // progress, when set, is called after every mail with the mails written.
     static bool writeMailbox(const QString& path, const MailboxOptions& options, QString* error = nullptr,
                              const std::function<void(int)>& progress = {});

@@ -6,6 +6,8 @@
 #include "PstNdbWriter.h"
 
 #include <QCryptographicHash>
+#include <QDataStream>
+#include <QIODevice>
 
 #include <vector>
 
@@ -40,13 +42,58 @@ struct ContentsEntry {
     QDateTime modified;
 };
 
+// The contents-table entries of a folder, packed into one buffer so that a
+// folder of hundreds of thousands of messages costs about a hundred bytes each.
+class ContentsLog
+{
+public:
+    void append(const ContentsEntry& e)
+    {
+        QDataStream out(&m_data, QIODevice::WriteOnly | QIODevice::Append);
+        out << e.nid << qint32(e.importance) << qint32(e.sensitivity) << qint32(e.flags) << qint32(e.size)
+            << e.messageClass << e.subject << e.topic << e.sender << e.displayTo << e.displayCc << e.sent
+            << e.delivered << e.modified;
+        ++m_count;
+    }
+    size_t size() const { return m_count; }
+    // Reads the entries back in order, one per call.
+    class Reader
+    {
+    public:
+        explicit Reader(const QByteArray& data)
+            : m_in(data)
+        {
+        }
+        ContentsEntry next()
+        {
+            ContentsEntry e;
+            qint32 importance = 0, sensitivity = 0, flags = 0, size = 0;
+            m_in >> e.nid >> importance >> sensitivity >> flags >> size >> e.messageClass >> e.subject >> e.topic
+                >> e.sender >> e.displayTo >> e.displayCc >> e.sent >> e.delivered >> e.modified;
+            e.importance = importance;
+            e.sensitivity = sensitivity;
+            e.flags = flags;
+            e.size = size;
+            return e;
+        }
+
+    private:
+        QDataStream m_in;
+    };
+    const QByteArray& data() const { return m_data; }
+
+private:
+    QByteArray m_data;
+    size_t m_count = 0;
+};
+
 struct FolderState {
     uint32_t nid = 0;
     int parent = -1;
     QString name;
     QString containerClass;
     std::vector<int> children;
-    std::vector<ContentsEntry> contents;
+    ContentsLog contents;
     int unread = 0;
 };
 
@@ -189,8 +236,9 @@ void PstWriter::State::writeFolder(const FolderState& f)
     const uint32_t index = f.nid >> 5;
     const PstLtpWriter::NodeImage hierarchy = ltp.writeTableContext(hierarchyColumns(), children);
     ndb.addNode((index << 5) | kNidTypeHierarchyTable, hierarchy.bidData, hierarchy.bidSub, 0);
+    ContentsLog::Reader reader(f.contents.data());
     const PstLtpWriter::NodeImage contents = ltp.writeTableContext(
-        contentsColumns(), f.contents.size(), [&f](size_t i) { return contentsRow(f.contents[i]); });
+        contentsColumns(), f.contents.size(), [&reader](size_t) { return contentsRow(reader.next()); });
     ndb.addNode((index << 5) | kNidTypeContentsTable, contents.bidData, contents.bidSub, 0);
     const PstLtpWriter::NodeImage assoc = ltp.writeTableContext(contentsColumns(), {});
     ndb.addNode((index << 5) | kNidTypeAssocContentsTable, assoc.bidData, assoc.bidSub, 0);
@@ -283,7 +331,7 @@ bool PstWriter::addMessage(int folder, const PstMessage& message)
     const uint32_t nid = (d->nextMessageIndex++ << 5) | kNidTypeMessage;
     const PstLtpWriter::NodeImage image = d->encoder.write(message);
     d->ndb.addNode(nid, image.bidData, image.bidSub, f.nid);
-    f.contents.push_back(contentsEntryOf(nid, message));
+    f.contents.append(contentsEntryOf(nid, message));
     if (!message.read)
         ++f.unread;
     return d->ndb.errorString().isEmpty();
