@@ -1,5 +1,7 @@
 #include "ExportTask.h"
 
+#include "ReparsedRecord.h"
+
 #include "CancelToken.h"
 #include "ExportStrategy.h"
 #include "ProgressReporter.h"
@@ -38,19 +40,16 @@ void ExportTask::run()
 
 bool ExportTask::exportParsedItem()
 {
-    const std::shared_ptr<pst_file> file = m_item ? m_item->pstFile() : nullptr;
-    const std::shared_ptr<QRecursiveMutex> lock = m_item ? m_item->pstLock() : nullptr;
-    // The GUI thread re-parses records of the same file (bodies,
-    // attachments); libpst's file object must not serve both at once.
-    QMutexLocker<QRecursiveMutex> locker(lock.get());
-    // A record that cannot be parsed still goes to the exporter, which
-    // reports it as a failed item.
-    pst_item* record = (file && m_item->pstTree()) ? pst_parse_item(file.get(), m_item->pstTree(), nullptr) : nullptr;
-    m_strategy->setPstFile(file.get());
-    const bool ok = m_strategy->exportItem(record, m_outputDir, m_token, [this](int count) { reportProgress(count); });
+    if (!m_item)
+        return m_strategy->exportItem(nullptr, m_outputDir, m_token, [this](int count) { reportProgress(count); });
+    // Holds the document's lock while the record lives: the GUI thread
+    // re-parses records of the same file (bodies, attachments), and libpst's
+    // file object must not serve both at once. A record that cannot be
+    // parsed still goes to the exporter, which reports it as a failed item.
+    const ReparsedRecord reparsed(*m_item);
+    m_strategy->setPstFile(reparsed.file());
+    const bool ok = m_strategy->exportItem(reparsed.record(), m_outputDir, m_token, [this](int count) { reportProgress(count); });
     m_strategy->setPstFile(nullptr);
-    if (record)
-        pst_freeItem(record);
     return ok;
 }
 

@@ -127,6 +127,17 @@ int PstDataConverter::recordCodePage(const pst_item* record)
     return record->internet_cpid > 0 ? windowsCodePageFor(record->internet_cpid) : 0;
 }
 
+QByteArray PstDataConverter::ansiStringCharset(const pst_item* record)
+{
+    const bool ansiFile = record && record->pf && record->pf->do_read64 == 0;
+    if (!ansiFile || record->body_charset.str)
+        return {};
+    const int codePage = recordCodePage(record);
+    if (codePage == 0 || codePage == record->internet_cpid)
+        return {};
+    return "CP" + QByteArray::number(codePage);
+}
+
 QString PstDataConverter::encodingNameForCodePage(int codePage)
 {
     switch (codePage) {

@@ -26,6 +26,12 @@ public:
     // The code page a record declares for its 8-bit strings, 0 when none.
     static int recordCodePage(const pst_item* record);
 
+    // For a record of an ANSI file whose 8-bit strings are in another code
+    // page than the internet charset libpst converts them from (a Japanese
+    // file declares ISO-2022-JP but stores Shift-JIS), the iconv name of the
+    // strings' code page ("CP932"); empty when libpst gets it right itself.
+    static QByteArray ansiStringCharset(const pst_item* record);
+
     // The converter name for a Windows code page, empty when it has none.
     static QString encodingNameForCodePage(int codePage);
 };

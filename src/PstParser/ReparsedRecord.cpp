@@ -1,8 +1,25 @@
 #include "ReparsedRecord.h"
 
+#include "PstDataConverter.h"
 #include "PstItem.h"
 
 #include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// libpst converts a record's 8-bit strings from the charset the record
+// declares; tell it the one they are really stored in (see PstDataConverter).
+void declareStringCharset(pst_item* record)
+{
+    const QByteArray charset = PstDataConverter::ansiStringCharset(record);
+    if (charset.isEmpty())
+        return;
+    record->body_charset.str = strdup(charset.constData());
+    record->body_charset.is_utf8 = 1;
+}
+
+} // namespace
 
 ReparsedRecord::ReparsedRecord(PstItem& item)
     : m_file(item.pstFile())
@@ -12,6 +29,8 @@ ReparsedRecord::ReparsedRecord(PstItem& item)
         m_lock->lock();
     if (m_file && item.pstTree())
         m_record = pst_parse_item(m_file.get(), item.pstTree(), nullptr);
+    if (m_record)
+        declareStringCharset(m_record);
 }
 
 ReparsedRecord::~ReparsedRecord()

@@ -109,10 +109,6 @@ private slots:
         const QJsonObject check = checkTree(out, true);
         QVERIFY2(!check.contains("error"), qPrintable(check.value("error").toString()));
         const QJsonObject errors = check.value("errors").toObject();
-        // Known writer fault: the contact's 8-bit values go out in code page
-        // 932 instead of UTF-8.
-        QEXPECT_FAIL("markb-trustifi__pst-extractor__contacts97-2002.pst",
-                     "the vCard writer does not convert 8-bit contact values to UTF-8", Continue);
         QVERIFY2(errors.isEmpty(), QJsonDocument(errors).toJson().constData());
         const QJsonObject checked = check.value("files").toObject();
         QCOMPARE(checked.size() + errors.size(), counts.total());
