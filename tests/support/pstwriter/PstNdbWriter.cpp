@@ -17,11 +17,16 @@ constexpr uint64_t kFirstAMap = 0x4400;
 constexpr uint64_t kDListOffset = 0x4200;
 constexpr uint64_t kAMapCoverage = 496 * 8 * 64; // bytes mapped by one AMap page
 constexpr int kPMapEvery = 8;                    // one PMap after every 8th AMap
+// The header's map covers the first 128 AMaps; from then on every 496th
+// region carries an FMap page (one byte per AMap) after its AMap and PMap.
+constexpr uint64_t kFirstFMapRegion = 128;
+constexpr uint64_t kAMapsPerFMap = 496;
 constexpr size_t kMaxBidsPerXBlock = (PstNdbWriter::kMaxBlockData - 8) / 8;
 constexpr size_t kMaxSlEntries = (PstNdbWriter::kMaxBlockData - 8) / 24;
 constexpr size_t kMaxSiEntries = (PstNdbWriter::kMaxBlockData - 8) / 16;
 constexpr int kBtEntryArea = 488;
 
+constexpr uint8_t kPageFMap = 0x82;
 constexpr uint8_t kPageBbt = 0x80;
 constexpr uint8_t kPageNbt = 0x81;
 constexpr uint8_t kPagePMap = 0x83;
@@ -30,8 +35,18 @@ constexpr uint8_t kPageDList = 0x86;
 
 uint64_t regionStart(uint64_t region) { return kFirstAMap + region * kAMapCoverage; }
 
+bool hasPMap(uint64_t region) { return region % kPMapEvery == 0; }
+
+bool hasFMap(uint64_t region)
+{
+    return region >= kFirstFMapRegion && (region - kFirstFMapRegion) % kAMapsPerFMap == 0;
+}
+
 // Bytes at the start of a region that hold its map pages.
-uint64_t reservedBytes(uint64_t region) { return kPageSize * ((region % kPMapEvery == 0) ? 2 : 1); }
+uint64_t reservedBytes(uint64_t region)
+{
+    return kPageSize * (1 + (hasPMap(region) ? 1 : 0) + (hasFMap(region) ? 1 : 0));
+}
 
 void fillTrailer(char* page, uint8_t type, uint16_t signature, uint64_t bid)
 {
@@ -356,6 +371,7 @@ void PstNdbWriter::writeMapsAndHeader(uint64_t eof, const PageRef& nbt, const Pa
     std::sort(m_gaps.begin(), m_gaps.end());
     size_t gapIndex = 0;
     uint64_t freeBytes = 0;
+    std::vector<uint8_t> longestFreeRun(regions, 0);
     for (uint64_t region = 0; region < regions; ++region) {
         const uint64_t start = regionStart(region);
         char page[kPageSize];
@@ -370,6 +386,13 @@ void PstNdbWriter::writeMapsAndHeader(uint64_t eof, const PageRef& nbt, const Pa
             }
             ++gapIndex;
         }
+        int run = 0;
+        int longest = 0;
+        for (int bit = 0; bit < 496 * 8; ++bit) {
+            run = (page[bit / 8] & (0x80 >> (bit % 8))) ? 0 : run + 1;
+            longest = std::max(longest, run);
+        }
+        longestFreeRun[region] = uint8_t(std::min(longest, 255));
         fillTrailer(page, kPageAMap, 0, start);
         std::fseek(m_file, long(start), SEEK_SET);
         std::fwrite(page, 1, kPageSize, m_file);
@@ -380,6 +403,15 @@ void PstNdbWriter::writeMapsAndHeader(uint64_t eof, const PageRef& nbt, const Pa
             fillTrailer(page, kPagePMap, 0, start + kPageSize);
             std::fwrite(page, 1, kPageSize, m_file);
         }
+    }
+    for (uint64_t region = kFirstFMapRegion; region < regions; region += kAMapsPerFMap) {
+        char page[kPageSize] = {};
+        for (uint64_t i = 0; i < kAMapsPerFMap && region + i < regions; ++i)
+            page[i] = char(longestFreeRun[region + i]);
+        const uint64_t at = regionStart(region) + 2 * kPageSize;
+        fillTrailer(page, kPageFMap, 0, at);
+        std::fseek(m_file, long(at), SEEK_SET);
+        std::fwrite(page, 1, kPageSize, m_file);
     }
 
     char dlist[kPageSize] = {};
