@@ -6,6 +6,7 @@
 #include "PstWriter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QDirIterator>
 #include <QProcess>
 #include <QRegularExpression>
@@ -50,6 +51,7 @@ private slots:
     void libpffReadsMailAndAppointmentValues();
     void libpffReadsAttachmentSizes();
     void pffinfoAndPffexportAcceptTheFile();
+    void pstgenWritesTheSameFileAndReportsThroughput();
 
 private:
     QTemporaryDir m_dir;
@@ -249,6 +251,21 @@ void PstWriterLibpffTest::pffinfoAndPffexportAcceptTheFile()
         if (!entry.second.isEmpty())
             QCOMPARE(itemsByFolder[entry.first], int(entry.second.size()));
     }
+}
+
+void PstWriterLibpffTest::pstgenWritesTheSameFileAndReportsThroughput()
+{
+    const QString path = m_dir.filePath(QStringLiteral("pstgen.pst"));
+    QProcess pstgen;
+    pstgen.start(QStringLiteral(PSTGEN_PATH), {QStringLiteral("--preset"), QStringLiteral("all-kinds"), QStringLiteral("-o"), path});
+    QVERIFY2(pstgen.waitForFinished(60000), "pstgen did not finish");
+    QCOMPARE(pstgen.exitCode(), 0);
+    const QByteArray report = pstgen.readAllStandardOutput();
+    QVERIFY2(report.contains("MB/s") && report.contains("peak RSS"), report.constData());
+    QFile written(path);
+    QFile inProcess(m_path);
+    QVERIFY(written.open(QIODevice::ReadOnly) && inProcess.open(QIODevice::ReadOnly));
+    QVERIFY2(written.readAll() == inProcess.readAll(), "pstgen and PstWriter::write differ");
 }
 
 QTEST_GUILESS_MAIN(PstWriterLibpffTest)
