@@ -52,6 +52,7 @@ private slots:
     void libpffReadsAttachmentSizes();
     void pffinfoAndPffexportAcceptTheFile();
     void pstgenWritesTheSameFileAndReportsThroughput();
+    void pffexportDecompressesRtfAndNestedMessages();
 
 private:
     QTemporaryDir m_dir;
@@ -266,6 +267,44 @@ void PstWriterLibpffTest::pstgenWritesTheSameFileAndReportsThroughput()
     QFile inProcess(m_path);
     QVERIFY(written.open(QIODevice::ReadOnly) && inProcess.open(QIODevice::ReadOnly));
     QVERIFY2(written.readAll() == inProcess.readAll(), "pstgen and PstWriter::write differ");
+}
+
+void PstWriterLibpffTest::pffexportDecompressesRtfAndNestedMessages()
+{
+    const QString target = m_dir.filePath(QStringLiteral("bodies"));
+    QProcess exporter;
+    exporter.start(QStringLiteral("pffexport"), {QStringLiteral("-q"), QStringLiteral("-f"), QStringLiteral("all"),
+                                                 QStringLiteral("-m"), QStringLiteral("all"), QStringLiteral("-t"),
+                                                 target, m_path});
+    QVERIFY2(exporter.waitForFinished(120000), "pffexport did not finish");
+    QCOMPARE(exporter.exitCode(), 0);
+    // Finds an exported item folder by the subject line of its OutlookHeaders.txt.
+    const QString inbox = target + QStringLiteral(".export/Top of Personal Folders/Inbox/");
+    const auto folderOf = [&](const QString& subject) {
+        for (const QString& name : QDir(inbox).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile headers(inbox + name + QStringLiteral("/OutlookHeaders.txt"));
+            if (headers.open(QIODevice::ReadOnly) && headers.readAll().contains("Subject:\t\t\t\t" + subject.toUtf8() + '\n'))
+                return inbox + name;
+        }
+        return QString();
+    };
+    const QString rtfFolder = folderOf(QStringLiteral("Rich text from Exchange"));
+    QVERIFY(!rtfFolder.isEmpty());
+    QFile rtf(rtfFolder + QStringLiteral("/Message.rtf"));
+    QVERIFY(rtf.open(QIODevice::ReadOnly));
+    const QByteArray expected = "{\\rtf1\\ansi\\deff0 {\\fonttbl {\\f0 Arial;}} \\b Bold\\b0  words.\\par }";
+    // pffexport ends every exported RTF body with a NUL, for Outlook's files too.
+    QByteArray exported = rtf.readAll();
+    if (exported.endsWith('\0'))
+        exported.chop(1);
+    QCOMPARE(exported, expected);
+
+    const QString nested = folderOf(QStringLiteral("FW: Forwarded message"));
+    QVERIFY(!nested.isEmpty());
+    QFile inner(nested + QStringLiteral("/Attachments/Attachment00001/Message00001/Attachments/Attachment00001/"
+                                        "Message00001/Attachments/1_inner.txt"));
+    QVERIFY2(inner.open(QIODevice::ReadOnly), "the message attached two levels down is missing");
+    QCOMPARE(inner.readAll(), QByteArray("inner attachment"));
 }
 
 QTEST_GUILESS_MAIN(PstWriterLibpffTest)
