@@ -76,6 +76,7 @@ private slots:
     void tasksAndNotesKeepTheirKinds();
     void eightBitStringsKeepTheirCodePage();
     void categoriesBecomeKeywordsFields();
+    void namedStringsBecomeExtraFields();
     void permutedFileReadsTheSame();
     void sameDescriptionGivesSameBytes();
     void jsonDescriptionIsWritten();
@@ -453,6 +454,18 @@ void PstWriterLibpstTest::categoriesBecomeKeywordsFields()
     }
     keywords.sort();
     QCOMPARE(keywords, (QStringList{QStringLiteral("Finance"), QStringLiteral("Important")}));
+}
+
+void PstWriterLibpstTest::namedStringsBecomeExtraFields()
+{
+    pst_item* item = m_pst->find(QStringLiteral("Inbox"), QStringLiteral("Quarterly figures"));
+    QVERIFY(item);
+    QString mailer;
+    for (pst_item_extra_field* f = item->extra_fields; f; f = f->next) {
+        if (qstrcmp(f->field_name, "x-mailer") == 0)
+            mailer = QString::fromUtf8(f->value);
+    }
+    QCOMPARE(mailer, QStringLiteral("Lumaroo test writer"));
 }
 
 void PstWriterLibpstTest::permutedFileReadsTheSame()

@@ -173,6 +173,15 @@ PstMessage messageOf(const QJsonObject& o)
     m.internetCodePage = number(o, "internetCodePage", m.internetCodePage);
     for (const QJsonValue& v : o.value(QLatin1String("attachments")).toArray())
         m.attachments.append(attachmentOf(v.toObject()));
+    for (const QJsonValue& v : o.value(QLatin1String("namedStrings")).toArray()) {
+        const QJsonObject n = v.toObject();
+        PstNamedString named;
+        named.set = QUuid(text(n, "set"));
+        named.number = quint32(n.value(QLatin1String("number")).toDouble(0));
+        named.name = text(n, "name");
+        named.value = text(n, "value");
+        m.namedStrings.append(named);
+    }
     readMailFields(o, m);
     const QJsonObject contact = o.value(QLatin1String("contact")).toObject();
     for (auto it = contact.begin(); it != contact.end(); ++it)

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QUuid>
 
 #include <memory>
 
@@ -15,6 +16,14 @@
 // Times are UTC. Empty strings and invalid times are simply not written.
 
 struct PstMessage;
+
+// A string-valued named property: a property set GUID with a number or a name.
+struct PstNamedString {
+    QUuid set;            // e.g. PS_INTERNET_HEADERS {00020386-0000-0000-C000-000000000046}
+    quint32 number = 0;   // used when name is empty
+    QString name;
+    QString value;
+};
 
 struct PstRecipient {
     enum Type { To = 1, Cc = 2, Bcc = 3 };
@@ -78,6 +87,8 @@ struct PstMessage {
     int codePage = 0;
     int internetCodePage = 65001;
     QList<PstAttachment> attachments;
+    // Further named string properties, written like the others (PT_UNICODE or code page).
+    QList<PstNamedString> namedStrings;
 
     // Mail
     QString senderName;

@@ -416,6 +416,9 @@ std::vector<PstProperty> PstMessageEncoder::properties(const PstMessage& m)
             list.add(PstProperty::multiUnicode(id, m.categories));
         }
     }
+    for (const PstNamedString& named : m.namedStrings)
+        list.text(named.name.isEmpty() ? m_names.idOf(named.set, named.number) : m_names.idOf(named.set, named.name),
+                  named.value);
     addMailProperties(m, list);
     if (m.kind == PstMessage::Kind::Contact)
         addContactProperties(m, list);

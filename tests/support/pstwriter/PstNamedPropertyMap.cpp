@@ -33,6 +33,7 @@ const QUuid PstNamedPropertyMap::kAppointment(QStringLiteral("{00062002-0000-000
 const QUuid PstNamedPropertyMap::kTask(QStringLiteral("{00062003-0000-0000-C000-000000000046}"));
 const QUuid PstNamedPropertyMap::kLog(QStringLiteral("{0006200A-0000-0000-C000-000000000046}"));
 const QUuid PstNamedPropertyMap::kNote(QStringLiteral("{0006200E-0000-0000-C000-000000000046}"));
+const QUuid PstNamedPropertyMap::kInternetHeaders(QStringLiteral("{00020386-0000-0000-C000-000000000046}"));
 
 uint16_t PstNamedPropertyMap::idOf(const QUuid& set, uint32_t number)
 {

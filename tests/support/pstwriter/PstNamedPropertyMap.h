@@ -23,6 +23,7 @@ public:
     static const QUuid kTask;
     static const QUuid kLog;
     static const QUuid kNote;
+    static const QUuid kInternetHeaders;
 
     // The property id of a property named by number (MNID_ID).
     uint16_t idOf(const QUuid& set, uint32_t number);

@@ -27,6 +27,8 @@ PstMessage plainMail()
     m.messageId = QStringLiteral("<q1@example.com>");
     m.categories = {QStringLiteral("Finance"), QStringLiteral("Important")};
     m.importance = 2;
+    m.namedStrings = {{QUuid(QStringLiteral("{00020386-0000-0000-C000-000000000046}")), 0, QStringLiteral("x-mailer"),
+                       QStringLiteral("Lumaroo test writer")}};
     return m;
 }
 
