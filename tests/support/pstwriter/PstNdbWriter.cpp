@@ -21,12 +21,17 @@ constexpr int kPMapEvery = 8;                    // one PMap after every 8th AMa
 // region carries an FMap page (one byte per AMap) after its AMap and PMap.
 constexpr uint64_t kFirstFMapRegion = 128;
 constexpr uint64_t kAMapsPerFMap = 496;
+// Likewise the header's page map covers the first 1024 PMaps (8192 AMaps);
+// then every 3968th PMap's region carries an FPMap page, fourth in the region.
+constexpr uint64_t kFirstFPMapRegion = 8192;
+constexpr uint64_t kAMapsPerFPMap = 496 * 8 * kPMapEvery;
 constexpr size_t kMaxBidsPerXBlock = (PstNdbWriter::kMaxBlockData - 8) / 8;
 constexpr size_t kMaxSlEntries = (PstNdbWriter::kMaxBlockData - 8) / 24;
 constexpr size_t kMaxSiEntries = (PstNdbWriter::kMaxBlockData - 8) / 16;
 constexpr int kBtEntryArea = 488;
 
 constexpr uint8_t kPageFMap = 0x82;
+constexpr uint8_t kPageFPMap = 0x85;
 constexpr uint8_t kPageBbt = 0x80;
 constexpr uint8_t kPageNbt = 0x81;
 constexpr uint8_t kPagePMap = 0x83;
@@ -42,9 +47,16 @@ bool hasFMap(uint64_t region)
     return region >= kFirstFMapRegion && (region - kFirstFMapRegion) % kAMapsPerFMap == 0;
 }
 
+bool hasFPMap(uint64_t region)
+{
+    return region >= kFirstFPMapRegion && (region - kFirstFPMapRegion) % kAMapsPerFPMap == 0;
+}
+
 // Bytes at the start of a region that hold its map pages.
 uint64_t reservedBytes(uint64_t region)
 {
+    if (hasFPMap(region))
+        return 4 * kPageSize;
     return kPageSize * (1 + (hasPMap(region) ? 1 : 0) + (hasFMap(region) ? 1 : 0));
 }
 
@@ -403,6 +415,14 @@ void PstNdbWriter::writeMapsAndHeader(uint64_t eof, const PageRef& nbt, const Pa
             fillTrailer(page, kPagePMap, 0, start + kPageSize);
             std::fwrite(page, 1, kPageSize, m_file);
         }
+    }
+    for (uint64_t region = kFirstFPMapRegion; region < regions; region += kAMapsPerFPMap) {
+        // Every page map shows its pages in use, so no page map has free pages.
+        char page[kPageSize] = {};
+        const uint64_t at = regionStart(region) + 3 * kPageSize;
+        fillTrailer(page, kPageFPMap, 0, at);
+        std::fseek(m_file, long(at), SEEK_SET);
+        std::fwrite(page, 1, kPageSize, m_file);
     }
     for (uint64_t region = kFirstFMapRegion; region < regions; region += kAMapsPerFMap) {
         char page[kPageSize] = {};
