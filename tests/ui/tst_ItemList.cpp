@@ -42,6 +42,7 @@ private slots:
     void sortMenuEnablesOrderOnlyWithAField();
     void modelRolesDescribeEachKind();
     void rowsHaveFixedHeightFromTheViewport();
+    void rowsFollowTheViewportWhenItNarrows();
     void selectedMailRowIsPaintedBlue();
     void longSenderNeverReachesTheDate();
     void lineBreaksInSubjectsAreDropped();
@@ -260,6 +261,18 @@ void ItemListTest::rowsHaveFixedHeightFromTheViewport()
     QCOMPARE(detached.sizeHint({}, {}), QSize(200, 60));
     m_controller->setList(folderItems(QStringLiteral("Inbox")));
     QCOMPARE(m_view->visualRect(m_view->model()->index(1, 0)).top(), 60);
+}
+
+void ItemListTest::rowsFollowTheViewportWhenItNarrows()
+{
+    const int frame = m_view->width() - m_view->viewport()->width();
+    m_view->resize(400 + frame, 500);
+    m_controller->setList(folderItems(QStringLiteral("Inbox")));
+    QTRY_COMPARE(m_view->visualRect(m_view->model()->index(0, 0)).width(), 400);
+    // The splitter narrows the pane: the date column must stay in sight.
+    m_view->resize(200 + frame, 500);
+    QTRY_COMPARE(m_view->visualRect(m_view->model()->index(0, 0)).width(), 200);
+    QCOMPARE(m_view->visualRect(m_view->model()->index(1, 0)).height(), 60);
 }
 
 void ItemListTest::selectedMailRowIsPaintedBlue()
