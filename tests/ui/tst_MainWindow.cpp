@@ -196,12 +196,26 @@ void MainWindowTest::cancelledOpenDialogChangesNothing()
 
 namespace {
 
-// Sends enter and drop of `urls` to `target` as a desktop drag would.
-std::pair<bool, bool> dragAndDrop(QWidget* target, const QList<QUrl>& urls)
+// The widget a desktop drag over the centre of `over` is delivered to: the
+// deepest widget there that accepts drops.
+QWidget* dropTarget(QWidget* over)
 {
+    QWidget* window = over->window();
+    QWidget* target = window->childAt(over->mapTo(window, over->rect().center()));
+    while (target && !target->isWindow() && !target->acceptDrops())
+        target = target->parentWidget();
+    return target && target->acceptDrops() ? target : nullptr;
+}
+
+// Sends enter and drop of `urls` over the centre of `over` as a desktop drag would.
+std::pair<bool, bool> dragAndDrop(QWidget* over, const QList<QUrl>& urls)
+{
+    QWidget* target = dropTarget(over);
+    if (!target)
+        return {false, false};
     QMimeData data;
     data.setUrls(urls);
-    const QPoint at = target->rect().center();
+    const QPoint at = target->mapFrom(over->window(), over->mapTo(over->window(), over->rect().center()));
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(target, &enter);
     const bool accepted = enter.isAccepted();
