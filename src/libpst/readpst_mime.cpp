@@ -277,10 +277,11 @@ void write_address_headers(FILE* out, pst_item* item, HeaderFacts const& facts, 
     if (!facts.hasFrom) {
         pst_convert_utf8_null(item, &email->outlook_sender_name);
         if (email->outlook_sender_name.str)
-            fprintf(out, "From: %s <%s>\n", display_name_phrase(item, email->outlook_sender_name.str).c_str(),
-                    sender);
+            fprintf(out, "From: %s <", display_name_phrase(item, email->outlook_sender_name.str).c_str());
         else
-            fprintf(out, "From: <%s>\n", sender);
+            fprintf(out, "From: <");
+        write_single_line(out, sender);
+        fprintf(out, ">\n");
     }
     if (!facts.hasSubject) {
         if (item->subject.str)
@@ -580,8 +581,13 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
     // The mailbox separator line opens a top-level message only: inside a
     // message/rfc822 part any line that is not a header field would end the
     // attached mail's header block before it starts.
-    if (!embedding)
-        fprintf(out, "From \"%s\" %s\n", sender, dateText);
+    if (!embedding) {
+        // The sender address comes from the file: a line break in it must not
+        // end the line early.
+        fprintf(out, "From \"");
+        write_single_line(out, sender);
+        fprintf(out, "\" %s\n", dateText);
+    }
     if (headers && *headers) {
         fputs(headers, out);
         if (headers[strlen(headers) - 1] != '\n')

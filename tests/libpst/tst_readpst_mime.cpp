@@ -348,6 +348,17 @@ private slots:
         QVERIFY(out.contains("\nX-libpst-forensic-sender: /O=ORG/OU=SITE/CN=JOE\n"));
     }
 
+    void lineBreakInTheSenderAddressStaysOnItsLines()
+    {
+        ItemPtr item = smallMail("S", "b");
+        setText(item->email->sender_address, "a@b.c\r\nX-Injected: 1");
+        const QByteArray out = writeMail(item.get());
+        QVERIFY2(out.startsWith("From \"a@b.c  X-Injected: 1\" Thu Jan 1 00:00:00 1970\n"), out.constData());
+        QVERIFY2(out.contains("\nFrom: <a@b.c  X-Injected: 1>\n"), out.constData());
+        QVERIFY(!out.contains("\nX-Injected"));
+        QVERIFY(defectsOf(check(out)).isEmpty());
+    }
+
     void namesAndSubjectsDecodeToTheirText()
     {
         ItemPtr item = smallMail("Gr\xc3\xbc\xc3\x9f" "e \xe2\x9c\x93 \"quoted\"", "b");
