@@ -5,9 +5,11 @@
 #include "ReparsedRecord.h"
 
 #include <QDebug>
+#include <QHash>
 #include <QObject>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringList>
 
 namespace {
@@ -21,6 +23,8 @@ const QString kBcc = QStringLiteral("bcc");
 const QString kSentDate = QStringLiteral("sentDate");
 const QString kArrivalDate = QStringLiteral("arrivalDate");
 const QString kReportTime = QStringLiteral("reportTime");
+// Inlined pictures may make a page at most this long (128 MiB of text).
+constexpr qsizetype kMaxInlinedPageChars = 64 * 1024 * 1024;
 
 bool isImageName(const QString& name)
 {
@@ -223,18 +227,25 @@ QString PstMailItem::embedInlineImages(const QString& html) const
 QString PstMailItem::embedInlineImages(const QString& html, const ReparsedRecord& record) const
 {
     static const QRegularExpression cidSource(QStringLiteral("src=\"cid:([^\"]+)\""));
+    // The first image attachment of each content id.
+    QHash<QString, std::shared_ptr<Attachment>> images;
+    for (const auto& attachment : m_attachments) {
+        if (isImageName(attachment->name) && !images.contains(attachment->contentId))
+            images.insert(attachment->contentId, attachment);
+    }
     QString result = html;
+    // A link's first match replaces all its occurrences, so later matches of
+    // the same link have nothing left to do; a mail repeating a link many
+    // thousand times must not rescan the whole page for each of them.
+    QSet<QString> linksSeen;
     QRegularExpressionMatchIterator matches = cidSource.globalMatch(html);
     while (matches.hasNext()) {
         const QRegularExpressionMatch match = matches.next();
-        const QString contentId = match.captured(1);
-        std::shared_ptr<Attachment> image;
-        for (const auto& attachment : m_attachments) {
-            if (attachment->contentId == contentId && isImageName(attachment->name)) {
-                image = attachment;
-                break;
-            }
-        }
+        const QString link = match.captured(0);
+        if (linksSeen.contains(link))
+            continue;
+        linksSeen.insert(link);
+        const std::shared_ptr<Attachment> image = images.value(match.captured(1));
         if (!image)
             continue;
         if (image->data.isEmpty())
@@ -243,7 +254,12 @@ QString PstMailItem::embedInlineImages(const QString& html, const ReparsedRecord
             continue;
         const QString source = QStringLiteral("src=\"data:%1;base64,%2\"")
                                    .arg(getMimeType(image->name), QString::fromLatin1(image->data.toBase64()));
-        result.replace(match.captured(0), source);
+        // Many links to one large picture would swell the page without
+        // limit; such a picture stays a link.
+        const qsizetype grownSize = result.size() + result.count(link) * (source.size() - link.size());
+        if (grownSize > kMaxInlinedPageChars)
+            continue;
+        result.replace(link, source);
     }
     return result;
 }

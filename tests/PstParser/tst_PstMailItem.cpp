@@ -123,6 +123,8 @@ private slots:
     void plainTextBodyIsEscapedIntoThePage();
     void htmlBodyIsShownAsStored();
     void inlineImagesBecomeDataUrls();
+    void everyRepeatOfAnImageLinkIsInlined();
+    void inliningStopsBeforeThePageSwellsBeyondBounds();
     void namelessAttachmentRecordsAreSkipped();
     void savedAttachmentEqualsTheStoredBytes();
     void savingIntoWriteProtectedFolderFailsAndLeavesNoFile();
@@ -281,6 +283,50 @@ void TestPstMailItem::inlineImagesBecomeDataUrls()
     QVERIFY(body.contains("<img src=\"cid:unknown\">"));
     QCOMPARE(byName(*item, "Logo.PNG")->data, logo);
     QVERIFY(byName(*item, "report.pdf")->data.isEmpty());
+}
+
+void TestPstMailItem::everyRepeatOfAnImageLinkIsInlined()
+{
+    // A mail may repeat one small picture thousands of times (a separator
+    // line, a bullet); each link text is looked at once.
+    const QByteArray dot = randomBytes(40, 7);
+    QByteArray html = "<html><body>";
+    for (int i = 0; i < 5000; ++i)
+        html += "<img src=\"cid:dot\"><img src=\"cid:none" + QByteArray::number(i % 50) + "\">";
+    html += "</body></html>";
+    PstMessage message = mail(QStringLiteral("Dots"));
+    message.htmlBody = html;
+    message.attachments = {attachment("dot.gif", dot, "dot")};
+    const auto item = writeAndReadOne(message);
+    QVERIFY(item);
+
+    const QString body = item->body();
+    QCOMPARE(body.count(QStringLiteral("src=\"data:image/gif;base64,%1\"").arg(QString::fromLatin1(dot.toBase64()))),
+             5000);
+    QVERIFY(!body.contains("cid:dot"));
+    QCOMPARE(body.count("src=\"cid:none"), 5000);
+}
+
+void TestPstMailItem::inliningStopsBeforeThePageSwellsBeyondBounds()
+{
+    // Sixty links to a 1 MB picture would make a page of 80 million
+    // characters; such a picture stays a link, smaller ones are still inlined.
+    const QByteArray big = randomBytes(1024 * 1024, 8);
+    const QByteArray small = randomBytes(64, 9);
+    QByteArray html = "<html><body>";
+    for (int i = 0; i < 60; ++i)
+        html += "<img src=\"cid:big\">";
+    html += "<img src=\"cid:small\"></body></html>";
+    PstMessage message = mail(QStringLiteral("Swelling"));
+    message.htmlBody = html;
+    message.attachments = {attachment("big.png", big, "big"), attachment("small.png", small, "small")};
+    const auto item = writeAndReadOne(message);
+    QVERIFY(item);
+
+    const QString body = item->body();
+    QVERIFY2(body.size() < 1024 * 1024, qPrintable(QString::number(body.size())));
+    QCOMPARE(body.count("<img src=\"cid:big\">"), 60);
+    QVERIFY(body.contains(QStringLiteral("src=\"data:image/png;base64,%1\"").arg(QString::fromLatin1(small.toBase64()))));
 }
 
 void TestPstMailItem::namelessAttachmentRecordsAreSkipped()
