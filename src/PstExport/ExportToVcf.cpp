@@ -15,6 +15,9 @@ bool ExportToVcf::exportItem(pst_item* item, const QString& outputDir, CancelTok
                                          QStringLiteral("Export vcf failed: unable to open output file %1."));
     if (!out)
         return false;
+    // The writer converts the contact's own strings; the comment comes from
+    // the item and may still be in the record's 8-bit code page.
+    pst_convert_utf8_null(item, &item->comment);
     write_vcard(out, item, item->contact, item->comment.str);
     return finishItemFile(out, progress);
 }

@@ -4,9 +4,12 @@
 
 #include "ExportFixture.h"
 #include "ExportManager.h"
+#include "ExportToVcf.h"
 #include "IMVLogConfig.h"
 #include "TestHome.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -270,6 +273,29 @@ private slots:
         QCOMPARE(lines.at(2).toString(), QStringLiteral("Shopping"));
         QCOMPARE(lines.at(3).toString(), QStringLiteral("Milk"));
         QCOMPARE(lines.at(4).toString(), QStringLiteral("Bread"));
+    }
+
+    void contactCommentInACodePageIsWrittenAsUtf8()
+    {
+        // An ANSI record: libpst leaves its 8-bit strings in the code page the
+        // record declares until they are converted.
+        pst_item* item = static_cast<pst_item*>(calloc(1, sizeof(pst_item)));
+        item->contact = static_cast<pst_item_contact*>(calloc(1, sizeof(pst_item_contact)));
+        item->contact->fullname.str = strdup("Gr\xfc\xdf");
+        item->comment.str = strdup("K\xf6ln");
+        item->body_charset.str = strdup("windows-1252");
+        item->body_charset.is_utf8 = 1;
+        const QString dir = m_dir.filePath("comment");
+        QVERIFY(QDir().mkpath(dir));
+        ExportToVcf exporter(false);
+        const bool written = exporter.exportItem(item, dir, nullptr, {});
+        pst_freeItem(item);
+        QVERIFY(written);
+        QFile file(dir + "/contact.vcf");
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(filesUnder(dir).join(' ')));
+        const QByteArray card = file.readAll();
+        QVERIFY2(card.contains("\nFN:Gr\xc3\xbc\xc3\x9f\n"), card.constData());
+        QVERIFY2(card.contains("\nNOTE:K\xc3\xb6ln\n"), card.constData());
     }
 
 private:
