@@ -140,6 +140,16 @@ QString LibpffFile::text(libpff_item* item, uint32_t type)
     return QString::fromUtf8(reinterpret_cast<const char*>(buffer.data()));
 }
 
+QByteArray LibpffFile::binary(libpff_item* item, uint32_t type)
+{
+    size_t size = 0;
+    if (libpff_item_get_entry_value_binary_data_size(item, 0, type, &size, 0, nullptr) != 1 || size == 0)
+        return QByteArray();
+    QByteArray data(qsizetype(size), '\0');
+    libpff_item_get_entry_value_binary_data(item, 0, type, reinterpret_cast<uint8_t*>(data.data()), size, 0, nullptr);
+    return data;
+}
+
 QString LibpffFile::subject(libpff_item* message)
 {
     size_t size = 0;

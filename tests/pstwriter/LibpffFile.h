@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,7 @@ public:
     static bool boolean(libpff_item* item, uint32_t type, bool* value);
     static bool filetime(libpff_item* item, uint32_t type, qint64* secondsSince1970);
     static QString text(libpff_item* item, uint32_t type);
+    static QByteArray binary(libpff_item* item, uint32_t type);
     // The subject without the stored prefix-length marker ("\x01\x05RE: x" gives "RE: x").
     static QString subject(libpff_item* message);
     // Sizes of a message's attachments, in order.

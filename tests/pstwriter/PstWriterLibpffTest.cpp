@@ -2,6 +2,7 @@
 // libpst: it must open them without errors and see the same folders, the
 // same items and the same values.
 #include "LibpffFile.h"
+#include "PstMessageEncoder.h"
 #include "PstPresets.h"
 #include "PstWriter.h"
 
@@ -49,6 +50,8 @@ private slots:
     void libpffReadsTaskProperties();
     void libpffReadsJournalProperties();
     void libpffReadsMailAndAppointmentValues();
+    void libpffReadsEveryContactField();
+    void libpffReadsRecurrencePatternsAndHtml();
     void libpffReadsAttachmentSizes();
     void pffinfoAndPffexportAcceptTheFile();
     void pstgenWritesTheSameFileAndReportsThroughput();
@@ -206,6 +209,64 @@ void PstWriterLibpffTest::libpffReadsMailAndAppointmentValues()
     QVERIFY(sawAppointment);
     QVERIFY(sawContact);
     QVERIFY(sawGbk);
+}
+
+void PstWriterLibpffTest::libpffReadsEveryContactField()
+{
+    const PstMessage* expected = nullptr;
+    for (const PstFolder& f : m_description.folders) {
+        for (const PstMessage& m : f.messages) {
+            if (m.kind == PstMessage::Kind::Contact)
+                expected = &m;
+        }
+    }
+    QVERIFY(expected);
+    int compared = 0;
+    m_pff->forEachMessage([&](const QString& folder, libpff_item* item) {
+        if (folder != QLatin1String("Contacts"))
+            return;
+        // libpff resolves named properties to their numbers through the name-to-id map.
+        for (const PstMessageEncoder::ContactField& field : PstMessageEncoder::contactFields()) {
+            const QString value = expected->contact.value(QLatin1String(field.key));
+            QVERIFY2(!value.isEmpty(), field.key);
+            QCOMPARE(LibpffFile::text(item, field.id), value);
+            ++compared;
+        }
+        qint64 birthday = 0;
+        QVERIFY(LibpffFile::filetime(item, 0x3A42, &birthday));
+        QCOMPARE(birthday, QDateTime(expected->birthday, QTime(0, 0), Qt::UTC).toSecsSinceEpoch());
+    });
+    QCOMPARE(compared, int(PstMessageEncoder::contactFields().size()));
+}
+
+void PstWriterLibpffTest::libpffReadsRecurrencePatternsAndHtml()
+{
+    int patterns = 0;
+    QByteArray html;
+    m_pff->forEachMessage([&](const QString& folder, libpff_item* item) {
+        const QString subject = LibpffFile::subject(item);
+        if (subject == QLatin1String("RE: Logo proposal"))
+            html = LibpffFile::binary(item, 0x1013);
+        if (folder != QLatin1String("Calendar"))
+            return;
+        for (const PstFolder& f : m_description.folders) {
+            for (const PstMessage& m : f.messages) {
+                if (f.name != folder || m.subject != subject || m.recurrence.kind == PstRecurrence::None)
+                    continue;
+                bool recurring = false;
+                uint32_t type = 0;
+                QVERIFY(LibpffFile::boolean(item, 0x8223, &recurring));
+                QVERIFY(LibpffFile::int32(item, 0x8231, &type));
+                QVERIFY(recurring);
+                QCOMPARE(int(type), int(m.recurrence.kind));
+                QCOMPARE(LibpffFile::text(item, 0x8232), m.recurrence.description);
+                QCOMPARE(LibpffFile::binary(item, 0x8216), PstMessageEncoder::recurrenceBlob(m));
+                ++patterns;
+            }
+        }
+    });
+    QCOMPARE(patterns, 4);
+    QCOMPARE(html, QByteArray("<html><body><p>See the logo below.</p><img src=\"cid:logo1\"></body></html>"));
 }
 
 void PstWriterLibpffTest::libpffReadsAttachmentSizes()

@@ -293,7 +293,7 @@ void PstWriterLibpstTest::contactFieldsReadBack()
         CONTACT_FIELD(callback_phone), CONTACT_FIELD(car_phone), CONTACT_FIELD(company_main_phone),
         CONTACT_FIELD(company_name), CONTACT_FIELD(computer_name), CONTACT_FIELD(customer_id),
         CONTACT_FIELD(def_postal_address), CONTACT_FIELD(department), CONTACT_FIELD(display_name_prefix),
-        CONTACT_FIELD(first_name), CONTACT_FIELD(free_busy_address), CONTACT_FIELD(ftp_site),
+        CONTACT_FIELD(first_name), CONTACT_FIELD(free_busy_address), CONTACT_FIELD(followup), CONTACT_FIELD(ftp_site),
         CONTACT_FIELD(fullname), CONTACT_FIELD(gov_id), CONTACT_FIELD(hobbies), CONTACT_FIELD(home_address),
         CONTACT_FIELD(home_city), CONTACT_FIELD(home_country), CONTACT_FIELD(home_fax), CONTACT_FIELD(home_phone),
         CONTACT_FIELD(home_phone2), CONTACT_FIELD(home_po_box), CONTACT_FIELD(home_postal_code),

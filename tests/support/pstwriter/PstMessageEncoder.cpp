@@ -245,14 +245,9 @@ void PstMessageEncoder::addMailProperties(const PstMessage& m, PropertyList& lis
     list.text(0x1001, m.reportText);
 }
 
-void PstMessageEncoder::addContactProperties(const PstMessage& m, PropertyList& list)
+const std::vector<PstMessageEncoder::ContactField>& PstMessageEncoder::contactFields()
 {
-    struct Field {
-        const char* key;
-        uint16_t id;        // a plain property id, or a number in set
-        const QUuid* set;   // nullptr for plain properties
-    };
-    static const Field fields[] = {
+    static const std::vector<ContactField> fields = {
         {"file_as", 0x3001, nullptr}, {"account_name", 0x3A00, nullptr}, {"assistant_name", 0x3A30, nullptr},
         {"assistant_phone", 0x3A2E, nullptr}, {"business_city", 0x3A27, nullptr},
         {"business_country", 0x3A26, nullptr}, {"business_fax", 0x3A24, nullptr},
@@ -305,7 +300,12 @@ void PstMessageEncoder::addContactProperties(const PstMessage& m, PropertyList& 
         {"mileage", 0x8534, &PstNamedPropertyMap::kCommon},
         {"billing_information", 0x8535, &PstNamedPropertyMap::kCommon},
     };
-    for (const Field& f : fields) {
+    return fields;
+}
+
+void PstMessageEncoder::addContactProperties(const PstMessage& m, PropertyList& list)
+{
+    for (const ContactField& f : contactFields()) {
         const QString value = m.contact.value(QLatin1String(f.key));
         if (!value.isEmpty())
             list.text(f.set ? m_names.idOf(*f.set, f.id) : f.id, value);

@@ -19,6 +19,14 @@ public:
     static char patternByte(uint64_t offset);
     // The compressed RTF form (uncompressed-literal LZFu stream) of raw RTF.
     static QByteArray compressRtf(const QByteArray& rtf);
+    // A contact field: its key in PstMessage::contact and the property that
+    // holds it (a plain id, or the number of a named property in set).
+    struct ContactField {
+        const char* key;
+        uint16_t id;
+        const QUuid* set;
+    };
+    static const std::vector<ContactField>& contactFields();
     // The binary recurrence pattern of an appointment.
     static QByteArray recurrenceBlob(const PstMessage& message);
 

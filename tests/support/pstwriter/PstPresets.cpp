@@ -206,7 +206,7 @@ PstMessage contact()
         {"org_id", "O-42"}, {"hobbies", "Sailing"}, {"language", "English"}, {"location", "North wing"},
         {"keyword", "vip"}, {"pref_name", "Helen"}, {"common_name", "hcontact"},
         {"transmittable_display_name", "Helen Contact"}, {"billing_information", "Invoice monthly"},
-        {"mileage", "120 km"}, {"free_busy_address", "https://example.com/freebusy"}};
+        {"mileage", "120 km"}, {"followup", "Call back"}, {"free_busy_address", "https://example.com/freebusy"}};
     for (const auto& f : fields)
         c.contact.insert(QLatin1String(f[0]), QString::fromUtf8(f[1]));
     c.birthday = QDate(1980, 5, 17);
