@@ -5,6 +5,10 @@
 
 #include <QObject>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace {
 
 const QString kDatePattern = QStringLiteral("MMM dd, yyyy 'at' hh:mm AP");
@@ -134,7 +138,14 @@ void PstTaskItem::setEstimatedWork(int minutes)
 void PstTaskItem::setProgress(double fraction)
 {
     // Truncated, not rounded: 0.29 times 100 is just below 29 and gives 28.
-    m_progress = int(fraction * 100.0);
+    // The fraction comes from the file: what no int can hold is cut to the
+    // nearest int, and a value that is no number counts as nothing done.
+    const double percent = fraction * 100.0;
+    if (std::isnan(percent))
+        m_progress = 0;
+    else
+        m_progress = int(std::clamp(percent, double(std::numeric_limits<int>::min()),
+                                    double(std::numeric_limits<int>::max())));
 }
 
 bool PstTaskItem::taskCompleted() const

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 const QString kLongDate = QStringLiteral("MMM dd, yyyy 'at' hh:mm AP");
@@ -289,6 +292,12 @@ void TestPstItemKinds::taskProgressIsTruncated_data()
     QTest::newRow("0.5") << 0.5 << 50;
     QTest::newRow("1.0") << 1.0 << 100;
     QTest::newRow("0.999") << 0.999 << 99;
+    QTest::newRow("1.5") << 1.5 << 150;
+    QTest::newRow("-0.255") << -0.255 << -25;
+    // Values no int can hold, from a damaged file.
+    QTest::newRow("not a number") << std::nan("") << 0;
+    QTest::newRow("1e300") << 1e300 << std::numeric_limits<int>::max();
+    QTest::newRow("-infinity") << -std::numeric_limits<double>::infinity() << std::numeric_limits<int>::min();
 }
 
 void TestPstItemKinds::taskProgressIsTruncated()
@@ -304,6 +313,9 @@ void TestPstItemKinds::taskProgressIsTruncated()
     QCOMPARE(item->progress(), percent);
     QCOMPARE(item->sections().at(1).fields.at(4).value, QStringLiteral("%1 % completed").arg(percent));
     QVERIFY(!item->taskCompleted());
+    PstTaskItem direct;
+    direct.setProgress(fraction);
+    QCOMPARE(direct.progress(), percent);
 }
 
 void TestPstItemKinds::taskStatusWords_data()
