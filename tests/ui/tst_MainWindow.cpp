@@ -62,6 +62,7 @@ private slots:
     void sortMenuSortsBySubjectAndBack();
     void hidingPanesGivesTheirWidthToTheDetailPane();
     void printButtonFollowsTheChosenItem();
+    void hideButtonsFollowTheListOrTheDetailPane();
     void closingTheShownDocumentClearsListAndDetail();
     void closingAnotherDocumentKeepsTheList();
     void failedOpenShowsAWarningAndReturns();
@@ -344,6 +345,20 @@ void MainWindowTest::hidingPanesGivesTheirWidthToTheDetailPane()
     QTest::mouseClick(child<QToolButton>("btnTreeHide"), Qt::LeftButton);
     QTest::mouseClick(child<QToolButton>("btnItemHide"), Qt::LeftButton);
     QCOMPARE(splitter->sizes(), before);
+}
+
+void MainWindowTest::hideButtonsFollowTheListOrTheDetailPane()
+{
+    openMailbox();
+    auto* treeButton = child<QToolButton>("btnTreeHide");
+    auto* list = child<PSTListView>("listView");
+    auto* detail = child<PSTStackedWidget>("stackedWidget_2");
+    auto x = [this](QWidget* widget) { return widget->mapTo(m_window, QPoint()).x(); };
+    // The buttons start at the item list's left edge.
+    QTRY_COMPARE(x(treeButton), x(list));
+    // With the list hidden they start at the detail pane's left edge.
+    QTest::mouseClick(child<QToolButton>("btnItemHide"), Qt::LeftButton);
+    QTRY_COMPARE(x(treeButton), x(detail));
 }
 
 void MainWindowTest::printButtonFollowsTheChosenItem()
