@@ -4,6 +4,7 @@
 #include "readpst_internal.h"
 
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -48,6 +49,26 @@ void remove_carriage_returns(char* text)
 }
 
 bool has_data(pst_binary const& binary) { return binary.data && binary.size > 0; }
+
+// The compressed RTF header: compressed size, raw size, magic and CRC, four
+// little-endian 32-bit words.
+constexpr size_t kRtfHeaderSize = 16;
+// One control byte and eight two-byte references give at most 8 * 17 bytes,
+// so no valid stream grows more than about 8.5-fold.
+constexpr uint64_t kMaxRtfExpansion = 9;
+
+// libpst allocates the raw size the header states before it decompresses and
+// ends the program when that fails, and it reads a whole header even from a
+// shorter blob. Both come from the file, so they are checked here.
+bool rtf_header_is_plausible(pst_binary const& rtf)
+{
+    if (rtf.size < kRtfHeaderSize || rtf.size > UINT32_MAX)
+        return false;
+    unsigned char const* header = reinterpret_cast<unsigned char const*>(rtf.data);
+    uint64_t const rawSize = uint64_t(header[4]) | uint64_t(header[5]) << 8 | uint64_t(header[6]) << 16 |
+                             uint64_t(header[7]) << 24;
+    return rawSize <= uint64_t(rtf.size) * kMaxRtfExpansion;
+}
 
 // The date of the mailbox separator line, in the C library's ctime form.
 void format_separator_date(FILETIME const* sent, char* out, size_t size)
@@ -188,10 +209,14 @@ void set_utf8(pst_string& target, char const* text)
 void add_synthetic_attachments(pst_item* item, int saveRtf)
 {
     pst_item_email* email = item->email;
-    if (saveRtf && has_data(email->rtf_compressed) && email->rtf_compressed.size <= UINT32_MAX) {
+    if (saveRtf && has_data(email->rtf_compressed)) {
         size_t size = 0;
-        char* rtf = pst_lzfu_decompress(email->rtf_compressed.data,
-                                        static_cast<uint32_t>(email->rtf_compressed.size), &size);
+        // A blob that cannot be decompressed safely gives an empty RTF body,
+        // as one that libpst cannot read does.
+        char* rtf = rtf_header_is_plausible(email->rtf_compressed)
+            ? pst_lzfu_decompress(email->rtf_compressed.data, static_cast<uint32_t>(email->rtf_compressed.size),
+                                  &size)
+            : static_cast<char*>(calloc(1, 1));
         if (rtf) {
             pst_item_attach* attach = new_attachment(item);
             attach->data.data = rtf;

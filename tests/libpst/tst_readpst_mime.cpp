@@ -11,6 +11,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 extern "C" {
 #include <libpst/lzfu.h>
@@ -32,6 +35,33 @@ ItemPtr smallMail(const QByteArray& subject, const QByteArray& body)
         setText(item->subject, subject);
     if (!body.isNull())
         setText(item->body, body);
+    return item;
+}
+
+// Address space a process may add to what it already has before an
+// allocation fails: far below the gigabytes a hostile size asks for.
+constexpr rlim_t kAddressSpaceHeadroom = rlim_t(1) << 30;
+
+// Limits this process's address space to its current size plus the headroom.
+void boundAddressSpace()
+{
+    unsigned long pages = 0;
+    if (FILE* statm = fopen("/proc/self/statm", "r")) {
+        if (fscanf(statm, "%lu", &pages) != 1)
+            pages = 0;
+        fclose(statm);
+    }
+    const rlim_t size = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + kAddressSpaceHeadroom;
+    const rlimit limit{size, size};
+    setrlimit(RLIMIT_AS, &limit);
+}
+
+ItemPtr mailWithRtf(const QByteArray& rtf)
+{
+    ItemPtr item = smallMail("S", "b");
+    item->email->rtf_compressed.data = static_cast<char*>(malloc(size_t(rtf.size())));
+    memcpy(item->email->rtf_compressed.data, rtf.constData(), size_t(rtf.size()));
+    item->email->rtf_compressed.size = size_t(rtf.size());
     return item;
 }
 
@@ -473,6 +503,36 @@ private slots:
         QCOMPARE(out.count("ORGANIZER;CN=\"J\xc3\xbcrgen M\xc3\xbcller\":MAILTO:org@x.org\n"), 2);
         QCOMPARE(out.count("SUMMARY:Planung \xc3\x9c\n"), 2);
         QVERIFY(checkMeetingRequestParts(check(out), 42));
+    }
+
+    void compressedRtfHeaderIsNotTrusted()
+    {
+        // A header that claims 4 GiB of RTF from 16 bytes: with a bounded
+        // address space, an allocation of that size would end the process.
+        const QByteArray huge = QByteArray::fromHex("0c000000f0ffffff4c5a467500000000");
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            boundAddressSpace();
+            ItemPtr item = mailWithRtf(huge);
+            FILE* out = fopen("/dev/null", "wb");
+            char* extra = nullptr;
+            write_normal_email(out, nullptr, item.get(), 0, 0, nullptr, 1, 0, &extra);
+            fclose(out);
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "writing the mail ended the process");
+
+        // Too short to hold a header, and the claimed size: an empty RTF body.
+        for (const QByteArray& rtf : {huge, QByteArray("LZF", 3)}) {
+            ItemPtr item = mailWithRtf(rtf);
+            const QJsonArray parts = attachmentParts(check(writeMail(item.get())));
+            QCOMPARE(parts.size(), 1);
+            QCOMPARE(parts[0].toObject()["filename"].toString(), QStringLiteral("rtf-body.rtf"));
+            QCOMPARE(parts[0].toObject()["data"].toString(), QString());
+        }
     }
 
     // ---- real PST mails ---------------------------------------------------
