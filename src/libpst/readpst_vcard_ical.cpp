@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 #include <string>
 
 using readpst_detail::write_single_line;
@@ -190,9 +191,26 @@ void write_status(FILE* out, int32_t showAs)
     }
 }
 
+// libpst's recurrence reader looks one byte past blobs of some short
+// lengths; hand it a zero-padded copy so it never reads outside the data.
+pst_recurrence* convertRecurrenceSafely(pst_item_appointment* appointment)
+{
+    pst_binary& blob = appointment->recurrence_data;
+    if (!blob.data || blob.size == 0)
+        return pst_convert_recurrence(appointment);
+    constexpr size_t kPadding = 16;
+    std::vector<char> padded(blob.size + kPadding, '\0');
+    std::memcpy(padded.data(), blob.data, blob.size);
+    char* const original = blob.data;
+    blob.data = padded.data();
+    pst_recurrence* rule = pst_convert_recurrence(appointment);
+    blob.data = original;
+    return rule;
+}
+
 void write_recurrence(FILE* out, pst_item_appointment* appointment)
 {
-    pst_recurrence* rule = pst_convert_recurrence(appointment);
+    pst_recurrence* rule = convertRecurrenceSafely(appointment);
     if (!rule)
         return;
     // A damaged blob can hold any type; only the four known ones make a rule.
