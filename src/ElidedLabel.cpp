@@ -5,6 +5,8 @@
 ElidedLabel::ElidedLabel(QWidget* parent)
     : QLabel(parent)
 {
+    // Its text comes from the PST file: never let it render as rich text.
+    setTextFormat(Qt::PlainText);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     // The shown text is already cut to the width; it must not hold the
     // layout at that width when the pane narrows.

@@ -9,7 +9,10 @@ namespace {
 
 QLabel* rowLabel(QWidget* parent, const QString& text)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
+    // Values come from the PST file: shown as they are, never as rich text.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setStyleSheet(QStringLiteral("font-weight: bold ;"));
     label->setAlignment(Qt::AlignTop);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -30,7 +30,10 @@ void PstMailView::setData(const std::shared_ptr<PstItem>& item)
     if (!mail)
         return;
     m_ui->from->setText(mail->sender());
-    m_ui->fromLabel->setFullText(mail->formattedSenderAddr());
+    // The header labels show the file's text as plain text, so the address
+    // gets real angle brackets rather than the HTML entities of formattedSenderAddr().
+    const QString address = mail->property(QStringLiteral("senderAddr")).toString();
+    m_ui->fromLabel->setFullText(address.isEmpty() ? QString() : QStringLiteral("<%1>").arg(address));
     m_ui->dateLabel->setText(mail->sendDate(QStringLiteral("MMM dd, yyyy 'at' hh:mm AP")));
     m_ui->toLabel->setText(mail->formattedRecipients());
     m_ui->ccLabel->setFullText(mail->formattedCc());

@@ -100,6 +100,7 @@ private slots:
     void nullItemRemovesBlocksAndKeepsHeading();
     void contactWithFirstNameAndMobileShowsTwoBlocks();
     void longNoteWrapsAndThePageScrolls();
+    void markupFromTheFileIsShownAsText();
 
 private:
     std::shared_ptr<PstItem> sampleItem(const QString& folder, int index) const
@@ -245,6 +246,17 @@ void InfoViewTest::longNoteWrapsAndThePageScrolls()
     const QList<QLabel*> labels = rowLabels(m_view->infoLabels().at(0));
     QVERIFY(labels.last()->wordWrap());
     QTRY_VERIFY(labels.last()->height() > labels.last()->fontMetrics().height() * 3);
+}
+
+void InfoViewTest::markupFromTheFileIsShownAsText()
+{
+    const QString name = QStringLiteral("<b>Bold</b> <img src=\"file:///etc/hostname\">");
+    m_view->setData(described(name, {{QStringLiteral("Notes"), {{QStringLiteral("Caption"), QStringLiteral("<i>value</i>")}}}}));
+    auto* heading = m_view->findChild<QLabel*>(QStringLiteral("name"));
+    QCOMPARE(heading->text(), name);
+    QCOMPARE(heading->textFormat(), Qt::PlainText);
+    for (QLabel* label : rowLabels(m_view->infoLabels().at(0)))
+        QCOMPARE(label->textFormat(), Qt::PlainText);
 }
 
 int main(int argc, char* argv[])

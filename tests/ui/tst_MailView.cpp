@@ -11,6 +11,7 @@
 #include "PstInfoView.h"
 #include "PstMailView.h"
 #include "PstParser.h"
+#include "TestData.h"
 #include "TestHome.h"
 #include "UiSamples.h"
 
@@ -67,6 +68,7 @@ private slots:
 
     void pageFollowsTheItemKind();
     void headerShowsTheMailsFields();
+    void senderAddressShowsInAngleBracketsAsText();
     void attachmentButtonFollowsTheMail();
     void longSubjectIsElidedAndReElided();
     void elidedLabelLetsItsPaneNarrow();
@@ -172,6 +174,18 @@ void MailViewTest::headerShowsTheMailsFields()
     QVERIFY(!cc->isVisible());
     QCOMPARE(view->findChild<QLabel*>(QStringLiteral("from"))->text(), QStringLiteral("Grace Hopper"));
     QCOMPARE(view->findChild<ElidedLabel*>(QStringLiteral("subjectLabel"))->fullText(), QStringLiteral("Compiler meeting moved"));
+}
+
+void MailViewTest::senderAddressShowsInAngleBracketsAsText()
+{
+    auto root = parse(TestData::pst(QStringLiteral("aranetic__process-pst__flags_jane_doe.pst")));
+    QVERIFY2(root, "the shared test file is missing or unreadable");
+    m_controller->setItem(findFolder(root, QStringLiteral("Inbox"))->items().at(1));
+    auto* address = m_controller->mailView()->findChild<ElidedLabel*>(QStringLiteral("fromLabel"));
+    QCOMPARE(address->fullText(), QStringLiteral("<SMTP:PST-TEST-1@ARANETIC.COM>"));
+    QCOMPARE(address->textFormat(), Qt::PlainText);
+    for (const char* name : {"from", "dateLabel", "toLabel", "stateLabel"})
+        QCOMPARE(m_controller->mailView()->findChild<QLabel*>(QString::fromLatin1(name))->textFormat(), Qt::PlainText);
 }
 
 void MailViewTest::attachmentButtonFollowsTheMail()
