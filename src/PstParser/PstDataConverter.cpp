@@ -12,6 +12,7 @@ namespace {
 
 constexpr quint64 kTicksPerSecond = 10000000ULL;
 constexpr quint64 kSecondsFrom1601To1970 = 11644473600ULL;
+constexpr int kUtf8CodePage = 65001;
 
 QByteArray bytesOf(const pst_string& value)
 {
@@ -122,6 +123,10 @@ int PstDataConverter::recordCodePage(const pst_item* record)
 {
     if (!record)
         return 0;
+    // A message code page of UTF-8 does describe the 8-bit strings; an
+    // internet code page of UTF-8 only names the MIME charset.
+    if (record->message_codepage == kUtf8CodePage)
+        return kUtf8CodePage;
     if (record->message_codepage > 0)
         return windowsCodePageFor(record->message_codepage);
     return record->internet_cpid > 0 ? windowsCodePageFor(record->internet_cpid) : 0;
@@ -135,7 +140,7 @@ QByteArray PstDataConverter::ansiStringCharset(const pst_item* record)
     const int codePage = recordCodePage(record);
     if (codePage == 0 || codePage == record->internet_cpid)
         return {};
-    return "CP" + QByteArray::number(codePage);
+    return codePage == kUtf8CodePage ? QByteArray("UTF-8") : "CP" + QByteArray::number(codePage);
 }
 
 QString PstDataConverter::encodingNameForCodePage(int codePage)
@@ -146,6 +151,7 @@ QString PstDataConverter::encodingNameForCodePage(int codePage)
     case 949: return QStringLiteral("windows-949");
     case 950: return QStringLiteral("Big5");
     case 874: return QStringLiteral("windows-874");
+    case kUtf8CodePage: return QStringLiteral("UTF-8");
     default: break;
     }
     if (codePage >= 1250 && codePage <= 1258)

@@ -59,6 +59,7 @@ void TestPstDataConverter::textDecoding_data()
     // "データ" in Shift-JIS; the contact of the Japanese test file declares 50220.
     QTest::newRow("shift-jis through internet code page") << QByteArray("\x83\x66\x81\x5b\x83\x5e") << 0 << 932
                                                           << QStringLiteral("データ");
+    QTest::newRow("utf-8 message code page") << QByteArray("Caf\xc3\xa9") << 0 << 65001 << QStringLiteral("Café");
     QTest::newRow("unknown code page falls back") << QByteArray("\xd6\xd0\xce\xc4") << 0 << 12345 << QStringLiteral("中文");
 }
 
@@ -127,6 +128,8 @@ void TestPstDataConverter::recordCodePagePrefersTheMessageCodePage()
     record = {};
     record.internet_cpid = 65001;
     QCOMPARE(PstDataConverter::recordCodePage(&record), 0);
+    record.message_codepage = 65001;
+    QCOMPARE(PstDataConverter::recordCodePage(&record), 65001);
 }
 
 QTEST_GUILESS_MAIN(TestPstDataConverter)
