@@ -1,6 +1,7 @@
 // lumaroo-cli convert as a user runs it: arguments, progress lines, summary
 // and exit status.
 
+#include "CliRunner.h"
 #include "ExportFixture.h"
 #include "TestHome.h"
 
@@ -22,15 +23,8 @@ struct Result
 
 Result runCli(const QStringList& args)
 {
-    QProcess process;
-    process.start(QStringLiteral(LUMAROO_CLI), QStringList{"convert"} + args);
-    Result result;
-    if (!process.waitForFinished(120000))
-        return result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    const CliRunner::Result run = CliRunner::run(QStringList{"convert"} + args);
+    return {run.status, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
 }
 
 } // namespace
@@ -115,7 +109,7 @@ private slots:
         const QString script = QStandardPaths::findExecutable("script");
         QVERIFY2(!script.isEmpty(), "util-linux's script is needed to give the command a terminal");
         QProcess process;
-        const QString command = QStringLiteral("'%1' convert '%2' '%3'").arg(LUMAROO_CLI, m_pst, m_dir.filePath("tty"));
+        const QString command = QStringLiteral("'%1' convert '%2' '%3'").arg(CliRunner::path(), m_pst, m_dir.filePath("tty"));
         process.start(script, {"-qec", command, "/dev/null"});
         QVERIFY(process.waitForFinished(120000));
         const QString out = QString::fromUtf8(process.readAllStandardOutput());

@@ -1,4 +1,5 @@
 #include "IMVLogConfig.h"
+#include "LogLines.h"
 #include "PstMailItem.h"
 #include "PstParser.h"
 #include "PstWriter.h"
@@ -50,18 +51,7 @@ PstMessage mail(const QString& subject)
 
 QStringList logLines()
 {
-    QFile log(QString::fromStdString(Morvek::IMVLogConfig::CurrentLogFile()));
-    if (!log.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines;
-    for (const QByteArray& line : log.readAll().split('\n')) {
-        // "<time> [LEVEL] [thread] text" -> "LEVEL text"
-        const QList<QByteArray> parts = line.split(' ');
-        if (parts.size() >= 4)
-            lines << QString::fromUtf8(parts[1].mid(1, parts[1].size() - 2) + ' '
-                                       + line.mid(line.indexOf("] ", line.indexOf("] ") + 2) + 2));
-    }
-    return lines;
+    return LogLines::read(QString::fromStdString(Morvek::IMVLogConfig::CurrentLogFile()));
 }
 
 std::shared_ptr<Attachment> byName(const PstMailItem& mail, const QString& name)

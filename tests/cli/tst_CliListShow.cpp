@@ -1,36 +1,17 @@
 #include "PstWriter.h"
+#include "CliRunner.h"
 #include "TestData.h"
 #include "TestHome.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList& args)
-{
-    QProcess cli;
-    cli.start(QStringLiteral(LUMAROO_CLI), args);
-    cli.waitForFinished(120000);
-    Run run;
-    run.status = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    run.out = cli.readAllStandardOutput();
-    run.err = cli.readAllStandardError();
-    return run;
-}
-
-QJsonObject json(const Run& run)
+QJsonObject json(const CliRunner::Result& run)
 {
     return QJsonDocument::fromJson(run.out).object();
 }
@@ -125,7 +106,7 @@ void TestCliListShow::initTestCase()
 
 void TestCliListShow::listShowsEveryFolderWithItsItems()
 {
-    const Run run = runCli({"list", m_file});
+    const CliRunner::Result run = CliRunner::run({"list", m_file});
     QCOMPARE(run.status, 0);
     const QJsonArray folders = json(run).value("folders").toArray();
     QStringList paths;
@@ -166,8 +147,8 @@ void TestCliListShow::listShowsEveryFolderWithItsItems()
 
 void TestCliListShow::showGivesOneMailWithBodyAndAttachments()
 {
-    const QString top = json(runCli({"list", m_file})).value("folders").toArray().at(0).toObject().value("path").toString();
-    const Run run = runCli({"show", m_file, top + "/Inbox/#0"});
+    const QString top = json(CliRunner::run({"list", m_file})).value("folders").toArray().at(0).toObject().value("path").toString();
+    const CliRunner::Result run = CliRunner::run({"show", m_file, top + "/Inbox/#0"});
     QCOMPARE(run.status, 0);
     const QJsonObject mail = json(run);
     QCOMPARE(mail.value("subject").toString(), QStringLiteral("Budget"));
@@ -185,11 +166,11 @@ void TestCliListShow::showGivesOneMailWithBodyAndAttachments()
 
 void TestCliListShow::showFindsAnItemByIdAndGivesItsSections()
 {
-    const QJsonArray folders = json(runCli({"list", m_file})).value("folders").toArray();
+    const QJsonArray folders = json(CliRunner::run({"list", m_file})).value("folders").toArray();
     const QJsonObject journal = folders.at(2).toObject().value("items").toArray().at(2).toObject();
     const QString id = journal.value("id").toString();
     QVERIFY(!id.isEmpty());
-    const Run run = runCli({"show", m_file, id});
+    const CliRunner::Result run = CliRunner::run({"show", m_file, id});
     QCOMPARE(run.status, 0);
     const QJsonObject shown = json(run);
     QCOMPARE(shown.value("path").toString(), journal.value("path").toString());
@@ -219,7 +200,7 @@ void TestCliListShow::wrongUseFails()
     QFETCH(QStringList, args);
     QFETCH(int, status);
     args.replaceInStrings(QRegularExpression("^FILE$"), m_file);
-    const Run run = runCli(args);
+    const CliRunner::Result run = CliRunner::run(args);
     QCOMPARE(run.status, status);
     QVERIFY(run.out.isEmpty());
     QCOMPARE(run.err.count('\n'), 1);
@@ -228,7 +209,7 @@ void TestCliListShow::wrongUseFails()
 void TestCliListShow::everySharedFileListsAsJson()
 {
     for (const QString& path : TestData::allPstFiles()) {
-        const Run run = runCli({"list", path});
+        const CliRunner::Result run = CliRunner::run({"list", path});
         if (run.status != 0) {
             QCOMPARE(run.status, 1);
             continue;

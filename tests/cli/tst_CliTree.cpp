@@ -1,33 +1,14 @@
+#include "CliRunner.h"
 #include "TestData.h"
 #include "TestHome.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList& args)
-{
-    QProcess cli;
-    cli.start(QStringLiteral(LUMAROO_CLI), args);
-    cli.waitForFinished(120000);
-    Run run;
-    run.status = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    run.out = cli.readAllStandardOutput();
-    run.err = cli.readAllStandardError();
-    return run;
-}
 
 int countFolders(const QJsonObject& folder)
 {
@@ -59,7 +40,7 @@ void TestCliTree::initTestCase()
 
 void TestCliTree::printsTheFolderTree()
 {
-    const Run run = runCli({"tree", TestData::pst("aspose-email__Aspose.Email-for-.NET__Outlook_Outlook.pst")});
+    const CliRunner::Result run = CliRunner::run({"tree", TestData::pst("aspose-email__Aspose.Email-for-.NET__Outlook_Outlook.pst")});
     QCOMPARE(run.status, 0);
     const QJsonObject root = QJsonDocument::fromJson(run.out).object();
     QCOMPARE(root.value("displayName").toString(), QStringLiteral("aspose-email__Aspose.Email-for-.NET__Outlook_Outlook.pst"));
@@ -90,7 +71,7 @@ void TestCliTree::badInputGivesOneLineAndFailure_data()
 void TestCliTree::badInputGivesOneLineAndFailure()
 {
     QFETCH(QStringList, args);
-    const Run run = runCli(args);
+    const CliRunner::Result run = CliRunner::run(args);
     QVERIFY2(run.status > 0, qPrintable(QString::number(run.status)));
     QVERIFY(run.out.isEmpty());
     QVERIFY(!run.err.trimmed().isEmpty());
@@ -100,7 +81,7 @@ void TestCliTree::everyOpenableFileGivesJson()
 {
     int opened = 0;
     for (const QString& path : TestData::allPstFiles()) {
-        const Run run = runCli({"tree", path});
+        const CliRunner::Result run = CliRunner::run({"tree", path});
         if (run.status == 1)
             continue;
         QCOMPARE(run.status, 0);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+// The lines of a log file the program wrote, as "LEVEL text" without time
+// stamp and thread ("INFO Open file completed").
+namespace LogLines {
+
+QStringList read(const QString& logFile);
+
+} // namespace LogLines
