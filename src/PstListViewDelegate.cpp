@@ -195,22 +195,22 @@ void PstListViewDelegate::printMailItem(QPainter* painter, const QStyleOptionVie
 void PstListViewDelegate::printCalendarItem(QPainter* painter, const QStyleOptionViewItem& option,
                                             const QModelIndex& index) const
 {
-    const RowLayout layout = layoutFor(option.rect);
-    drawIcon(painter, layout.icon, index.data(Qt::DecorationRole).toString());
-    setTextPen(painter, option);
-    drawTitle(painter, option, layout.line1(layout.textLeft, layout.contentRight), index.data(Qt::DisplayRole).toString());
-    drawDetail(painter, option, layout.line2(layout.textLeft, layout.contentLeft + layout.leftShare - 1),
-               index.data(PstListModel::StartDateRole).toString());
-    drawDetail(painter, option, layout.line2(layout.rightBoxLeft(m_spacing), layout.rightBoxRight(m_spacing)),
-               index.data(PstListModel::DurationRole).toString(), Qt::AlignRight, false);
+    printScheduledItem(painter, option, index, index.data(Qt::DecorationRole).toString());
 }
 
 void PstListViewDelegate::printTaskItem(QPainter* painter, const QStyleOptionViewItem& option,
                                         const QModelIndex& index) const
 {
-    const RowLayout layout = layoutFor(option.rect);
     const bool completed = index.data(PstListModel::CompletedRole).toBool();
-    drawIcon(painter, layout.icon, whiteOrGray(completed ? QStringLiteral("check") : QStringLiteral("unchecked")));
+    printScheduledItem(painter, option, index, whiteOrGray(completed ? QStringLiteral("check") : QStringLiteral("unchecked")));
+}
+
+// Appointments and tasks: name, then the start date with the duration at the right.
+void PstListViewDelegate::printScheduledItem(QPainter* painter, const QStyleOptionViewItem& option,
+                                             const QModelIndex& index, const QString& icon) const
+{
+    const RowLayout layout = layoutFor(option.rect);
+    drawIcon(painter, layout.icon, icon);
     setTextPen(painter, option);
     drawTitle(painter, option, layout.line1(layout.textLeft, layout.contentRight), index.data(Qt::DisplayRole).toString());
     drawDetail(painter, option, layout.line2(layout.textLeft, layout.contentLeft + layout.leftShare - 1),

@@ -21,6 +21,8 @@ public:
     void printContactItem(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
     void printNoteItem(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
     void printTaskItem(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    void printScheduledItem(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
+                            const QString& icon) const;
 
 private:
     // The geometry of one row, derived from the row rectangle.

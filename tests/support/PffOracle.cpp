@@ -2,6 +2,8 @@
 
 #include <libpff.h>
 
+#include <functional>
+
 namespace PffOracle {
 namespace {
 
@@ -92,11 +94,13 @@ void collectMessages(libpff_item_t* folder, const QString& path, const QList<qui
 
 } // namespace
 
-QList<MessageStrings> readMessages(const QString& path, const QList<quint32>& propertyIds, int asciiCodepage,
-                                   bool* ok, QString* error)
+namespace {
+
+// Opens the file with libpff and hands its root folder to `visit`; false
+// (with `error` set) when libpff cannot open it or finds no root folder.
+bool withRootFolder(const QString& path, int asciiCodepage, QString* error,
+                    const std::function<void(libpff_item_t*)>& visit)
 {
-    *ok = false;
-    QList<MessageStrings> messages;
     libpff_file_t* file = nullptr;
     libpff_error_t* pffError = nullptr;
     if (libpff_file_initialize(&file, &pffError) != 1
@@ -109,48 +113,37 @@ QList<MessageStrings> readMessages(const QString& path, const QList<quint32>& pr
         }
         libpff_error_free(&pffError);
         libpff_file_free(&file, nullptr);
-        return messages;
+        return false;
     }
     libpff_item_t* rootFolder = nullptr;
-    if (libpff_file_get_root_folder(file, &rootFolder, nullptr) == 1) {
-        collectMessages(rootFolder, QString(), propertyIds, &messages);
+    const bool found = libpff_file_get_root_folder(file, &rootFolder, nullptr) == 1;
+    if (found) {
+        visit(rootFolder);
         libpff_item_free(&rootFolder, nullptr);
-        *ok = true;
     } else if (error) {
         *error = QStringLiteral("libpff found no root folder");
     }
     libpff_file_close(file, nullptr);
     libpff_file_free(&file, nullptr);
+    return found;
+}
+
+} // namespace
+
+QList<MessageStrings> readMessages(const QString& path, const QList<quint32>& propertyIds, int asciiCodepage,
+                                   bool* ok, QString* error)
+{
+    QList<MessageStrings> messages;
+    *ok = withRootFolder(path, asciiCodepage, error, [&](libpff_item_t* rootFolder) {
+        collectMessages(rootFolder, QString(), propertyIds, &messages);
+    });
     return messages;
 }
 
 Folder readTree(const QString& path, bool* ok, QString* error)
 {
-    *ok = false;
-    libpff_file_t* file = nullptr;
-    libpff_error_t* pffError = nullptr;
     Folder root;
-    if (libpff_file_initialize(&file, &pffError) != 1
-        || libpff_file_open(file, path.toLocal8Bit().constData(), LIBPFF_ACCESS_FLAG_READ, &pffError) != 1) {
-        if (error) {
-            char text[512] = {0};
-            libpff_error_sprint(pffError, text, sizeof text);
-            *error = QString::fromLocal8Bit(text);
-        }
-        libpff_error_free(&pffError);
-        libpff_file_free(&file, nullptr);
-        return root;
-    }
-    libpff_item_t* rootFolder = nullptr;
-    if (libpff_file_get_root_folder(file, &rootFolder, nullptr) == 1) {
-        root = readFolder(rootFolder);
-        libpff_item_free(&rootFolder, nullptr);
-        *ok = true;
-    } else if (error) {
-        *error = QStringLiteral("libpff found no root folder");
-    }
-    libpff_file_close(file, nullptr);
-    libpff_file_free(&file, nullptr);
+    *ok = withRootFolder(path, 0, error, [&](libpff_item_t* rootFolder) { root = readFolder(rootFolder); });
     return root;
 }
 
