@@ -171,8 +171,8 @@ void TestPstMailItem::headerFieldsReadBack()
     QCOMPARE(item->icon(), QStringLiteral(":/img/contact@3x.png"));
     QCOMPARE(item->subject(), QStringLiteral("Quarterly figures")); // the topic, without "RE: "
     QCOMPARE(item->displayName(), QStringLiteral("Ada Lovelace"));
-    // The address is the sent-representing search key, which the writer leaves out.
-    QCOMPARE(item->formattedSenderAddr(), QString());
+    // The address is the sent-representing search key.
+    QCOMPARE(item->formattedSenderAddr(), QStringLiteral("&lt;SMTP:ADA@EXAMPLE.ORG&gt;"));
     QCOMPARE(item->formattedRecipients(), QStringLiteral("To: Bob; Carol"));
     QCOMPARE(item->formattedCc(), QStringLiteral("Cc: Dave"));
     QCOMPARE(item->formattedBcc(), QStringLiteral("Bcc: Eve"));

@@ -231,6 +231,12 @@ void PstMessageEncoder::addMailProperties(const PstMessage& m, PropertyList& lis
     list.text(0x0064, m.senderAddress.isEmpty() ? QString() : m.senderAddressType);
     list.text(0x0065, m.senderAddress);
     list.text(0x5D02, m.senderSmtpAddress);
+    if (!m.senderAddress.isEmpty()) {
+        // Search keys: "ADDRTYPE:ADDRESS" in upper case with a terminating NUL.
+        const QByteArray searchKey = (m.senderAddressType + ':' + m.senderAddress).toUpper().toUtf8() + '\0';
+        list.binary(0x0C1D, searchKey);
+        list.binary(0x003B, searchKey);
+    }
     QStringList lists[4];
     for (const PstRecipient& r : m.recipients)
         lists[qBound(1, r.type, 3)].append(r.name.isEmpty() ? r.address : r.name);
