@@ -125,9 +125,20 @@ bool NodeDataReader::appendTreeBlocks(quint64 blockId, int level, QList<QByteArr
 QHash<quint32, NodeDataReader::Subnode> NodeDataReader::subnodes(quint64 blockId) const
 {
     QHash<quint32, Subnode> result;
-    if (blockId == 0 || !collectSubnodes(blockId, 0, result))
+    if (!readSubnodes(blockId, result))
         return {};
     return result;
+}
+
+bool NodeDataReader::readSubnodes(quint64 blockId, QHash<quint32, Subnode>& out) const
+{
+    out.clear();
+    if (blockId == 0)
+        return false;
+    if (collectSubnodes(blockId, 0, out))
+        return true;
+    out.clear();
+    return false;
 }
 
 // A subnode tree is one SLBLOCK (leaf entries) or one SIBLOCK over SLBLOCKs.

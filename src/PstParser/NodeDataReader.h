@@ -41,6 +41,8 @@ public:
     // The subnode tree rooted at blockId, keyed by subnode id. Empty when the
     // id is 0 or the tree is damaged.
     QHash<quint32, Subnode> subnodes(quint64 blockId) const;
+    // The same, telling a damaged tree (false) from an empty one.
+    bool readSubnodes(quint64 blockId, QHash<quint32, Subnode>& out) const;
 
     // Upper bound of a node's data this reader assembles, in bytes.
     static constexpr qsizetype kMaxNodeDataBytes = 64 * 1024 * 1024;

@@ -142,6 +142,7 @@ private:
 bool PropertyContext::parse(const QList<QByteArray>& blocks)
 {
     m_properties.clear();
+    m_damagedValues = 0;
     const Heap heap(blocks);
     if (!heap.hasSignature(kPropertyContextSignature))
         return false;
@@ -159,8 +160,10 @@ bool PropertyContext::parse(const QList<QByteArray>& blocks)
             property.subnodeId = valueId;
         } else if (valueId != 0) {
             const std::optional<QByteArray> value = heap.allocation(valueId);
-            if (!value)
+            if (!value) {
+                ++m_damagedValues;
                 continue; // a damaged value is absent; the others still count
+            }
             property.data = *value;
         }
         m_properties.insert(id, property);
@@ -179,4 +182,14 @@ std::optional<PropertyContext::Property> PropertyContext::property(quint16 prope
 QList<quint16> PropertyContext::propertyIds() const
 {
     return m_properties.keys();
+}
+
+int PropertyContext::damagedValueCount() const
+{
+    return m_damagedValues;
+}
+
+std::optional<QByteArray> PropertyContext::heapAllocation(const QList<QByteArray>& blocks, quint32 heapId)
+{
+    return Heap(blocks).allocation(heapId);
 }

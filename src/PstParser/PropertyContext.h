@@ -32,7 +32,15 @@ public:
     std::optional<Property> property(quint16 propertyId) const;
     // Ids of every property read, in no particular order.
     QList<quint16> propertyIds() const;
+    // Records of the last parse whose value pointed at no allocation of the
+    // heap; they are left out of the properties.
+    int damagedValueCount() const;
+
+    // The bytes of one allocation of the heap-on-node made of blocks;
+    // nothing when heapId names no allocation inside them.
+    static std::optional<QByteArray> heapAllocation(const QList<QByteArray>& blocks, quint32 heapId);
 
 private:
     QHash<quint16, Property> m_properties;
+    int m_damagedValues = 0;
 };

@@ -1,6 +1,7 @@
 #include "PstParser.h"
 
 #include "ItemFactory.h"
+#include "NodeGuard.h"
 #include "Log.h"
 #include "PstFileDeleter.h"
 
@@ -54,7 +55,8 @@ bool PstParser::open(const QString& path)
         fail();
         return false;
     }
-    if (pst_load_extended_attributes(file) != 1) {
+    // libpst copies the map's names by the lengths the file gives.
+    if (!NodeGuard(file).isNameMapSound() || pst_load_extended_attributes(file) != 1) {
         Log::warn("Failed to open, pst_load_extended_attributes error.");
         fail();
         return false;
@@ -82,7 +84,7 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
         fail();
         return nullptr;
     }
-    pst_item* first = pst_parse_item(file, file->d_head, nullptr);
+    pst_item* first = parseSoundItem(file->d_head);
     pst_desc_tree* top = pst_getTopOfFolders(file, first);
     if (first)
         pst_freeItem(first);
@@ -108,10 +110,23 @@ void PstParser::fail()
     m_pstFile.reset();
 }
 
+// libpst reads a damaged node's values through stray pointers, so only
+// nodes the guard accepts reach it; the others are skipped like the ones
+// libpst cannot parse.
+pst_item* PstParser::parseSoundItem(pst_desc_tree* node)
+{
+    pst_file* file = m_pstFile.get();
+    if (!NodeGuard(file).isSound(node)) {
+        Log::warn(QStringLiteral("Skipped damaged item at d_id=%1.").arg(node->d_id));
+        return nullptr;
+    }
+    return pst_parse_item(file, node, nullptr);
+}
+
 void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder)
 {
     pst_file* file = m_pstFile.get();
-    pst_item* record = pst_parse_item(file, node, nullptr);
+    pst_item* record = parseSoundItem(node);
     if (!record)
         return;
     const std::shared_ptr<PstItem> item = m_factory->createItem(file, node, record);

@@ -25,6 +25,9 @@ public:
 
 private:
     void fail();
+    // libpst's record of node, or null when the node is damaged (logged) or
+    // libpst cannot parse it.
+    pst_item* parseSoundItem(pst_desc_tree* node);
     void processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
 
     QString m_pstPath;

@@ -1,5 +1,7 @@
 #include "ReparsedRecord.h"
 
+#include "NodeGuard.h"
+
 #include "PstDataConverter.h"
 #include "PstItem.h"
 
@@ -27,7 +29,9 @@ ReparsedRecord::ReparsedRecord(PstItem& item)
 {
     if (m_lock)
         m_lock->lock();
-    if (m_file && item.pstTree())
+    // Callers may hold items of any origin; a damaged node yields no record
+    // here just as in the parser's walk.
+    if (m_file && item.pstTree() && NodeGuard(m_file.get()).isSound(item.pstTree()))
         m_record = pst_parse_item(m_file.get(), item.pstTree(), nullptr);
     if (m_record)
         declareStringCharset(m_record);

@@ -1,0 +1,257 @@
+#include "NodeGuard.h"
+
+#include <QSet>
+#include <QtEndian>
+
+namespace {
+
+constexpr quint64 kNameMapNodeId = 0x61;
+constexpr quint16 kNameMapGuidStream = 0x0002;
+constexpr quint16 kNameMapEntryStream = 0x0003;
+constexpr quint16 kNameMapStringStream = 0x0004;
+constexpr qsizetype kGuidSize = 16;
+constexpr qsizetype kNameEntrySize = 8;
+constexpr int kFirstStreamGuidIndex = 3;
+
+constexpr quint8 kHeapSignature = 0xEC;
+constexpr quint8 kPropertyContextSignature = 0xBC;
+constexpr quint8 kTableContextSignature = 0x7C;
+constexpr qsizetype kHeapHeaderSize = 12;
+// TCINFO: signature, column count, four row-layout offsets, the row index
+// and the row matrix references, then eight bytes per column.
+constexpr qsizetype kTableInfoHeaderSize = 22;
+constexpr qsizetype kTableColumnSize = 8;
+constexpr int kRowEndOffset = 2 + 3 * 2;
+
+quint16 u16At(const QByteArray& bytes, qsizetype offset)
+{
+    return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(bytes.constData()) + offset);
+}
+
+quint32 u32At(const QByteArray& bytes, qsizetype offset)
+{
+    return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(bytes.constData()) + offset);
+}
+
+bool isFixedInRecord(quint16 type)
+{
+    return type == 0x0002 || type == 0x0003 || type == 0x0004 || type == 0x000A || type == 0x000B;
+}
+
+bool isFixedEightBytes(quint16 type)
+{
+    return type == 0x0005 || type == 0x0006 || type == 0x0007 || type == 0x0014 || type == 0x0040;
+}
+
+// Property types a PST stores; libpst leaves the value of any other type
+// unset, then reads it as whatever its id promises.
+bool isKnownType(quint16 type)
+{
+    if (isFixedInRecord(type) || isFixedEightBytes(type))
+        return true;
+    switch (type) {
+    case 0x0001: case 0x000D: case 0x001E: case 0x001F: case 0x0048: case 0x00FB: case 0x00FD:
+    case 0x00FE: case 0x0102: case 0x1002: case 0x1003: case 0x1004: case 0x1005: case 0x1006:
+    case 0x1007: case 0x1014: case 0x101E: case 0x101F: case 0x1040: case 0x1048: case 0x1102:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isHeapId(quint32 id)
+{
+    return (id & 0x1F) == 0;
+}
+
+quint64 dataBlockOf(const pst_desc_tree* node)
+{
+    return node && node->desc ? node->desc->i_id : 0;
+}
+
+quint64 subnodeBlockOf(const pst_desc_tree* node)
+{
+    return node && node->assoc_tree ? node->assoc_tree->i_id : 0;
+}
+
+const pst_desc_tree* topLevelNode(const pst_file* file, quint64 nodeId)
+{
+    for (const pst_desc_tree* node = file->d_head; node; node = node->next) {
+        if (node->d_id == nodeId)
+            return node;
+    }
+    return nullptr;
+}
+
+bool hasHeapSignature(const QList<QByteArray>& blocks, quint8 clientSignature)
+{
+    if (blocks.isEmpty() || blocks.first().size() < kHeapHeaderSize)
+        return false;
+    const QByteArray& first = blocks.first();
+    return quint8(first.at(2)) == kHeapSignature && quint8(first.at(3)) == clientSignature;
+}
+
+// Every property's value must be what its type says: a known type, eight
+// bytes for the 64-bit types, and a reference naming an existing
+// allocation or subnode.
+bool arePropertiesSound(const PropertyContext& context, const QHash<quint32, NodeDataReader::Subnode>& subnodes)
+{
+    if (context.damagedValueCount() > 0)
+        return false;
+    for (const quint16 id : context.propertyIds()) {
+        const PropertyContext::Property property = *context.property(id);
+        if (!isKnownType(property.type))
+            return false;
+        if (isFixedEightBytes(property.type) && (property.subnodeId != 0 || property.data.size() < 8))
+            return false;
+        if (property.subnodeId != 0) {
+            const auto subnode = subnodes.constFind(property.subnodeId);
+            if (subnode == subnodes.constEnd() || subnode->dataBlockId == 0)
+                return false;
+        }
+    }
+    return true;
+}
+
+// The stored bytes of a binary stream of the map; nothing when unreadable.
+std::optional<QByteArray> streamBytes(const NodeDataReader& reader, const PropertyContext& context,
+                                      const QHash<quint32, NodeDataReader::Subnode>& subnodes, quint16 id)
+{
+    const std::optional<PropertyContext::Property> property = context.property(id);
+    if (!property)
+        return QByteArray();
+    if (property->subnodeId == 0)
+        return property->data;
+    const QList<QByteArray> parts = reader.dataBlocks(subnodes.value(property->subnodeId).dataBlockId);
+    if (parts.isEmpty())
+        return std::nullopt;
+    QByteArray joined;
+    for (const QByteArray& part : parts)
+        joined += part;
+    return joined;
+}
+
+// Each entry names its property set by index and, for string names, the
+// offset of a length-prefixed name in the string stream.
+bool areNameEntriesSound(const QByteArray& entries, const QByteArray& guids, const QByteArray& strings)
+{
+    if (entries.size() % kNameEntrySize != 0)
+        return false;
+    for (qsizetype offset = 0; offset < entries.size(); offset += kNameEntrySize) {
+        const quint32 nameOrOffset = u32At(entries, offset);
+        const quint16 guidAndKind = u16At(entries, offset + 4);
+        const int guidIndex = guidAndKind >> 1;
+        if (guidIndex >= kFirstStreamGuidIndex
+            && qsizetype(guidIndex - kFirstStreamGuidIndex + 1) * kGuidSize > guids.size())
+            return false;
+        if ((guidAndKind & 1) == 0)
+            continue;
+        if (qint64(nameOrOffset) > qint64(strings.size()) - 4)
+            return false;
+        const quint32 length = u32At(strings, nameOrOffset);
+        if (qint64(length) > qint64(strings.size()) - qint64(nameOrOffset) - 4)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+NodeGuard::NodeGuard(pst_file* file)
+    : m_file(file), m_reader(file)
+{
+}
+
+bool NodeGuard::readContext(quint64 dataBlock, quint64 subnodeBlock, PropertyContext& context,
+                            Subnodes& subnodes) const
+{
+    const QList<QByteArray> blocks = m_reader.dataBlocks(dataBlock);
+    if (!hasHeapSignature(blocks, kPropertyContextSignature) || !context.parse(blocks))
+        return false;
+    if (subnodeBlock != 0 && !m_reader.readSubnodes(subnodeBlock, subnodes))
+        return false;
+    return arePropertiesSound(context, subnodes);
+}
+
+bool NodeGuard::isSound(const pst_desc_tree* node) const
+{
+    if (!m_file || !node)
+        return false;
+    // Folders' hierarchy and contents tables are nodes of their own.
+    const NodeDataReader::Subnode self{dataBlockOf(node), subnodeBlockOf(node)};
+    const QList<QByteArray> blocks = m_reader.dataBlocks(self.dataBlockId);
+    if (!hasHeapSignature(blocks, kPropertyContextSignature))
+        return isSubnodeSound(self);
+    PropertyContext context;
+    Subnodes subnodes;
+    if (!readContext(self.dataBlockId, self.subnodeBlockId, context, subnodes))
+        return false;
+    return areSubnodeTablesSound(context, subnodes);
+}
+
+// The subnodes no property value lives in are the node's tables and
+// attachments, which libpst parses along with the node.
+bool NodeGuard::areSubnodeTablesSound(const PropertyContext& context, const Subnodes& subnodes) const
+{
+    QSet<quint32> valueSubnodes;
+    for (const quint16 id : context.propertyIds())
+        valueSubnodes.insert(context.property(id)->subnodeId);
+    for (auto it = subnodes.constBegin(); it != subnodes.constEnd(); ++it) {
+        if (!valueSubnodes.contains(it.key()) && !isSubnodeSound(it.value()))
+            return false;
+    }
+    return true;
+}
+
+bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode) const
+{
+    const QList<QByteArray> blocks = m_reader.dataBlocks(subnode.dataBlockId);
+    if (blocks.isEmpty())
+        return subnode.dataBlockId == 0; // libpst does not parse a node without data
+    if (hasHeapSignature(blocks, kPropertyContextSignature)) {
+        PropertyContext context;
+        Subnodes own;
+        return readContext(subnode.dataBlockId, subnode.subnodeBlockId, context, own);
+    }
+    if (!hasHeapSignature(blocks, kTableContextSignature))
+        return true; // a plain stream, read as bytes only
+    const std::optional<QByteArray> info = PropertyContext::heapAllocation(blocks, u32At(blocks.first(), 4));
+    if (!info || info->size() < kTableInfoHeaderSize || quint8(info->at(0)) != kTableContextSignature)
+        return false;
+    const int columns = quint8(info->at(1));
+    if (info->size() < kTableInfoHeaderSize + columns * kTableColumnSize)
+        return false;
+    const int rowSize = u16At(*info, kRowEndOffset);
+    for (int i = 0; i < columns; ++i) {
+        const qsizetype column = kTableInfoHeaderSize + i * kTableColumnSize;
+        const int cellOffset = u16At(*info, column + 4);
+        const int cellSize = quint8(info->at(column + 6));
+        if (cellOffset + cellSize > rowSize)
+            return false;
+    }
+    const quint32 rowIndex = u32At(*info, 10);
+    if (rowIndex != 0 && !PropertyContext::heapAllocation(blocks, rowIndex))
+        return false;
+    // Rows kept in a subnode of their own are read by libpst through its
+    // block index, which checks them; rows on the heap must be there.
+    const quint32 rows = u32At(*info, 14);
+    return rows == 0 || !isHeapId(rows) || PropertyContext::heapAllocation(blocks, rows).has_value();
+}
+
+bool NodeGuard::isNameMapSound() const
+{
+    if (!m_file)
+        return false;
+    // Without the map or its data libpst loads no names and says so itself.
+    const pst_desc_tree* map = topLevelNode(m_file, kNameMapNodeId);
+    if (!map || dataBlockOf(map) == 0)
+        return true;
+    PropertyContext context;
+    Subnodes subnodes;
+    if (!readContext(dataBlockOf(map), subnodeBlockOf(map), context, subnodes))
+        return false;
+    const auto guids = streamBytes(m_reader, context, subnodes, kNameMapGuidStream);
+    const auto entries = streamBytes(m_reader, context, subnodes, kNameMapEntryStream);
+    const auto strings = streamBytes(m_reader, context, subnodes, kNameMapStringStream);
+    return guids && entries && strings && areNameEntriesSound(*entries, *guids, *strings);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "NodeDataReader.h"
+#include "PropertyContext.h"
+
+#include <QHash>
+
+#include <libpst/libpst.h>
+
+// Checks a node's bytes before libpst parses them. libpst trusts the
+// structures it reads: a property whose stored type does not match the
+// value libpst expects for its id, a value reference that names nothing, or
+// a name-to-id map entry pointing past its stream make it read through null
+// or stray pointers. A node this guard rejects is one libpst must not see.
+// Uses the pst_file read-only; not at the same time as other users of it.
+class NodeGuard
+{
+public:
+    // The file must stay open while the guard is used.
+    explicit NodeGuard(pst_file* file);
+
+    // True when the node's property context, the values it references and
+    // the attachment and recipient tables libpst reads with it are sound.
+    bool isSound(const pst_desc_tree* node) const;
+    // True when the file's name-to-id map (node 0x61) is sound or absent.
+    bool isNameMapSound() const;
+
+private:
+    using Subnodes = QHash<quint32, NodeDataReader::Subnode>;
+
+    bool readContext(quint64 dataBlock, quint64 subnodeBlock, PropertyContext& context,
+                     Subnodes& subnodes) const;
+    bool areSubnodeTablesSound(const PropertyContext& context, const Subnodes& subnodes) const;
+    bool isSubnodeSound(const NodeDataReader::Subnode& subnode) const;
+
+    pst_file* m_file = nullptr;
+    NodeDataReader m_reader;
+};
