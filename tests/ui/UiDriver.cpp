@@ -42,4 +42,16 @@ bool clickRow(QAbstractItemView* view, int row)
     return true;
 }
 
+std::shared_ptr<PstFolderItem> findFolder(const std::shared_ptr<PstItem>& node, const QString& name)
+{
+    for (int i = 0; i < node->childCount(); ++i) {
+        auto folder = std::dynamic_pointer_cast<PstFolderItem>(node->child(i));
+        if (folder && folder->displayName() == name)
+            return folder;
+        if (auto below = folder ? findFolder(folder, name) : nullptr)
+            return below;
+    }
+    return nullptr;
+}
+
 } // namespace UiDriver

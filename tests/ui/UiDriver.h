@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PstFolderItem.h"
+
 #include <QModelIndex>
 #include <QString>
 
@@ -18,5 +20,8 @@ bool pressFolder(QTreeView* tree, const QString& prefix);
 
 // Clicks the list row `row` (in view order).
 bool clickRow(QAbstractItemView* view, int row);
+
+// The first folder called `name` below `node`, depth first; empty if none.
+std::shared_ptr<PstFolderItem> findFolder(const std::shared_ptr<PstItem>& node, const QString& name);
 
 } // namespace UiDriver

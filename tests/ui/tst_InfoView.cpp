@@ -8,6 +8,7 @@
 #include "PstParser.h"
 #include "TestData.h"
 #include "TestHome.h"
+#include "UiDriver.h"
 #include "UiSamples.h"
 
 #include <QApplication>
@@ -69,17 +70,7 @@ QStringList titlesOf(const PstInfoView& view)
     return titles;
 }
 
-std::shared_ptr<PstFolderItem> findFolder(const std::shared_ptr<PstItem>& node, const QString& name)
-{
-    for (int i = 0; i < node->childCount(); ++i) {
-        auto folder = std::dynamic_pointer_cast<PstFolderItem>(node->child(i));
-        if (folder && folder->displayName() == name)
-            return folder;
-        if (auto below = folder ? findFolder(folder, name) : nullptr)
-            return below;
-    }
-    return nullptr;
-}
+using UiDriver::findFolder;
 
 } // namespace
 

@@ -58,19 +58,7 @@ private:
 
 namespace {
 
-std::shared_ptr<PstFolderItem> findFolder(const std::shared_ptr<PstItem>& node, const QString& name)
-{
-    for (int i = 0; i < node->childCount(); ++i) {
-        auto folder = std::dynamic_pointer_cast<PstFolderItem>(node->child(i));
-        if (folder && folder->displayName() == name)
-            return folder;
-        if (folder) {
-            if (auto below = findFolder(folder, name))
-                return below;
-        }
-    }
-    return nullptr;
-}
+using UiDriver::findFolder;
 
 QStringList shownTexts(const QAbstractItemModel* model, int role = Qt::DisplayRole)
 {

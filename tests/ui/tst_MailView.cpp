@@ -13,6 +13,7 @@
 #include "PstParser.h"
 #include "TestData.h"
 #include "TestHome.h"
+#include "UiDriver.h"
 #include "UiSamples.h"
 
 #include <QApplication>
@@ -33,17 +34,7 @@
 
 namespace {
 
-std::shared_ptr<PstFolderItem> findFolder(const std::shared_ptr<PstItem>& node, const QString& name)
-{
-    for (int i = 0; i < node->childCount(); ++i) {
-        auto folder = std::dynamic_pointer_cast<PstFolderItem>(node->child(i));
-        if (folder && folder->displayName() == name)
-            return folder;
-        if (auto below = folder ? findFolder(folder, name) : nullptr)
-            return below;
-    }
-    return nullptr;
-}
+using UiDriver::findFolder;
 
 // Receives the links the program hands to the desktop.
 class LinkCatcher : public QObject
