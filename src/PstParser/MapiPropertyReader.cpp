@@ -1,6 +1,7 @@
 #include "MapiPropertyReader.h"
 
 #include "Log.h"
+#include "NameMapLayout.h"
 
 #include <QStringDecoder>
 #include <QtEndian>
@@ -19,19 +20,11 @@ constexpr quint16 kTypeUnicode = 0x001F;
 constexpr quint16 kTypeFiletime = 0x0040;
 constexpr quint16 kTypeBinary = 0x0102;
 
-// The file's name-to-id map lives in this node; its GUID and entry streams
-// are properties of the node.
-constexpr quint64 kNameMapNodeId = 0x61;
-constexpr quint16 kNameMapGuidStream = 0x0002;
-constexpr quint16 kNameMapEntryStream = 0x0003;
-constexpr qsizetype kGuidSize = 16;
-constexpr qsizetype kNameEntrySize = 8;
 constexpr quint16 kFirstNamedPropertyId = 0x8000;
 // Entries name their set by index: 1 and 2 are these two well-known sets,
 // 3 and above index the GUID stream.
 constexpr QUuid kPsMapi{0x00020328, 0x0000, 0x0000, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
 constexpr QUuid kPsPublicStrings{0x00020329, 0x0000, 0x0000, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
-constexpr int kFirstStreamGuidIndex = 3;
 // Guards the walk for the map's node against a damaged, cyclic tree.
 constexpr int kMaxNodesVisited = 1000000;
 
@@ -54,8 +47,8 @@ std::optional<QUuid> propertySetOf(int guidIndex, const QByteArray& guidStream)
         return kPsMapi;
     if (guidIndex == 2)
         return kPsPublicStrings;
-    const qsizetype offset = qsizetype(guidIndex - kFirstStreamGuidIndex) * kGuidSize;
-    if (guidIndex < kFirstStreamGuidIndex || offset > guidStream.size() - kGuidSize)
+    const qsizetype offset = qsizetype(guidIndex - NameMapLayout::kFirstStreamGuidIndex) * NameMapLayout::kGuidSize;
+    if (guidIndex < NameMapLayout::kFirstStreamGuidIndex || offset > guidStream.size() - NameMapLayout::kGuidSize)
         return std::nullopt;
     return guidAt(guidStream, offset);
 }
@@ -164,7 +157,7 @@ MapiPropertyReader::MapiPropertyReader(pst_file* file, pst_desc_tree* node)
 void MapiPropertyReader::readNameMap(pst_file* file)
 {
     NodeProperties map;
-    const pst_desc_tree* mapNode = findNode(file, kNameMapNodeId);
+    const pst_desc_tree* mapNode = findNode(file, NameMapLayout::kNodeId);
     if (!mapNode || !readNode(m_blocks, mapNode, map)) {
         Log::warn(QStringLiteral("Cannot read the named-property map of the PST file."));
         return;
@@ -175,9 +168,9 @@ void MapiPropertyReader::readNameMap(pst_file* file)
             return QByteArray();
         return storedBytes(m_blocks, map.subnodes, *property).value_or(QByteArray());
     };
-    const QByteArray guids = streamOf(kNameMapGuidStream);
-    const QByteArray entries = streamOf(kNameMapEntryStream);
-    for (qsizetype offset = 0; offset + kNameEntrySize <= entries.size(); offset += kNameEntrySize) {
+    const QByteArray guids = streamOf(NameMapLayout::kGuidStream);
+    const QByteArray entries = streamOf(NameMapLayout::kEntryStream);
+    for (qsizetype offset = 0; offset + NameMapLayout::kEntrySize <= entries.size(); offset += NameMapLayout::kEntrySize) {
         const uchar* entry = bytesOf(entries) + offset;
         const quint32 nameOrOffset = qFromLittleEndian<quint32>(entry);
         const quint16 guidAndKind = qFromLittleEndian<quint16>(entry + 4);

@@ -1,17 +1,12 @@
 #include "NodeGuard.h"
 
+#include "NameMapLayout.h"
+
 #include <QSet>
 #include <QtEndian>
 
 namespace {
 
-constexpr quint64 kNameMapNodeId = 0x61;
-constexpr quint16 kNameMapGuidStream = 0x0002;
-constexpr quint16 kNameMapEntryStream = 0x0003;
-constexpr quint16 kNameMapStringStream = 0x0004;
-constexpr qsizetype kGuidSize = 16;
-constexpr qsizetype kNameEntrySize = 8;
-constexpr int kFirstStreamGuidIndex = 3;
 
 constexpr quint8 kHeapSignature = 0xEC;
 constexpr quint8 kPropertyContextSignature = 0xBC;
@@ -135,14 +130,14 @@ std::optional<QByteArray> streamBytes(const NodeDataReader& reader, const Proper
 // offset of a length-prefixed name in the string stream.
 bool areNameEntriesSound(const QByteArray& entries, const QByteArray& guids, const QByteArray& strings)
 {
-    if (entries.size() % kNameEntrySize != 0)
+    if (entries.size() % NameMapLayout::kEntrySize != 0)
         return false;
-    for (qsizetype offset = 0; offset < entries.size(); offset += kNameEntrySize) {
+    for (qsizetype offset = 0; offset < entries.size(); offset += NameMapLayout::kEntrySize) {
         const quint32 nameOrOffset = u32At(entries, offset);
         const quint16 guidAndKind = u16At(entries, offset + 4);
         const int guidIndex = guidAndKind >> 1;
-        if (guidIndex >= kFirstStreamGuidIndex
-            && qsizetype(guidIndex - kFirstStreamGuidIndex + 1) * kGuidSize > guids.size())
+        if (guidIndex >= NameMapLayout::kFirstStreamGuidIndex
+            && qsizetype(guidIndex - NameMapLayout::kFirstStreamGuidIndex + 1) * NameMapLayout::kGuidSize > guids.size())
             return false;
         if ((guidAndKind & 1) == 0)
             continue;
@@ -243,15 +238,15 @@ bool NodeGuard::isNameMapSound() const
     if (!m_file)
         return false;
     // Without the map or its data libpst loads no names and says so itself.
-    const pst_desc_tree* map = topLevelNode(m_file, kNameMapNodeId);
+    const pst_desc_tree* map = topLevelNode(m_file, NameMapLayout::kNodeId);
     if (!map || dataBlockOf(map) == 0)
         return true;
     PropertyContext context;
     Subnodes subnodes;
     if (!readContext(dataBlockOf(map), subnodeBlockOf(map), context, subnodes))
         return false;
-    const auto guids = streamBytes(m_reader, context, subnodes, kNameMapGuidStream);
-    const auto entries = streamBytes(m_reader, context, subnodes, kNameMapEntryStream);
-    const auto strings = streamBytes(m_reader, context, subnodes, kNameMapStringStream);
+    const auto guids = streamBytes(m_reader, context, subnodes, NameMapLayout::kGuidStream);
+    const auto entries = streamBytes(m_reader, context, subnodes, NameMapLayout::kEntryStream);
+    const auto strings = streamBytes(m_reader, context, subnodes, NameMapLayout::kStringStream);
     return guids && entries && strings && areNameEntriesSound(*entries, *guids, *strings);
 }
