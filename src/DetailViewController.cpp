@@ -19,6 +19,7 @@ DetailViewController::DetailViewController(QStackedWidget* stack, QObject* paren
 {
     m_stack->addWidget(m_mailView);
     m_stack->addWidget(m_infoView);
+    connect(m_mailView, &PstMailView::attachedMailOpened, this, &DetailViewController::setItem);
 }
 
 void DetailViewController::setItem(const std::shared_ptr<PstItem>& item)

@@ -1,5 +1,6 @@
 #include "PstListController.h"
 
+#include "PstListFilterModel.h"
 #include "PstListModel.h"
 #include "PstListViewDelegate.h"
 
@@ -10,7 +11,7 @@ PstListController::PstListController(QListView* view, QObject* parent)
     : QObject(parent)
     , m_view(view)
     , m_model(new PstListModel(this))
-    , m_proxy(new QSortFilterProxyModel(this))
+    , m_proxy(new PstListFilterModel(this))
 {
     m_proxy->setSourceModel(m_model);
     m_proxy->setSortRole(Qt::DisplayRole);
@@ -19,6 +20,11 @@ PstListController::PstListController(QListView* view, QObject* parent)
     m_view->setMinimumWidth(0);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged,
             this, &PstListController::onSelectionChanged);
+    // The detail pane follows the current row, also when the keyboard moves it.
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid())
+            onListItemClicked(current);
+    });
 }
 
 void PstListController::setList(const QList<std::shared_ptr<PstItem>>& items)
@@ -26,16 +32,14 @@ void PstListController::setList(const QList<std::shared_ptr<PstItem>>& items)
     // QList compares the shared pointers, that is the items' identity.
     if (items == m_items)
         return;
-    emit itemSelected(nullptr);
+    announce(nullptr);
     m_items = items;
     m_model->setItems(items);
 }
 
 void PstListController::filter(const QString& text)
 {
-    m_proxy->setFilterRole(Qt::DisplayRole);
-    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_proxy->setFilterFixedString(text);
+    m_proxy->setSearchText(text);
 }
 
 void PstListController::sort(SortField field, SortOrder order)
@@ -62,6 +66,12 @@ void PstListController::onListItemClicked(const QModelIndex& proxyIndex)
     if (!source.isValid() || source.row() >= m_items.size())
         return;
     const std::shared_ptr<PstItem>& item = m_items.at(source.row());
-    if (item)
-        emit itemSelected(item);
+    if (item && item != m_announced.lock())
+        announce(item);
+}
+
+void PstListController::announce(const std::shared_ptr<PstItem>& item)
+{
+    m_announced = item;
+    emit itemSelected(item);
 }

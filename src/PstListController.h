@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PstItem.h"
+#include "PstListFilterModel.h"
 
 #include <QItemSelection>
 #include <QObject>
@@ -9,7 +10,6 @@
 
 class PstListModel;
 class QListView;
-class QSortFilterProxyModel;
 
 // Drives the item list: shows a folder's items, filters them by the search
 // text, sorts them and announces the chosen item.
@@ -25,7 +25,7 @@ public:
     // Shows `items`; an identical list changes nothing, any other announces
     // a null item first.
     void setList(const QList<std::shared_ptr<PstItem>>& items);
-    // Keeps the rows whose display text contains `text`, ignoring case.
+    // Keeps the rows matching `text` (see PstListFilterModel).
     void filter(const QString& text);
     void sort(SortField field, SortOrder order);
     bool isEmpty() const { return m_items.isEmpty(); }
@@ -43,9 +43,13 @@ private slots:
 
 private:
     void onListItemClicked(const QModelIndex& proxyIndex);
+    void announce(const std::shared_ptr<PstItem>& item);
 
     QListView* m_view = nullptr;
     PstListModel* m_model = nullptr;
-    QSortFilterProxyModel* m_proxy = nullptr;
+    PstListFilterModel* m_proxy = nullptr;
     QList<std::shared_ptr<PstItem>> m_items;
+    // The item last announced, so a row reached by both a selection and a
+    // current-row change is announced once.
+    std::weak_ptr<PstItem> m_announced;
 };

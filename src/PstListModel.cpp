@@ -12,6 +12,13 @@ QString formattedTime(const PstItem& item, const QString& key)
     return item.timestampToString(item.property(key).toULongLong(), kLongDatePattern);
 }
 
+// A journal entry without a creation time is listed by when it started.
+QString listedCreateDate(const PstItem& item)
+{
+    const QString created = formattedTime(item, QStringLiteral("createDate"));
+    return created.isEmpty() ? formattedTime(item, QStringLiteral("startTime")) : created;
+}
+
 } // namespace
 
 PstListModel::PstListModel(QObject* parent)
@@ -53,7 +60,7 @@ QVariant PstListModel::data(const QModelIndex& index, int role) const
     case StartDateRole:
         return formattedTime(*item, QStringLiteral("startDate"));
     case CreateDateRole:
-        return formattedTime(*item, QStringLiteral("createDate"));
+        return listedCreateDate(*item);
     case CompletedRole:
         if (auto* task = dynamic_cast<const PstTaskItem*>(item.get()))
             return task->taskCompleted();
@@ -68,4 +75,11 @@ void PstListModel::setItems(const QList<std::shared_ptr<PstItem>>& items)
     beginResetModel();
     m_items = items;
     endResetModel();
+}
+
+const PstItem* PstListModel::itemAt(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.model() != this || index.row() >= m_items.size())
+        return nullptr;
+    return m_items.at(index.row()).get();
 }

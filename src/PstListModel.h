@@ -31,6 +31,8 @@ public:
     // Replaces every row (a model reset).
     void setItems(const QList<std::shared_ptr<PstItem>>& items);
     QList<std::shared_ptr<PstItem>> items() const { return m_items; }
+    // The item of a row of this model; null for an invalid index.
+    const PstItem* itemAt(const QModelIndex& index) const;
 
 private:
     QList<std::shared_ptr<PstItem>> m_items;

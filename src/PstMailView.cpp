@@ -41,7 +41,10 @@ void PstMailView::setData(const std::shared_ptr<PstItem>& item)
     m_ui->subjectLabel->setFullText(mail->subject());
 
     if (mail->hasAttachment()) {
-        m_attachmentMenu = AttachmentMenu::create(mail);
+        m_attachmentMenu = AttachmentMenu::create(mail, [this](const std::shared_ptr<PstMailItem>& attached) {
+            // Showing it replaces the menu that asks: not while that menu runs.
+            QMetaObject::invokeMethod(this, [this, attached] { emit attachedMailOpened(attached); }, Qt::QueuedConnection);
+        });
         m_ui->attachmentBtn->setText(tr("Attachments (%1)").arg(m_attachmentMenu->actions().size()));
         disconnect(m_ui->attachmentBtn, &QPushButton::clicked, this, &PstMailView::popupAttachmentsMenu);
         connect(m_ui->attachmentBtn, &QPushButton::clicked, this, &PstMailView::popupAttachmentsMenu);

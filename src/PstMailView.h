@@ -32,6 +32,10 @@ public slots:
     // Opens the attachment menu just below the button's left edge.
     void popupAttachmentsMenu();
 
+signals:
+    // The user chose to open a mail attached to the shown one.
+    void attachedMailOpened(const std::shared_ptr<PstItem>& mail);
+
 private:
     Ui::PstMailView* m_ui = nullptr;
     std::shared_ptr<QMenu> m_attachmentMenu;

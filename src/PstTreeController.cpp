@@ -7,6 +7,7 @@
 #include "PstTreeViewFilterModel.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QTreeView>
 
@@ -20,8 +21,11 @@ PstTreeController::PstTreeController(QTreeView* view, QObject* parent)
     m_proxy->setSourceModel(m_model);
     m_view->setModel(m_proxy);
     m_view->header()->hide();
-    // Presses, not clicks or keyboard moves, choose a folder.
+    // The list follows the current row however it moves: mouse, keyboard,
+    // a document opened or closed, hidden folders shown.
     connect(m_view, &QTreeView::pressed, this, &PstTreeController::onTreeItemClicked);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { onTreeItemClicked(current); });
 }
 
 PstTreeController::~PstTreeController() = default;

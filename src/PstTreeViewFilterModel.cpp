@@ -16,11 +16,28 @@ void PstTreeViewFilterModel::setHideEmptyFolders(bool hide)
     invalidateFilter();
 }
 
+void PstTreeViewFilterModel::setShowHiddenFolders(bool show)
+{
+    if (show == m_showHiddenFolders)
+        return;
+    m_showHiddenFolders = show;
+    invalidateFilter();
+}
+
 bool PstTreeViewFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
 {
+    const QModelIndex index = sourceModel()->index(sourceRow, 0, sourceParent);
+    if (!isShown(index))
+        return false;
     if (!m_hideEmptyFolders)
         return QSortFilterProxyModel::filterAcceptsRow(sourceRow, sourceParent);
-    return holdsItems(sourceModel()->index(sourceRow, 0, sourceParent));
+    return holdsItems(index);
+}
+
+bool PstTreeViewFilterModel::isShown(const QModelIndex& sourceIndex) const
+{
+    const auto* folder = dynamic_cast<PstFolderItem*>(PstTreeModel::itemFromIndex(sourceIndex));
+    return m_showHiddenFolders || !folder || !folder->isHidden();
 }
 
 bool PstTreeViewFilterModel::holdsItems(const QModelIndex& sourceIndex) const
@@ -33,7 +50,8 @@ bool PstTreeViewFilterModel::holdsItems(const QModelIndex& sourceIndex) const
         return true;
     const int rows = sourceModel()->rowCount(sourceIndex);
     for (int row = 0; row < rows; ++row) {
-        if (holdsItems(sourceModel()->index(row, 0, sourceIndex)))
+        const QModelIndex child = sourceModel()->index(row, 0, sourceIndex);
+        if (isShown(child) && holdsItems(child))
             return true;
     }
     return false;

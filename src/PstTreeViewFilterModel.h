@@ -2,8 +2,9 @@
 
 #include <QSortFilterProxyModel>
 
-// The folder tree as shown: optionally without folders whose whole subtree
-// holds no items (the export dialog's choice).
+// The folder tree as shown: without Outlook's internal folders unless asked
+// for them, and optionally without folders whose whole subtree holds no
+// items (the export dialog's choice).
 class PstTreeViewFilterModel : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -13,6 +14,9 @@ public:
     // Re-filters only when the value changes.
     void setHideEmptyFolders(bool hide);
     bool hideEmptyFolders() const { return m_hideEmptyFolders; }
+    // Shows the folders PstFolderItem::isHidden() marks; off at first.
+    void setShowHiddenFolders(bool show);
+    bool showHiddenFolders() const { return m_showHiddenFolders; }
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
@@ -20,5 +24,8 @@ protected:
 private:
     bool holdsItems(const QModelIndex& sourceIndex) const;
 
+    bool isShown(const QModelIndex& sourceIndex) const;
+
     bool m_hideEmptyFolders = false;
+    bool m_showHiddenFolders = false;
 };

@@ -26,6 +26,9 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/PstTreeController.cpp
     ${lumaroo_ui_dir}/PstTreeModel.cpp
     ${lumaroo_ui_dir}/PstTreeViewFilterModel.cpp
+    ${lumaroo_ui_dir}/PstListFilterModel.cpp
+    ${lumaroo_ui_dir}/SaveDialog.cpp
+    ${lumaroo_ui_dir}/WindowPlacement.cpp
 )
 target_include_directories(lumaroo_ui PUBLIC ${lumaroo_ui_dir})
 target_link_libraries(lumaroo_ui PUBLIC

@@ -9,6 +9,8 @@
 #include "PstListController.h"
 #include "PstTreeController.h"
 #include "UserFolders.h"
+#include "PstTreeViewFilterModel.h"
+#include "WindowPlacement.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -101,6 +104,12 @@ void MainWindow::initMenu()
     QAction* quit = m_fileMenu->addAction(tr("&Quit"), qApp, &QApplication::quit);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+    QAction* hiddenFolders = viewMenu->addAction(tr("Show &Hidden Folders"));
+    hiddenFolders->setObjectName(QStringLiteral("showHiddenFoldersAction"));
+    hiddenFolders->setCheckable(true);
+    connect(hiddenFolders, &QAction::toggled, m_treeController->proxy(), &PstTreeViewFilterModel::setShowHiddenFolders);
 }
 
 void MainWindow::initConnect()
@@ -378,8 +387,11 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::resizeKeepingCentre(int width, int height)
 {
     const QPoint centre = frameGeometry().center();
-    resize(width, height);
-    QRect frame = frameGeometry();
-    frame.moveCenter(centre);
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
+    const QSize decoration = frameGeometry().size() - size();
+    const QRect frame = WindowPlacement::fitted(available, centre, QSize(width, height) + decoration);
+    // A screen smaller than the window's usual minimum still shows all of it.
+    setMinimumSize(minimumSize().boundedTo(frame.size() - decoration));
+    resize(frame.size() - decoration);
     move(frame.topLeft());
 }

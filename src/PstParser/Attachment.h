@@ -20,4 +20,7 @@ struct Attachment
     // Attachments whose contents lie in their own record all have the id 0,
     // so the id alone does not tell them apart.
     int recordIndex = -1;
+    // An attached mail (libpst's embedded method): opened as a mail of its
+    // own rather than saved as bytes; it may have no file name.
+    bool embedded = false;
 };

@@ -18,7 +18,7 @@ public:
     // Three sections with all their rows, empty values included.
     QList<InfoSection> sections() const override;
 
-    // Start and end in local time with `format`; a missing time is 1970-01-01.
+    // Start and end in local time with `format`; "" when missing.
     QString startDate(const QString& format) const;
     QString endDate(const QString& format) const;
 };

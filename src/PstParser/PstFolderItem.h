@@ -23,7 +23,13 @@ public:
     // "" for an empty folder, otherwise " (N items)".
     QString itemCountStr() const;
 
+    // Outlook's own folders (search roots, reminders, ...), not the user's;
+    // the window shows them only on request.
+    bool isHidden() const { return m_hidden; }
+    void setHidden(bool hidden) { m_hidden = hidden; }
+
 private:
     QString m_folderType;
+    bool m_hidden = false;
     QList<std::shared_ptr<PstItem>> m_items;
 };

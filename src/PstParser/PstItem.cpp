@@ -156,6 +156,9 @@ void PstItem::setPstLock(const std::shared_ptr<QRecursiveMutex>& lock)
 
 QString PstItem::timestampToString(unsigned long long seconds, const QString& format) const
 {
+    // 0 is what a missing date reads as; no item was written at the epoch.
+    if (seconds == 0)
+        return QString(QLatin1String(""));
     const QDateTime local = QDateTime::fromSecsSinceEpoch(qint64(seconds));
     return QLocale::system().toString(local, format);
 }

@@ -64,6 +64,7 @@ public:
     std::shared_ptr<QRecursiveMutex> pstLock();
     void setPstLock(const std::shared_ptr<QRecursiveMutex>& lock);
 
+    // Local time with `format`; "" for 0, which is how a missing date reads.
     QString timestampToString(unsigned long long seconds, const QString& format) const;
 
     QVariant property(const QString& key) const { return m_properties.value(key); }

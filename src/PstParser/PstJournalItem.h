@@ -22,7 +22,7 @@ public:
 
     void setDuration(unsigned long long minutes);
     unsigned long long durationMinutes() const { return m_duration; }
-    // Start and end in local time with `format`; a missing time is 1970-01-01.
+    // Start and end in local time with `format`; "" when missing.
     QString startDate(const QString& format) const;
     QString endDate(const QString& format) const;
 

@@ -3,6 +3,7 @@
 #include "Log.h"
 #include "PstDataConverter.h"
 #include "ReparsedRecord.h"
+#include "SenderAddress.h"
 
 #include <QDebug>
 #include <QHash>
@@ -67,7 +68,9 @@ std::shared_ptr<PstMailItem> PstMailItem::creteFromPstItem(pst_desc_tree* node, 
     const pst_item_email& email = *record->email;
     mail->insertFromPstString(email.processed_subject, kSubject, codePage);
     mail->insertFromPstString(email.outlook_sender_name, kSender, codePage);
-    mail->insertFromPstString(email.outlook_sender, kSenderAddr, codePage);
+    const QString senderAddress = SenderAddress::ofRecord(record->pf, node, record, codePage);
+    if (!senderAddress.isNull())
+        mail->insertProperty(kSenderAddr, senderAddress);
     mail->insertFromPstString(email.sentto_address, kRecipients, codePage);
     mail->insertFromPstString(email.cc_address, kCc, codePage);
     mail->insertFromPstString(email.bcc_address, kBcc, codePage);
@@ -85,10 +88,12 @@ void PstMailItem::parserAttach(pst_file* file, pst_item_attach* first, int codeP
         // Some writers leave one nameless, empty record per recipient among
         // the real attachments; they are not attachments.
         const pst_string& fileName = record->filename2.str ? record->filename2 : record->filename1;
-        if (!fileName.str)
+        const bool embedded = record->method == PST_ATTACH_EMBEDDED;
+        if (!fileName.str && !embedded)
             continue;
         auto attachment = std::make_shared<Attachment>();
         attachment->name = attachmentText(fileName, codePage);
+        attachment->embedded = embedded;
         attachment->attachId = record->i_id;
         attachment->recordIndex = index;
         if (record->content_id.str) {
@@ -114,6 +119,7 @@ std::shared_ptr<PstItem> PstMailItem::clone() const
     auto copy = std::make_shared<PstMailItem>();
     copyBaseFieldsTo(copy);
     copy->m_attachments = m_attachments;
+    copy->m_embedPath = m_embedPath;
     return copy;
 }
 

@@ -19,7 +19,7 @@ public:
     // Empty when the record is null or has no e-mail part.
     static std::shared_ptr<PstMailItem> creteFromPstItem(pst_desc_tree* node, pst_item* record);
     // Lists the attachments starting at `first`; records without any file
-    // name are no attachments and are skipped. 8-bit names are decoded with
+    // name are no attachments and are skipped, unless they hold an attached mail. 8-bit names are decoded with
     // `codePage` when it is known, otherwise as UTF-8.
     void parserAttach(pst_file* file, pst_item_attach* first, int codePage = 0);
 
@@ -48,6 +48,12 @@ public:
     bool hasAttachment() const;
     QList<std::shared_ptr<Attachment>> attachments() const { return m_attachments; }
 
+    // For a mail attached to another mail: the attachment record positions
+    // leading from the stored message down to this one; empty for a mail
+    // of its own (see AttachedMail).
+    QList<int> embedPath() const { return m_embedPath; }
+    void setEmbedPath(const QList<int>& path) { m_embedPath = path; }
+
     // The HTML to display: the HTML body, else the text body wrapped in a
     // page, with `cid:` images inlined. Re-reads the record under the
     // document's lock; caches a non-empty result. GUI thread only.
@@ -73,6 +79,7 @@ private:
 
     mutable QString m_bodyCache;
     QList<std::shared_ptr<Attachment>> m_attachments;
+    QList<int> m_embedPath;
 };
 
 // The MIME type for a file name's extension; "application/octet-stream"

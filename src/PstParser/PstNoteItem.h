@@ -13,7 +13,7 @@ public:
     QString icon() const override;
     std::shared_ptr<PstItem> clone() const override;
 
-    // "MMM dd, yyyy 'at' hh:mm AP" in local time; a missing date is 1970-01-01.
+    // "MMM dd, yyyy 'at' hh:mm AP" in local time; "" when missing.
     QString createDate() const;
     QString modifyDate() const;
 };

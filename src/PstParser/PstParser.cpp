@@ -1,5 +1,7 @@
 #include "PstParser.h"
 
+#include "FolderNameDecoder.h"
+#include "InternalFolders.h"
 #include "ItemFactory.h"
 #include "NodeGuard.h"
 #include "Log.h"
@@ -94,8 +96,10 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
         return nullptr;
     }
     root->setFileId(top->parent_d_id);
+    m_folderNames = std::make_unique<FolderNameDecoder>(file);
     for (pst_desc_tree* node = top; node; node = node->next)
         processLevel(node, root);
+    InternalFolders::mark(*root, file, top->d_id);
     Log::info("Parsed Pst document completed.");
     return root;
 }
@@ -141,6 +145,7 @@ void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolde
         parentFolder->addItem(item);
     } else {
         parentFolder->addChildNode(item);
+        m_folderNames->apply(*item, record);
         auto folder = std::static_pointer_cast<PstFolderItem>(item);
         if (node->child && node->no_child)
             for (pst_desc_tree* c = node->child; c; c = c->next)

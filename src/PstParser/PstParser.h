@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class FolderNameDecoder;
 class ItemFactory;
 
 // Turns a PST file into a tree of items below a document root. Used once:
@@ -33,4 +34,5 @@ private:
     QString m_pstPath;
     std::shared_ptr<pst_file> m_pstFile;
     std::unique_ptr<ItemFactory> m_factory;
+    std::unique_ptr<FolderNameDecoder> m_folderNames;
 };

@@ -34,7 +34,7 @@ public:
     QString actualWork() const;
     // "2 weeks", "1 day", "3 hours"; "" unless a whole number of hours.
     QString workTimeToString(int minutes) const;
-    // Start and due time in local time with `format`; missing is 1970-01-01.
+    // Start and due time in local time with `format`; "" when missing.
     QString startDate(const QString& format) const;
     QString dueDate(const QString& format) const;
 

@@ -4,6 +4,7 @@
 
 #include "PstDataConverter.h"
 #include "PstItem.h"
+#include "PstMailItem.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -31,18 +32,51 @@ ReparsedRecord::ReparsedRecord(PstItem& item)
         m_lock->lock();
     // Callers may hold items of any origin; a damaged node yields no record
     // here just as in the parser's walk.
-    if (m_file && item.pstTree() && NodeGuard(m_file.get()).isSound(item.pstTree()))
-        m_record = pst_parse_item(m_file.get(), item.pstTree(), nullptr);
+    if (m_file && item.pstTree() && NodeGuard(m_file.get()).isSound(item.pstTree())) {
+        m_node = item.pstTree();
+        m_record = pst_parse_item(m_file.get(), m_node, nullptr);
+    }
     if (m_record)
         declareStringCharset(m_record);
+    const auto* mail = dynamic_cast<const PstMailItem*>(&item);
+    if (m_record && mail && !mail->embedPath().isEmpty())
+        openAttachedMail(mail->embedPath());
 }
 
 ReparsedRecord::~ReparsedRecord()
 {
     if (m_record)
         pst_freeItem(m_record);
+    for (auto it = m_containers.crbegin(); it != m_containers.crend(); ++it)
+        pst_freeItem(*it);
     if (m_lock)
         m_lock->unlock();
+}
+
+void ReparsedRecord::openAttachedMail(const QList<int>& path)
+{
+    for (const int position : path) {
+        pst_item_attach* attachment = m_record->attach;
+        for (int i = 0; attachment && i < position; ++i)
+            attachment = attachment->next;
+        pst_index_ll* index = attachment && attachment->method == PST_ATTACH_EMBEDDED
+            ? pst_getID(m_file.get(), attachment->i_id) : nullptr;
+        pst_item* attached = nullptr;
+        if (index) {
+            m_attachedNode = pst_desc_tree{};
+            m_attachedNode.desc = index;
+            attached = pst_parse_item(m_file.get(), &m_attachedNode, attachment->id2_head);
+        }
+        // The attached record may refer to its container's data: keep it.
+        m_containers.append(m_record);
+        m_record = attached;
+        if (!m_record) {
+            m_node = nullptr;
+            return;
+        }
+        m_node = &m_attachedNode;
+        declareStringCharset(m_record);
+    }
 }
 
 QByteArray ReparsedRecord::attachmentData(pst_item_attach* attachment) const

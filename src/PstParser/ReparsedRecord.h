@@ -3,6 +3,7 @@
 #include <libpst/libpst.h>
 
 #include <QByteArray>
+#include <QList>
 #include <QRecursiveMutex>
 
 #include <memory>
@@ -17,20 +18,30 @@ class ReparsedRecord
 {
 public:
     // Parses `item`'s node; record() is null when the document is closed,
-    // the item has no node, or libpst cannot parse it.
+    // the item has no node, or libpst cannot parse it. For a mail attached
+    // to a mail, record() is the attached mail's record.
     explicit ReparsedRecord(PstItem& item);
     ~ReparsedRecord();
     ReparsedRecord(const ReparsedRecord&) = delete;
     ReparsedRecord& operator=(const ReparsedRecord&) = delete;
 
     pst_item* record() const { return m_record; }
+    // The descriptor record() was read from (a stand-in for an attached mail).
+    pst_desc_tree* node() const { return m_node; }
     pst_file* file() const { return m_file.get(); }
     // The contents of one of the record's attachments; empty when libpst
     // yields nothing.
     QByteArray attachmentData(pst_item_attach* attachment) const;
 
 private:
+    // Descends from m_record to the mail attached at each position of path.
+    void openAttachedMail(const QList<int>& path);
+
     std::shared_ptr<pst_file> m_file;
     std::shared_ptr<QRecursiveMutex> m_lock;
     pst_item* m_record = nullptr;
+    pst_desc_tree* m_node = nullptr;
+    // The records enclosing an attached mail, outermost first; freed last.
+    QList<pst_item*> m_containers;
+    pst_desc_tree m_attachedNode{};
 };

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 AppConfig* AppConfig::m_instance = nullptr;
 
@@ -44,5 +45,19 @@ QString AppConfig::getLastOpenPath() const
 void AppConfig::setLastOpenPath(const QString& path)
 {
     m_settings->setValue(QStringLiteral("LastOpenPath"), path);
+    m_settings->sync();
+}
+
+QString AppConfig::getLastSavePath() const
+{
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return m_settings->value(QStringLiteral("LastSavePath"), documents).toString();
+}
+
+void AppConfig::setLastSavePath(const QString& path)
+{
+    m_settings->setValue(QStringLiteral("LastSavePath"), path);
     m_settings->sync();
 }

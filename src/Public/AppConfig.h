@@ -4,8 +4,8 @@
 
 class QSettings;
 
-// The user's lasting preferences: interface language and the folder the open
-// dialog starts in. Every setter writes through at once.
+// The user's lasting preferences: interface language and the folders the open
+// and save dialogs start in. Every setter writes through at once.
 class AppConfig : public QObject
 {
     Q_OBJECT
@@ -19,6 +19,8 @@ public:
     void setLanguageVal(int language);
     QString getLastOpenPath() const;       // default: the home folder
     void setLastOpenPath(const QString& path);
+    QString getLastSavePath() const;       // default: the documents folder
+    void setLastSavePath(const QString& path);
 
     static AppConfig* m_instance;
 

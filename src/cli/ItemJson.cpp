@@ -62,11 +62,14 @@ void addMailDetails(const PstMailItem& mail, QJsonObject& json)
 {
     QJsonArray attachments;
     for (const auto& attachment : mail.attachments()) {
-        attachments.append(QJsonObject{
+        QJsonObject entry{
             {"name", attachment->name},
             {"attachId", QString::number(attachment->attachId)},
             {"contentId", attachment->contentId},
-        });
+        };
+        if (attachment->embedded)
+            entry.insert("embedded", true);
+        attachments.append(entry);
     }
     json.insert("attachments", attachments);
     json.insert("body", mail.body());

@@ -14,13 +14,17 @@ QJsonObject TreeCommand::folderToJson(const PstFolderItem& folder)
         if (child)
             children.append(folderToJson(*child));
     }
-    return QJsonObject{
+    QJsonObject json{
         {"displayName", folder.displayName()},
         {"folderType", folder.folderType()},
         {"nodeLevel", int(folder.nodeLevel())},
         {"itemCount", folder.itemCount()},
         {"children", children},
     };
+    // Outlook's own folders, which the window hides unless asked.
+    if (folder.isHidden())
+        json.insert("hidden", true);
+    return json;
 }
 
 int TreeCommand::run(const QStringList& args)

@@ -451,6 +451,16 @@ void MainWindowTest::alertWithoutActiveWindowWaitsForOk()
 int main(int argc, char* argv[])
 {
     TestHome home;
+    // A desktop-sized screen: the window keeps to the screen it is on, and
+    // the offscreen default of 800 × 600 is smaller than the browsing size.
+    const QString screenConfig = home.path() + QStringLiteral("/screen.json");
+    QFile config(screenConfig);
+    if (!config.open(QIODevice::WriteOnly)
+        || config.write(R"({"windowFrameMargins": true, "screens": [{"name": "Desktop", "x": 0, "y": 0,
+            "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0)
+        qFatal("cannot write the screen configuration");
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screenConfig));
     qputenv("QT_WEBVIEW_PLUGIN", "webengine");
     MailContentHandler::registerScheme();
     QtWebView::initialize();

@@ -120,6 +120,11 @@ PstMessageEncoder::PstMessageEncoder(PstNdbWriter& ndb, PstNamedPropertyMap& nam
     m_names.idOf(N::kPublicStrings, QStringLiteral("Keywords"));
 }
 
+QByteArray PstMessageEncoder::encodeText(int codePage, const QString& value)
+{
+    return encodeIn(codePage, value);
+}
+
 char PstMessageEncoder::patternByte(uint64_t offset)
 {
     // Varies with the offset so that a misplaced block shows up in a comparison.

@@ -17,6 +17,8 @@ public:
     PstLtpWriter::NodeImage write(const PstMessage& message);
     // The byte at offset of a generated attachment's data.
     static char patternByte(uint64_t offset);
+    // `value` as 8-bit text in a Windows code page.
+    static QByteArray encodeText(int codePage, const QString& value);
     // The compressed RTF form (uncompressed-literal LZFu stream) of raw RTF.
     static QByteArray compressRtf(const QByteArray& rtf);
     // A contact field: its key in PstMessage::contact and the property that

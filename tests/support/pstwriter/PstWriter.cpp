@@ -92,6 +92,7 @@ struct FolderState {
     int parent = -1;
     QString name;
     QString containerClass;
+    int nameCodePage = 0;
     std::vector<int> children;
     ContentsLog contents;
     int unread = 0;
@@ -209,7 +210,8 @@ struct PstWriter::State {
 void PstWriter::State::writeFolder(const FolderState& f)
 {
     std::vector<PstProperty> props;
-    props.push_back(PstProperty::unicode(0x3001, f.name));
+    props.push_back(f.nameCodePage ? PstProperty::string8(0x3001, PstMessageEncoder::encodeText(f.nameCodePage, f.name))
+                                   : PstProperty::unicode(0x3001, f.name));
     props.push_back(PstProperty::int32(0x3602, int32_t(f.contents.size())));
     props.push_back(PstProperty::int32(0x3603, f.unread));
     props.push_back(PstProperty::boolean(0x360A, !f.children.empty()));
@@ -308,7 +310,7 @@ bool PstWriter::open(const QString& path, const QString& storeName, bool permute
 
 int PstWriter::topFolder() const { return 1; }
 
-int PstWriter::addFolder(int parent, const QString& name, const QString& containerClass)
+int PstWriter::addFolder(int parent, const QString& name, const QString& containerClass, int nameCodePage)
 {
     if (!d->open || parent < 0 || size_t(parent) >= d->folders.size())
         return -1;
@@ -317,6 +319,7 @@ int PstWriter::addFolder(int parent, const QString& name, const QString& contain
     f.parent = parent;
     f.name = name;
     f.containerClass = containerClass;
+    f.nameCodePage = nameCodePage;
     d->folders.push_back(f);
     const int id = int(d->folders.size() - 1);
     d->folders[size_t(parent)].children.push_back(id);
@@ -370,7 +373,7 @@ namespace {
 
 bool addFolderTree(PstWriter& writer, int parent, const PstFolder& folder)
 {
-    const int id = writer.addFolder(parent, folder.name, folder.containerClass);
+    const int id = writer.addFolder(parent, folder.name, folder.containerClass, folder.nameCodePage);
     if (id < 0)
         return false;
     for (const PstMessage& m : folder.messages) {

@@ -33,7 +33,7 @@ public:
     // The id of "Top of Personal Folders", parent of the user's folders.
     int topFolder() const;
     // Adds a folder below parent and returns its id (-1 on a bad parent).
-    int addFolder(int parent, const QString& name, const QString& containerClass = QString());
+    int addFolder(int parent, const QString& name, const QString& containerClass = QString(), int nameCodePage = 0);
     // Writes a message into folder right away.
     bool addMessage(int folder, const PstMessage& message);
     // Writes folders, tables, maps and header; the file is complete after this.

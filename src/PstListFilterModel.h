@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCollator>
+#include <QSortFilterProxyModel>
+
+// The item list as shown: filtered by the search text and sorted as people
+// read. A row matches when the text occurs, ignoring case and accents, in a
+// mail's subject, sender name or sender address, or in another item's
+// display name. Texts sort by the user's locale, ignoring case, with
+// numbers in numeric order ("Item 9" before "Item 10").
+class PstListFilterModel : public QSortFilterProxyModel
+{
+    Q_OBJECT
+public:
+    explicit PstListFilterModel(QObject* parent = nullptr);
+
+    // Keeps the rows matching `text`; an empty text keeps every row.
+    void setSearchText(const QString& text);
+    QString searchText() const { return m_searchText; }
+
+    // `text` without case and accents, for matching ("Émile" -> "emile").
+    static QString folded(const QString& text);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+
+private:
+    QString m_searchText;
+    QString m_foldedSearchText;
+    QCollator m_collator;
+};
