@@ -7,6 +7,7 @@
 #include "NativeMessageBox.h"
 #include "ProductConstants.h"
 #include "PstListController.h"
+#include "PstMailView.h"
 #include "PstTreeController.h"
 #include "UserFolders.h"
 #include "PstTreeViewFilterModel.h"
@@ -134,6 +135,7 @@ void MainWindow::initConnect()
     connect(m_treeController, &PstTreeController::documentClosing, this, &MainWindow::onDocumentClosing);
     connect(m_listController, &PstListController::itemSelected, m_detailController, &DetailViewController::setItem);
     connect(m_listController, &PstListController::itemSelected, this, &MainWindow::changePrinterButton);
+    connect(m_detailController->mailView(), &PstMailView::attachedMailOpened, this, &MainWindow::changePrinterButton);
     connect(m_ui->splitter, &QSplitter::splitterMoved, this, &MainWindow::splitterMovedSlot);
     connect(m_ui->searchBox, &QLineEdit::textChanged, m_listController, &PstListController::filter);
 

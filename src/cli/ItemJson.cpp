@@ -25,8 +25,12 @@ QString listDate(const PstItem& item)
     case Task:
         return item.timestampToString(item.property(QStringLiteral("startDate")).toULongLong(), kLongDate);
     case Note:
-    case Journal:
         return item.timestampToString(item.property(QStringLiteral("createDate")).toULongLong(), kLongDate);
+    case Journal:
+        // Journal entries are listed by when they started (they keep no creation time).
+        return item.timestampToString(item.property(item.hasProperty(QStringLiteral("createDate"))
+                                                        ? QStringLiteral("createDate") : QStringLiteral("startTime"))
+                                          .toULongLong(), kLongDate);
     default:
         return QString();
     }

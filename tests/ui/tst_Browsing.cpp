@@ -241,6 +241,7 @@ void BrowsingTest::attachedMailOpensInTheMailView()
     QCOMPARE(entry->title(), QStringLiteral("The attached one"));
     entry->actions().first()->trigger(); // Open
     QTRY_COMPARE(m_window->detailController()->currentItem()->subject(), QStringLiteral("The attached one"));
+    QCOMPARE(m_window->currentItem(), m_window->detailController()->currentItem()); // printed by the Print button
     QCOMPARE(m_window->detailController()->mailView()->findChild<QLabel*>(QStringLiteral("from"))->text(),
              QStringLiteral("Inner Sender"));
 }

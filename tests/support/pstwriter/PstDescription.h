@@ -153,9 +153,9 @@ struct PstMessage {
 struct PstFolder {
     QString name;
     QString containerClass; // e.g. IPF.Note, IPF.Contact
-    int nameCodePage = 0;   // 0: Unicode name; else PT_STRING8 in this code page, as ANSI files keep it
     QList<PstMessage> messages;
     QList<PstFolder> folders;
+    int nameCodePage = 0;   // 0: Unicode name; else PT_STRING8 in this code page, as ANSI files keep it
 };
 
 struct PstDescription {
