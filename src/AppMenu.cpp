@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -210,13 +211,26 @@ void AppMenu::onEditAction(const char* slot)
     }
     // Header labels of the mail view have no copy slot; their selection is what to copy.
     auto* label = qobject_cast<QLabel*>(focus);
-    if (label && qstrcmp(slot, "copy") == 0 && label->hasSelectedText())
-        QGuiApplication::clipboard()->setText(label->selectedText());
+    if (label) {
+        if (qstrcmp(slot, "copy") == 0 && label->hasSelectedText())
+            QGuiApplication::clipboard()->setText(label->selectedText());
+        return;
+    }
+    // Widgets without such slots (the mail body's web view) know the keys.
+    const QKeySequence keys = editAction(slot)->shortcut();
+    if (keys.isEmpty())
+        return;
+    QKeyEvent press(QEvent::KeyPress, keys[0].key(), keys[0].keyboardModifiers());
+    QKeyEvent release(QEvent::KeyRelease, keys[0].key(), keys[0].keyboardModifiers());
+    QCoreApplication::sendEvent(focus, &press);
+    QCoreApplication::sendEvent(focus, &release);
 }
 
 void AppMenu::onSystemMenuEvent(QAction* action)
 {
-    if (!action || action->menu())
+    // The language submenu's actions reach here too (a menu reports its
+    // submenus' actions); their data are language indexes, not menu events.
+    if (!action || action->menu() || action->actionGroup() == m_languageGroup)
         return;
     switch (action->data().toInt()) {
     case UserGuide:
@@ -298,5 +312,8 @@ void AppMenu::retranslationUi()
         m_showLog->setText(tr("Show &Log Folder"));
         m_checkUpdates->setText(tr("Check for &Updates..."));
         m_about->setText(tr("&About %1").arg(g_product_name));
+        // Also when the language was switched elsewhere than in this menu.
+        if (QAction* active = languageAction(MultiLanguage::instance()->currentLanguage()))
+            active->setChecked(true);
     }
 }
