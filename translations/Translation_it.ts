@@ -509,6 +509,22 @@
         <source>%1 hours</source>
         <translation>%1 ore</translation>
     </message>
+    <message>
+        <source>(%1 items)</source>
+        <translation>(%1 elementi)</translation>
+    </message>
+    <message>
+        <source>To: %1</source>
+        <translation>A: %1</translation>
+    </message>
+    <message>
+        <source>Cc: %1</source>
+        <translation>Cc: %1</translation>
+    </message>
+    <message>
+        <source>Bcc: %1</source>
+        <translation>Ccn: %1</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>

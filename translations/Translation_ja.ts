@@ -509,6 +509,22 @@
         <source>%1 hours</source>
         <translation>%1 時間</translation>
     </message>
+    <message>
+        <source>(%1 items)</source>
+        <translation>(%1 件)</translation>
+    </message>
+    <message>
+        <source>To: %1</source>
+        <translation>宛先: %1</translation>
+    </message>
+    <message>
+        <source>Cc: %1</source>
+        <translation>CC: %1</translation>
+    </message>
+    <message>
+        <source>Bcc: %1</source>
+        <translation>BCC: %1</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>

@@ -509,6 +509,22 @@
         <source>%1 hours</source>
         <translation>%1 horas</translation>
     </message>
+    <message>
+        <source>(%1 items)</source>
+        <translation>(%1 itens)</translation>
+    </message>
+    <message>
+        <source>To: %1</source>
+        <translation>Para: %1</translation>
+    </message>
+    <message>
+        <source>Cc: %1</source>
+        <translation>Cc: %1</translation>
+    </message>
+    <message>
+        <source>Bcc: %1</source>
+        <translation>Cco: %1</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>
