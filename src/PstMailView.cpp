@@ -4,6 +4,7 @@
 #include "PstMailItem.h"
 #include "ui_PstMailView.h"
 
+#include <QEvent>
 #include <QMenu>
 
 PstMailView::PstMailView(QWidget* parent)
@@ -12,6 +13,9 @@ PstMailView::PstMailView(QWidget* parent)
 {
     m_ui->setupUi(this);
     m_ui->attachmentBtn->hide();
+    // Parts of the header can be selected with the mouse and copied.
+    for (QLabel* label : {m_ui->from, m_ui->dateLabel, m_ui->toLabel})
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 PstMailView::~PstMailView()
@@ -45,7 +49,7 @@ void PstMailView::setData(const std::shared_ptr<PstItem>& item)
             // Showing it replaces the menu that asks: not while that menu runs.
             QMetaObject::invokeMethod(this, [this, attached] { emit attachedMailOpened(attached); }, Qt::QueuedConnection);
         });
-        m_ui->attachmentBtn->setText(tr("Attachments (%1)").arg(m_attachmentMenu->actions().size()));
+        setAttachmentButtonText();
         disconnect(m_ui->attachmentBtn, &QPushButton::clicked, this, &PstMailView::popupAttachmentsMenu);
         connect(m_ui->attachmentBtn, &QPushButton::clicked, this, &PstMailView::popupAttachmentsMenu);
         m_ui->attachmentBtn->show();
@@ -61,6 +65,19 @@ void PstMailView::clear()
     m_ui->attachmentBtn->hide();
     if (m_ui->webViewWidget->isReady())
         m_ui->webViewWidget->updateHtml(QString());
+}
+
+void PstMailView::setAttachmentButtonText()
+{
+    if (m_attachmentMenu)
+        m_ui->attachmentBtn->setText(tr("Attachments (%1)").arg(m_attachmentMenu->actions().size()));
+}
+
+void PstMailView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setAttachmentButtonText();
+    QWidget::changeEvent(event);
 }
 
 void PstMailView::popupAttachmentsMenu()

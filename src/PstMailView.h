@@ -36,7 +36,12 @@ signals:
     // The user chose to open a mail attached to the shown one.
     void attachedMailOpened(const std::shared_ptr<PstItem>& mail);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void setAttachmentButtonText();
+
     Ui::PstMailView* m_ui = nullptr;
     std::shared_ptr<QMenu> m_attachmentMenu;
 };
