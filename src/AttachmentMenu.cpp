@@ -1,5 +1,6 @@
 #include "AttachmentMenu.h"
 
+#include "Common.h"
 #include "PstMailItem.h"
 
 #include <QFileDialog>
@@ -26,7 +27,7 @@ void AttachmentMenu::attachSaveAs(const std::shared_ptr<PstMailItem>& mail, cons
     if (!mail || !attachment)
         return;
     const QString proposed = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        + QLatin1Char('/') + attachment->name;
+        + QLatin1Char('/') + Common::safeBaseName(attachment->name, QObject::tr("attachment"));
     const QString target = QFileDialog::getSaveFileName(nullptr, QObject::tr("Save attachment"), proposed);
     if (target.isEmpty())
         return;

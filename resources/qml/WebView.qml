@@ -37,10 +37,15 @@ Item {
         settings.hyperlinkAuditingEnabled: false
         settings.focusOnNavigationEnabled: false
 
+        // Only the program's own loads replace the page: a meta refresh, a
+        // form or a redirect of the mail never takes the view away from it.
         onNavigationRequested: function(request) {
             if (request.navigationType === WebEngineNavigationRequest.LinkClickedNavigation) {
                 request.reject()
                 root.linkClicked(request.url)
+            } else if (request.isMainFrame
+                       && request.navigationType !== WebEngineNavigationRequest.TypedNavigation) {
+                request.reject()
             }
         }
         onNewWindowRequested: function(request) {

@@ -54,6 +54,17 @@ bool isKnownType(quint16 type)
     }
 }
 
+// libpst keeps an entry of a type it does not know without a value, then
+// reads the value of these ids without looking at its type: through a null
+// pointer. Any other id of an unknown type it leaves alone (found by giving
+// each id 0x0000-0x7FFF an unknown type in a real file). Named ids mean
+// whatever the file's map makes of them, so all of them count.
+bool libpstReadsUntyped(quint16 id)
+{
+    static const QSet<quint16> ids{LIBPST_UNTYPED_IDS};
+    return id >= 0x8000 || ids.contains(id);
+}
+
 bool isHeapId(quint32 id)
 {
     return (id & 0x1F) == 0;
@@ -86,17 +97,20 @@ bool hasHeapSignature(const QList<QByteArray>& blocks, quint8 clientSignature)
     return quint8(first.at(2)) == kHeapSignature && quint8(first.at(3)) == clientSignature;
 }
 
-// Every property's value must be what its type says: a known type, eight
-// bytes for the 64-bit types, and a reference naming an existing
-// allocation or subnode.
+// Every property's value libpst reads must be what its type says: a known
+// type, eight bytes for the 64-bit types, and a reference naming an
+// existing allocation or subnode.
 bool arePropertiesSound(const PropertyContext& context, const QHash<quint32, NodeDataReader::Subnode>& subnodes)
 {
     if (context.damagedValueCount() > 0)
         return false;
     for (const quint16 id : context.propertyIds()) {
         const PropertyContext::Property property = *context.property(id);
-        if (!isKnownType(property.type))
-            return false;
+        if (!isKnownType(property.type)) {
+            if (libpstReadsUntyped(id))
+                return false;
+            continue; // libpst never reads its value
+        }
         if (isFixedEightBytes(property.type) && (property.subnodeId != 0 || property.data.size() < 8))
             return false;
         if (property.subnodeId != 0) {

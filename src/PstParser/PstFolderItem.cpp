@@ -36,6 +36,7 @@ std::shared_ptr<PstItem> PstFolderItem::clone() const
     auto copy = std::make_shared<PstFolderItem>();
     copyBaseFieldsTo(copy);
     copy->m_folderType = m_folderType;
+    copy->m_losses = m_losses;
     for (const auto& child : m_children)
         copy->addChildNode(child->clone());
     for (const auto& item : m_items)

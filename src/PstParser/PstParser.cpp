@@ -1,33 +1,18 @@
 #include "PstParser.h"
 
 #include "ItemFactory.h"
+#include "LossCounter.h"
 #include "NodeGuard.h"
 #include "Log.h"
+#include "PstFileCheck.h"
 #include "PstFileDeleter.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cstdlib>
-
-namespace {
-
-constexpr char kPstMagic[] = {'!', 'B', 'D', 'N'};
-// The smallest header libpst reads (the ANSI one) ends at this offset.
-constexpr qint64 kMinimumHeaderBytes = 0x200;
-
-// Only files that start like a PST reach libpst: it rejects other files
-// itself, but not cleanly.
-bool hasPstSignature(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < kMinimumHeaderBytes)
-        return false;
-    return file.read(sizeof kPstMagic) == QByteArray(kPstMagic, sizeof kPstMagic);
-}
-
-} // namespace
 
 PstParser::PstParser()
     : m_pstFile(static_cast<pst_file*>(std::calloc(1, sizeof(pst_file))), PstFileDeleter())
@@ -42,7 +27,14 @@ bool PstParser::open(const QString& path)
     pst_file* file = m_pstFile.get();
     if (!file)
         return false;
-    if (!hasPstSignature(path) || pst_open(file, path.toLocal8Bit().constData(), nullptr) != 0) {
+    m_openError = PstFileCheck::problem(path);
+    if (!m_openError.isEmpty()) {
+        Log::warn(QStringLiteral("Failed to open %1: %2").arg(path, m_openError));
+        fail();
+        return false;
+    }
+    if (pst_open(file, QFile::encodeName(path).constData(), nullptr) != 0) {
+        m_openError = QCoreApplication::translate("PstParser", "libpst cannot open this PST file: its header is damaged or of an unknown kind.");
         Log::warn("Failed to open, pst_open error.");
         // libpst closes the stream itself when it rejects a file but leaves
         // the dangling pointer behind; closing it again would free it twice.
@@ -51,15 +43,17 @@ bool PstParser::open(const QString& path)
         return false;
     }
     if (pst_load_index(file) != 0) {
+        m_openError = QCoreApplication::translate("PstParser", "The index of this PST file is damaged.");
         Log::warn("Failed to open, pst_load_index error.");
         fail();
         return false;
     }
-    // libpst copies the map's names by the lengths the file gives.
+    m_losses = std::make_shared<ParseLosses>();
+    // libpst copies the map's names by the lengths the file gives. Without
+    // the map it still reads every item, only not their named properties.
     if (!NodeGuard(file).isNameMapSound() || pst_load_extended_attributes(file) != 1) {
-        Log::warn("Failed to open, pst_load_extended_attributes error.");
-        fail();
-        return false;
+        Log::warn("The name-to-id map is damaged; items are read without named properties.");
+        m_losses->withoutNamedProperties = true;
     }
     m_pstPath = path;
     Log::info("Open file completed");
@@ -77,6 +71,7 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
     root->setPstFile(m_pstFile);
     root->setPstLock(std::make_shared<QRecursiveMutex>());
     root->setPstPath(m_pstPath);
+    root->setLosses(m_losses ? m_losses : std::make_shared<ParseLosses>());
 
     pst_file* file = m_pstFile.get();
     if (!file->d_head) {
@@ -127,11 +122,13 @@ void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolde
 {
     pst_file* file = m_pstFile.get();
     pst_item* record = parseSoundItem(node);
-    if (!record)
+    if (!record) {
+        LossCounter::countUnread(*m_losses, parentFolder, node);
         return;
+    }
     const std::shared_ptr<PstItem> item = m_factory->createItem(file, node, record);
     if (!item) {
-        qDebug().noquote() << "unknown/unhandled item at d_id=" + QString::number(node->d_id);
+        LossCounter::countUnshown(*m_losses, parentFolder, node, record);
         pst_freeItem(record);
         return;
     }
@@ -142,6 +139,8 @@ void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolde
     } else {
         parentFolder->addChildNode(item);
         auto folder = std::static_pointer_cast<PstFolderItem>(item);
+        if (record->folder)
+            LossCounter::countMissing(*m_losses, folder, node, record->folder->item_count);
         if (node->child && node->no_child)
             for (pst_desc_tree* c = node->child; c; c = c->next)
                 processLevel(c, folder);

@@ -1,5 +1,6 @@
 #include "ReparsedRecord.h"
 
+#include "MessageClass.h"
 #include "NodeGuard.h"
 
 #include "PstDataConverter.h"
@@ -33,8 +34,10 @@ ReparsedRecord::ReparsedRecord(PstItem& item)
     // here just as in the parser's walk.
     if (m_file && item.pstTree() && NodeGuard(m_file.get()).isSound(item.pstTree()))
         m_record = pst_parse_item(m_file.get(), item.pstTree(), nullptr);
-    if (m_record)
+    if (m_record) {
         declareStringCharset(m_record);
+        MessageClass::completeRecord(m_record, MessageClass::kindOf(m_record->ascii_type));
+    }
 }
 
 ReparsedRecord::~ReparsedRecord()
