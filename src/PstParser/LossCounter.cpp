@@ -57,6 +57,9 @@ void LossCounter::countUnshown(ParseLosses& losses, const std::shared_ptr<PstFol
 void LossCounter::countMissing(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder,
                                const pst_desc_tree* node, int storedCount)
 {
+    // Search folders count the results of their search, which live elsewhere.
+    if (nodeKind(node) != kNormalFolder)
+        return;
     int found = 0;
     for (const pst_desc_tree* child = node ? node->child : nullptr; child; child = child->next) {
         if (nodeKind(child) == kNormalMessage)
@@ -65,8 +68,9 @@ void LossCounter::countMissing(ParseLosses& losses, const std::shared_ptr<PstFol
     if (storedCount <= found)
         return;
     losses.missing.append({storedCount - found, folder});
-    Log::warn(QStringLiteral("Not found: %1 of the %2 messages of folder \"%3\" are missing from the file's index.")
+    Log::warn(QStringLiteral("Not found: %1 of the %2 messages of folder \"%3\" (d_id=%4) are missing from the file's index.")
                   .arg(storedCount - found)
                   .arg(storedCount)
-                  .arg(folderName(folder)));
+                  .arg(folderName(folder))
+                  .arg(node->d_id));
 }

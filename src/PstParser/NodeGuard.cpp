@@ -61,7 +61,7 @@ bool isKnownType(quint16 type)
 // whatever the file's map makes of them, so all of them count.
 bool libpstReadsUntyped(quint16 id)
 {
-    static const QSet<quint16> ids{LIBPST_UNTYPED_IDS};
+    static const QSet<quint16> ids{0x0017, 0x0026, 0x0029, 0x002B, 0x002E, 0x0036, 0x0057, 0x0058, 0x0059, 0x0063, 0x0E07, 0x0E08, 0x3A40};
     return id >= 0x8000 || ids.contains(id);
 }
 
@@ -233,9 +233,14 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode) const
     const int rowSize = u16At(*info, kRowEndOffset);
     for (int i = 0; i < columns; ++i) {
         const qsizetype column = kTableInfoHeaderSize + i * kTableColumnSize;
+        const quint16 type = u16At(*info, column);
+        const quint16 id = u16At(*info, column + 2);
         const int cellOffset = u16At(*info, column + 4);
         const int cellSize = quint8(info->at(column + 6));
         if (cellOffset + cellSize > rowSize)
+            return false;
+        // libpst makes each row's cells into properties like a message's own.
+        if (!isKnownType(type) ? libpstReadsUntyped(id) : isFixedEightBytes(type) && cellSize != 8)
             return false;
     }
     const quint32 rowIndex = u32At(*info, 10);

@@ -2,6 +2,7 @@
 
 #include "ItemFactory.h"
 #include "LossCounter.h"
+#include "NamedPropertyMask.h"
 #include "NodeGuard.h"
 #include "Log.h"
 #include "PstFileCheck.h"
@@ -51,12 +52,13 @@ bool PstParser::open(const QString& path)
     m_losses = std::make_shared<ParseLosses>();
     // libpst copies the map's names by the lengths the file gives. Without
     // the map it still reads every item, only not their named properties.
-    if (!NodeGuard(file).isNameMapSound() || pst_load_extended_attributes(file) != 1) {
-        Log::warn("The name-to-id map is damaged; items are read without named properties.");
-        m_losses->withoutNamedProperties = true;
-    }
+    m_losses->withoutNamedProperties =
+        !NodeGuard(file).isNameMapSound() || pst_load_extended_attributes(file) != 1;
+    NamedPropertyMask::install(file);
     m_pstPath = path;
     Log::info("Open file completed");
+    if (m_losses->withoutNamedProperties)
+        Log::warn("The name-to-id map is damaged; items are read without named properties.");
     return true;
 }
 

@@ -31,7 +31,7 @@ QStringList kindNames(const QList<std::shared_ptr<PstItem>>& items)
     static const QStringList names{"mail", "appointment", "contact", "journal", "task", "note"};
     QStringList result;
     for (const auto& item : items)
-        result << names.value(item->type()) + ":" + item->displayName();
+        result << names.value(item->type()) + ":" + (item->type() == Mail ? item->subject() : item->displayName());
     return result;
 }
 
