@@ -20,7 +20,8 @@ sources=(
     "$pst/simiden__pst2john__97_outlook_pass12345.pst"
 )
 # LUMAROO_FUZZ_SOURCES (file names in the shared folder, space-separated)
-# replaces the three above.
+# replaces the three above; LUMAROO_FUZZ_COMMANDS ("list", "convert" or
+# both, the default) chooses the commands run on each copy.
 if [ -n "${LUMAROO_FUZZ_SOURCES:-}" ]; then
     sources=()
     for name in $LUMAROO_FUZZ_SOURCES; do sources+=("$pst/$name"); done
@@ -62,7 +63,7 @@ for ((seed = first; seed < first + count; ++seed)); do
     mutate "$src" "$work/case.pst" "$seed"
     timeout 20 "$walker" "$work/case.pst" > "$work/walk.txt" 2> /dev/null
     walk_code=$?
-    for command in list convert; do
+    for command in ${LUMAROO_FUZZ_COMMANDS:-list convert}; do
         rm -rf "$work/out"
         if [ $command = list ]; then
             timeout 20 "$cli" list "$work/case.pst" > "$work/list.json" 2> /dev/null

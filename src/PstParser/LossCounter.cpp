@@ -24,6 +24,11 @@ QString folderName(const std::shared_ptr<PstFolderItem>& folder)
 
 } // namespace
 
+bool LossCounter::isFolderNode(const pst_desc_tree* node)
+{
+    return nodeKind(node) == kNormalFolder;
+}
+
 void LossCounter::countUnread(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder,
                               const pst_desc_tree* node)
 {
@@ -32,9 +37,14 @@ void LossCounter::countUnread(ParseLosses& losses, const std::shared_ptr<PstFold
         qDebug().noquote() << "unread internal node d_id=" + QString::number(node ? node->d_id : 0);
         return;
     }
+    if (kind == kNormalFolder) {
+        Log::warn(QStringLiteral("Not read: damaged folder at d_id=%1 in folder \"%2\"; its contents are kept.")
+                      .arg(node->d_id)
+                      .arg(folderName(folder)));
+        return;
+    }
     losses.damaged.append({node->d_id, QString(), folder});
-    Log::warn(QStringLiteral("Not read: damaged %1 at d_id=%2 in folder \"%3\".")
-                  .arg(kind == kNormalFolder ? QStringLiteral("folder") : QStringLiteral("item"))
+    Log::warn(QStringLiteral("Not read: damaged item at d_id=%1 in folder \"%2\".")
                   .arg(node->d_id)
                   .arg(folderName(folder)));
 }

@@ -13,7 +13,10 @@ class PstFolderItem;
 // are not counted.
 namespace LossCounter {
 
-// A node libpst did not read, or that was refused as damaged.
+// True for a node of an ordinary folder.
+bool isFolderNode(const pst_desc_tree* node);
+// A node libpst did not read, or that was refused as damaged. A folder is
+// only logged: its contents are still read.
 void countUnread(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder, const pst_desc_tree* node);
 // A message read whose class no item kind stands for.
 void countUnshown(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder, const pst_desc_tree* node,

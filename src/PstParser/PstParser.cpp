@@ -126,6 +126,8 @@ void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolde
     pst_item* record = parseSoundItem(node);
     if (!record) {
         LossCounter::countUnread(*m_losses, parentFolder, node);
+        if (LossCounter::isFolderNode(node) && node->child)
+            keepDamagedFolderContents(node, parentFolder);
         return;
     }
     const std::shared_ptr<PstItem> item = m_factory->createItem(file, node, record);
@@ -148,4 +150,18 @@ void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolde
                 processLevel(c, folder);
     }
     pst_freeItem(record);
+}
+
+// A folder whose own record is damaged still holds readable items: they are
+// shown in a folder named after its node instead of being lost with it.
+void PstParser::keepDamagedFolderContents(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder)
+{
+    auto folder = std::make_shared<PstFolderItem>();
+    folder->setDisplayName(QCoreApplication::translate("PstParser", "Damaged folder %1").arg(node->d_id));
+    folder->setFileId(node->d_id);
+    folder->setNodeLevel(parentFolder->nodeLevel() + 1);
+    folder->setPstTree(node);
+    parentFolder->addChildNode(folder);
+    for (pst_desc_tree* child = node->child; child; child = child->next)
+        processLevel(child, folder);
 }

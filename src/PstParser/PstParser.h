@@ -31,6 +31,7 @@ private:
     // libpst cannot parse it.
     pst_item* parseSoundItem(pst_desc_tree* node);
     void processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
+    void keepDamagedFolderContents(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
 
     QString m_pstPath;
     QString m_openError;
