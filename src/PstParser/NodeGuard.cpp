@@ -134,13 +134,16 @@ bool hasHeapSignature(const QList<QByteArray>& blocks, quint8 clientSignature)
 // type, eight bytes for the 64-bit types, and a reference naming an
 // existing allocation or subnode.
 bool arePropertiesSound(const pst_file* file, const PropertyContext& context,
-                        const QHash<quint32, NodeDataReader::Subnode>& subnodes)
+                        const QHash<quint32, NodeDataReader::Subnode>& subnodes, bool attachedRecord)
 {
     if (context.damagedValueCount() > 0)
         return false;
     for (const quint16 id : context.propertyIds()) {
         const PropertyContext::Property property = *context.property(id);
-        if (!libpstReadsType(property.type) && libpstReadsUntyped(file, id))
+        // The ids libpst reads untyped were found in messages; in the records
+        // read with them (attachments, table rows) it reads others, so there
+        // every type it does not read counts.
+        if (!libpstReadsType(property.type) && (attachedRecord || libpstReadsUntyped(file, id)))
             return false;
         if (!isKnownType(property.type))
             continue; // a value nobody reads
@@ -205,14 +208,14 @@ NodeGuard::NodeGuard(pst_file* file)
 }
 
 bool NodeGuard::readContext(quint64 dataBlock, quint64 subnodeBlock, PropertyContext& context,
-                            Subnodes& subnodes) const
+                            Subnodes& subnodes, bool attachedRecord) const
 {
     const QList<QByteArray> blocks = m_reader.dataBlocks(dataBlock);
     if (!hasHeapSignature(blocks, kPropertyContextSignature) || !context.parse(blocks))
         return false;
     if (subnodeBlock != 0 && !m_reader.readSubnodes(subnodeBlock, subnodes))
         return false;
-    return arePropertiesSound(m_file, context, subnodes);
+    return arePropertiesSound(m_file, context, subnodes, attachedRecord);
 }
 
 bool NodeGuard::isSound(const pst_desc_tree* node) const
@@ -253,7 +256,7 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode) const
     if (hasHeapSignature(blocks, kPropertyContextSignature)) {
         PropertyContext context;
         Subnodes own;
-        return readContext(subnode.dataBlockId, subnode.subnodeBlockId, context, own);
+        return readContext(subnode.dataBlockId, subnode.subnodeBlockId, context, own, true);
     }
     if (!hasHeapSignature(blocks, kTableContextSignature))
         return true; // a plain stream, read as bytes only
@@ -267,13 +270,12 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode) const
     for (int i = 0; i < columns; ++i) {
         const qsizetype column = kTableInfoHeaderSize + i * kTableColumnSize;
         const quint16 type = u16At(*info, column);
-        const quint16 id = u16At(*info, column + 2);
         const int cellOffset = u16At(*info, column + 4);
         const int cellSize = quint8(info->at(column + 6));
         if (cellOffset + cellSize > rowSize)
             return false;
         // libpst makes each row's cells into properties like a message's own.
-        if ((!libpstReadsType(type) && libpstReadsUntyped(m_file, id)) || (isFixedEightBytes(type) && cellSize != 8))
+        if (!libpstReadsType(type) || (isFixedEightBytes(type) && cellSize != 8))
             return false;
     }
     const quint32 rowIndex = u32At(*info, 10);
