@@ -75,7 +75,9 @@ void LossCounter::countMissing(ParseLosses& losses, const std::shared_ptr<PstFol
         if (nodeKind(child) == kNormalMessage)
             ++found;
     }
-    if (storedCount <= found)
+    // A count past any real folder's is damage to the count itself.
+    constexpr int kImplausibleCount = 1 << 24;
+    if (storedCount <= found || storedCount >= kImplausibleCount)
         return;
     losses.missing.append({storedCount - found, folder});
     Log::warn(QStringLiteral("Not found: %1 of the %2 messages of folder \"%3\" (d_id=%4) are missing from the file's index.")
