@@ -86,6 +86,16 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
     if (first)
         pst_freeItem(first);
     if (!top) {
+        // A damaged or unreadable message store: libpst then looks for the
+        // folders' usual top node itself.
+        pst_item_message_store noEntries{};
+        pst_item store{};
+        store.message_store = &noEntries;
+        top = pst_getTopOfFolders(file, &store);
+        if (top)
+            Log::warn("The message store is damaged; the folders are read from their usual top.");
+    }
+    if (!top) {
         Log::warn("Parsing failed, top of folders not found.");
         fail();
         return nullptr;
