@@ -217,7 +217,7 @@ private slots:
         const QString out = QString::fromUtf8(process.readAllStandardOutput());
         QCOMPARE(process.exitCode(), 0);
         QVERIFY2(out.contains("[##############################] 3/3"), qPrintable(out));
-        QVERIFY2(out.contains("\033[5A"), qPrintable(out));
+        QVERIFY2(out.contains("\033[6A"), qPrintable(out));
     }
 
 private:

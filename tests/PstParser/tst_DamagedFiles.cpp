@@ -389,6 +389,13 @@ void TestDamagedFiles::damagedMessageIsSkippedAndTheRestKept()
         }
     }
     QVERIFY(variableRecord > 0);
+    // The message flags, which libpst reads whatever type they are stored as.
+    qsizetype flagsRecord = -1;
+    for (qsizetype r = allocationStart(block, rootIndex); r + 8 <= recordsEnd; r += 8) {
+        if (u16At(block, r) == 0x0E07)
+            flagsRecord = r;
+    }
+    QVERIFY(flagsRecord > 0);
     const qsizetype at = node.fileOffset;
     if (damage == "pageMap")
         putU16(bytes, at, quint16(block.size() + 0x100));
@@ -399,7 +406,7 @@ void TestDamagedFiles::damagedMessageIsSkippedAndTheRestKept()
     else if (damage == "subnode")
         putU32(bytes, at + variableRecord + 4, 0x3FFFE1);
     else if (damage == "type")
-        putU16(bytes, at + variableRecord + 2, 0x9E1F);
+        putU16(bytes, at + flagsRecord + 2, 0x9E03);
     const QString path = writeCopy(bytes, damage + QStringLiteral(".pst"));
 
     const Outcome damaged = parseFile(path);

@@ -156,8 +156,14 @@ void TestPstParser::documentRootNamesTheFileAndKeepsItOpen()
     QVERIFY(root->childCount() > 0);
     QCOMPARE(root->child(0)->nodeLevel(), 1u);
     QVERIFY(!logLines().contains("INFO Closed Pst document completed."));
-    QCOMPARE(logLines().mid(0, 3), (QStringList{"INFO Open file completed", "INFO Start parsing PST document.",
-                                                "INFO Parsed Pst document completed."}));
+    // Between them, one line per message not shown (a free/busy message here).
+    QStringList info;
+    for (const QString& line : logLines()) {
+        if (line.startsWith("INFO "))
+            info << line;
+    }
+    QCOMPARE(info.mid(0, 3), (QStringList{"INFO Open file completed", "INFO Start parsing PST document.",
+                                          "INFO Parsed Pst document completed."}));
 }
 
 void TestPstParser::closingTheLastOwnerClosesTheFile()
