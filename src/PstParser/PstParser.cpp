@@ -103,6 +103,13 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
     root->setFileId(top->parent_d_id);
     for (pst_desc_tree* node = top; node; node = node->next)
         processLevel(node, root);
+    // A file whose every folder is unreadable and whose map was damaged too
+    // is not read at all; an empty tree would hide that.
+    if (root->childCount() == 0 && root->itemCount() == 0 && m_losses && m_losses->withoutNamedProperties) {
+        Log::warn("Parsing failed, no folder can be read.");
+        fail();
+        return nullptr;
+    }
     Log::info("Parsed Pst document completed.");
     return root;
 }

@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(OutputNames::sanitized(QStringLiteral("Grüße.txt")), QStringLiteral("Grüße.txt"));
         // ESC, BEL, BS, DEL, a C1 control, a right-to-left override and an isolate.
         QCOMPARE(OutputNames::sanitized(QString::fromUtf8("a\x1B[31mb\x07\x08\x7F\xC2\x9B" "c\u202Etxt.exe\u2066")),
-                 QStringLiteral("a_[31mb_____c_txt.exe_"));
+                 QStringLiteral("a_[31mb____c_txt.exe_"));
     }
 
     void savedAttachmentNamesAreBaseNamesOnly_data()
