@@ -3,6 +3,9 @@
 # 512-byte header, seeded) and runs `lumaroo-cli list` and `convert` on each,
 # counting crashes (killed by a signal) and hangs (over the time limit).
 # Crashing copies are kept in the work folder as crash-SEED-CODE.pst.
+# Each copy is also walked by libpst alone (scripts/libpst-walk.cpp): messages
+# libpst parses that `list` neither shows nor counts are lost silently;
+# those it counts as damaged, unshown or missing are reported losses.
 # usage: scripts/fuzz-pst.sh CLI [FIRST_SEED] [COUNT] [WORKDIR]
 set -uo pipefail
 cli=${1:?usage: fuzz-pst.sh CLI [FIRST_SEED] [COUNT] [WORKDIR]}
@@ -16,7 +19,16 @@ sources=(
     "$pst/hughbe__PstReader__hughbe_hughbe_Outlook.pst"
     "$pst/simiden__pst2john__97_outlook_pass12345.pst"
 )
+# LUMAROO_FUZZ_SOURCES (file names in the shared folder, space-separated)
+# replaces the three above; LUMAROO_FUZZ_COMMANDS ("list", "convert" or
+# both, the default) chooses the commands run on each copy.
+if [ -n "${LUMAROO_FUZZ_SOURCES:-}" ]; then
+    sources=()
+    for name in $LUMAROO_FUZZ_SOURCES; do sources+=("$pst/$name"); done
+fi
 mkdir -p "$work"
+walker=$work/libpst-walk
+[ -x "$walker" ] || g++ -O1 -o "$walker" "$root/scripts/libpst-walk.cpp" $(pkg-config --cflags --libs libpst) || exit 2
 export HOME=$work/home XDG_DATA_HOME=$work/home/data
 
 mutate() { # SRC DST SEED
@@ -32,14 +44,29 @@ open(dst, 'wb').write(data)
 PY
 }
 
-crashes=0 hangs=0 runs=0
+crashes=0 hangs=0 runs=0 walked=0 shown=0 counted=0 silent=0 walkcrashes=0
+
+# Items `list` shows and counts as not shown, from its JSON on stdin.
+list_counts() {
+    /usr/bin/python3 -c '
+import json, sys
+try:
+    d = json.load(sys.stdin)
+except Exception:
+    print(0, 0); sys.exit()
+shown = sum(len(f["items"]) for f in d.get("folders", []))
+counted = len(d.get("damaged", [])) + len(d.get("unshown", [])) + sum(m["count"] for m in d.get("missing", []))
+print(shown, counted)'
+}
 for ((seed = first; seed < first + count; ++seed)); do
     src=${sources[$((seed % ${#sources[@]}))]}
     mutate "$src" "$work/case.pst" "$seed"
-    for command in list convert; do
+    timeout 20 "$walker" "$work/case.pst" > "$work/walk.txt" 2> /dev/null
+    walk_code=$?
+    for command in ${LUMAROO_FUZZ_COMMANDS:-list convert}; do
         rm -rf "$work/out"
         if [ $command = list ]; then
-            timeout 20 "$cli" list "$work/case.pst" > /dev/null 2>&1
+            timeout 20 "$cli" list "$work/case.pst" > "$work/list.json" 2> /dev/null
         else
             timeout 20 "$cli" convert "$work/case.pst" "$work/out" > /dev/null 2>&1
         fi
@@ -53,7 +80,17 @@ for ((seed = first; seed < first + count; ++seed)); do
             crashes=$((crashes + 1))
             echo "crash: seed $seed $command code $code ($(basename "$src"))"
             cp "$work/case.pst" "$work/crash-$seed-$code.pst"
+        elif [ $command = list ] && [ $walk_code = 0 ]; then
+            read -r ours reported < <(list_counts < "$work/list.json")
+            theirs=$(cat "$work/walk.txt")
+            walked=$((walked + theirs)) shown=$((shown + ours)) counted=$((counted + reported))
+            if [ $((ours + reported)) -lt "$theirs" ]; then
+                silent=$((silent + theirs - ours - reported))
+                echo "silent loss: seed $seed: libpst $theirs, shown $ours, counted $reported ($(basename "$src"))"
+            fi
         fi
     done
+    [ $walk_code -ge 128 ] && [ $walk_code != 124 ] && walkcrashes=$((walkcrashes + 1))
 done
 echo "runs $runs crashes $crashes hangs $hangs (seeds $first..$((first + count - 1)), work $work)"
+echo "libpst alone: $walked messages parsed, crashed on $walkcrashes files; list: $shown shown, $counted counted as not shown, $silent lost silently"

@@ -1,6 +1,7 @@
 #include "AttachmentMenu.h"
 
 #include "AttachedMail.h"
+#include "Common.h"
 #include "PstMailItem.h"
 #include "SaveDialog.h"
 
@@ -52,7 +53,8 @@ void AttachmentMenu::attachSaveAs(const std::shared_ptr<PstMailItem>& mail, cons
 {
     if (!mail || !attachment)
         return;
-    const QString target = SaveDialog::getSaveFileName(nullptr, QObject::tr("Save attachment"), attachment->name);
+    const QString target = SaveDialog::getSaveFileName(nullptr, QObject::tr("Save attachment"),
+        Common::safeBaseName(attachment->name, QObject::tr("attachment")));
     if (target.isEmpty())
         return;
     mail->saveAttachment(attachment, target);

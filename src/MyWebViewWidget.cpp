@@ -1,8 +1,10 @@
 #include "MyWebViewWidget.h"
 
+#include "LinkPolicy.h"
 #include "Log.h"
 #include "MailContentHandler.h"
 #include "MailRequestGuard.h"
+#include "NativeMessageBox.h"
 
 #include <QDebug>
 #include <QDesktopServices>
@@ -80,6 +82,15 @@ void MyWebViewWidget::openLink(const QUrl& link)
 {
     if (!link.isValid())
         return;
+    // A mail's links are untrusted: file:, smb: or a program's own scheme
+    // would reach local files, shares or handlers the user never chose.
+    if (!LinkPolicy::mayOpen(link)) {
+        const QString shown = link.toString(QUrl::FullyEncoded);
+        Log::warn(QStringLiteral("Refused to open a link of the mail: %1").arg(shown));
+        NativeMessageBox::warning(this, tr("Link not opened"),
+                                  tr("Only web and e-mail links are opened. This link was not opened:\n%1").arg(shown));
+        return;
+    }
     Log::info(QStringLiteral("Open a link of the mail with the desktop."));
     QDesktopServices::openUrl(link);
 }

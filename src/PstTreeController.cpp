@@ -35,11 +35,13 @@ void PstTreeController::openPstFile(const QString& path)
     Log::info(QStringLiteral("Open PST file: %1").arg(path));
     PstParser parser;
     if (!parser.open(path)) {
+        m_lastOpenError = parser.openError();
         emit openPstFailed();
         return;
     }
     std::shared_ptr<PstFolderItem> root = parser.parse(path);
     if (!root) {
+        m_lastOpenError = tr("The folder structure of this PST file cannot be read.");
         emit openPstFailed();
         return;
     }
@@ -55,6 +57,14 @@ void PstTreeController::addRow(const std::shared_ptr<PstItem>& root)
     emit pstTreeViewRowChanged(count);
     if (count == 1)
         m_view->setCurrentIndex(m_proxy->mapFromSource(m_model->index(0, 0)));
+}
+
+QList<std::shared_ptr<PstItem>> PstTreeController::documents() const
+{
+    QList<std::shared_ptr<PstItem>> roots;
+    for (int i = 0; i < m_invisibleRoot->childCount(); ++i)
+        roots.append(m_invisibleRoot->child(i));
+    return roots;
 }
 
 int PstTreeController::documentCount() const

@@ -24,6 +24,10 @@ public:
 
     // Opens and parses one PST file and appends it; openPstFailed() when it cannot.
     void openPstFile(const QString& path);
+    // Why the last openPstFile failed, for the user.
+    QString lastOpenError() const { return m_lastOpenError; }
+    // The open documents' roots.
+    QList<std::shared_ptr<PstItem>> documents() const;
     // Appends a parsed document; null is ignored.
     void addRow(const std::shared_ptr<PstItem>& root);
     // The document root of the view's current row; null without a current row.
@@ -62,4 +66,5 @@ private:
     std::shared_ptr<PstFolderItem> m_invisibleRoot;
     PstTreeModel* m_model = nullptr;
     PstTreeViewFilterModel* m_proxy = nullptr;
+    QString m_lastOpenError;
 };

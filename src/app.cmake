@@ -8,7 +8,9 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/AttachmentMenu.cpp
     ${lumaroo_ui_dir}/DetailViewController.cpp
     ${lumaroo_ui_dir}/ElidedLabel.cpp
+    ${lumaroo_ui_dir}/LinkPolicy.cpp
     ${lumaroo_ui_dir}/ListViewSortMenu.cpp
+    ${lumaroo_ui_dir}/LossNotice.cpp
     ${lumaroo_ui_dir}/MailContentHandler.cpp
     ${lumaroo_ui_dir}/MailRequestGuard.cpp
     ${lumaroo_ui_dir}/MyWebViewWidget.cpp

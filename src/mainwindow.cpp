@@ -4,6 +4,7 @@
 #include "AppMenu.h"
 #include "DetailViewController.h"
 #include "ListViewSortMenu.h"
+#include "LossNotice.h"
 #include "Log.h"
 #include "NativeMessageBox.h"
 #include "ProductConstants.h"
@@ -164,8 +165,12 @@ void MainWindow::initConnect()
             });
     connect(m_treeController, &PstTreeController::pstTreeViewRowChanged, this, &MainWindow::treeViewRowChange);
     connect(m_treeController, &PstTreeController::openPstFailed, this, [this] {
-        NativeMessageBox::warning(this, tr("Warning"), tr("Error opening file!"));
+        NativeMessageBox::warning(this, tr("Warning"),
+                                  tr("Error opening file!") + QLatin1Char('\n') + m_treeController->lastOpenError());
     });
+    if (LossNotice* notice = LossNotice::install(m_ui->treeView))
+        connect(m_treeController, &PstTreeController::pstTreeViewRowChanged, notice,
+                [this, notice] { notice->showLosses(m_treeController->documents()); });
     connect(m_treeController, &PstTreeController::documentClosing, this, &MainWindow::onDocumentClosing);
     connect(m_listController, &PstListController::itemSelected, m_detailController, &DetailViewController::setItem);
     connect(m_listController, &PstListController::itemSelected, this, &MainWindow::changePrinterButton);

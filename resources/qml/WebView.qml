@@ -13,11 +13,16 @@ Item {
     // A page finished loading (ok false when it failed).
     signal pageLoaded(bool ok)
 
+    // The next main-frame navigation is the program's own load.
+    property bool ownLoadPending: false
+
     function setHtml(html) {
+        ownLoadPending = true
         webView.loadHtml(html, "")
     }
 
     function loadUrl(url) {
+        ownLoadPending = true
         webView.url = url
     }
 
@@ -37,10 +42,17 @@ Item {
         settings.hyperlinkAuditingEnabled: false
         settings.focusOnNavigationEnabled: false
 
+        // Only the program's own loads replace the page: a meta refresh, a
+        // form or a redirect of the mail never takes the view away from it.
         onNavigationRequested: function(request) {
             if (request.navigationType === WebEngineNavigationRequest.LinkClickedNavigation) {
                 request.reject()
                 root.linkClicked(request.url)
+            } else if (request.isMainFrame) {
+                if (root.ownLoadPending)
+                    root.ownLoadPending = false
+                else
+                    request.reject()
             }
         }
         onNewWindowRequested: function(request) {
@@ -51,6 +63,8 @@ Item {
             request.accepted = true
         }
         onLoadingChanged: function(info) {
+            if (info.status !== WebEngineView.LoadStartedStatus)
+                root.ownLoadPending = false
             if (info.status === WebEngineView.LoadSucceededStatus)
                 root.pageLoaded(true)
             else if (info.status === WebEngineView.LoadFailedStatus)

@@ -4,6 +4,7 @@
 #include "ExportToEml.h"
 #include "ExportToIcs.h"
 #include "ExportToIcs2.h"
+#include "ExportToTasks.h"
 #include "ExportToTxt.h"
 #include "ExportToVcf.h"
 #include "Log.h"
@@ -36,14 +37,15 @@ std::shared_ptr<ExportStrategy> make(bool appMode)
     return std::make_shared<Exporter>(appMode);
 }
 
-const std::array<Format, 5>& formatTable()
+const std::array<Format, 6>& formatTable()
 {
-    static const std::array<Format, 5> table{{
+    static const std::array<Format, 6> table{{
         {"eml", Mail, 0, "Emails", &make<ExportToEml>},
         {"vcf", Contact, 2, "Contacts", &make<ExportToVcf>},
         {"ics", Calendar, 1, "Appointment", &make<ExportToIcs>},
         {"txt", Note, 5, "Note", &make<ExportToTxt>},
         {"ics2", Journal, 3, "Journal", &make<ExportToIcs2>},
+        {"tasks", Task, 4, "Tasks", &make<ExportToTasks>},
     }};
     return table;
 }

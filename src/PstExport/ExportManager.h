@@ -17,7 +17,7 @@ class PstItem;
 
 // The export engine: walks a folder of a PST document (everything below it
 // too) and writes one file per item of the selected formats ("eml", "vcf",
-// "ics", "txt", "ics2"), one item at a time on the process-wide thread pool,
+// "ics", "txt", "ics2", "tasks"), one item at a time on the process-wide thread pool,
 // which it limits to one thread. One manager serves one run; it lives on the
 // main thread and needs a running event loop there to report.
 class ExportManager : public QObject
@@ -44,7 +44,7 @@ public:
 
     // The label of a format's progress ("Emails", ...); "" for an unknown key.
     static QString progressLabel(const QString& formatKey);
-    // The five format keys in the order the engine handles them.
+    // The format keys in the order the engine handles them.
     static QList<QString> allFormats();
 
 signals:
@@ -58,7 +58,7 @@ public slots:
     void threadFinished(QString formatKey, bool ok);
 
 private:
-    using Counts = std::array<int, 5>;
+    using Counts = std::array<int, 6>;
 
     void startRun(const std::shared_ptr<PstItem>& root, const QString& outputDir, const QList<QString>& formats);
     bool preScan(const std::shared_ptr<PstItem>& root);

@@ -8,6 +8,7 @@
 #include <functional>
 
 class CancelToken;
+class PstItem;
 
 // One output format of an export run: writes one freshly parsed libpst item.
 // Exporters run on the export thread, one item at a time.
@@ -36,6 +37,9 @@ public:
     // mails are read from it. Not owned; set by the task before exportItem.
     void setPstFile(pst_file* file) { m_pstFile = file; }
     pst_file* pstFile() const { return m_pstFile; }
+    // The tree's item the next record was parsed for: its decoded values and
+    // its node. Not owned; set by the task around exportItem, else null.
+    void setSourceItem(const PstItem* item) { m_sourceItem = item; }
 
     // Items handed to exportItem since the run's exporters were set up.
     int processedCount() const { return m_processed; }
@@ -58,6 +62,7 @@ protected:
 
     bool m_appMode = false;
     pst_file* m_pstFile = nullptr;
+    const PstItem* m_sourceItem = nullptr;
 
 private:
     int m_processed = 0;

@@ -48,7 +48,9 @@ bool ExportTask::exportParsedItem()
     // parsed still goes to the exporter, which reports it as a failed item.
     const ReparsedRecord reparsed(*m_item);
     m_strategy->setPstFile(reparsed.file());
+    m_strategy->setSourceItem(m_item.get());
     const bool ok = m_strategy->exportItem(reparsed.record(), m_outputDir, m_token, [this](int count) { reportProgress(count); });
+    m_strategy->setSourceItem(nullptr);
     m_strategy->setPstFile(nullptr);
     return ok;
 }

@@ -2,9 +2,12 @@
 
 #include "CancelToken.h"
 #include "Log.h"
+#include "PstDistListItem.h"
 #include "readpst.h"
 
 #include <QFile>
+
+#include <vector>
 
 bool ExportToVcf::exportItem(pst_item* item, const QString& outputDir, CancelToken* token,
                              std::function<void(int)> progress)
@@ -15,6 +18,10 @@ bool ExportToVcf::exportItem(pst_item* item, const QString& outputDir, CancelTok
                                          QStringLiteral("Export vcf failed: unable to open output file %1."));
     if (!out)
         return false;
+    if (const auto* list = dynamic_cast<const PstDistListItem*>(m_sourceItem)) {
+        writeList(out, *list);
+        return finishItemFile(out, progress);
+    }
     // The writer converts the contact's own strings; the comment comes from
     // the item and may still be in the record's 8-bit code page.
     pst_convert_utf8_null(item, &item->comment);
@@ -37,4 +44,18 @@ FILE* ExportToVcf::openContactsFile(pst_item* item, const QString& outputDir, Ca
     if (!out)
         Log::warn(QStringLiteral("Export vcf failed: unable to open output file %1.").arg(path));
     return out;
+}
+
+void ExportToVcf::writeList(FILE* out, const PstDistListItem& list)
+{
+    const QList<PstDistListItem::Member> members = list.members();
+    QList<QByteArray> texts;
+    for (const PstDistListItem::Member& member : members)
+        texts << member.name.toUtf8() << member.address.toUtf8();
+    std::vector<list_member> rows;
+    for (qsizetype i = 0; i + 1 < texts.size(); i += 2)
+        rows.push_back({texts.at(i).constData(), texts.at(i + 1).constData()});
+    const QByteArray name = list.displayName().toUtf8();
+    const QByteArray note = list.property(QStringLiteral("note")).toString().toUtf8();
+    write_list_vcard(out, name.constData(), rows.data(), rows.size(), note.constData());
 }

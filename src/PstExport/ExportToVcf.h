@@ -2,7 +2,9 @@
 
 #include "ExportStrategy.h"
 
-// Contacts as vCard 3.0 (.vcf); in app mode all contacts of a run go into one file.
+class PstDistListItem;
+
+// Contacts and distribution lists as vCard 3.0 (.vcf); in app mode all contacts of a run go into one file.
 class ExportToVcf : public ExportStrategy
 {
 public:
@@ -13,6 +15,8 @@ public:
     QString type() const override { return QStringLiteral("vcf"); }
 
 private:
+    // A distribution list, as Evolution's address book imports lists.
+    static void writeList(FILE* out, const PstDistListItem& list);
     // App mode: every contact of the run is appended to one contact.vcf.
     FILE* openContactsFile(pst_item* item, const QString& outputDir, CancelToken* token);
 };

@@ -1,5 +1,7 @@
 #include "OutputNames.h"
 
+#include "Common.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -33,8 +35,12 @@ QString OutputNames::sanitized(const QString& text)
     QString name = text;
     name.remove(lineBreaks);
     name.replace(reserved, QStringLiteral("_"));
-    // A NUL would end the name early when it reaches the C library.
-    name.replace(QChar(0), QLatin1Char('_'));
+    // A NUL would end the name early when it reaches the C library; other
+    // control characters and text-reordering marks would disguise the name.
+    for (QChar& c : name) {
+        if (Common::isUnsafeInFileName(c))
+            c = QLatin1Char('_');
+    }
     return name;
 }
 

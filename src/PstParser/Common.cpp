@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -51,4 +52,26 @@ QString Common::getUniqueFileName(const QString& path)
         if (!QFileInfo::exists(candidate))
             return candidate;
     }
+}
+
+bool Common::isUnsafeInFileName(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+        return true;
+    // LRM, RLM, ALM, the embeddings and overrides, the isolates.
+    return u == 0x200E || u == 0x200F || u == 0x061C || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
+QString Common::safeBaseName(const QString& name, const QString& fallback)
+{
+    QString base = name.section(QRegularExpression(QStringLiteral("[/\\\\]")), -1);
+    for (QChar& c : base) {
+        if (isUnsafeInFileName(c) || c == QLatin1Char(':'))
+            c = QLatin1Char('_');
+    }
+    base = base.trimmed();
+    if (base.isEmpty() || base == QLatin1String(".") || base == QLatin1String(".."))
+        return fallback;
+    return base;
 }

@@ -1,15 +1,15 @@
 #include "ItemFactory.h"
 
 #include "PstCalendarItem.h"
+#include "MessageClass.h"
 #include "PstContactItem.h"
+#include "PstDistListItem.h"
 #include "PstDataConverter.h"
 #include "PstFolderItem.h"
 #include "PstJournalItem.h"
 #include "PstMailItem.h"
 #include "PstNoteItem.h"
 #include "PstTaskItem.h"
-
-#include <cstring>
 
 namespace {
 
@@ -33,24 +33,29 @@ std::shared_ptr<PstItem> ItemFactory::createItem(pst_file* file, pst_desc_tree* 
         return nullptr;
     if (record->folder && !isMessageNode(node))
         return PstFolderItem::creteFromPstItem(node, record);
-    const char* messageClass = record->ascii_type;
-    if (!messageClass)
-        return nullptr;
-    if (std::strcmp(messageClass, "IPM.Note") == 0) {
+    const MessageClass::Kind kind = MessageClass::kindOf(record->ascii_type);
+    MessageClass::completeRecord(record, kind);
+    switch (kind) {
+    case MessageClass::Kind::Mail: {
         auto mail = PstMailItem::creteFromPstItem(node, record);
         if (mail)
             mail->parserAttach(file, record->attach, PstDataConverter::recordCodePage(record));
         return mail;
     }
-    if (std::strcmp(messageClass, "IPM.Contact") == 0)
+    case MessageClass::Kind::Contact:
         return PstContactItem::creteFromPstItem(node, record);
-    if (std::strcmp(messageClass, "IPM.Activity") == 0)
+    case MessageClass::Kind::DistList:
+        return PstDistListItem::creteFromPstItem(file, node, record);
+    case MessageClass::Kind::Journal:
         return PstJournalItem::creteFromPstItem(node, record);
-    if (std::strcmp(messageClass, "IPM.Appointment") == 0)
+    case MessageClass::Kind::Appointment:
         return PstCalendarItem::creteFromPstItem(node, record);
-    if (std::strcmp(messageClass, "IPM.StickyNote") == 0)
+    case MessageClass::Kind::Note:
         return PstNoteItem::creteFromPstItem(node, record);
-    if (std::strcmp(messageClass, "IPM.Task") == 0)
+    case MessageClass::Kind::Task:
         return PstTaskItem::creteFromPstItem(node, record);
+    case MessageClass::Kind::Unknown:
+        break;
+    }
     return nullptr;
 }

@@ -19,6 +19,7 @@ constexpr quint16 kTypeString8 = 0x001E;
 constexpr quint16 kTypeUnicode = 0x001F;
 constexpr quint16 kTypeFiletime = 0x0040;
 constexpr quint16 kTypeBinary = 0x0102;
+constexpr quint16 kTypeMultiBinary = 0x1102;
 
 constexpr quint16 kFirstNamedPropertyId = 0x8000;
 // Entries name their set by index: 1 and 2 are these two well-known sets,
@@ -317,4 +318,29 @@ std::optional<QString> MapiPropertyReader::stringNamed(const QUuid& propertySet,
 {
     const std::optional<quint16> id = namedPropertyId(propertySet, lid);
     return id ? string(*id) : std::nullopt;
+}
+
+// Stored as a count, one offset per value into the same bytes, then the
+// values; an offset outside the bytes makes the whole property damaged.
+std::optional<QList<QByteArray>> MapiPropertyReader::binaryListNamed(const QUuid& propertySet, quint32 lid) const
+{
+    const std::optional<quint16> id = namedPropertyId(propertySet, lid);
+    const std::optional<PropertyContext::Property> property = id ? m_properties.property(*id) : std::nullopt;
+    if (!property || property->type != kTypeMultiBinary)
+        return std::nullopt;
+    const std::optional<QByteArray> bytes = valueBytes(*property);
+    if (!bytes || bytes->size() < 4)
+        return std::nullopt;
+    const quint32 count = qFromLittleEndian<quint32>(bytesOf(*bytes));
+    if (qint64(count) > (bytes->size() - 4) / 4)
+        return std::nullopt;
+    QList<QByteArray> values;
+    for (quint32 i = 0; i < count; ++i) {
+        const quint32 begin = qFromLittleEndian<quint32>(bytesOf(*bytes) + 4 + 4 * i);
+        const quint32 end = i + 1 < count ? qFromLittleEndian<quint32>(bytesOf(*bytes) + 8 + 4 * i) : quint32(bytes->size());
+        if (begin > end || end > quint32(bytes->size()))
+            return std::nullopt;
+        values.append(bytes->mid(begin, end - begin));
+    }
+    return values;
 }

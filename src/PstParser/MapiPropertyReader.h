@@ -81,6 +81,8 @@ public:
     std::optional<bool> boolNamed(const QUuid& propertySet, quint32 lid) const;
     std::optional<qint64> filetimeNamed(const QUuid& propertySet, quint32 lid) const;
     std::optional<QString> stringNamed(const QUuid& propertySet, quint32 lid) const;
+    // The values of a multi-valued binary property (type 0x1102).
+    std::optional<QList<QByteArray>> binaryListNamed(const QUuid& propertySet, quint32 lid) const;
 
 private:
     // Bytes of a value wherever it is stored; nothing when unreadable.

@@ -54,6 +54,50 @@ bool isKnownType(quint16 type)
     }
 }
 
+// The types libpst gives a value; it keeps an entry of any other type (even
+// one a PST may store, like float, currency or the multi-valued times)
+// without one. Found like the ids below.
+bool libpstReadsType(quint16 type)
+{
+    switch (type) {
+    case 0x0002: case 0x0003: case 0x0005: case 0x000B: case 0x000D: case 0x0014: case 0x001E: case 0x001F:
+    case 0x0040: case 0x0048: case 0x0102: case 0x1003: case 0x1014: case 0x101E: case 0x101F: case 0x1102:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether libpst reads a named property id (0x8000 and up) as one of its
+// own: the file's map (with the mask of NamedPropertyMask) points it at
+// libpst's id, and id 0 means it is left out.
+bool namedIdReachesLibpst(const pst_file* file, quint16 id)
+{
+    const pst_x_attrib_ll* entry = file ? file->x_head : nullptr;
+    while (entry && entry->map < id)
+        entry = entry->next;
+    if (!entry || entry->map != id)
+        return true;
+    if (entry->mytype != PST_MAP_ATTRIB)
+        return true;
+    return !entry->data || *static_cast<const uint32_t*>(entry->data) != 0;
+}
+
+// libpst keeps an entry of a type it does not read without a value, then
+// reads the value of these ids without looking at its type: through a null
+// pointer. Any other id it leaves alone (found by giving each id
+// 0x0000-0x7FFF such a type in a real file).
+bool libpstReadsUntyped(const pst_file* file, quint16 id)
+{
+    static const QSet<quint16> ids{
+        0x0017, 0x0026, 0x0029, 0x002B, 0x002E, 0x0036, 0x0057, 0x0058, 0x0059,
+        0x0063, 0x0C04, 0x0C05, 0x0C17, 0x0C20, 0x0E01, 0x0E07, 0x0E08, 0x0E1F,
+        0x1006, 0x1007, 0x1010, 0x1011, 0x35DF, 0x3602, 0x3603, 0x360A, 0x3613,
+        0x3617, 0x3A03, 0x3A0E, 0x3A40, 0x3A4D, 0x3FDE, 0x3FFD, 0x67FF
+    };
+    return id >= 0x8000 ? namedIdReachesLibpst(file, id) : ids.contains(id);
+}
+
 bool isHeapId(quint32 id)
 {
     return (id & 0x1F) == 0;
@@ -86,17 +130,23 @@ bool hasHeapSignature(const QList<QByteArray>& blocks, quint8 clientSignature)
     return quint8(first.at(2)) == kHeapSignature && quint8(first.at(3)) == clientSignature;
 }
 
-// Every property's value must be what its type says: a known type, eight
-// bytes for the 64-bit types, and a reference naming an existing
-// allocation or subnode.
-bool arePropertiesSound(const PropertyContext& context, const QHash<quint32, NodeDataReader::Subnode>& subnodes)
+// Every property's value libpst reads must be what its type says: a known
+// type, eight bytes for the 64-bit types, and a reference naming an
+// existing allocation or subnode.
+bool arePropertiesSound(const pst_file* file, const PropertyContext& context,
+                        const QHash<quint32, NodeDataReader::Subnode>& subnodes, bool attachedRecord)
 {
     if (context.damagedValueCount() > 0)
         return false;
     for (const quint16 id : context.propertyIds()) {
         const PropertyContext::Property property = *context.property(id);
-        if (!isKnownType(property.type))
+        // The ids libpst reads untyped were found in messages; in the records
+        // read with them (attachments, table rows) it reads others, so there
+        // every type it does not read counts.
+        if (!libpstReadsType(property.type) && (attachedRecord || libpstReadsUntyped(file, id)))
             return false;
+        if (!isKnownType(property.type))
+            continue; // a value nobody reads
         if (isFixedEightBytes(property.type) && (property.subnodeId != 0 || property.data.size() < 8))
             return false;
         if (property.subnodeId != 0) {
@@ -158,14 +208,14 @@ NodeGuard::NodeGuard(pst_file* file)
 }
 
 bool NodeGuard::readContext(quint64 dataBlock, quint64 subnodeBlock, PropertyContext& context,
-                            Subnodes& subnodes) const
+                            Subnodes& subnodes, bool attachedRecord) const
 {
     const QList<QByteArray> blocks = m_reader.dataBlocks(dataBlock);
     if (!hasHeapSignature(blocks, kPropertyContextSignature) || !context.parse(blocks))
         return false;
     if (subnodeBlock != 0 && !m_reader.readSubnodes(subnodeBlock, subnodes))
         return false;
-    return arePropertiesSound(context, subnodes);
+    return arePropertiesSound(m_file, context, subnodes, attachedRecord);
 }
 
 bool NodeGuard::isSound(const pst_desc_tree* node) const
@@ -206,7 +256,7 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode) const
     if (hasHeapSignature(blocks, kPropertyContextSignature)) {
         PropertyContext context;
         Subnodes own;
-        return readContext(subnode.dataBlockId, subnode.subnodeBlockId, context, own);
+        return readContext(subnode.dataBlockId, subnode.subnodeBlockId, context, own, true);
     }
     if (!hasHeapSignature(blocks, kTableContextSignature))
         return true; // a plain stream, read as bytes only
@@ -219,9 +269,13 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode) const
     const int rowSize = u16At(*info, kRowEndOffset);
     for (int i = 0; i < columns; ++i) {
         const qsizetype column = kTableInfoHeaderSize + i * kTableColumnSize;
+        const quint16 type = u16At(*info, column);
         const int cellOffset = u16At(*info, column + 4);
         const int cellSize = quint8(info->at(column + 6));
         if (cellOffset + cellSize > rowSize)
+            return false;
+        // libpst makes each row's cells into properties like a message's own.
+        if (!libpstReadsType(type) || (isFixedEightBytes(type) && cellSize != 8))
             return false;
     }
     const quint32 rowIndex = u32At(*info, 10);

@@ -28,8 +28,10 @@ public:
 private:
     using Subnodes = QHash<quint32, NodeDataReader::Subnode>;
 
+    // `attachedRecord`: the context of an attachment or other record libpst
+    // reads along with a message, whose ids it reads differently.
     bool readContext(quint64 dataBlock, quint64 subnodeBlock, PropertyContext& context,
-                     Subnodes& subnodes) const;
+                     Subnodes& subnodes, bool attachedRecord = false) const;
     bool areSubnodeTablesSound(const PropertyContext& context, const Subnodes& subnodes) const;
     bool isSubnodeSound(const NodeDataReader::Subnode& subnode) const;
 

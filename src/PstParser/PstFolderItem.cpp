@@ -38,6 +38,7 @@ std::shared_ptr<PstItem> PstFolderItem::clone() const
     copyBaseFieldsTo(copy);
     copy->m_folderType = m_folderType;
     copy->m_hidden = m_hidden;
+    copy->m_losses = m_losses;
     for (const auto& child : m_children)
         copy->addChildNode(child->clone());
     for (const auto& item : m_items)

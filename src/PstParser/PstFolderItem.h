@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ParseLosses.h"
 #include "PstItem.h"
 
 // A folder of a PST document, or a document root (node level 0).
@@ -27,8 +28,12 @@ public:
     // the window shows them only on request.
     bool isHidden() const { return m_hidden; }
     void setHidden(bool hidden) { m_hidden = hidden; }
+    // Set on a document root by the parser; empty on other folders.
+    std::shared_ptr<ParseLosses> losses() const { return m_losses; }
+    void setLosses(const std::shared_ptr<ParseLosses>& losses) { m_losses = losses; }
 
 private:
+    std::shared_ptr<ParseLosses> m_losses;
     QString m_folderType;
     bool m_hidden = false;
     QList<std::shared_ptr<PstItem>> m_items;

@@ -39,7 +39,9 @@ bool isImageName(const QString& name)
 
 // Attachment names and content ids come as UTF-8 from Unicode files; ANSI
 // files keep them in the writer's code page, which the record may declare.
-QString attachmentText(const pst_string& value, int codePage)
+// By value: libpst's records are packed, so a reference to one of their
+// members may be misaligned.
+QString attachmentText(pst_string value, int codePage)
 {
     if (!value.str)
         return QString();
@@ -87,7 +89,7 @@ void PstMailItem::parserAttach(pst_file* file, pst_item_attach* first, int codeP
     for (pst_item_attach* record = first; record; record = record->next, ++index) {
         // Some writers leave one nameless, empty record per recipient among
         // the real attachments; they are not attachments.
-        const pst_string& fileName = record->filename2.str ? record->filename2 : record->filename1;
+        const pst_string fileName = record->filename2.str ? record->filename2 : record->filename1;
         const bool embedded = record->method == PST_ATTACH_EMBEDDED;
         if (!fileName.str && !embedded)
             continue;

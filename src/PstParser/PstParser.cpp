@@ -3,33 +3,19 @@
 #include "FolderNameDecoder.h"
 #include "InternalFolders.h"
 #include "ItemFactory.h"
+#include "LossCounter.h"
+#include "NamedPropertyMask.h"
 #include "NodeGuard.h"
 #include "Log.h"
+#include "PstFileCheck.h"
 #include "PstFileDeleter.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cstdlib>
-
-namespace {
-
-constexpr char kPstMagic[] = {'!', 'B', 'D', 'N'};
-// The smallest header libpst reads (the ANSI one) ends at this offset.
-constexpr qint64 kMinimumHeaderBytes = 0x200;
-
-// Only files that start like a PST reach libpst: it rejects other files
-// itself, but not cleanly.
-bool hasPstSignature(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < kMinimumHeaderBytes)
-        return false;
-    return file.read(sizeof kPstMagic) == QByteArray(kPstMagic, sizeof kPstMagic);
-}
-
-} // namespace
 
 PstParser::PstParser()
     : m_pstFile(static_cast<pst_file*>(std::calloc(1, sizeof(pst_file))), PstFileDeleter())
@@ -44,7 +30,14 @@ bool PstParser::open(const QString& path)
     pst_file* file = m_pstFile.get();
     if (!file)
         return false;
-    if (!hasPstSignature(path) || pst_open(file, path.toLocal8Bit().constData(), nullptr) != 0) {
+    m_openError = PstFileCheck::problem(path);
+    if (!m_openError.isEmpty()) {
+        Log::warn(QStringLiteral("Failed to open %1: %2").arg(path, m_openError));
+        fail();
+        return false;
+    }
+    if (pst_open(file, QFile::encodeName(path).constData(), nullptr) != 0) {
+        m_openError = QCoreApplication::translate("PstParser", "libpst cannot open this PST file: its header is damaged or of an unknown kind.");
         Log::warn("Failed to open, pst_open error.");
         // libpst closes the stream itself when it rejects a file but leaves
         // the dangling pointer behind; closing it again would free it twice.
@@ -53,18 +46,21 @@ bool PstParser::open(const QString& path)
         return false;
     }
     if (pst_load_index(file) != 0) {
+        m_openError = QCoreApplication::translate("PstParser", "The index of this PST file is damaged.");
         Log::warn("Failed to open, pst_load_index error.");
         fail();
         return false;
     }
-    // libpst copies the map's names by the lengths the file gives.
-    if (!NodeGuard(file).isNameMapSound() || pst_load_extended_attributes(file) != 1) {
-        Log::warn("Failed to open, pst_load_extended_attributes error.");
-        fail();
-        return false;
-    }
+    m_losses = std::make_shared<ParseLosses>();
+    // libpst copies the map's names by the lengths the file gives. Without
+    // the map it still reads every item, only not their named properties.
+    m_losses->withoutNamedProperties =
+        !NodeGuard(file).isNameMapSound() || pst_load_extended_attributes(file) != 1;
+    NamedPropertyMask::install(file);
     m_pstPath = path;
     Log::info("Open file completed");
+    if (m_losses->withoutNamedProperties)
+        Log::warn("The name-to-id map is damaged; items are read without named properties.");
     return true;
 }
 
@@ -79,6 +75,7 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
     root->setPstFile(m_pstFile);
     root->setPstLock(std::make_shared<QRecursiveMutex>());
     root->setPstPath(m_pstPath);
+    root->setLosses(m_losses ? m_losses : std::make_shared<ParseLosses>());
 
     pst_file* file = m_pstFile.get();
     if (!file->d_head) {
@@ -91,6 +88,16 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
     if (first)
         pst_freeItem(first);
     if (!top) {
+        // A damaged or unreadable message store: libpst then looks for the
+        // folders' usual top node itself.
+        pst_item_message_store noEntries{};
+        pst_item store{};
+        store.message_store = &noEntries;
+        top = pst_getTopOfFolders(file, &store);
+        if (top)
+            Log::warn("The message store is damaged; the folders are read from their usual top.");
+    }
+    if (!top) {
         Log::warn("Parsing failed, top of folders not found.");
         fail();
         return nullptr;
@@ -99,6 +106,13 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
     m_folderNames = std::make_unique<FolderNameDecoder>(file);
     for (pst_desc_tree* node = top; node; node = node->next)
         processLevel(node, root);
+    // A file whose every folder is unreadable and whose map was damaged too
+    // is not read at all; an empty tree would hide that.
+    if (root->childCount() == 0 && root->itemCount() == 0 && m_losses && m_losses->withoutNamedProperties) {
+        Log::warn("Parsing failed, no folder can be read.");
+        fail();
+        return nullptr;
+    }
     InternalFolders::mark(*root, file, top->d_id);
     Log::info("Parsed Pst document completed.");
     return root;
@@ -131,11 +145,15 @@ void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolde
 {
     pst_file* file = m_pstFile.get();
     pst_item* record = parseSoundItem(node);
-    if (!record)
+    if (!record) {
+        LossCounter::countUnread(*m_losses, parentFolder, node);
+        if (LossCounter::isFolderNode(node) && node->child)
+            keepDamagedFolderContents(node, parentFolder);
         return;
+    }
     const std::shared_ptr<PstItem> item = m_factory->createItem(file, node, record);
     if (!item) {
-        qDebug().noquote() << "unknown/unhandled item at d_id=" + QString::number(node->d_id);
+        LossCounter::countUnshown(*m_losses, parentFolder, node, record);
         pst_freeItem(record);
         return;
     }
@@ -147,9 +165,25 @@ void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolde
         parentFolder->addChildNode(item);
         m_folderNames->apply(*item, record);
         auto folder = std::static_pointer_cast<PstFolderItem>(item);
+        if (record->folder)
+            LossCounter::countMissing(*m_losses, folder, node, record->folder->item_count);
         if (node->child && node->no_child)
             for (pst_desc_tree* c = node->child; c; c = c->next)
                 processLevel(c, folder);
     }
     pst_freeItem(record);
+}
+
+// A folder whose own record is damaged still holds readable items: they are
+// shown in a folder named after its node instead of being lost with it.
+void PstParser::keepDamagedFolderContents(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder)
+{
+    auto folder = std::make_shared<PstFolderItem>();
+    folder->setDisplayName(QCoreApplication::translate("PstParser", "Damaged folder %1").arg(node->d_id));
+    folder->setFileId(node->d_id);
+    folder->setNodeLevel(parentFolder->nodeLevel() + 1);
+    folder->setPstTree(node);
+    parentFolder->addChildNode(folder);
+    for (pst_desc_tree* child = node->child; child; child = child->next)
+        processLevel(child, folder);
 }

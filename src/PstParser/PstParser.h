@@ -21,6 +21,8 @@ public:
     bool open(const QString& path);
     // The document root named after `path`'s file name; empty on failure.
     std::shared_ptr<PstFolderItem> parse(const QString& path);
+    // Why the last open() failed, for the user; "" after a success.
+    QString openError() const { return m_openError; }
     // Drops this parser's reference to the file.
     void close();
 
@@ -30,9 +32,12 @@ private:
     // libpst cannot parse it.
     pst_item* parseSoundItem(pst_desc_tree* node);
     void processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
+    void keepDamagedFolderContents(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
 
     QString m_pstPath;
+    QString m_openError;
     std::shared_ptr<pst_file> m_pstFile;
     std::unique_ptr<ItemFactory> m_factory;
     std::unique_ptr<FolderNameDecoder> m_folderNames;
+    std::shared_ptr<ParseLosses> m_losses;
 };

@@ -1,5 +1,6 @@
 #include "ReparsedRecord.h"
 
+#include "MessageClass.h"
 #include "NodeGuard.h"
 
 #include "PstDataConverter.h"
@@ -36,8 +37,10 @@ ReparsedRecord::ReparsedRecord(PstItem& item)
         m_node = item.pstTree();
         m_record = pst_parse_item(m_file.get(), m_node, nullptr);
     }
-    if (m_record)
+    if (m_record) {
         declareStringCharset(m_record);
+        MessageClass::completeRecord(m_record, MessageClass::kindOf(m_record->ascii_type));
+    }
     const auto* mail = dynamic_cast<const PstMailItem*>(&item);
     if (m_record && mail && !mail->embedPath().isEmpty())
         openAttachedMail(mail->embedPath());

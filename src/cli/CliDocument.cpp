@@ -2,19 +2,14 @@
 
 #include "PstParser.h"
 
-#include <QFileInfo>
 #include <QTextStream>
 
 std::shared_ptr<PstFolderItem> CliDocument::open(const QString& path)
 {
     QTextStream err(stderr);
-    if (!QFileInfo(path).isFile()) {
-        err << "lumaroo-cli: " << path << ": no such file\n";
-        return nullptr;
-    }
     PstParser parser;
     if (!parser.open(path)) {
-        err << "lumaroo-cli: " << path << ": not a PST file libpst can open\n";
+        err << "lumaroo-cli: " << path << ": " << parser.openError() << "\n";
         return nullptr;
     }
     auto root = parser.parse(path);

@@ -2,6 +2,8 @@
 
 #include "CliDocument.h"
 #include "ExportManager.h"
+#include "LossReport.h"
+#include "OutputFolderCheck.h"
 #include "ProgressReporter.h"
 
 #include <QDir>
@@ -28,7 +30,7 @@ int usage(const QString& problem = QString())
     QTextStream err(stderr);
     if (!problem.isEmpty())
         err << "lumaroo-cli convert: " << problem << "\n";
-    err << "usage: lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2] [--keep-empty-folders]\n";
+    err << "usage: lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks] [--keep-empty-folders]\n";
     return 2;
 }
 
@@ -164,6 +166,11 @@ int ConvertCommand::run(const QStringList& args)
     if (!root)
         return 1;
 
+    const QString outputProblem = OutputFolderCheck::prepare(options.outputDir);
+    if (!outputProblem.isEmpty()) {
+        QTextStream(stderr) << "lumaroo-cli convert: " << outputProblem << "\n";
+        return 1;
+    }
     ExportManager manager;
     manager.setIgnoreEmptyFolder(!options.keepEmptyFolders);
     ProgressDisplay display(isatty(fileno(stdout)) != 0);
@@ -179,9 +186,12 @@ int ConvertCommand::run(const QStringList& args)
     QObject::connect(&manager, &ExportManager::exportCompleted, &loop, &QEventLoop::quit);
     manager.startExportToFiles(root, options.outputDir, options.formats);
     if (nothingToDo) {
-        QTextStream(stdout) << "Nothing to convert: " << options.pstPath << " has no item of the chosen formats.\n";
-        return 0;
+        QTextStream(stdout) << "Nothing to convert: " << options.pstPath << " has no item of the chosen formats.\n"
+                            << LossReport::summary(*root);
+        return LossReport::lostCount(*root) == 0 ? 0 : 1;
     }
     loop.exec();
-    return printSummary(display, manager.lastRunErrors(), options.formats) ? 0 : 1;
+    const bool allWritten = printSummary(display, manager.lastRunErrors(), options.formats);
+    QTextStream(stdout) << LossReport::summary(*root);
+    return allWritten && LossReport::lostCount(*root) == 0 ? 0 : 1;
 }

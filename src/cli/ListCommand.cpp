@@ -2,6 +2,7 @@
 
 #include "CliDocument.h"
 #include "ItemJson.h"
+#include "LossReport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -29,7 +30,11 @@ int ListCommand::run(const QStringList& args)
             {"items", items},
         });
     });
-    const QJsonObject document{{"file", root->displayName()}, {"folders", folders}};
+    QJsonObject document{{"file", root->displayName()}, {"folders", folders}};
+    const QJsonObject losses = LossReport::toJson(*root);
+    for (auto it = losses.begin(); it != losses.end(); ++it)
+        document.insert(it.key(), it.value());
     QTextStream(stdout) << QJsonDocument(document).toJson(QJsonDocument::Indented);
+    QTextStream(stderr) << LossReport::summary(*root);
     return 0;
 }

@@ -91,6 +91,29 @@ void write_schedule_part_data(FILE* out, pst_item* item, char const* sender, cha
 void write_appointment(FILE* out, pst_item* item);
 // One VCALENDAR holding the journal entry as a VJOURNAL.
 void write_journal(FILE* out, pst_item* item);
+// The task values libpst's record does not carry, read by the caller.
+struct task_values {
+    int status = 0;               // 0 not started, 1 in progress, 2 complete, 3 waiting, 4 deferred
+    double percent_complete = 0;  // 0.0 to 1.0
+    bool complete = false;
+    int importance = 1;           // 0 low, 1 normal, 2 high
+    FILETIME const* start = nullptr;
+    FILETIME const* due = nullptr;
+    FILETIME const* completed = nullptr;
+};
+// One VCALENDAR holding the task as a VTODO.
+void write_task(FILE* out, pst_item* item, task_values const& values);
+
+// One member of a distribution list, UTF-8.
+struct list_member {
+    char const* name;
+    char const* address;
+};
+// One vCard 3.0 of a distribution list as Evolution's address book keeps
+// lists: X-EVOLUTION-LIST and one EMAIL per member naming it in its
+// X-EVOLUTION-DEST-* parameters. note may be null.
+void write_list_vcard(FILE* out, char const* name, list_member const* members, size_t count, char const* note);
+
 // Writes the item's "Keywords" as one CATEGORIES line; returns 1 when it wrote
 // a line, else 0.
 int write_extra_categories(FILE* out, pst_item* item);

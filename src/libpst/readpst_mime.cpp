@@ -8,8 +8,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 #include <strings.h>
 #include <time.h>
+
+#include <QCryptographicHash>
 
 using readpst_detail::copy_string;
 using readpst_detail::write_single_line;
@@ -20,6 +24,73 @@ namespace {
 // endless, so nesting stops here.
 constexpr int kMaxEmbeddingDepth = 32;
 thread_local int t_embeddingDepth = 0;
+// The boundaries of the messages being written, outermost first: no line of
+// any part may start with "--" and one of them, or it would end the part.
+thread_local std::vector<std::string> t_boundaries;
+// Hex digits of the message's own hash in its boundary: a part cannot hold
+// the boundary derived from itself, and the output stays reproducible.
+constexpr int kBoundaryTokenDigits = 16;
+
+void hash_string(QCryptographicHash& hash, pst_string const& value)
+{
+    if (value.str)
+        hash.addData(QByteArrayView(value.str, qsizetype(strlen(value.str))));
+    hash.addData(QByteArrayView("\0", 1));
+}
+
+std::string boundary_token(pst_item* item)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash_string(hash, item->subject);
+    hash_string(hash, item->body);
+    hash_string(hash, item->email->htmlbody);
+    hash_string(hash, item->email->report_text);
+    hash_string(hash, item->email->header);
+    for (pst_item_attach* attach = item->attach; attach; attach = attach->next) {
+        hash_string(hash, attach->filename1);
+        hash_string(hash, attach->filename2);
+        hash_string(hash, attach->mimetype);
+        if (attach->data.data)
+            hash.addData(QByteArrayView(attach->data.data, qsizetype(attach->data.size)));
+        hash.addData(QByteArray::number(qulonglong(attach->i_id)));
+    }
+    return hash.result().toHex().left(kBoundaryTokenDigits).toStdString();
+}
+
+bool holds_boundary_line(char const* text, size_t length)
+{
+    std::string_view const all(text, length);
+    for (std::string const& boundary : t_boundaries) {
+        std::string const delimiter = "--" + boundary;
+        if (all.substr(0, delimiter.size()) == delimiter || all.find("\n" + delimiter) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+// Writes a header block, turning any line that would read as a delimiter of
+// an enclosing message into a continuation line.
+void write_header_block(FILE* out, char const* headers)
+{
+    char const* line = headers;
+    while (*line) {
+        char const* newline = strchr(line, '\n');
+        size_t const length = newline ? size_t(newline - line + 1) : strlen(line);
+        if (holds_boundary_line(line, length))
+            fputc(' ', out);
+        fwrite(line, 1, length, out);
+        line += length;
+    }
+}
+
+// Keeps a message's boundary in t_boundaries while its parts are written.
+struct ActiveBoundary
+{
+    explicit ActiveBoundary(char const* boundary) { t_boundaries.emplace_back(boundary); }
+    ~ActiveBoundary() { t_boundaries.pop_back(); }
+    ActiveBoundary(ActiveBoundary const&) = delete;
+    ActiveBoundary& operator=(ActiveBoundary const&) = delete;
+};
 
 char const kNoSentDateText[] = "Thu Jan 1 00:00:00 1970";
 
@@ -447,7 +518,7 @@ bool write_body_part(FILE* out, pst_string* body, char const* mimeType, char con
     fprintf(out, "Content-Type: %s; charset=\"", mimeType);
     write_single_line(out, label.c_str());
     fprintf(out, "\"\n");
-    if (test_base64(text, length)) {
+    if (test_base64(text, length) || holds_boundary_line(text, length)) {
         fprintf(out, "Content-Transfer-Encoding: base64\n\n");
         char* encoded = pst_base64_encode(const_cast<char*>(text), length);
         write_email_body(out, encoded);
@@ -589,10 +660,10 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
     char dateText[500];
     format_separator_date(email->sent_date, dateText, sizeof(dateText));
 
-    char boundary[60];
-    snprintf(boundary, sizeof(boundary), "--boundary-LibPST-iamunique-%llu_-_-",
-             static_cast<unsigned long long>(item->block_id));
-    char altBoundary[66];
+    char boundary[80];
+    snprintf(boundary, sizeof(boundary), "--boundary-LibPST-iamunique-%llu_-_-%s",
+             static_cast<unsigned long long>(item->block_id), boundary_token(item).c_str());
+    char altBoundary[86];
     snprintf(altBoundary, sizeof(altBoundary), "alt-%s", boundary);
 
     HeaderFacts facts;
@@ -614,7 +685,7 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
         fprintf(out, "\" %s\n", dateText);
     }
     if (headers && *headers) {
-        fputs(headers, out);
+        write_header_block(out, headers);
         if (headers[strlen(headers) - 1] != '\n')
             fputc('\n', out);
     }
@@ -629,6 +700,8 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
         fprintf(out, "Content-Type: multipart/mixed;\n\tboundary=\"%s\"\n", boundary);
     fputc('\n', out);
 
+    ActiveBoundary const active(boundary);
+    ActiveBoundary const activeAlternative(altBoundary);
     bool wroteAPart = write_bodies(out, item, pst, bodyCharset, boundary, altBoundary);
     add_synthetic_attachments(item, saveRtf);
     if (item->type == PST_TYPE_SCHEDULE)

@@ -435,3 +435,90 @@ void write_journal(FILE* out, pst_item* item)
     fprintf(out, "END:VJOURNAL\n");
     fprintf(out, "END:VCALENDAR\n");
 }
+
+namespace {
+
+// iCalendar's STATUS of a task for Outlook's task status.
+char const* task_status(task_values const& values)
+{
+    if (values.complete || values.status == 2)
+        return "COMPLETED";
+    return values.status == 1 ? "IN-PROCESS" : "NEEDS-ACTION";
+}
+
+// Outlook keeps a task's start and due dates as days.
+void write_task_date(FILE* out, char const* name, FILETIME const* time)
+{
+    if (!time)
+        return;
+    DateText const date = ical_date(time);
+    fprintf(out, "%s;VALUE=DATE:%.8s\n", name, date.text);
+}
+
+// A vCard parameter value in double quotes, which it cannot itself hold.
+std::string quoted_parameter(char const* text)
+{
+    std::string value = "\"";
+    for (char const* p = text ? text : ""; *p; ++p) {
+        unsigned char const c = static_cast<unsigned char>(*p);
+        if (c != '"' && c >= 0x20 && c != 0x7F)
+            value += *p;
+    }
+    return value + "\"";
+}
+
+} // namespace
+
+void write_task(FILE* out, pst_item* item, task_values const& values)
+{
+    if (!out || !item)
+        return;
+    pst_convert_utf8_null(item, &item->subject);
+    pst_convert_utf8_null(item, &item->body);
+    Escaper escape;
+
+    write_calendar_start(out);
+    fprintf(out, "BEGIN:VTODO\n");
+    fprintf(out, "UID:%#llx\n", static_cast<unsigned long long>(item->block_id));
+    write_common_properties(out, escape, item);
+    fprintf(out, "STATUS:%s\n", task_status(values));
+    int percent = static_cast<int>(values.percent_complete * 100.0 + 0.5);
+    if (values.complete || values.status == 2)
+        percent = 100;
+    fprintf(out, "PERCENT-COMPLETE:%d\n", percent < 0 ? 0 : (percent > 100 ? 100 : percent));
+    write_task_date(out, "DTSTART", values.start);
+    write_task_date(out, "DUE", values.due);
+    if (values.completed)
+        fprintf(out, "COMPLETED:%s\n", ical_date(values.completed).text);
+    fprintf(out, "PRIORITY:%d\n", values.importance >= 2 ? 1 : (values.importance <= 0 ? 9 : 5));
+    write_extra_categories(out, item);
+    fprintf(out, "END:VTODO\n");
+    fprintf(out, "END:VCALENDAR\n");
+}
+
+void write_list_vcard(FILE* out, char const* name, list_member const* members, size_t count, char const* note)
+{
+    if (!out)
+        return;
+    Escaper escape;
+    std::string listName = name ? name : "";
+    fprintf(out, "BEGIN:VCARD\n");
+    fprintf(out, "VERSION:3.0\n");
+    fprintf(out, "FN:%s\n", escape(listName.data()));
+    fprintf(out, "N:%s;;;;\n", escape(listName.data()));
+    fprintf(out, "X-EVOLUTION-LIST:TRUE\n");
+    fprintf(out, "X-EVOLUTION-LIST-SHOW-ADDRESSES:TRUE\n");
+    for (size_t i = 0; members && i < count; ++i) {
+        std::string const memberName = members[i].name ? members[i].name : "";
+        std::string const address = members[i].address ? members[i].address : "";
+        std::string text = memberName.empty() ? address : "\"" + memberName + "\" <" + address + ">";
+        fprintf(out, "EMAIL;X-EVOLUTION-DEST-NAME=%s;X-EVOLUTION-DEST-EMAIL=%s;X-EVOLUTION-DEST-HTML-MAIL=FALSE:%s\n",
+                quoted_parameter(memberName.c_str()).c_str(), quoted_parameter(address.c_str()).c_str(),
+                escape(text.data()));
+    }
+    if (note && *note) {
+        std::string noteText = note;
+        fprintf(out, "NOTE:%s\n", escape(noteText.data()));
+    }
+    fprintf(out, "END:VCARD\n");
+}

@@ -176,9 +176,9 @@ private slots:
 
     void everyItemGivesOneFileTheParsersAccept()
     {
-        QCOMPARE(m_run.errors, (QMap<QString, int>{{"eml", 0}, {"vcf", 0}, {"ics", 0}, {"txt", 0}, {"ics2", 0}}));
+        QCOMPARE(m_run.errors, (QMap<QString, int>{{"eml", 0}, {"vcf", 0}, {"ics", 0}, {"txt", 0}, {"ics2", 0}, {"tasks", 0}}));
         QCOMPARE(m_run.totals, (QMap<QString, int>{{"Emails", 4}, {"Contacts", 1}, {"Appointment", 1},
-                                                   {"Note", 1}, {"Journal", 1}}));
+                                                   {"Note", 1}, {"Journal", 1}, {"Tasks", 0}}));
         const QJsonObject errors = m_check.value("errors").toObject();
         QVERIFY2(errors.isEmpty(), QJsonDocument(errors).toJson().constData());
         QCOMPARE(m_check.value("files").toObject().size(), 8);

@@ -2,6 +2,7 @@
 // write, on items built in memory.
 
 #include "CancelToken.h"
+#include "Common.h"
 #include "ExportToEml.h"
 #include "ExportToIcs2.h"
 #include "ExportToTxt.h"
@@ -58,6 +59,29 @@ private slots:
         QCOMPARE(OutputNames::sanitized(QStringLiteral("/\\:*?\"<>|")), QStringLiteral("_________"));
         QCOMPARE(OutputNames::sanitized(QStringLiteral("two\r\nlines\n")), QStringLiteral("twolines"));
         QCOMPARE(OutputNames::sanitized(QStringLiteral("Grüße.txt")), QStringLiteral("Grüße.txt"));
+        // ESC, BEL, BS, DEL, a C1 control, a right-to-left override and an isolate.
+        QCOMPARE(OutputNames::sanitized(QString::fromUtf8("a\x1B[31mb\x07\x08\x7F\xC2\x9B" "c\u202Etxt.exe\u2066")),
+                 QStringLiteral("a_[31mb____c_txt.exe_"));
+    }
+
+    void savedAttachmentNamesAreBaseNamesOnly_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("plain") << "report.pdf" << "report.pdf";
+        QTest::newRow("climbing out") << "../../evil.sh" << "evil.sh";
+        QTest::newRow("absolute") << "/etc/passwd" << "passwd";
+        QTest::newRow("windows path") << "C:\\Users\\x\\a.doc" << "a.doc";
+        QTest::newRow("control and bidi") << QString::fromUtf8("inv\x1Boice\u202Efdp.exe") << "inv_oice_fdp.exe";
+        QTest::newRow("only dots") << ".." << "attachment";
+        QTest::newRow("trailing separator") << "dir/" << "attachment";
+    }
+
+    void savedAttachmentNamesAreBaseNamesOnly()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, proposed);
+        QCOMPARE(Common::safeBaseName(name, QStringLiteral("attachment")), proposed);
     }
 
     void folderNamesCannotLeaveTheOutputFolder()

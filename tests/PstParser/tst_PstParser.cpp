@@ -88,25 +88,28 @@ void TestPstParser::openFailuresAreLoggedAndCloseTheFile_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("create");
+    // Damage past the header opens what is readable and reports the rest.
+    QTest::addColumn<bool>("opensWithLosses");
     const QByteArray real = [] {
         QFile f(TestData::pst("emk__pstsdk__sample1.pst"));
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     }();
-    QTest::newRow("missing file") << QByteArray() << false;
-    QTest::newRow("empty file") << QByteArray() << true;
-    QTest::newRow("text renamed .pst") << QByteArray("From someone@example.com\nSubject: hi\n\nbody\n") << true;
-    QTest::newRow("header only") << real.left(600) << true;
-    QTest::newRow("truncated") << real.left(100000) << true;
+    QTest::newRow("missing file") << QByteArray() << false << false;
+    QTest::newRow("empty file") << QByteArray() << true << false;
+    QTest::newRow("text renamed .pst") << QByteArray("From someone@example.com\nSubject: hi\n\nbody\n") << true << false;
+    QTest::newRow("header only") << real.left(600) << true << false;
+    QTest::newRow("truncated") << real.left(100000) << true << true;
     QByteArray damaged = real;
     damaged.replace(0x4400, 4096, QByteArray(4096, '\xff'));
-    QTest::newRow("damaged index") << damaged << true;
+    QTest::newRow("damaged index") << damaged << true << true;
 }
 
 void TestPstParser::openFailuresAreLoggedAndCloseTheFile()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, create);
+    QFETCH(bool, opensWithLosses);
     const QString path = m_scratch.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".pst");
     if (create) {
         QFile f(path);
@@ -116,7 +119,11 @@ void TestPstParser::openFailuresAreLoggedAndCloseTheFile()
     PstParser parser;
     const bool opened = parser.open(path);
     std::shared_ptr<PstFolderItem> root = opened ? parser.parse(path) : nullptr;
-    QVERIFY(!root);
+    QCOMPARE(bool(root), opensWithLosses);
+    if (root)
+        QVERIFY(root->losses()->count() > 0 || root->losses()->withoutNamedProperties);
+    root.reset();
+    parser.close();
     const QStringList lines = logLines();
     QVERIFY2(lines.size() >= 2, qPrintable(lines.join('\n')));
     QVERIFY2(lines.first().startsWith("WARN Failed to open") || lines.first() == "INFO Open file completed",
@@ -149,8 +156,14 @@ void TestPstParser::documentRootNamesTheFileAndKeepsItOpen()
     QVERIFY(root->childCount() > 0);
     QCOMPARE(root->child(0)->nodeLevel(), 1u);
     QVERIFY(!logLines().contains("INFO Closed Pst document completed."));
-    QCOMPARE(logLines().mid(0, 3), (QStringList{"INFO Open file completed", "INFO Start parsing PST document.",
-                                                "INFO Parsed Pst document completed."}));
+    // Between them, one line per message not shown (a free/busy message here).
+    QStringList info;
+    for (const QString& line : logLines()) {
+        if (line.startsWith("INFO "))
+            info << line;
+    }
+    QCOMPARE(info.mid(0, 3), (QStringList{"INFO Open file completed", "INFO Start parsing PST document.",
+                                          "INFO Parsed Pst document completed."}));
 }
 
 void TestPstParser::closingTheLastOwnerClosesTheFile()

@@ -67,9 +67,14 @@ PstDescription everyKind()
     note.subject = QStringLiteral("Milk");
     note.creationTime = kStart;
 
+    // A class no item kind stands for: counted, not shown.
+    PstMessage unknown;
+    unknown.subject = QStringLiteral("Odd");
+    unknown.messageClass = QStringLiteral("IPM.Unheard.Of");
+
     PstDescription description;
     PstFolder inbox{QStringLiteral("Inbox"), QStringLiteral("IPF.Note"), {mail}, {}};
-    PstFolder other{QStringLiteral("Other"), QStringLiteral("IPF.Note"), {appointment, task, journal, contact, note}, {}};
+    PstFolder other{QStringLiteral("Other"), QStringLiteral("IPF.Note"), {appointment, task, journal, contact, note, unknown}, {}};
     inbox.folders = {other};
     description.folders = {inbox};
     return description;
@@ -142,6 +147,12 @@ void TestCliListShow::listShowsEveryFolderWithItsItems()
         "contact | Grace Hopper | grace@example.org |  | ",
         "note | Milk | Milk | " + longDate(kStart) + " | ",
     }));
+    const QJsonArray unshown = json(run).value("unshown").toArray();
+    QCOMPARE(unshown.size(), 1);
+    QCOMPARE(unshown.at(0).toObject().value("messageClass").toString(), QStringLiteral("IPM.Unheard.Of"));
+    QCOMPARE(unshown.at(0).toObject().value("folder").toString(), paths.at(2));
+    QCOMPARE(json(run).value("damaged").toArray().size(), 0);
+    QVERIFY2(run.err.contains("1 item(s) of unknown message classes are not shown\n"), run.err.constData());
 }
 
 void TestCliListShow::showGivesOneMailWithBodyAndAttachments()

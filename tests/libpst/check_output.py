@@ -100,6 +100,21 @@ def check_ics(path):
     return {'components': components}
 
 
+def evolution_list(text):
+    """What Evolution's own vCard parser (evolution-data-server) reads of a
+    distribution list card: whether it is a list, and its members."""
+    import gi
+    gi.require_version('EBookContacts', '1.2')
+    from gi.repository import EBookContacts
+    contact = EBookContacts.Contact.new_from_vcard(text)
+    members = []
+    for attribute in contact.get_attributes(EBookContacts.ContactField.EMAIL):
+        params = {p.get_name(): p.get_values() for p in attribute.get_params()}
+        members.append('%s <%s>' % (params.get('X-EVOLUTION-DEST-NAME', [''])[0],
+                                    params.get('X-EVOLUTION-DEST-EMAIL', [''])[0]))
+    return bool(contact.get_property('list')), members
+
+
 def check_vcf(path):
     import vobject
     with open(path, 'r', encoding='utf-8') as f:
@@ -121,6 +136,10 @@ def check_vcf(path):
             inner = list(vobject.readComponents(card.agent.value))
             properties['AGENT_FN'] = [str(c.fn.value) for c in inner if 'fn' in c.contents]
             properties['AGENT_TEL'] = [str(t.value) for c in inner for t in c.contents.get('tel', [])]
+        if 'x-evolution-list' in card.contents:
+            is_list, members = evolution_list(card.serialize())
+            properties['EDS_LIST'] = [is_list]
+            properties['EDS_MEMBERS'] = members
         cards.append(properties)
     return {'cards': cards}
 

@@ -6,6 +6,7 @@
 #include "readpst.h"
 
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -308,19 +309,40 @@ private slots:
     void mailWithoutHeadersOrDateHasTheFixedFrame()
     {
         ItemPtr item = smallMail("Hello", "Hi there");
+        const QByteArray out = writeMail(item.get());
+        // The boundary ends in a hash of the message's own parts: the same
+        // message gives the same bytes.
+        const QRegularExpressionMatch match =
+            QRegularExpression("boundary=\"(--boundary-LibPST-iamunique-42_-_-[0-9a-f]{16})\"").match(QString::fromLatin1(out));
+        QVERIFY2(match.hasMatch(), out.constData());
+        const QByteArray boundary = match.captured(1).toLatin1();
         const QByteArray expected = "From \"MAILER-DAEMON\" Thu Jan 1 00:00:00 1970\n"
                                     "From: <MAILER-DAEMON>\n"
                                     "Subject: Hello\n"
                                     "MIME-Version: 1.0\n"
                                     "Content-Type: multipart/mixed;\n"
-                                    "\tboundary=\"--boundary-LibPST-iamunique-42_-_-\"\n"
+                                    "\tboundary=\"" + boundary + "\"\n"
                                     "\n"
-                                    "\n----boundary-LibPST-iamunique-42_-_-\n"
+                                    "\n--" + boundary + "\n"
                                     "Content-Type: text/plain; charset=\"utf-8\"\n"
                                     "\n"
                                     "Hi there"
-                                    "\n----boundary-LibPST-iamunique-42_-_---\n\n";
-        QCOMPARE(writeMail(item.get()), expected);
+                                    "\n--" + boundary + "--\n\n";
+        QCOMPARE(out, expected);
+        ItemPtr same = smallMail("Hello", "Hi there");
+        QCOMPARE(writeMail(same.get()), expected);
+    }
+
+    // A body cannot forge parts: it cannot foresee the boundary, and a line
+    // that starts like one makes its part base64.
+    void bodiesCannotForgeParts()
+    {
+        const QByteArray forged = "Hi\n----boundary-LibPST-iamunique-42_-_-\n"
+                                  "Content-Type: application/x-sh; name=\"evil.sh\"\n\nrm -rf ~\n";
+        ItemPtr item = smallMail("S", forged);
+        const QJsonArray parts = check(writeMail(item.get()))["parts"].toArray();
+        QCOMPARE(parts.size(), 1);
+        QCOMPARE(parts[0].toObject()["text"].toString(), QString::fromLatin1(forged));
     }
 
     void presentFieldsAreWrittenInOrder()
@@ -428,9 +450,12 @@ private slots:
         item->email->htmlbody.str = strdup("<html><body>html \xc3\xa4</body></html>");
         item->email->htmlbody.is_utf8 = 0;
         const QByteArray out = writeMail(item.get());
-        const QByteArray alt = "alt---boundary-LibPST-iamunique-42_-_-";
-        QVERIFY(out.contains("\n----boundary-LibPST-iamunique-42_-_-\nContent-Type: multipart/alternative;\n\tboundary=\""
-                             + alt + "\"\n"));
+        const QByteArray boundary = "--boundary-LibPST-iamunique-42_-_-";
+        const qsizetype at = out.indexOf("\n--" + boundary);
+        QVERIFY(at > 0);
+        const QByteArray full = out.mid(at + 3, boundary.size() + 16);
+        const QByteArray alt = "alt-" + full;
+        QVERIFY(out.contains("\n--" + full + "\nContent-Type: multipart/alternative;\n\tboundary=\"" + alt + "\"\n"));
         QVERIFY(out.indexOf("text/plain") < out.indexOf("text/html"));
         QVERIFY(out.contains("\n--" + alt + "--\n"));
         // HTML without a declared charset is labelled as the UTF-8 it is.

@@ -5,6 +5,7 @@
 #include "DetailViewController.h"
 #include "MailContentHandler.h"
 #include "ElidedLabel.h"
+#include "LinkPolicy.h"
 #include "MailRequestGuard.h"
 #include "MyWebViewWidget.h"
 #include "PstFolderItem.h"
@@ -67,6 +68,9 @@ private slots:
     void inlinePictureIsShown();
     void clickedLinkGoesToTheDesktop();
     void pageOverTwoMegabytesIsShown();
+    void metaRefreshNeverLeavesTheMail();
+    void onlyWebAndMailLinksAreOpened_data();
+    void onlyWebAndMailLinksAreOpened();
 
 private:
     std::shared_ptr<PstFolderItem> parse(const QString& path);
@@ -336,6 +340,39 @@ void MailViewTest::pageOverTwoMegabytesIsShown()
     // A small mail afterwards goes through setHtml again.
     QVERIFY(showAndWait(item(QStringLiteral("Inbox"), 1)));
     QVERIFY(web->property("url").toUrl().scheme() != QString::fromLatin1(MailContentHandler::kScheme));
+}
+
+void MailViewTest::metaRefreshNeverLeavesTheMail()
+{
+    const QByteArray html = "<html><head><title>kept</title>"
+                            "<meta http-equiv=\"refresh\" content=\"0;url=data:text/html,<title>gone</title>\">"
+                            "</head><body>Still here</body></html>";
+    auto root = parse(UiSamples::write(UiSamples::singleHtmlMail(html), m_dir.path(), QStringLiteral("refresh.pst")));
+    QVERIFY(root);
+    QVERIFY(showAndWait(findFolder(root, QStringLiteral("Inbox"))->items().first()));
+    QTest::qWait(1500);
+    QCOMPARE(webEngineView()->property("title").toString(), QStringLiteral("kept"));
+}
+
+void MailViewTest::onlyWebAndMailLinksAreOpened_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("https") << "https://example.org/a" << true;
+    QTest::newRow("http") << "HTTP://example.org/" << true;
+    QTest::newRow("mailto") << "mailto:ann@example.org" << true;
+    QTest::newRow("file") << "file:///etc/passwd" << false;
+    QTest::newRow("smb") << "smb://server/share" << false;
+    QTest::newRow("unknown scheme") << "ms-officecmd:open" << false;
+    QTest::newRow("javascript") << "javascript:alert(1)" << false;
+    QTest::newRow("http without host") << "http:///x" << false;
+}
+
+void MailViewTest::onlyWebAndMailLinksAreOpened()
+{
+    QFETCH(QString, link);
+    QFETCH(bool, opened);
+    QCOMPARE(LinkPolicy::mayOpen(QUrl(link)), opened);
 }
 
 int main(int argc, char* argv[])

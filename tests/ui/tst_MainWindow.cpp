@@ -67,6 +67,7 @@ private slots:
     void closingAnotherDocumentKeepsTheList();
     void failedOpenShowsAWarningAndReturns();
     void alertWithoutActiveWindowWaitsForOk();
+    void itemsNotShownAreNoticedWithoutInterrupting();
 
 private:
     template<typename T> T* child(const char* name) const
@@ -423,7 +424,8 @@ void MainWindowTest::failedOpenShowsAWarningAndReturns()
     QVERIFY(box->isVisible());
     QCOMPARE(box->windowModality(), Qt::WindowModal);
     QCOMPARE(box->text(), QStringLiteral("Warning"));
-    QCOMPARE(box->informativeText(), QStringLiteral("Error opening file!"));
+    QCOMPARE(box->informativeText(),
+             QStringLiteral("Error opening file!\nThis is not a PST file: it does not start with a PST file's signature."));
     QCOMPARE(box->icon(), QMessageBox::Warning);
     QCOMPARE(box->buttons().size(), 1);
     QCOMPARE(box->buttons().first()->text(), QStringLiteral("OK"));
@@ -446,6 +448,23 @@ void MainWindowTest::alertWithoutActiveWindowWaitsForOk()
     });
     NativeMessageBox::info(nullptr, QStringLiteral("Done"), QStringLiteral("All items were written."));
     QVERIFY(pressedBeforeReturn);
+}
+
+void MainWindowTest::itemsNotShownAreNoticedWithoutInterrupting()
+{
+    PstDescription description = UiSamples::mailbox();
+    PstMessage odd;
+    odd.subject = QStringLiteral("odd");
+    odd.messageClass = QStringLiteral("IPM.Unheard.Of");
+    description.folders.first().messages.append(odd);
+    m_window->openFile(UiSamples::write(description, m_dir.path(), QStringLiteral("odd.pst")));
+    auto* notice = m_window->findChild<QLabel*>(QStringLiteral("lossNotice"));
+    QVERIFY(notice);
+    QTRY_VERIFY(notice->isVisible());
+    QCOMPARE(notice->text(), QStringLiteral("odd.pst: 1 item(s) could not be shown (see the log)."));
+    QVERIFY(!m_window->findChild<QMessageBox*>());
+    openMailbox();
+    QCOMPARE(notice->text(), QStringLiteral("odd.pst: 1 item(s) could not be shown (see the log)."));
 }
 
 int main(int argc, char* argv[])

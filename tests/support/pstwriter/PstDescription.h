@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QUuid>
@@ -89,6 +90,9 @@ struct PstMessage {
     QList<PstAttachment> attachments;
     // Further named string properties, written like the others (PT_UNICODE or code page).
     QList<PstNamedString> namedStrings;
+    // Further property entries (id, type) with four zero value bytes, as some
+    // writers leave entries of id 0 and type 0 in a message.
+    QList<QPair<quint16, quint16>> rawEntries;
 
     // Mail
     QString senderName;

@@ -430,6 +430,13 @@ std::vector<PstProperty> PstMessageEncoder::properties(const PstMessage& m)
     for (const PstNamedString& named : m.namedStrings)
         list.text(named.name.isEmpty() ? m_names.idOf(named.set, named.number) : m_names.idOf(named.set, named.name),
                   named.value);
+    for (const auto& entry : m.rawEntries) {
+        PstProperty raw;
+        raw.id = entry.first;
+        raw.type = entry.second;
+        raw.data = QByteArray(4, '\0');
+        list.add(raw);
+    }
     addMailProperties(m, list);
     if (m.kind == PstMessage::Kind::Contact)
         addContactProperties(m, list);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QUrl>
+
+// Which links of a mail the program hands to the desktop.
+namespace LinkPolicy {
+
+// True for http, https and mailto links only.
+bool mayOpen(const QUrl& link);
+
+} // namespace LinkPolicy

@@ -1,0 +1,88 @@
+#include "LossCounter.h"
+
+#include "Log.h"
+#include "PstFolderItem.h"
+
+#include <QDebug>
+
+namespace {
+
+// The low five bits of a node id give the node's kind.
+constexpr quint64 kNodeTypeMask = 0x1F;
+constexpr quint64 kNormalFolder = 0x02;
+constexpr quint64 kNormalMessage = 0x04;
+
+quint64 nodeKind(const pst_desc_tree* node)
+{
+    return node ? node->d_id & kNodeTypeMask : 0;
+}
+
+QString folderName(const std::shared_ptr<PstFolderItem>& folder)
+{
+    return folder ? folder->displayName() : QString();
+}
+
+} // namespace
+
+bool LossCounter::isFolderNode(const pst_desc_tree* node)
+{
+    return nodeKind(node) == kNormalFolder;
+}
+
+void LossCounter::countUnread(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder,
+                              const pst_desc_tree* node)
+{
+    const quint64 kind = nodeKind(node);
+    if (kind != kNormalFolder && kind != kNormalMessage) {
+        qDebug().noquote() << "unread internal node d_id=" + QString::number(node ? node->d_id : 0);
+        return;
+    }
+    if (kind == kNormalFolder) {
+        Log::warn(QStringLiteral("Not read: damaged folder at d_id=%1 in folder \"%2\"; its contents are kept.")
+                      .arg(node->d_id)
+                      .arg(folderName(folder)));
+        return;
+    }
+    losses.damaged.append({node->d_id, QString(), folder});
+    Log::warn(QStringLiteral("Not read: damaged item at d_id=%1 in folder \"%2\".")
+                  .arg(node->d_id)
+                  .arg(folderName(folder)));
+}
+
+void LossCounter::countUnshown(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder,
+                               const pst_desc_tree* node, const pst_item* record)
+{
+    const QString messageClass = record && record->ascii_type ? QString::fromLatin1(record->ascii_type) : QString();
+    if (nodeKind(node) != kNormalMessage) {
+        qDebug().noquote() << "not an item: d_id=" + QString::number(node ? node->d_id : 0) + " class " + messageClass;
+        return;
+    }
+    losses.unshown.append({node->d_id, messageClass, folder});
+    Log::warn(QStringLiteral("Not shown: message of class \"%1\" at d_id=%2 in folder \"%3\".")
+                  .arg(messageClass)
+                  .arg(node->d_id)
+                  .arg(folderName(folder)));
+}
+
+void LossCounter::countMissing(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder,
+                               const pst_desc_tree* node, int storedCount)
+{
+    // Search folders count the results of their search, which live elsewhere.
+    if (nodeKind(node) != kNormalFolder)
+        return;
+    int found = 0;
+    for (const pst_desc_tree* child = node ? node->child : nullptr; child; child = child->next) {
+        if (nodeKind(child) == kNormalMessage)
+            ++found;
+    }
+    // A count past any real folder's is damage to the count itself.
+    constexpr int kImplausibleCount = 1 << 24;
+    if (storedCount <= found || storedCount >= kImplausibleCount)
+        return;
+    losses.missing.append({storedCount - found, folder});
+    Log::warn(QStringLiteral("Not found: %1 of the %2 messages of folder \"%3\" (d_id=%4) are missing from the file's index.")
+                  .arg(storedCount - found)
+                  .arg(storedCount)
+                  .arg(folderName(folder))
+                  .arg(node->d_id));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <libpst/libpst.h>
+
+// What kind of item a message class ("IPM.Note.SMIME", "REPORT.IPM.Note.NDR",
+// ...) stands for. Classes are matched on whole dot-separated parts,
+// case-insensitively, so every variant a writer derives from a known class
+// is shown as that class's kind.
+namespace MessageClass {
+
+enum class Kind {
+    Unknown,
+    Mail,
+    Contact,
+    DistList,
+    Appointment,
+    Task,
+    Note,
+    Journal,
+};
+
+Kind kindOf(const QString& messageClass);
+Kind kindOf(const char* messageClass);
+
+// Gives a record whose class is of `kind` the libpst part the item
+// constructors and writers read (e.g. the mail part of a report that carries
+// no mail property), so that no message is dropped for lack of it.
+void completeRecord(pst_item* record, Kind kind);
+
+} // namespace MessageClass
