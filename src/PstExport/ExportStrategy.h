@@ -36,6 +36,13 @@ public:
     // mails are read from it. Not owned; set by the task before exportItem.
     void setPstFile(pst_file* file) { m_pstFile = file; }
     pst_file* pstFile() const { return m_pstFile; }
+    // The node the next item was parsed from, for properties libpst's record
+    // does not carry. Not owned; set by the task with the file.
+    void setPstNode(pst_desc_tree* node) { m_pstNode = node; }
+    pst_desc_tree* pstNode() const { return m_pstNode; }
+
+    // Called once before a run's first item with the run's output folder.
+    virtual void beginRun(const QString& outputRoot) { (void)outputRoot; }
 
     // Items handed to exportItem since the run's exporters were set up.
     int processedCount() const { return m_processed; }
@@ -58,6 +65,7 @@ protected:
 
     bool m_appMode = false;
     pst_file* m_pstFile = nullptr;
+    pst_desc_tree* m_pstNode = nullptr;
 
 private:
     int m_processed = 0;

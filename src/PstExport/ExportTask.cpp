@@ -48,8 +48,10 @@ bool ExportTask::exportParsedItem()
     // parsed still goes to the exporter, which reports it as a failed item.
     const ReparsedRecord reparsed(*m_item);
     m_strategy->setPstFile(reparsed.file());
+    m_strategy->setPstNode(m_item->pstTree());
     const bool ok = m_strategy->exportItem(reparsed.record(), m_outputDir, m_token, [this](int count) { reportProgress(count); });
     m_strategy->setPstFile(nullptr);
+    m_strategy->setPstNode(nullptr);
     return ok;
 }
 

@@ -168,7 +168,7 @@ private slots:
         m_root = writeAndOpen(everyKind(), m_dir.filePath("every-kind.pst"));
         QVERIFY(m_root);
         m_out = m_dir.filePath("out");
-        m_run = runExport(m_root, m_out, ExportManager::allFormats());
+        m_run = runExport(m_root, m_out, ExportManager::defaultFormats());
         QCOMPARE(m_run.completions, 1);
         m_check = checkTree(m_out);
         QVERIFY2(!m_check.contains("error"), qPrintable(m_check.value("error").toString()));

@@ -228,7 +228,7 @@ private slots:
         QVERIFY(notes.labels.isEmpty());
         QVERIFY(!QFileInfo::exists(outDir("none")));
         // Tasks have no format at all.
-        const Run tasks = runExport(findFolder(root, "Tasks"), outDir("tasks"), ExportManager::allFormats());
+        const Run tasks = runExport(findFolder(root, "Tasks"), outDir("tasks"), ExportManager::defaultFormats());
         QVERIFY(tasks.notFound);
     }
 
