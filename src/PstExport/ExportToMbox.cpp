@@ -24,11 +24,10 @@ QByteArray senderOf(const QByteArray& writerLine)
 
 qint64 messageTime(const pst_item* item)
 {
-    const pst_item_email* email = item->email;
-    if (email->sent_date)
-        return PstDataConverter::filetimeToUnix(email->sent_date);
-    if (email->arrival_date)
-        return PstDataConverter::filetimeToUnix(email->arrival_date);
+    for (const FILETIME* time : {item->email->sent_date, item->email->arrival_date, item->create_date}) {
+        if (time)
+            return PstDataConverter::filetimeToUnix(time);
+    }
     return 0;
 }
 

@@ -4,6 +4,8 @@
 #include "readpst.h"
 #include "readpst_internal.h"
 
+#include <QMimeDatabase>
+
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -155,8 +157,14 @@ bool write_ical_attachment(FILE* out, pst_item* item, pst_item_attach* attach, p
     bool const wrote = data.data && data.size > 0;
     if (wrote) {
         char const* name = attach->filename2.str ? attach->filename2.str : attach->filename1.str;
-        char const* type = is_media_type(attach->mimetype.str) ? attach->mimetype.str : "application/octet-stream";
-        write_attach_line(out, type, name, data.data, data.size);
+        // Without a stored type, the name's extension tells calendar
+        // programs what they hold.
+        std::string const type = is_media_type(attach->mimetype.str)
+            ? std::string(attach->mimetype.str)
+            : QMimeDatabase().mimeTypeForFile(QString::fromUtf8(name ? name : ""), QMimeDatabase::MatchExtension)
+                  .name()
+                  .toStdString();
+        write_attach_line(out, type.c_str(), name, data.data, data.size);
     }
     free(data.data);
     return wrote;
