@@ -176,7 +176,8 @@ private slots:
 
     void everyItemGivesOneFileTheParsersAccept()
     {
-        QCOMPARE(m_run.errors, (QMap<QString, int>{{"eml", 0}, {"vcf", 0}, {"ics", 0}, {"txt", 0}, {"ics2", 0}}));
+        QCOMPARE(m_run.errors, (QMap<QString, int>{{"eml", 0}, {"vcf", 0}, {"ics", 0}, {"txt", 0}, {"ics2", 0},
+                                                   {"mbox", 0}, {"maildir", 0}}));
         QCOMPARE(m_run.totals, (QMap<QString, int>{{"Emails", 4}, {"Contacts", 1}, {"Appointment", 1},
                                                    {"Note", 1}, {"Journal", 1}}));
         const QJsonObject errors = m_check.value("errors").toObject();
