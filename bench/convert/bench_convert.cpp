@@ -125,7 +125,8 @@ void countFiles(const QString& dir, const QString& suffix, qint64* files, qint64
 {
     *files = 0;
     *bytes = 0;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    // Maildir++ folders are hidden directories.
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
         if (suffix.isEmpty() || it.fileName().endsWith(suffix)) {

@@ -3,7 +3,8 @@
 #include "CancelToken.h"
 #include "Log.h"
 #include "MailboxStream.h"
-#include "MapiPropertyReader.h"
+#include "NodeDataReader.h"
+#include "PropertyContext.h"
 #include "PstDataConverter.h"
 #include "readpst.h"
 
@@ -12,11 +13,13 @@
 #include <QFile>
 #include <QMutexLocker>
 #include <QSysInfo>
+#include <QtEndian>
 
 #include <unistd.h>
 
 namespace {
 
+constexpr quint16 kTypeInt32 = 0x0003;
 constexpr quint16 kFlagStatus = 0x1090;      // 2: flagged for follow-up
 constexpr qint32 kFlagStatusFlagged = 2;
 constexpr quint16 kLastVerbExecuted = 0x1081; // 102 reply, 103 reply to all
@@ -82,18 +85,22 @@ bool ExportToMaildir::prepareFolder(const QString& folder)
 
 QString ExportToMaildir::flagsOf(pst_item* item) const
 {
-    bool flagged = false;
-    bool replied = false;
-    if (m_pstFile && m_pstNode) {
-        const MapiPropertyReader reader(m_pstFile, m_pstNode);
-        flagged = reader.int32(kFlagStatus).value_or(0) == kFlagStatusFlagged;
-        const qint32 verb = reader.int32(kLastVerbExecuted).value_or(0);
-        replied = verb == 102 || verb == 103 || reader.int32(kIconIndex).value_or(0) == kIconReplied;
-    }
+    // Only the mail's own property context is needed (no named properties),
+    // so it is read directly: this runs for every mail of a mailbox.
+    PropertyContext properties;
+    if (m_pstFile && m_pstNode && m_pstNode->desc)
+        properties.parse(NodeDataReader(m_pstFile).dataBlocks(m_pstNode->desc->i_id));
+    const auto int32 = [&properties](quint16 id) -> qint32 {
+        const auto property = properties.property(id);
+        if (!property || property->type != kTypeInt32 || property->data.size() < 4)
+            return 0;
+        return qFromLittleEndian<qint32>(property->data.constData());
+    };
+    const qint32 verb = int32(kLastVerbExecuted);
     QString flags;
-    if (flagged)
+    if (int32(kFlagStatus) == kFlagStatusFlagged)
         flags += QLatin1Char('F');
-    if (replied)
+    if (verb == 102 || verb == 103 || int32(kIconIndex) == kIconReplied)
         flags += QLatin1Char('R');
     if (item->flags & PST_FLAG_READ)
         flags += QLatin1Char('S');
