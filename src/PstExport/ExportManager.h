@@ -16,10 +16,11 @@ class ProgressReporter;
 class PstItem;
 
 // The export engine: walks a folder of a PST document (everything below it
-// too) and writes one file per item of the selected formats ("eml", "vcf",
-// "ics", "txt", "ics2"), one item at a time on the process-wide thread pool,
+// too) and writes each item in the selected formats ("eml", "vcf", "ics",
+// "txt", "ics2" one file per item; "mbox", "maildir" mailboxes), one item at a time on the process-wide thread pool,
 // which it limits to one thread. One manager serves one run; it lives on the
-// main thread and needs a running event loop there to report.
+// main thread and needs a running event loop there to report. A mail can
+// go to several formats at once (.eml, mbox, Maildir).
 class ExportManager : public QObject
 {
     Q_OBJECT
