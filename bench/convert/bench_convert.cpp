@@ -1,14 +1,16 @@
-// Converts a generated mailbox to .eml with lumaroo-cli and prints items per
-// second, output MB per second and peak resident memory; then exports the same
-// file with pffexport (Debian's pff-tools) and prints the time ratio.
+// Converts a generated mailbox with lumaroo-cli, once per format (.eml, one
+// mbox per folder, a Maildir++ tree), and prints items per second, output
+// size, MB per second and peak resident memory of each; then exports the
+// same file with pffexport (Debian's pff-tools) and prints the time ratio.
 //
-// usage: bench_convert [--mails N] [--work DIR] [--keep]
+// usage: bench_convert [--mails N] [--work DIR] [--keep] [--formats eml,mbox,maildir] [--no-pffexport]
 // Defaults: 100000 mails of 20 KB body text, every tenth with one 100 KB
 // attachment, in a temporary folder removed afterwards.
 
 #include "PstWriter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -123,7 +125,8 @@ void countFiles(const QString& dir, const QString& suffix, qint64* files, qint64
 {
     *files = 0;
     *bytes = 0;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    // Maildir++ folders are hidden directories.
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
         if (suffix.isEmpty() || it.fileName().endsWith(suffix)) {
@@ -142,6 +145,8 @@ int main(int argc, char* argv[])
     int mails = 100000;
     QString workDir;
     bool keep = false;
+    QStringList formats{"eml", "mbox", "maildir"};
+    bool withPff = true;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == "--mails" && i + 1 < args.size())
@@ -150,7 +155,12 @@ int main(int argc, char* argv[])
             workDir = args[++i];
         else if (args[i] == "--keep")
             keep = true;
+        else if (args[i] == "--formats" && i + 1 < args.size())
+            formats = args[++i].split(',', Qt::SkipEmptyParts);
+        else if (args[i] == "--no-pffexport")
+            withPff = false;
     }
+    bool allOk = true;
     std::unique_ptr<QTemporaryDir> temporary;
     if (workDir.isEmpty()) {
         temporary = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/bench_convert-XXXXXX");
@@ -172,24 +182,36 @@ int main(int argc, char* argv[])
                .arg(mails).arg(pstMb, 0, 'f', 1).arg(double(timer.elapsed()) / 1000, 0, 'f', 1);
     out.flush();
 
-    const QString ours = workDir + "/lumaroo";
-    const ChildRun convert = runChild(QStringLiteral(LUMAROO_CLI), {"convert", pst, ours, "--formats", "eml"});
-    qint64 files = 0, bytes = 0;
-    countFiles(ours, ".eml", &files, &bytes);
-    const double outMb = double(bytes) / 1e6;
-    out << QStringLiteral("lumaroo-cli convert --formats eml: %1 (%2 .eml files, %3 MB)\n")
-               .arg(convert.ok ? "ok" : "FAILED").arg(files).arg(outMb, 0, 'f', 1);
-    out << QStringLiteral("  %1 s, %2 items/s, %3 MB/s output, peak RSS %4 MB\n")
-               .arg(convert.seconds, 0, 'f', 2)
-               .arg(double(files) / convert.seconds, 0, 'f', 0)
-               .arg(outMb / convert.seconds, 0, 'f', 1)
-               .arg(double(convert.peakRssKb) / 1024, 0, 'f', 1);
-    out.flush();
+    ChildRun convert;
+    double emlSeconds = 0;
+    for (const QString& format : formats) {
+        const QString ours = workDir + "/lumaroo-" + format;
+        convert = runChild(QStringLiteral(LUMAROO_CLI), {"convert", pst, ours, "--formats", format});
+        qint64 files = 0, bytes = 0;
+        countFiles(ours, QString(), &files, &bytes);
+        const double outMb = double(bytes) / 1e6;
+        out << QStringLiteral("lumaroo-cli convert --formats %1: %2 (%3 files, %4 MB)\n")
+                   .arg(format, convert.ok ? "ok" : "FAILED").arg(files).arg(outMb, 0, 'f', 1);
+        out << QStringLiteral("  %1 s, %2 mails/s, %3 MB/s output, peak RSS %4 MB\n")
+                   .arg(convert.seconds, 0, 'f', 2)
+                   .arg(double(mails) / convert.seconds, 0, 'f', 0)
+                   .arg(outMb / convert.seconds, 0, 'f', 1)
+                   .arg(double(convert.peakRssKb) / 1024, 0, 'f', 1);
+        out.flush();
+        allOk = allOk && convert.ok;
+        if (format == QLatin1String("eml"))
+            emlSeconds = convert.seconds;
+        // Each output is as large as the mailbox's text: keep one at a time.
+        if (!keep)
+            QDir(ours).removeRecursively();
+    }
+    if (!withPff || emlSeconds <= 0)
+        return allOk ? 0 : 1;
 
     const QString pffexport = QStandardPaths::findExecutable("pffexport");
     if (pffexport.isEmpty()) {
         out << "pffexport not found (Debian package pff-tools): no comparison\n";
-        return convert.ok ? 0 : 1;
+        return allOk ? 0 : 1;
     }
     const ChildRun pff = runChild(pffexport, {"-q", "-t", workDir + "/pff", pst});
     qint64 pffFiles = 0, pffBytes = 0;
@@ -200,6 +222,6 @@ int main(int argc, char* argv[])
                .arg(pff.seconds, 0, 'f', 2)
                .arg(double(mails) / pff.seconds, 0, 'f', 0)
                .arg(double(pff.peakRssKb) / 1024, 0, 'f', 1);
-    out << QStringLiteral("time ratio pffexport / lumaroo-cli: %1\n").arg(pff.seconds / convert.seconds, 0, 'f', 2);
-    return convert.ok ? 0 : 1;
+    out << QStringLiteral("time ratio pffexport / lumaroo-cli eml: %1\n").arg(pff.seconds / emlSeconds, 0, 'f', 2);
+    return allOk ? 0 : 1;
 }

@@ -5,6 +5,8 @@
 #include "ExportToIcs.h"
 #include "ExportToIcs2.h"
 #include "ExportToTasks.h"
+#include "ExportToMaildir.h"
+#include "ExportToMbox.h"
 #include "ExportToTxt.h"
 #include "ExportToVcf.h"
 #include "Log.h"
@@ -29,6 +31,10 @@ struct Format
     int poolKey;
     const char* label;
     std::shared_ptr<ExportStrategy> (*create)(bool appMode);
+    // Whether the format is chosen when the caller names none.
+    bool byDefault;
+    // What a format chooser calls the format.
+    const char* caption;
 };
 
 template <typename Exporter>
@@ -37,15 +43,19 @@ std::shared_ptr<ExportStrategy> make(bool appMode)
     return std::make_shared<Exporter>(appMode);
 }
 
-const std::array<Format, 6>& formatTable()
+// The mailbox formats write each mail again, beside its .eml when both are
+// chosen; they are chosen only when asked for.
+const std::array<Format, ExportManager::kFormatCount>& formatTable()
 {
-    static const std::array<Format, 6> table{{
-        {"eml", Mail, 0, "Emails", &make<ExportToEml>},
-        {"vcf", Contact, 2, "Contacts", &make<ExportToVcf>},
-        {"ics", Calendar, 1, "Appointment", &make<ExportToIcs>},
-        {"txt", Note, 5, "Note", &make<ExportToTxt>},
-        {"ics2", Journal, 3, "Journal", &make<ExportToIcs2>},
-        {"tasks", Task, 4, "Tasks", &make<ExportToTasks>},
+    static const std::array<Format, ExportManager::kFormatCount> table{{
+        {"eml", Mail, 0, "Emails", &make<ExportToEml>, true, QT_TRANSLATE_NOOP("ExportManager", "Mails")},
+        {"vcf", Contact, 2, "Contacts", &make<ExportToVcf>, true, QT_TRANSLATE_NOOP("ExportManager", "Contacts")},
+        {"ics", Calendar, 1, "Appointment", &make<ExportToIcs>, true, QT_TRANSLATE_NOOP("ExportManager", "Calendar")},
+        {"txt", Note, 5, "Note", &make<ExportToTxt>, true, QT_TRANSLATE_NOOP("ExportManager", "Note")},
+        {"ics2", Journal, 3, "Journal", &make<ExportToIcs2>, true, QT_TRANSLATE_NOOP("ExportManager", "Journal")},
+        {"tasks", Task, 4, "Tasks", &make<ExportToTasks>, true, QT_TRANSLATE_NOOP("ExportManager", "Tasks")},
+        {"mbox", Mail, 6, "Mailbox", &make<ExportToMbox>, false, QT_TRANSLATE_NOOP("ExportManager", "Mailbox (mbox)")},
+        {"maildir", Mail, 7, "Maildir", &make<ExportToMaildir>, false, QT_TRANSLATE_NOOP("ExportManager", "Maildir")},
     }};
     return table;
 }
@@ -89,6 +99,25 @@ QList<QString> ExportManager::allFormats()
     return keys;
 }
 
+QList<QString> ExportManager::defaultFormats()
+{
+    QList<QString> keys;
+    for (const Format& format : formatTable()) {
+        if (format.byDefault)
+            keys.append(QString::fromLatin1(format.key));
+    }
+    return keys;
+}
+
+QString ExportManager::formatCaption(const QString& formatKey)
+{
+    for (const Format& format : formatTable()) {
+        if (formatKey == QLatin1String(format.key))
+            return tr(format.caption);
+    }
+    return QString();
+}
+
 void ExportManager::startExportToFiles(const std::shared_ptr<PstItem>& root, const QString& outputDir,
                                        const QList<QString>& formats)
 {
@@ -124,6 +153,8 @@ void ExportManager::startRun(const std::shared_ptr<PstItem>& root, const QString
     }
     initReporters();
     initStrategyPool(m_appMode);
+    for (const auto& strategy : std::as_const(m_strategyPool))
+        strategy->beginRun(outputDir);
     const bool toApp = m_appMode;
     // The run ends through threadFinished, not through this future.
     (void)QtConcurrent::run(QThreadPool::globalInstance(), [this, root, outputDir, toApp] {
@@ -156,8 +187,7 @@ ExportManager::Counts ExportManager::scanFolder(const std::shared_ptr<PstItem>& 
     if (!folder)
         return counts;
     for (const auto& child : folder->items()) {
-        const int index = child ? formatIndexFor(*child) : -1;
-        if (index >= 0)
+        for (int index : formatIndexesFor(child))
             ++counts[size_t(index)];
     }
     for (int i = 0; i < folder->childCount(); ++i) {
@@ -168,14 +198,25 @@ ExportManager::Counts ExportManager::scanFolder(const std::shared_ptr<PstItem>& 
     return counts;
 }
 
-int ExportManager::formatIndexFor(const PstItem& item) const
+QList<int> ExportManager::formatIndexesFor(const std::shared_ptr<PstItem>& item) const
 {
+    QList<int> indexes;
     const auto& table = formatTable();
-    for (size_t i = 0; i < table.size(); ++i) {
-        if (item.type() == table[i].kind && m_formats.contains(QLatin1String(table[i].key)))
-            return int(i);
+    for (size_t i = 0; item && i < table.size(); ++i) {
+        if (item->type() == table[i].kind && m_formats.contains(QLatin1String(table[i].key)))
+            indexes.append(int(i));
     }
-    return -1;
+    return indexes;
+}
+
+bool ExportManager::writesIntoFolderDirectories() const
+{
+    // A Maildir++ tree keeps its folders at its top, not in the mirrored tree.
+    for (const QString& key : m_formats) {
+        if (key != QLatin1String("maildir"))
+            return true;
+    }
+    return false;
 }
 
 void ExportManager::initReporters()
@@ -208,11 +249,10 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
 {
     QDir().mkpath(outputDir);
     const auto folder = std::dynamic_pointer_cast<PstFolderItem>(item);
-    const bool hadItems = folder && folder->itemCount() > 0;
+    const bool hadItems = folder && folder->itemCount() > 0 && writesIntoFolderDirectories();
     if (folder) {
         for (const auto& child : folder->items()) {
-            const int index = child ? formatIndexFor(*child) : -1;
-            if (index >= 0)
+            for (int index : formatIndexesFor(child))
                 queueItem(child, index, outputDir);
         }
     }

@@ -16,10 +16,11 @@ class ProgressReporter;
 class PstItem;
 
 // The export engine: walks a folder of a PST document (everything below it
-// too) and writes one file per item of the selected formats ("eml", "vcf",
-// "ics", "txt", "ics2", "tasks"), one item at a time on the process-wide thread pool,
+// too) and writes each item in the selected formats ("eml", "vcf", "ics",
+// "txt", "ics2", "tasks" one file per item; "mbox", "maildir" mailboxes), one item at a time on the process-wide thread pool,
 // which it limits to one thread. One manager serves one run; it lives on the
-// main thread and needs a running event loop there to report.
+// main thread and needs a running event loop there to report. A mail can
+// go to several formats at once (.eml, mbox, Maildir).
 class ExportManager : public QObject
 {
     Q_OBJECT
@@ -44,8 +45,15 @@ public:
 
     // The label of a format's progress ("Emails", ...); "" for an unknown key.
     static QString progressLabel(const QString& formatKey);
-    // The format keys in the order the engine handles them.
+    // Every format key in the order the engine handles them.
     static QList<QString> allFormats();
+    // The formats a conversion writes when none are named: one file per
+    // item (eml, vcf, ics, txt, ics2), without the mailbox formats.
+    static QList<QString> defaultFormats();
+    // What a format chooser shows for the format (translated); "" for an
+    // unknown key.
+    static QString formatCaption(const QString& formatKey);
+    static constexpr int kFormatCount = 8;
 
 signals:
     // The run's last item has been handled; `appMode` as the run was started.
@@ -58,12 +66,15 @@ public slots:
     void threadFinished(QString formatKey, bool ok);
 
 private:
-    using Counts = std::array<int, 6>;
+    using Counts = std::array<int, kFormatCount>;
 
     void startRun(const std::shared_ptr<PstItem>& root, const QString& outputDir, const QList<QString>& formats);
     bool preScan(const std::shared_ptr<PstItem>& root);
     Counts scanFolder(const std::shared_ptr<PstItem>& item) const;
-    int formatIndexFor(const PstItem& item) const;
+    // Every selected format that writes this item (a mail can go to .eml
+    // and to mailboxes).
+    QList<int> formatIndexesFor(const std::shared_ptr<PstItem>& item) const;
+    bool writesIntoFolderDirectories() const;
     void initReporters();
     void initStrategyPool(bool toApp);
     void exportFolder(const std::shared_ptr<PstItem>& item, const QString& outputDir, bool toApp);

@@ -40,6 +40,13 @@ public:
     // The tree's item the next record was parsed for: its decoded values and
     // its node. Not owned; set by the task around exportItem, else null.
     void setSourceItem(const PstItem* item) { m_sourceItem = item; }
+    // The node the next item was parsed from, for properties libpst's record
+    // does not carry. Not owned; set by the task with the file.
+    void setPstNode(pst_desc_tree* node) { m_pstNode = node; }
+    pst_desc_tree* pstNode() const { return m_pstNode; }
+
+    // Called once before a run's first item with the run's output folder.
+    virtual void beginRun(const QString& outputRoot) { (void)outputRoot; }
 
     // Items handed to exportItem since the run's exporters were set up.
     int processedCount() const { return m_processed; }
@@ -63,6 +70,7 @@ protected:
     bool m_appMode = false;
     pst_file* m_pstFile = nullptr;
     const PstItem* m_sourceItem = nullptr;
+    pst_desc_tree* m_pstNode = nullptr;
 
 private:
     int m_processed = 0;

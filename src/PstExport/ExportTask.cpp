@@ -49,9 +49,11 @@ bool ExportTask::exportParsedItem()
     const ReparsedRecord reparsed(*m_item);
     m_strategy->setPstFile(reparsed.file());
     m_strategy->setSourceItem(m_item.get());
+    m_strategy->setPstNode(m_item->pstTree());
     const bool ok = m_strategy->exportItem(reparsed.record(), m_outputDir, m_token, [this](int count) { reportProgress(count); });
     m_strategy->setSourceItem(nullptr);
     m_strategy->setPstFile(nullptr);
+    m_strategy->setPstNode(nullptr);
     return ok;
 }
 

@@ -2,6 +2,7 @@
 
 #include "CancelToken.h"
 #include "Log.h"
+#include "SeriesExceptions.h"
 #include "readpst.h"
 
 bool ExportToIcs::exportItem(pst_item* item, const QString& outputDir, CancelToken* token,
@@ -14,7 +15,12 @@ bool ExportToIcs::exportItem(pst_item* item, const QString& outputDir, CancelTok
                              QStringLiteral("Export ics failed: unable to open output file %1."));
     if (!out)
         return false;
-    write_schedule_part_data(out, item, nullptr, nullptr);
+    // The file carries what calendar programs need to take the appointment
+    // whole: its attachments and the exceptions of its series.
+    ical_event_extras extras;
+    extras.attachments_from = m_pstFile;
+    SeriesExceptions::read(m_pstFile, m_pstNode, item, extras);
+    write_appointment_calendar(out, item, extras);
     return finishItemFile(out, progress);
 }
 

@@ -21,7 +21,7 @@ struct Options
 {
     QString pstPath;
     QString outputDir;
-    QList<QString> formats = ExportManager::allFormats();
+    QList<QString> formats = ExportManager::defaultFormats();
     bool keepEmptyFolders = false;
 };
 
@@ -30,7 +30,7 @@ int usage(const QString& problem = QString())
     QTextStream err(stderr);
     if (!problem.isEmpty())
         err << "lumaroo-cli convert: " << problem << "\n";
-    err << "usage: lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks] [--keep-empty-folders]\n";
+    err << "usage: lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks,mbox,maildir] [--keep-empty-folders]\n";
     return 2;
 }
 

@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include <libpst/libpst.h>
 
@@ -89,6 +91,36 @@ void write_vcard(FILE* out, pst_item* item, pst_item_contact* contact, char* com
 void write_schedule_part_data(FILE* out, pst_item* item, char const* sender, char const* method);
 // The body of one VEVENT, from its UID line to "END:VEVENT".
 void write_appointment(FILE* out, pst_item* item);
+// What an appointment's own calendar file carries beyond its record.
+struct ical_event_extras {
+    // One occurrence of the series that was moved or changed; every time is
+    // UTC text "YYYYMMDDTHHMMSSZ".
+    struct instance {
+        std::string recurrence_id; // when the occurrence was due
+        std::string start;
+        std::string end;
+        bool has_subject = false;
+        std::string subject; // UTF-8
+        bool has_location = false;
+        std::string location; // UTF-8
+    };
+    // Occurrences that were deleted, by their due start (UTC text).
+    std::vector<std::string> exdates;
+    std::vector<instance> instances;
+    // Non-null: the item's attachments are read from this file and written
+    // inline into the event.
+    pst_file* attachments_from = nullptr;
+};
+// One VCALENDAR with the appointment's VEVENT, its deleted occurrences as
+// EXDATE and its attachments as inline ATTACH properties, followed by one
+// VEVENT (same UID, with RECURRENCE-ID) per changed occurrence.
+void write_appointment_calendar(FILE* out, pst_item* item, ical_event_extras const& extras);
+// One attachment as an inline binary ATTACH property (folded); an attached
+// item becomes a message/rfc822 message. Returns false, writing nothing, for
+// an attachment without data, and for an attached occurrence of the series
+// (those are written as their own VEVENT instead).
+bool write_ical_attachment(FILE* out, pst_item* item, pst_item_attach* attach, pst_file* pst);
+
 // One VCALENDAR holding the journal entry as a VJOURNAL.
 void write_journal(FILE* out, pst_item* item);
 // The task values libpst's record does not carry, read by the caller.

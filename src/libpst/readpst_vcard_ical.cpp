@@ -363,7 +363,18 @@ void write_vcard(FILE* out, pst_item* item, pst_item_contact* contact, char* com
     fprintf(out, "END:VCARD\n\n");
 }
 
+namespace {
+void write_appointment_body(FILE* out, pst_item* item, ical_event_extras const* extras);
+} // namespace
+
 void write_appointment(FILE* out, pst_item* item)
+{
+    write_appointment_body(out, item, nullptr);
+}
+
+namespace {
+
+void write_appointment_body(FILE* out, pst_item* item, ical_event_extras const* extras)
 {
     if (!out || !item)
         return;
@@ -389,8 +400,12 @@ void write_appointment(FILE* out, pst_item* item)
         write_label_category(out, item, appointment->label);
         write_alarm(out, appointment);
     }
+    if (extras)
+        readpst_detail::write_event_extras(out, item, *extras);
     fprintf(out, "END:VEVENT\n");
 }
+
+} // namespace
 
 void write_schedule_part_data(FILE* out, pst_item* item, char const* sender, char const* method)
 {
@@ -413,6 +428,17 @@ void write_schedule_part_data(FILE* out, pst_item* item, char const* sender, cha
         fputc('\n', out);
     }
     write_appointment(out, item);
+    fprintf(out, "END:VCALENDAR\n");
+}
+
+void write_appointment_calendar(FILE* out, pst_item* item, ical_event_extras const& extras)
+{
+    if (!out || !item)
+        return;
+    write_calendar_start(out);
+    fprintf(out, "BEGIN:VEVENT\n");
+    write_appointment_body(out, item, &extras);
+    readpst_detail::write_changed_instances(out, item, extras);
     fprintf(out, "END:VCALENDAR\n");
 }
 

@@ -91,7 +91,7 @@ private slots:
         KindCounts counts;
         countItems(root, &counts);
         const QString out = m_dir.filePath(QFileInfo(path).completeBaseName());
-        const Run run = runExport(root, out, ExportManager::allFormats());
+        const Run run = runExport(root, out, ExportManager::defaultFormats());
         if (counts.total() == 0) {
             QVERIFY(run.notFound);
             return;

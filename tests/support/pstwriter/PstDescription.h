@@ -49,6 +49,15 @@ struct PstAttachment {
     qint64 size() const { return generatedSize >= 0 ? generatedSize : data.size(); }
 };
 
+// One occurrence of a series that was moved or changed.
+struct PstOccurrenceChange {
+    QDate originalDate;     // the day it was due (at the series' start time)
+    QDateTime start;
+    QDateTime end;
+    QString subject;        // empty: as the series
+    QString location;       // empty: as the series
+};
+
 // Recurrence of an appointment, written both as the named properties and as
 // the binary recurrence pattern.
 struct PstRecurrence {
@@ -60,6 +69,8 @@ struct PstRecurrence {
     int dayOfMonth = 0;     // monthly and yearly
     int monthOfYear = 0;    // yearly, 1..12
     QString description;    // PidLidRecurrencePattern text
+    QList<QDate> deletedDates;             // occurrences deleted from the series
+    QList<PstOccurrenceChange> changes;    // occurrences moved or changed
 };
 
 struct PstMessage {
@@ -83,6 +94,8 @@ struct PstMessage {
     int importance = 1;
     int sensitivity = 0;
     bool read = true;
+    int flagStatus = 0;   // PR_FLAG_STATUS: 2 flagged, 1 completed
+    int lastVerb = 0;     // PR_LAST_VERB_EXECUTED: 102 replied, 103 replied to all, 104 forwarded
     // 0 writes strings as UTF-16 (PT_UNICODE); otherwise as 8-bit bytes
     // (PT_STRING8) in this Windows code page, e.g. 936 for GBK.
     int codePage = 0;

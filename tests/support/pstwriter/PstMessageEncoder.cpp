@@ -5,6 +5,8 @@
 
 #include <QTextCodec>
 
+#include <algorithm>
+
 using namespace PstBytes;
 
 namespace {
@@ -211,8 +213,23 @@ QByteArray PstMessageEncoder::recurrenceBlob(const PstMessage& m)
     append32(out, r.count > 0 ? 0x2022 : 0x2023); // ends after count / never
     append32(out, uint32_t(r.count > 0 ? r.count : 10));
     append32(out, 0); // weeks start on Sunday
-    append32(out, 0); // no deleted instances
-    append32(out, 0); // no modified instances
+    // A changed occurrence counts as deleted on the day it was due, and as
+    // modified on the day it now takes place.
+    QList<uint32_t> deleted;
+    QList<uint32_t> modified;
+    for (const QDate& day : r.deletedDates)
+        deleted.append(minutesSince1601(day));
+    for (const PstOccurrenceChange& c : r.changes) {
+        deleted.append(minutesSince1601(c.originalDate));
+        modified.append(minutesSince1601(c.start.date()));
+    }
+    std::sort(deleted.begin(), deleted.end());
+    std::sort(modified.begin(), modified.end());
+    for (const QList<uint32_t>* dates : {&deleted, &modified}) {
+        append32(out, uint32_t(dates->size()));
+        for (uint32_t date : *dates)
+            append32(out, date);
+    }
     append32(out, startMinutes);
     append32(out, r.count > 0 ? minutesSince1601(lastOccurrence(r, first)) : 0x5AE980DF);
     append32(out, 0x3006);
@@ -220,10 +237,54 @@ QByteArray PstMessageEncoder::recurrenceBlob(const PstMessage& m)
     const uint32_t startOffset = uint32_t(m.start.time().msecsSinceStartOfDay() / 60000);
     append32(out, startOffset);
     append32(out, startOffset + uint32_t(m.start.secsTo(m.end) / 60));
-    append16(out, 0); // no exceptions
-    append32(out, 0);
-    append32(out, 0);
+    appendExceptions(out, r, startOffset);
     return out;
+}
+
+void PstMessageEncoder::appendExceptions(QByteArray& out, const PstRecurrence& r, uint32_t startOffset)
+{
+    const auto minutes = [](const QDateTime& t) {
+        return minutesSince1601(t.date()) + uint32_t(t.time().msecsSinceStartOfDay() / 60000);
+    };
+    const auto flagsOf = [](const PstOccurrenceChange& c) {
+        return uint16_t((c.subject.isEmpty() ? 0 : 0x0001) | (c.location.isEmpty() ? 0 : 0x0010));
+    };
+    const auto times = [&](QByteArray& to, const PstOccurrenceChange& c) {
+        append32(to, minutes(c.start));
+        append32(to, minutes(c.end));
+        append32(to, minutesSince1601(c.originalDate) + startOffset);
+    };
+    append16(out, uint16_t(r.changes.size()));
+    for (const PstOccurrenceChange& c : r.changes) {
+        times(out, c);
+        append16(out, flagsOf(c));
+        for (const QString* text : {&c.subject, &c.location}) {
+            if (text->isEmpty())
+                continue;
+            const QByteArray ansi = encodeIn(1252, *text);
+            append16(out, uint16_t(ansi.size() + 1));
+            append16(out, uint16_t(ansi.size()));
+            out.append(ansi);
+        }
+    }
+    append32(out, 0); // reserved block 1
+    for (const PstOccurrenceChange& c : r.changes) {
+        append32(out, 4); // change highlight: size, value
+        append32(out, 0);
+        append32(out, 0); // reserved block EE1
+        if (!flagsOf(c))
+            continue;
+        times(out, c);
+        for (const QString* text : {&c.subject, &c.location}) {
+            if (text->isEmpty())
+                continue;
+            append16(out, uint16_t(text->size()));
+            for (QChar ch : *text)
+                append16(out, ch.unicode());
+        }
+        append32(out, 0); // reserved block EE2
+    }
+    append32(out, 0); // reserved block 2
 }
 
 void PstMessageEncoder::addMailProperties(const PstMessage& m, PropertyList& list)
@@ -409,6 +470,10 @@ std::vector<PstProperty> PstMessageEncoder::properties(const PstMessage& m)
     list.int32(0x0017, m.importance);
     list.int32(0x0036, m.sensitivity);
     list.int32(0x0E07, (m.read ? kFlagRead : 0) | (m.attachments.isEmpty() ? 0 : kFlagHasAttachment));
+    if (m.flagStatus)
+        list.int32(0x1090, m.flagStatus);
+    if (m.lastVerb)
+        list.int32(0x1081, m.lastVerb);
     list.boolean(0x0E1B, !m.attachments.isEmpty());
     list.time(0x3007, m.creationTime);
     list.time(0x3008, m.modificationTime);

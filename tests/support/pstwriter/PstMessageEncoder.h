@@ -40,6 +40,8 @@ private:
     void addCalendarProperties(const PstMessage& message, PropertyList& list);
     void addTaskJournalNoteProperties(const PstMessage& message, PropertyList& list);
     PstLtpWriter::NodeImage writeAttachment(const PstAttachment& attachment, int index);
+    // The exception records of the pattern (count, 8-bit and Unicode parts).
+    static void appendExceptions(QByteArray& out, const PstRecurrence& recurrence, uint32_t startOffset);
 
     PstNdbWriter& m_ndb;
     PstLtpWriter m_ltp;

@@ -1,0 +1,113 @@
+#include "ExportToMbox.h"
+
+#include "CancelToken.h"
+#include "Log.h"
+#include "MailboxStream.h"
+#include "OutputNames.h"
+#include "PstDataConverter.h"
+#include "readpst.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+
+namespace {
+
+// The sender the .eml writer put in its separator line: From "sender" date.
+QByteArray senderOf(const QByteArray& writerLine)
+{
+    const qsizetype open = writerLine.indexOf('"');
+    const qsizetype close = writerLine.lastIndexOf('"');
+    return open >= 0 && close > open ? writerLine.mid(open + 1, close - open - 1) : QByteArray();
+}
+
+qint64 messageTime(const pst_item* item)
+{
+    for (const FILETIME* time : {item->email->sent_date, item->email->arrival_date, item->create_date}) {
+        if (time)
+            return PstDataConverter::filetimeToUnix(time);
+    }
+    return 0;
+}
+
+} // namespace
+
+QByteArray ExportToMbox::separatorLine(const QByteArray& sender, qint64 unixTime)
+{
+    static const char* const kDays[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    QByteArray address = sender;
+    if (address.isEmpty() || address.contains(' ') || address.contains('\t'))
+        address = "MAILER-DAEMON";
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(unixTime, Qt::UTC);
+    const QDate date = time.date();
+    const QByteArray when = QByteArray(kDays[date.dayOfWeek() - 1]) + ' ' + kMonths[date.month() - 1] + ' ' +
+        QByteArray::number(date.day()).rightJustified(2, ' ') + ' ' +
+        time.time().toString(QStringLiteral("HH:mm:ss")).toLatin1() + ' ' + QByteArray::number(date.year());
+    return "From " + address + ' ' + when + '\n';
+}
+
+void ExportToMbox::beginRun(const QString& outputRoot)
+{
+    (void)outputRoot;
+    QMutexLocker locker(&m_lock);
+    m_mailboxes.clear();
+}
+
+QString ExportToMbox::mailboxPath(const QString& outputDir)
+{
+    auto found = m_mailboxes.constFind(outputDir);
+    if (found != m_mailboxes.constEnd())
+        return found.value();
+    const QString folderName = QFileInfo(outputDir).fileName();
+    const QString path = OutputNames::uniqueFilePath(outputDir, folderName.isEmpty() ? QStringLiteral("mail") : folderName,
+                                                     type());
+    m_mailboxes.insert(outputDir, path);
+    return path;
+}
+
+bool ExportToMbox::exportItem(pst_item* item, const QString& outputDir, CancelToken* token,
+                              std::function<void(int)> progress)
+{
+    countProcessed();
+    if (!item || !item->email) {
+        Log::warn(QStringLiteral("Export failed: PST email is empty."));
+        return false;
+    }
+    if (token && token->isCancelled())
+        return false;
+    // One message at a time per run: the mailbox is appended to.
+    QMutexLocker locker(&m_lock);
+    const QString path = mailboxPath(outputDir);
+    FILE* out = fopen(QFile::encodeName(path).constData(), "ab");
+    if (!out) {
+        Log::warn(QStringLiteral("Export mbox failed: unable to open output file %1.").arg(path));
+        return false;
+    }
+    const qint64 when = messageTime(item);
+    MailboxStream message(out, true, [out, when](const QByteArray& writerLine) {
+        const QByteArray separator = separatorLine(senderOf(writerLine), when);
+        fwrite(separator.constData(), 1, size_t(separator.size()), out);
+    });
+    bool ok = message.stream() != nullptr;
+    if (ok) {
+        char* extraMimeHeaders = nullptr;
+        write_normal_email(message.stream(), nullptr, item, 0, 0, m_pstFile, 1, 0, &extraMimeHeaders);
+        ok = message.finish();
+        // The message ends with a line feed, and an empty line parts it
+        // from the next one.
+        if (message.lastByte() != '\n')
+            fputc('\n', out);
+        fputc('\n', out);
+    }
+    ok = fclose(out) == 0 && ok;
+    if (!ok) {
+        Log::warn(QStringLiteral("Export mbox failed: unable to write to %1.").arg(path));
+        return false;
+    }
+    if (progress)
+        progress(processedCount());
+    return true;
+}

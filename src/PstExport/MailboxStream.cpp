@@ -1,0 +1,101 @@
+#include "MailboxStream.h"
+
+#include <cstring>
+
+namespace {
+
+const char kFromLine[] = "From ";
+constexpr qsizetype kFromLength = 5;
+
+} // namespace
+
+MailboxStream::MailboxStream(FILE* target, bool quoteFromLines, std::function<void(const QByteArray&)> firstLine)
+    : m_target(target)
+    , m_quote(quoteFromLines)
+    , m_firstLine(std::move(firstLine))
+{
+    cookie_io_functions_t functions{};
+    functions.write = &MailboxStream::writeCookie;
+    m_stream = fopencookie(this, "w", functions);
+}
+
+MailboxStream::~MailboxStream()
+{
+    finish();
+}
+
+bool MailboxStream::finish()
+{
+    if (m_stream) {
+        fclose(m_stream);
+        m_stream = nullptr;
+        if (m_state == State::FirstLine && m_firstLine)
+            m_firstLine(m_pending);
+        else
+            flushPending();
+    }
+    return !m_failed;
+}
+
+ssize_t MailboxStream::writeCookie(void* cookie, const char* data, size_t size)
+{
+    auto* self = static_cast<MailboxStream*>(cookie);
+    self->take(data, size);
+    return self->m_failed ? -1 : ssize_t(size);
+}
+
+void MailboxStream::take(const char* data, size_t size)
+{
+    const char* const end = data + size;
+    while (data < end) {
+        if (m_state == State::FirstLine) {
+            const char* newline = static_cast<const char*>(memchr(data, '\n', size_t(end - data)));
+            m_pending.append(data, newline ? newline - data : end - data);
+            if (!newline)
+                return;
+            if (m_firstLine)
+                m_firstLine(m_pending);
+            m_pending.clear();
+            m_state = State::LineStart;
+            data = newline + 1;
+        } else if (m_state == State::MidLine || !m_quote) {
+            const char* newline = static_cast<const char*>(memchr(data, '\n', size_t(end - data)));
+            const char* stop = newline ? newline + 1 : end;
+            put(data, size_t(stop - data));
+            m_state = newline ? State::LineStart : State::MidLine;
+            data = stop;
+        } else {
+            // At a line's start: hold bytes while they may still become "From ".
+            const char c = *data++;
+            m_pending.append(c);
+            if (m_pending.size() <= kFromLength && memcmp(m_pending.constData(), kFromLine, size_t(m_pending.size())) == 0) {
+                if (m_pending.size() == kFromLength) {
+                    put(">", 1);
+                    flushPending();
+                    m_state = State::MidLine;
+                }
+                continue;
+            }
+            flushPending();
+            m_state = c == '\n' ? State::LineStart : State::MidLine;
+        }
+    }
+}
+
+void MailboxStream::put(const char* data, size_t size)
+{
+    if (size == 0 || m_failed)
+        return;
+    if (fwrite(data, 1, size, m_target) != size)
+        m_failed = true;
+    m_endsWithEmptyLine = size >= 2 ? (data[size - 2] == '\n' && data[size - 1] == '\n')
+                                    : (data[0] == '\n' && m_lastByte == '\n');
+    m_lastByte = data[size - 1];
+}
+
+void MailboxStream::flushPending()
+{
+    const QByteArray pending = m_pending;
+    m_pending.clear();
+    put(pending.constData(), size_t(pending.size()));
+}
