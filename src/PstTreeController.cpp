@@ -31,12 +31,12 @@ void PstTreeController::openPstFile(const QString& path)
     Log::info(QStringLiteral("Open PST file: %1").arg(path));
     PstParser parser;
     if (!parser.open(path)) {
-        emit openPstFailed();
+        emit openPstFailed(path);
         return;
     }
     std::shared_ptr<PstFolderItem> root = parser.parse(path);
     if (!root) {
-        emit openPstFailed();
+        emit openPstFailed(path);
         return;
     }
     addRow(root);
@@ -72,7 +72,7 @@ void PstTreeController::enableTreeViewMenu()
     if (m_menu)
         return;
     m_menu = std::make_unique<QMenu>();
-    m_showInFinderAction = m_menu->addAction(tr("Show in Finder"));
+    m_showInFinderAction = m_menu->addAction(tr("Show in Folder"));
     m_menu->addSeparator();
     m_closeFileAction = m_menu->addAction(tr("Close file"));
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -11,6 +11,8 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/MailContentHandler.cpp
     ${lumaroo_ui_dir}/MailRequestGuard.cpp
     ${lumaroo_ui_dir}/MyWebViewWidget.cpp
+    ${lumaroo_ui_dir}/NoDisplayGuard.cpp
+    ${lumaroo_ui_dir}/ProgramArguments.cpp
     ${lumaroo_ui_dir}/PSTListView.cpp
     ${lumaroo_ui_dir}/PSTStackedWidget.cpp
     ${lumaroo_ui_dir}/PSTTreeView.cpp
@@ -26,6 +28,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/PstTreeController.cpp
     ${lumaroo_ui_dir}/PstTreeModel.cpp
     ${lumaroo_ui_dir}/PstTreeViewFilterModel.cpp
+    ${lumaroo_ui_dir}/ThirdPartyNotices.cpp
 )
 target_include_directories(lumaroo_ui PUBLIC ${lumaroo_ui_dir})
 target_link_libraries(lumaroo_ui PUBLIC
@@ -42,8 +45,4 @@ add_dependencies(lumaroo_ui lumaroo_resources)
 add_executable(lumaroo ${lumaroo_ui_dir}/main.cpp)
 target_link_libraries(lumaroo PRIVATE lumaroo_ui Qt6::WebView)
 
-# Desktops hand files over on the command line (Exec=lumaroo %F).
-include(GNUInstallDirs)
-install(TARGETS lumaroo lumaroo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${lumaroo_ui_dir}/../resources/lumaroo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${lumaroo_ui_dir}/../resources/img/icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME lumaroo.png)
+# Installed with everything else by cmake/LumarooInstall.cmake.

@@ -8,6 +8,7 @@
 #include "ProductConstants.h"
 #include "PstListController.h"
 #include "PstTreeController.h"
+#include "ThirdPartyNotices.h"
 #include "UserFolders.h"
 #include "ui_mainwindow.h"
 
@@ -32,10 +33,13 @@ const int kListPane = 1;
 // Room the two 66-wide hide buttons and their spacing take before the search box.
 const int kHideButtonsRoom = 142;
 
+// Offline folder files (.ost) have the same format as personal-folder files.
 bool isPstFile(const QUrl& url)
 {
     const QString path = url.toLocalFile();
-    return !path.isEmpty() && path.endsWith(QLatin1String(".pst"), Qt::CaseInsensitive);
+    return !path.isEmpty()
+           && (path.endsWith(QLatin1String(".pst"), Qt::CaseInsensitive)
+               || path.endsWith(QLatin1String(".ost"), Qt::CaseInsensitive));
 }
 
 int windowX(const QWidget* widget, const QWidget* window)
@@ -101,6 +105,8 @@ void MainWindow::initMenu()
     QAction* quit = m_fileMenu->addAction(tr("&Quit"), qApp, &QApplication::quit);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("Licences"), this, [this] { ThirdPartyNotices::showDialog(this); });
 }
 
 void MainWindow::initConnect()
@@ -119,8 +125,9 @@ void MainWindow::initConnect()
                 m_listController->setList(items);
             });
     connect(m_treeController, &PstTreeController::pstTreeViewRowChanged, this, &MainWindow::treeViewRowChange);
-    connect(m_treeController, &PstTreeController::openPstFailed, this, [this] {
-        NativeMessageBox::warning(this, tr("Warning"), tr("Error opening file!"));
+    connect(m_treeController, &PstTreeController::openPstFailed, this, [this](const QString& path) {
+        NativeMessageBox::warning(this, tr("Warning"),
+                                  tr("Error opening file!") + QLatin1Char('\n') + QDir::toNativeSeparators(path));
     });
     connect(m_treeController, &PstTreeController::documentClosing, this, &MainWindow::onDocumentClosing);
     connect(m_listController, &PstListController::itemSelected, m_detailController, &DetailViewController::setItem);
@@ -150,7 +157,7 @@ void MainWindow::onOpenBtnClicked()
 {
     Log::info(QStringLiteral("Click the open button."));
     const QStringList paths = QFileDialog::getOpenFileNames(this, tr("Select File"), AppConfig::instance()->getLastOpenPath(),
-                                                            tr("Outlook PST Files (*.pst)"));
+                                                            tr("Outlook Data Files (*.pst *.ost)"));
     openChosenFiles(paths);
 }
 

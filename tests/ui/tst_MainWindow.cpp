@@ -170,7 +170,7 @@ void MainWindowTest::openDialogOpensEveryChosenFileAndRemembersTheFolder()
             return;
         dialogSeen = dialog->windowTitle() == QStringLiteral("Select File")
             && dialog->fileMode() == QFileDialog::ExistingFiles
-            && dialog->nameFilters().contains(QStringLiteral("Outlook PST Files (*.pst)"));
+            && dialog->nameFilters().contains(QStringLiteral("Outlook Data Files (*.pst *.ost)"));
         dialog->setDirectory(other.path());
         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("\"first.pst\" \"second.pst\""));
         QMetaObject::invokeMethod(dialog, "accept");
@@ -230,6 +230,8 @@ std::pair<bool, bool> dragAndDrop(QWidget* over, const QList<QUrl>& urls)
 void MainWindowTest::dropOpensOnlyPstFiles()
 {
     const QString upper = m_dir.filePath(QStringLiteral("UPPER.PST"));
+    const QString offline = m_dir.filePath(QStringLiteral("offline.ost"));
+    QFile::copy(m_mailbox, offline);
     const QString backup = m_dir.filePath(QStringLiteral("mailbox.pst.bak"));
     const QString text = m_dir.filePath(QStringLiteral("readme.txt"));
     QFile::copy(m_mailbox, upper);
@@ -240,16 +242,18 @@ void MainWindowTest::dropOpensOnlyPstFiles()
 
     const auto [entered, dropped] = dragAndDrop(
         child<QWidget>("homePage"),
-        {QUrl::fromLocalFile(text), QUrl::fromLocalFile(backup), QUrl::fromLocalFile(upper), QUrl(QStringLiteral("https://example.org/a.pst"))});
+        {QUrl::fromLocalFile(text), QUrl::fromLocalFile(backup), QUrl::fromLocalFile(upper), QUrl::fromLocalFile(offline),
+         QUrl(QStringLiteral("https://example.org/a.pst"))});
     QVERIFY(entered);
     QVERIFY(dropped);
     QAbstractItemModel* tree = child<PSTTreeView>("treeView")->model();
-    QCOMPARE(tree->rowCount(), 1);
+    QCOMPARE(tree->rowCount(), 2);
     QCOMPARE(tree->index(0, 0).data(Qt::UserRole + 1).toString(), upper);
+    QCOMPARE(tree->index(1, 0).data(Qt::UserRole + 1).toString(), offline);
 
     // The tree takes drops too, once the browsing page shows.
     dragAndDrop(child<PSTTreeView>("treeView"), {QUrl::fromLocalFile(m_mailbox)});
-    QCOMPARE(tree->rowCount(), 2);
+    QCOMPARE(tree->rowCount(), 3);
 }
 
 void MainWindowTest::dragWithoutPstFileIsRefused()
@@ -416,14 +420,15 @@ void MainWindowTest::failedOpenShowsAWarningAndReturns()
 {
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    m_window->openFile(TestData::pst(QStringLiteral("aspose-email__Aspose.Email-for-C__SMTP_Outlook.pst")));
+    const QString broken = TestData::pst(QStringLiteral("aspose-email__Aspose.Email-for-C__SMTP_Outlook.pst"));
+    m_window->openFile(broken);
     // The call came back at once; the alert waits on the window.
     auto* box = m_window->findChild<QMessageBox*>();
     QVERIFY(box);
     QVERIFY(box->isVisible());
     QCOMPARE(box->windowModality(), Qt::WindowModal);
     QCOMPARE(box->text(), QStringLiteral("Warning"));
-    QCOMPARE(box->informativeText(), QStringLiteral("Error opening file!"));
+    QCOMPARE(box->informativeText(), QStringLiteral("Error opening file!\n") + broken);
     QCOMPARE(box->icon(), QMessageBox::Warning);
     QCOMPARE(box->buttons().size(), 1);
     QCOMPARE(box->buttons().first()->text(), QStringLiteral("OK"));
