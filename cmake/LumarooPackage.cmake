@@ -21,15 +21,15 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The mail view's QML page needs these modules at run time; no library names them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtqml-workerscript, qml6-module-qtwebview, qml6-module-qtwebengine, qt6-webview-plugins, shared-mime-info")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "browse, convert and print Outlook data files
- Lumaroo opens Microsoft Outlook personal-folder files (.pst) and offline
- folder files (.ost) without Outlook: browse the folder tree, search and sort
- the items of a folder and read each mail, contact, appointment, task, note
- and journal entry in full.
- .
- It converts a whole file to .eml, .vcf, .ics and .txt files in a folder tree
- that mirrors the original, hands contacts and appointments to the desktop's
- address book and calendar, and prints any item. The lumaroo-cli command does
- the same from scripts.")
+# The extended description under the summary line; CPack indents it.
+set(CPACK_PACKAGE_DESCRIPTION "Lumaroo opens Microsoft Outlook personal-folder files (.pst) and offline
+folder files (.ost) without Outlook: browse the folder tree, search and sort
+the items of a folder and read each mail, contact, appointment, task, note
+and journal entry in full.
+
+It converts a whole file to .eml, .vcf, .ics and .txt files in a folder tree
+that mirrors the original, hands contacts and appointments to the desktop's
+address book and calendar, and prints any item. The lumaroo-cli command does
+the same from scripts.")
 
 include(CPack)

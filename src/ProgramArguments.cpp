@@ -40,13 +40,14 @@ std::optional<int> ProgramArguments::answerBeforeStart(int argc, char* argv[])
     configure(&parser);
     // Unknown options here may be Qt's own; the full check comes later.
     parser.parse(arguments);
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+    const bool help = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+    if (help || parser.isSet(QStringLiteral("version"))) {
         QCoreApplication core(argc, argv);
         QTextStream out(stdout);
-        if (parser.isSet(QStringLiteral("version")))
-            out << "lumaroo " << g_version << "\n";
-        else
+        if (help)
             out << parser.helpText();
+        else
+            out << "lumaroo " << g_version << "\n";
         return 0;
     }
     if (!hasDisplay(arguments)) {

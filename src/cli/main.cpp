@@ -70,7 +70,7 @@ int main(int argc, char* argv[])
     configure(&parser);
     if (!parser.parse(app.arguments()))
         return usage(parser, parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         QTextStream(stdout) << parser.helpText();
         return 0;
     }

@@ -39,6 +39,8 @@ expect 0 "--version" "" "$lumaroo" -h
 expect 0 "^lumaroo $version$" "" "$lumaroo" --version
 expect 1 "" "^lumaroo: no display" "$lumaroo" some.pst
 [ "$(wc -l < "$work/err")" = 1 ] || { echo "FAIL: no-display message is not one line" >&2; failed=1; }
+expect 1 "" "^lumaroo: cannot open a window: .*:97" env DISPLAY=:97 "$lumaroo"
+[ "$(wc -l < "$work/err")" = 1 ] || { echo "FAIL: unreachable-display message is not one line" >&2; failed=1; }
 expect 2 "" "Unknown option 'bogus'" env QT_QPA_PLATFORM=offscreen "$lumaroo" --bogus
 
 expect 0 "Commands:" "" "$cli" --help
