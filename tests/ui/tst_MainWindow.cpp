@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QTextBrowser>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,6 +68,7 @@ private slots:
     void closingAnotherDocumentKeepsTheList();
     void failedOpenShowsAWarningAndReturns();
     void alertWithoutActiveWindowWaitsForOk();
+    void licencesEntryShowsTheNotices();
 
 private:
     template<typename T> T* child(const char* name) const
@@ -451,6 +453,28 @@ void MainWindowTest::alertWithoutActiveWindowWaitsForOk()
     });
     NativeMessageBox::info(nullptr, QStringLiteral("Done"), QStringLiteral("All items were written."));
     QVERIFY(pressedBeforeReturn);
+}
+
+void MainWindowTest::licencesEntryShowsTheNotices()
+{
+    QAction* licences = nullptr;
+    for (QAction* menu : m_window->menuBar()->actions()) {
+        for (QAction* action : menu->menu()->actions()) {
+            if (action->text() == QStringLiteral("Licences"))
+                licences = action;
+        }
+    }
+    QVERIFY(licences);
+    licences->trigger();
+    auto* dialog = m_window->findChild<QDialog*>(QStringLiteral("licencesDialog"));
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    const QString text = dialog->findChild<QTextBrowser*>()->toPlainText();
+    for (const char* notice : {"GNU General Public License", "libpst", "Qt 6", "Chromium", "zlib", "Icons"})
+        QVERIFY2(text.contains(QLatin1String(notice)), notice);
+    if (!qEnvironmentVariableIsEmpty("LUMAROO_SCREENSHOTS"))
+        dialog->grab().save(qEnvironmentVariable("LUMAROO_SCREENSHOTS") + "/licences.png");
+    dialog->close();
 }
 
 int main(int argc, char* argv[])
