@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Everything `cmake --install` puts on a system: the two programs, the
 # desktop entry, the AppStream data, the file type, the icons, the manual
 # pages, the user guide and the licence.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # `cpack -G DEB` in the build folder makes lumaroo_VERSION_amd64.deb from what
 # `cmake --install` installs. Its dependencies come from the shared libraries
 # the programs link (dpkg-shlibdeps).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds Lumaroo and starts it. With no argument it opens a sample mailbox
 # (every kind of item, a few folders, an HTML mail with an inline picture)
 # that the project's own PST writer makes in the build folder.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The browsing window as a library (tests drive its widgets), and the program.
 set(lumaroo_ui_dir ${CMAKE_CURRENT_LIST_DIR})
 add_library(lumaroo_ui STATIC

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Converts a generated mailbox to .eml with lumaroo-cli and prints items per
 // second, output MB per second and peak resident memory; then exports the same
 // file with pffexport (Debian's pff-tools) and prints the time ratio.

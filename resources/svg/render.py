@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Renders every SVG of this folder to the PNG the program loads.
 
 The PNGs under resources/img/ are generated from these drawings and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lumaroo-cli: the window's headless twin, for scripts, tests and benchmarks.
 
 #include "AppInitialization.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Both programs' command-line manners: --help and --version answer on stdout
 # and exit 0 (the window program without opening a window, so without a
 # display); wrong use exits 2 with the usage on stderr; the window program

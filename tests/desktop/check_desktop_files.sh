@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The desktop files as a desktop sees them: the file type installed into a
 # private data folder recognises a PST by name (any case, .pst and .ost) and
 # by content, and the desktop entry and AppStream data pass their validators.

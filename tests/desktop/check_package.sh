@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the .deb from the build folder, unpacks it into a scratch root,
 # checks the files landed, runs lumaroo-cli from it and has lintian look at
 # it (no errors allowed). Prints the package's size and dependencies.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window: pages and window sizes as documents open and close,
 // the open dialog, drag and drop, the search box and sort menu feeding the
 // list, the pane-hide buttons, the print button and the alerts.
