@@ -5,6 +5,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/mainwindow.cpp
     ${lumaroo_ui_dir}/mainwindow.ui
     ${lumaroo_ui_dir}/AlternateTreeView.cpp
+    ${lumaroo_ui_dir}/AppMenu.cpp
     ${lumaroo_ui_dir}/AttachmentMenu.cpp
     ${lumaroo_ui_dir}/DetailViewController.cpp
     ${lumaroo_ui_dir}/ElidedLabel.cpp
@@ -30,6 +31,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/PstTreeModel.cpp
     ${lumaroo_ui_dir}/PstTreeViewFilterModel.cpp
     ${lumaroo_ui_dir}/ThirdPartyNotices.cpp
+    ${lumaroo_ui_dir}/UserGuideWindow.cpp
 )
 target_include_directories(lumaroo_ui PUBLIC ${lumaroo_ui_dir})
 target_link_libraries(lumaroo_ui PUBLIC
@@ -42,6 +44,9 @@ add_library(lumaroo_resources OBJECT ${lumaroo_ui_dir}/../resources/lumaroo.qrc)
 target_link_libraries(lumaroo_resources PRIVATE Qt6::Core)
 target_link_libraries(lumaroo_ui INTERFACE "$<TARGET_OBJECTS:lumaroo_resources>")
 add_dependencies(lumaroo_ui lumaroo_resources)
+# The translations, compiled in the same way.
+target_link_libraries(lumaroo_ui INTERFACE "$<TARGET_OBJECTS:lumaroo_translations>")
+add_dependencies(lumaroo_ui lumaroo_translations)
 
 add_executable(lumaroo ${lumaroo_ui_dir}/main.cpp)
 target_link_libraries(lumaroo PRIVATE lumaroo_ui Qt6::WebView)

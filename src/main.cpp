@@ -2,6 +2,7 @@
 #include "AppInitialization.h"
 #include "FileOpenFilter.h"
 #include "Log.h"
+#include "MultiLanguage.h"
 #include "MailContentHandler.h"
 #include "NativeMessageBox.h"
 #include "NoDisplayGuard.h"
@@ -66,6 +67,8 @@ int main(int argc, char* argv[])
     auto* fileOpenFilter = new FileOpenFilter();
     app.installEventFilter(fileOpenFilter);
     ReleaseGuard releaseGuard;
+    // The stored language, before any window exists, so every text starts in it.
+    MultiLanguage::instance()->initAppLanguage();
 
     auto* window = new MainWindow();
     // 12 px text, the size the layout was designed for, in the desktop's own family.

@@ -53,7 +53,6 @@ private slots:
     void freshUserGetsDefaults();
     void settingsPersistAtOnce();
     void fileOpenEventsBecomeOneSignal();
-    void updateCheckSaysItCannotCheck();
 };
 
 void TestAppShell::foldersLiveUnderTheDataHome()
@@ -145,11 +144,6 @@ void TestAppShell::fileOpenEventsBecomeOneSignal()
     QCoreApplication::sendEvent(&target, &other);
     QCOMPARE(target.received, 1);
     QCOMPARE(spy.count(), 1);
-}
-
-void TestAppShell::updateCheckSaysItCannotCheck()
-{
-    QVERIFY(!Morvek::IMVUpdatesService::Shared()->CheckForUpdates(nullptr));
 }
 
 int main(int argc, char** argv)
