@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # lumaroo_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [TIMEOUT s] [LABELS l])
 # Builds one QtTest executable and registers it with ctest. Every test runs
 # headless with its own temporary home folder (set by the test itself through

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Damages copies of real PST files at random (1, 4, 16 or 64 bytes after the
 # 512-byte header, seeded) and runs `lumaroo-cli list` and `convert` on each,
 # counting crashes (killed by a signal) and hangs (over the time limit).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs every Debian package listed in debian-packages.txt. Idempotent:
 # does nothing when all of them are already installed.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Makes docs/screenshots/*.png from the real window at 1024 × 768: the home
 # page, a mailbox with an HTML mail, a contact, an appointment and a task.
 # Usage: scripts/screenshots.sh [build folder]   (default: build)

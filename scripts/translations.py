@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Reads and fills the Qt .ts translation files.
 
   translations.py report FILE.ts...      counts per file; exit 1 on any problem

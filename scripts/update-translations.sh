@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Brings translations/Translation_<lang>.ts up to date with the texts in src/
 # (lupdate) and reports per language how many texts still need a translation
 # ("unfinished"), how many the sources no longer have ("vanished"), and

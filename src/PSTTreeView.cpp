@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "PSTTreeView.h"
 
 PSTTreeView::PSTTreeView(QWidget* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "PstTreeController.h"
 
 #include "Common.h"
@@ -36,13 +37,13 @@ void PstTreeController::openPstFile(const QString& path)
     PstParser parser;
     if (!parser.open(path)) {
         m_lastOpenError = parser.openError();
-        emit openPstFailed();
+        emit openPstFailed(path);
         return;
     }
     std::shared_ptr<PstFolderItem> root = parser.parse(path);
     if (!root) {
         m_lastOpenError = tr("The folder structure of this PST file cannot be read.");
-        emit openPstFailed();
+        emit openPstFailed(path);
         return;
     }
     addRow(root);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 #include "PstFolderItem.h"
@@ -14,7 +15,7 @@ class QMenu;
 class QTreeView;
 
 // Drives a folder tree view: opens documents into it, announces the pressed
-// folder's items and offers "Show in Finder" / "Close file" on document rows.
+// folder's items and offers "Show in Folder" / "Close file" on document rows.
 class PstTreeController : public QObject
 {
     Q_OBJECT
@@ -48,7 +49,7 @@ public:
 
 signals:
     void folderSelected(const QList<std::shared_ptr<PstItem>>& items);
-    void openPstFailed();
+    void openPstFailed(const QString& path);
     void pstTreeViewRowChanged(int rowCount);
     // A document is about to be closed; its items must no longer be shown.
     void documentClosing(const std::shared_ptr<PstItem>& root);

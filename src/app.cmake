@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The browsing window as a library (tests drive its widgets), and the program.
 set(lumaroo_ui_dir ${CMAKE_CURRENT_LIST_DIR})
 add_library(lumaroo_ui STATIC
@@ -14,6 +15,8 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/MailContentHandler.cpp
     ${lumaroo_ui_dir}/MailRequestGuard.cpp
     ${lumaroo_ui_dir}/MyWebViewWidget.cpp
+    ${lumaroo_ui_dir}/NoDisplayGuard.cpp
+    ${lumaroo_ui_dir}/ProgramArguments.cpp
     ${lumaroo_ui_dir}/PSTListView.cpp
     ${lumaroo_ui_dir}/PSTStackedWidget.cpp
     ${lumaroo_ui_dir}/PSTTreeView.cpp
@@ -32,6 +35,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/PstListFilterModel.cpp
     ${lumaroo_ui_dir}/SaveDialog.cpp
     ${lumaroo_ui_dir}/WindowPlacement.cpp
+    ${lumaroo_ui_dir}/ThirdPartyNotices.cpp
     ${lumaroo_ui_dir}/UserGuideWindow.cpp
 )
 target_include_directories(lumaroo_ui PUBLIC ${lumaroo_ui_dir})
@@ -52,10 +56,4 @@ add_dependencies(lumaroo_ui lumaroo_translations)
 add_executable(lumaroo ${lumaroo_ui_dir}/main.cpp)
 target_link_libraries(lumaroo PRIVATE lumaroo_ui Qt6::WebView)
 
-# Desktops hand files over on the command line (Exec=lumaroo %F).
-include(GNUInstallDirs)
-install(TARGETS lumaroo lumaroo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The User Guide is compiled in (Help ▸ User Guide shows it offline); the file is installed for reading elsewhere.
-install(FILES ${lumaroo_ui_dir}/../docs/user-guide.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lumaroo)
-install(FILES ${lumaroo_ui_dir}/../resources/lumaroo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${lumaroo_ui_dir}/../resources/img/icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME lumaroo.png)
+# Installed with everything else by cmake/LumarooInstall.cmake.

@@ -1,7 +1,13 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "AppInitialization.h"
 #include "FileOpenFilter.h"
+#include "Log.h"
 #include "MultiLanguage.h"
 #include "MailContentHandler.h"
+#include "NativeMessageBox.h"
+#include "NoDisplayGuard.h"
+#include "ProductConstants.h"
+#include "ProgramArguments.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -10,6 +16,8 @@
 #include <QIcon>
 #include <QTimer>
 #include <QtWebView>
+
+#include <optional>
 
 namespace {
 
@@ -20,26 +28,41 @@ struct ReleaseGuard
 };
 
 // Linux desktops hand documents over on the command line (Exec=lumaroo %F):
-// every argument that names an existing file is an open request.
-void openCommandLineFiles(const QStringList& arguments, FileOpenFilter* filter)
+// every argument is an open request, and one that names no readable file is
+// said so in the window rather than dropped.
+void openCommandLineFiles(const ProgramArguments& arguments, FileOpenFilter* filter, QWidget* window)
 {
-    for (const QString& argument : arguments.mid(1)) {
-        if (QFileInfo(argument).isFile())
-            emit filter->fileOpened(argument);
-    }
+    for (const QString& path : arguments.readableFiles())
+        emit filter->fileOpened(path);
+    const QStringList unreadable = arguments.unreadableFiles();
+    if (unreadable.isEmpty())
+        return;
+    for (const QString& line : unreadable)
+        Log::warn(QStringLiteral("Cannot open command-line argument %1").arg(line));
+    NativeMessageBox::warning(window, QApplication::translate("main", "Some files could not be opened"),
+                              unreadable.join(QLatin1Char('\n')));
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> exitCode = ProgramArguments::answerBeforeStart(argc, argv))
+        return *exitCode;
+
     // The mail view's web view needs its back end chosen and initialised
     // before the application object exists. WebEngine is the back end on Linux.
     qputenv("QT_WEBVIEW_PLUGIN", "webengine");
     MailContentHandler::registerScheme();
     QtWebView::initialize();
 
+    std::optional<NoDisplayGuard> noDisplayGuard(std::in_place);
     QApplication app(argc, argv);
+    noDisplayGuard.reset();
+    QGuiApplication::setDesktopFileName(g_app_id);
+    ProgramArguments arguments;
+    if (!arguments.parse(app.arguments()))
+        return 2;
     AppInitialization::instance();
     auto* fileOpenFilter = new FileOpenFilter();
     app.installEventFilter(fileOpenFilter);
@@ -52,11 +75,13 @@ int main(int argc, char* argv[])
     QFont font = QApplication::font();
     font.setPixelSize(12);
     QApplication::setFont(font);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/icon.png")));
+    // The installed theme icon, so the window matches the launcher; the
+    // built-in picture when the program runs from its build folder.
+    QApplication::setWindowIcon(QIcon::fromTheme(g_app_id, QIcon(QStringLiteral(":/img/icon.png"))));
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(fileOpenFilter, &FileOpenFilter::fileOpened, window, &MainWindow::openFile);
 
     window->show();
-    QTimer::singleShot(0, window, [=, args = app.arguments()] { openCommandLineFiles(args, fileOpenFilter); });
+    QTimer::singleShot(0, window, [=] { openCommandLineFiles(arguments, fileOpenFilter, window); });
     return app.exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "mainwindow.h"
 
 #include "AppConfig.h"
@@ -11,6 +12,7 @@
 #include "PstListController.h"
 #include "PstMailView.h"
 #include "PstTreeController.h"
+#include "ThirdPartyNotices.h"
 #include "UserFolders.h"
 #include "PstTreeViewFilterModel.h"
 #include "WindowPlacement.h"
@@ -39,10 +41,13 @@ const int kListPane = 1;
 // Room the two 66-wide hide buttons and their spacing take before the search box.
 const int kHideButtonsRoom = 142;
 
+// Offline folder files (.ost) have the same format as personal-folder files.
 bool isPstFile(const QUrl& url)
 {
     const QString path = url.toLocalFile();
-    return !path.isEmpty() && path.endsWith(QLatin1String(".pst"), Qt::CaseInsensitive);
+    return !path.isEmpty()
+           && (path.endsWith(QLatin1String(".pst"), Qt::CaseInsensitive)
+               || path.endsWith(QLatin1String(".ost"), Qt::CaseInsensitive));
 }
 
 int windowX(const QWidget* widget, const QWidget* window)
@@ -109,7 +114,9 @@ void MainWindow::initMenu()
     menuBar()->addMenu(m_appMenu->editMenu());
     initViewMenu();
     menuBar()->addMenu(m_appMenu->createWindowMenu());
-    menuBar()->addMenu(m_appMenu->createHelpMenu());
+    QMenu* help = m_appMenu->createHelpMenu();
+    help->addAction(tr("Licences"), this, [this] { ThirdPartyNotices::showDialog(this); });
+    menuBar()->addMenu(help);
     connect(m_appMenu, &AppMenu::findRequested, this, &MainWindow::focusSearchBox);
 }
 
@@ -164,9 +171,10 @@ void MainWindow::initConnect()
                 m_listController->setList(items);
             });
     connect(m_treeController, &PstTreeController::pstTreeViewRowChanged, this, &MainWindow::treeViewRowChange);
-    connect(m_treeController, &PstTreeController::openPstFailed, this, [this] {
+    connect(m_treeController, &PstTreeController::openPstFailed, this, [this](const QString& path) {
         NativeMessageBox::warning(this, tr("Warning"),
-                                  tr("Error opening file!") + QLatin1Char('\n') + m_treeController->lastOpenError());
+                                  tr("Error opening file!") + QLatin1Char('\n') + QDir::toNativeSeparators(path)
+                                      + QLatin1Char('\n') + m_treeController->lastOpenError());
     });
     if (LossNotice* notice = LossNotice::install(m_ui->treeView))
         connect(m_treeController, &PstTreeController::pstTreeViewRowChanged, notice,
@@ -200,7 +208,7 @@ void MainWindow::onOpenBtnClicked()
 {
     Log::info(QStringLiteral("Click the open button."));
     const QStringList paths = QFileDialog::getOpenFileNames(this, tr("Select File"), AppConfig::instance()->getLastOpenPath(),
-                                                            tr("Outlook PST Files (*.pst)"));
+                                                            tr("Outlook Data Files (*.pst *.ost)"));
     openChosenFiles(paths);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Converts a generated mailbox with lumaroo-cli, once per format (.eml, one
 // mbox per folder, a Maildir++ tree), and prints items per second, output
 // size, MB per second and peak resident memory of each; then exports the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Item list benchmark: a folder of 100,000 mails handed to the list, then
 // the list scrolled from top to bottom one page at a time.
 // Prints the milliseconds setList takes and the mean paint time per page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // bench_parse: writes mailboxes of 10,000 and 100,000 mails (20 KB bodies,
 // every tenth mail with a 32 KB attachment), then opens and parses each in a
 // fresh process, once through the item tree and once through libpff visiting

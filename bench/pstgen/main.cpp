@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes a 1 GB mailbox with the PST writer and prints its throughput and
 // peak memory. Not run by ctest: run it by hand (optionally give the size in MB).
 #include "PstPresets.h"

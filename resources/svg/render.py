@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Renders every SVG of this folder to the PNG the program loads.
 
 The PNGs under resources/img/ are generated from these drawings and
@@ -46,6 +47,13 @@ SIZES = {
     "contact-white.png": ("contact-white.svg", 96),
 }
 
+# The application icon for the desktop's hicolor theme, named by the
+# application id; scalable/ gets icon.svg itself at install time.
+APP_ID = "com.tavrel.Lumaroo"
+HICOLOR = os.path.join(HERE, "..", "icons", "hicolor")
+for _size in (16, 22, 24, 32, 48, 64, 128, 256, 512):
+    SIZES[os.path.join(HICOLOR, "%dx%d" % (_size, _size), "apps", APP_ID + ".png")] = ("icon.svg", _size)
+
 
 class RsvgRectangle(ctypes.Structure):
     _fields_ = [("x", ctypes.c_double), ("y", ctypes.c_double),
@@ -86,7 +94,9 @@ def main():
         if not rsvg.rsvg_handle_render_document(handle, cr, ctypes.byref(viewport), None):
             print("cannot render", svg, file=sys.stderr)
             failed = True
-        cairo.cairo_surface_write_to_png(surface, os.path.join(OUT, png).encode())
+        target = os.path.join(OUT, png)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        cairo.cairo_surface_write_to_png(surface, target.encode())
         cairo.cairo_destroy(cr)
         cairo.cairo_surface_destroy(surface)
         gobject.g_object_unref(handle)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The kind of an item. The numbers are stable: views and exporters compare them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 #include <QString>
@@ -8,6 +9,8 @@ static const QString g_product_id = QStringLiteral("10016");
 static const QString g_version = QStringLiteral("5.0.0");
 static const QString g_organization = QStringLiteral("Tavrel");
 static const QString g_product_name = QStringLiteral("Lumaroo");
+// The desktop's name for the program: desktop entry, AppStream data, icons.
+static const QString g_app_id = QStringLiteral("com.tavrel.Lumaroo");
 
 // Per-user folders, relative to the user's data folder (see UserFolders).
 static const QString g_configDirPath = QStringLiteral("/Tavrel/Lumaroo/Config/");

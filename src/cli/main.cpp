@@ -1,11 +1,15 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lumaroo-cli: the window's headless twin, for scripts, tests and benchmarks.
 
 #include "AppInitialization.h"
+#include "CliHelp.h"
 #include "ConvertCommand.h"
 #include "ListCommand.h"
+#include "ProductConstants.h"
 #include "ShowCommand.h"
 #include "TreeCommand.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QMap>
 #include <QTextStream>
@@ -27,9 +31,24 @@ const QMap<QString, Command>& commands()
     return table;
 }
 
-int usage()
+// Options before the command are the program's; everything from the
+// command on belongs to the command.
+void configure(QCommandLineParser* parser)
 {
-    QTextStream(stderr) << "usage: lumaroo-cli COMMAND ARGS...\ncommands: " << commands().keys().join(", ") << "\n";
+    parser->setApplicationDescription(CliHelp::programDescription());
+    parser->addHelpOption();
+    parser->addVersionOption();
+    parser->addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("One of: %1.").arg(commands().keys().join(", ")),
+                                  QStringLiteral("COMMAND [ARGS...]"));
+    parser->setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+}
+
+int usage(const QCommandLineParser& parser, const QString& problem = QString())
+{
+    QTextStream err(stderr);
+    if (!problem.isEmpty())
+        err << "lumaroo-cli: " << problem << "\n";
+    err << parser.helpText();
     return 2;
 }
 
@@ -48,10 +67,29 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     if (qEnvironmentVariableIsEmpty("LUMAROO_DEBUG"))
         qInstallMessageHandler(quietDebugOutput);
-    QStringList args = app.arguments().mid(1);
-    if (args.isEmpty() || !commands().contains(args.first()))
-        return usage();
-    const Command command = commands().value(args.takeFirst());
+    QCommandLineParser parser;
+    configure(&parser);
+    if (!parser.parse(app.arguments()))
+        return usage(parser, parser.errorText());
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        QTextStream(stdout) << "lumaroo-cli " << g_version << "\n";
+        return 0;
+    }
+    QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return usage(parser);
+    if (!commands().contains(args.first()))
+        return usage(parser, QStringLiteral("unknown command \"%1\"").arg(args.first()));
+    const QString name = args.takeFirst();
+    if (CliHelp::asksForHelp(args)) {
+        QTextStream(stdout) << CliHelp::commandHelp(name);
+        return 0;
+    }
+    const Command command = commands().value(name);
 
     AppInitialization::instance();
     const int status = command(args);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The export writers: one parsed libpst item becomes MIME (.eml), vCard (.vcf)

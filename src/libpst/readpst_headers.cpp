@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Header text operations and the small encoders of the MIME writer.
 
 #include "readpst.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Shared by the writer sources only: libpst's C headers that lack C++ guards,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The MIME message writer: one mail of a PST file as an RFC 822 message.
 
 #include "readpst.h"

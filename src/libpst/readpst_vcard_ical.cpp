@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The vCard 3.0 and iCalendar writers.
 
 #include "readpst.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Reads every file below an export folder back with independent parsers and
 prints what they see as one JSON object: the writers' checker
 (tests/libpst/check_output.py: Python's email package, icalendar, vobject)

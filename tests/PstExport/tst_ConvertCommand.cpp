@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lumaroo-cli convert as a user runs it: arguments, progress lines, summary
 // and exit status.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every real PST file of the shared test data converted in all formats: each
 // item of an exported kind gives exactly one file, and every file is accepted
 // by the independent parsers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the five exporters write, read back with independent parsers (Python's
 // email package, icalendar, vobject): one PST made by the test writer with
 // every kind of item, converted in all formats.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The export engine on PST files made by the test writer: where files go and
 // what they are called, which folders stay, progress, cancellation and runs
 // with nothing to do.

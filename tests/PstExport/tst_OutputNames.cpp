@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // File and folder names of an export, and the exporters' checks before they
 // write, on items built in memory.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The manual update check against a local HTTP server: the feed URL comes
 // from LUMAROO_UPDATE_FEED_URL, and every answer the server can give leads
 // to the right outcome. Only a feed that was read and lists nothing newer

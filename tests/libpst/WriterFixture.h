@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Helpers shared by the writer tests: libpst records built in memory, real PST

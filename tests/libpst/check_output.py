@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Reads the writers' output back with independent parsers and prints what
 they see as JSON: Python's email package for .eml, icalendar for .ics and
 vobject for .vcf.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The vCard and iCalendar writers: exact lines on hand-made items, and real
 // contacts, appointments and journal entries read back with vobject and
 // icalendar.

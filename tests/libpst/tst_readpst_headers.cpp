@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The header text operations and small encoders of the MIME writer, on
 // literal strings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The MIME message writer: literal formats on hand-made mails, and real PST
 // mails read back with Python's email package.
 

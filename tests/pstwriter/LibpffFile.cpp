@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations" // the entry-value API is all libpff 20180714 offers
 
 #include "LibpffFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Large files from the writer's streaming path: 200,000 items, and a mail
 // with a 100 MB attachment, both read back through libpst and libpff.
 #include "LibpffFile.h"

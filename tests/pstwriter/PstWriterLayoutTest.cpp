@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The parts of the file that libpst and libpff never check: header CRCs,
 // page and block trailers, allocation maps at their fixed places, B-tree
 // ordering. Checked against the format's rules directly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The writer's files seen by libpff, a reader written by other hands than
 // libpst: it must open them without errors and see the same folders, the
 // same items and the same values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every item of the writer's "all kinds" file, read back through libpst and
 // compared value by value with its description.
 #include "LibpstFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Makes the README's screenshots from the real window: the home page, a
 // mailbox with an HTML mail, a contact, an appointment and a task, each at
 // 1024 × 768; then the window in German and in Japanese, the Help menu and

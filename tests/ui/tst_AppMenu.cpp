@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The menu bar, the language switch and the About box: a switch re-translates
 // every window at once and is stored; the stored language applies at start;
 // the Edit menu acts on the focused widget; the Help menu's entries work.

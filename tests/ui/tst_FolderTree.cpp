@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The folder tree: documents as top-level rows with their folders and item
 // counts, presses that announce a folder's items, the document rows'
 // context menu, closing, hiding empty folders and the striped tree.

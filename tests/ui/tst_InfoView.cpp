@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The information view: the heading and one block per section that has a
 // value, rows without values left out, and no blocks left over from the
 // item shown before.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The item list: replacing the list, announcing the chosen item through the
 // proxy's mapping, search on names and subjects ignoring case, sorting by
 // subject and back to the folder's order, and the painted rows.

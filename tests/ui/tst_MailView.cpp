@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The detail pane and the mail view: page choice per item kind, the header
 // band, the attachment button, and the web view's handling of untrusted
 // mail (no scripts, no network, links to the desktop, inline pictures).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window: pages and window sizes as documents open and close,
 // the open dialog, drag and drop, the search box and sort menu feeding the
 // list, the pane-hide buttons, the print button and the alerts.
@@ -35,6 +36,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QTextBrowser>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +70,7 @@ private slots:
     void failedOpenShowsAWarningAndReturns();
     void alertWithoutActiveWindowWaitsForOk();
     void itemsNotShownAreNoticedWithoutInterrupting();
+    void licencesEntryShowsTheNotices();
 
 private:
     template<typename T> T* child(const char* name) const
@@ -171,7 +174,7 @@ void MainWindowTest::openDialogOpensEveryChosenFileAndRemembersTheFolder()
             return;
         dialogSeen = dialog->windowTitle() == QStringLiteral("Select File")
             && dialog->fileMode() == QFileDialog::ExistingFiles
-            && dialog->nameFilters().contains(QStringLiteral("Outlook PST Files (*.pst)"));
+            && dialog->nameFilters().contains(QStringLiteral("Outlook Data Files (*.pst *.ost)"));
         dialog->setDirectory(other.path());
         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("\"first.pst\" \"second.pst\""));
         QMetaObject::invokeMethod(dialog, "accept");
@@ -231,6 +234,8 @@ std::pair<bool, bool> dragAndDrop(QWidget* over, const QList<QUrl>& urls)
 void MainWindowTest::dropOpensOnlyPstFiles()
 {
     const QString upper = m_dir.filePath(QStringLiteral("UPPER.PST"));
+    const QString offline = m_dir.filePath(QStringLiteral("offline.ost"));
+    QFile::copy(m_mailbox, offline);
     const QString backup = m_dir.filePath(QStringLiteral("mailbox.pst.bak"));
     const QString text = m_dir.filePath(QStringLiteral("readme.txt"));
     QFile::copy(m_mailbox, upper);
@@ -241,16 +246,18 @@ void MainWindowTest::dropOpensOnlyPstFiles()
 
     const auto [entered, dropped] = dragAndDrop(
         child<QWidget>("homePage"),
-        {QUrl::fromLocalFile(text), QUrl::fromLocalFile(backup), QUrl::fromLocalFile(upper), QUrl(QStringLiteral("https://example.org/a.pst"))});
+        {QUrl::fromLocalFile(text), QUrl::fromLocalFile(backup), QUrl::fromLocalFile(upper), QUrl::fromLocalFile(offline),
+         QUrl(QStringLiteral("https://example.org/a.pst"))});
     QVERIFY(entered);
     QVERIFY(dropped);
     QAbstractItemModel* tree = child<PSTTreeView>("treeView")->model();
-    QCOMPARE(tree->rowCount(), 1);
+    QCOMPARE(tree->rowCount(), 2);
     QCOMPARE(tree->index(0, 0).data(Qt::UserRole + 1).toString(), upper);
+    QCOMPARE(tree->index(1, 0).data(Qt::UserRole + 1).toString(), offline);
 
     // The tree takes drops too, once the browsing page shows.
     dragAndDrop(child<PSTTreeView>("treeView"), {QUrl::fromLocalFile(m_mailbox)});
-    QCOMPARE(tree->rowCount(), 2);
+    QCOMPARE(tree->rowCount(), 3);
 }
 
 void MainWindowTest::dragWithoutPstFileIsRefused()
@@ -417,15 +424,16 @@ void MainWindowTest::failedOpenShowsAWarningAndReturns()
 {
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    m_window->openFile(TestData::pst(QStringLiteral("aspose-email__Aspose.Email-for-C__SMTP_Outlook.pst")));
+    const QString broken = TestData::pst(QStringLiteral("aspose-email__Aspose.Email-for-C__SMTP_Outlook.pst"));
+    m_window->openFile(broken);
     // The call came back at once; the alert waits on the window.
     auto* box = m_window->findChild<QMessageBox*>();
     QVERIFY(box);
     QVERIFY(box->isVisible());
     QCOMPARE(box->windowModality(), Qt::WindowModal);
     QCOMPARE(box->text(), QStringLiteral("Warning"));
-    QCOMPARE(box->informativeText(),
-             QStringLiteral("Error opening file!\nThis is not a PST file: it does not start with a PST file's signature."));
+    QCOMPARE(box->informativeText(), QStringLiteral("Error opening file!\n") + broken
+             + QStringLiteral("\nThis is not a PST file: it does not start with a PST file's signature."));
     QCOMPARE(box->icon(), QMessageBox::Warning);
     QCOMPARE(box->buttons().size(), 1);
     QCOMPARE(box->buttons().first()->text(), QStringLiteral("OK"));
@@ -465,6 +473,28 @@ void MainWindowTest::itemsNotShownAreNoticedWithoutInterrupting()
     QVERIFY(!m_window->findChild<QMessageBox*>());
     openMailbox();
     QCOMPARE(notice->text(), QStringLiteral("odd.pst: 1 item(s) could not be shown (see the log)."));
+}
+
+void MainWindowTest::licencesEntryShowsTheNotices()
+{
+    QAction* licences = nullptr;
+    for (QAction* menu : m_window->menuBar()->actions()) {
+        for (QAction* action : menu->menu()->actions()) {
+            if (action->text() == QStringLiteral("Licences"))
+                licences = action;
+        }
+    }
+    QVERIFY(licences);
+    licences->trigger();
+    auto* dialog = m_window->findChild<QDialog*>(QStringLiteral("licencesDialog"));
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    const QString text = dialog->findChild<QTextBrowser*>()->toPlainText();
+    for (const char* notice : {"GNU General Public License", "libpst", "Qt 6", "Chromium", "zlib", "Icons"})
+        QVERIFY2(text.contains(QLatin1String(notice)), notice);
+    if (!qEnvironmentVariableIsEmpty("LUMAROO_SCREENSHOTS"))
+        dialog->grab().save(qEnvironmentVariable("LUMAROO_SCREENSHOTS") + "/licences.png");
+    dialog->close();
 }
 
 int main(int argc, char* argv[])

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pstgen: writes a PST file from a JSON description or a preset.
 //   pstgen --json description.json -o out.pst
 //   pstgen --preset all-kinds -o out.pst

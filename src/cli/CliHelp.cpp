@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "CliHelp.h"
+
+#include <QStringList>
+
+const QList<CliHelp::Command>& CliHelp::commands()
+{
+    static const QList<Command> table{
+        {"tree", "FILE.pst", "Prints the folder tree as JSON: name, folder type, level and item count of each folder."},
+        {"list", "FILE.pst",
+         "Prints every folder with its items as JSON: kind, name, subject, date and duration of each item."},
+        {"show", "FILE.pst PATH-OR-ID",
+         "Prints one item in full as JSON: its properties and sections, and a mail's attachments and body.\n"
+         "PATH-OR-ID is an item path as `list` prints it or a descriptor id."},
+        {"convert", "FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2] [--keep-empty-folders]",
+         "Writes one file per item into OUTDIR, in a folder tree that mirrors the PST file's, with a\n"
+         "progress bar per format and a summary at the end. Exits 1 when any item could not be written."},
+    };
+    return table;
+}
+
+QString CliHelp::programDescription()
+{
+    QString text = QStringLiteral("Reads Outlook data files (.pst, .ost) without a window.\n\nCommands:\n");
+    for (const Command& command : commands())
+        text += QStringLiteral("  %1 %2\n").arg(command.name, command.synopsis);
+    text += QStringLiteral("\n`lumaroo-cli COMMAND --help` describes one command. Exit status: 0 success, "
+                           "1 failure, 2 wrong use.");
+    return text;
+}
+
+QString CliHelp::commandHelp(const QString& name)
+{
+    for (const Command& command : commands()) {
+        if (command.name == name)
+            return QStringLiteral("Usage: lumaroo-cli %1 %2\n\n%3\n").arg(command.name, command.synopsis, command.summary);
+    }
+    return QStringLiteral("Usage: lumaroo-cli %1 ARGS...\n").arg(name);
+}
+
+bool CliHelp::asksForHelp(const QStringList& args)
+{
+    for (const QString& arg : args) {
+        if (arg == QLatin1String("--"))
+            return false;
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
+            return true;
+    }
+    return false;
+}
