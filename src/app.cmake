@@ -47,3 +47,6 @@ include(GNUInstallDirs)
 install(TARGETS lumaroo lumaroo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${lumaroo_ui_dir}/../resources/lumaroo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${lumaroo_ui_dir}/../resources/img/icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME lumaroo.png)
+
+# The window's Convert and Export buttons open the export dialog.
+target_link_libraries(lumaroo_ui PUBLIC lumaroo_exportdialog)

@@ -1,5 +1,8 @@
 #include "ExportManager.h"
 
+#include "CalendarBridge.h"
+#include "ContactImporter.h"
+
 #include "ExportTask.h"
 #include "ExportToEml.h"
 #include "ExportToIcs.h"
@@ -12,6 +15,9 @@
 #include "PstFolderItem.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFutureWatcher>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -28,6 +34,10 @@ struct Format
     int poolKey;
     const char* label;
     std::shared_ptr<ExportStrategy> (*create)(bool appMode);
+    // The dialog's check box; the progress label when not given.
+    const char* caption = nullptr;
+    // Set for formats that app mode hands to a desktop service.
+    const char* appCaption = nullptr;
 };
 
 template <typename Exporter>
@@ -39,11 +49,13 @@ std::shared_ptr<ExportStrategy> make(bool appMode)
 const std::array<Format, 5>& formatTable()
 {
     static const std::array<Format, 5> table{{
-        {"eml", Mail, 0, "Emails", &make<ExportToEml>},
-        {"vcf", Contact, 2, "Contacts", &make<ExportToVcf>},
-        {"ics", Calendar, 1, "Appointment", &make<ExportToIcs>},
-        {"txt", Note, 5, "Note", &make<ExportToTxt>},
-        {"ics2", Journal, 3, "Journal", &make<ExportToIcs2>},
+        {"eml", Mail, 0, "Emails", &make<ExportToEml>, QT_TRANSLATE_NOOP("PstExportDialog", "Mails")},
+        {"vcf", Contact, 2, "Contacts", &make<ExportToVcf>, QT_TRANSLATE_NOOP("PstExportDialog", "Contacts"),
+         QT_TRANSLATE_NOOP("PstExportDialog", "Export to the desktop address book")},
+        {"ics", Calendar, 1, "Appointment", &make<ExportToIcs>, QT_TRANSLATE_NOOP("PstExportDialog", "Calendar"),
+         QT_TRANSLATE_NOOP("PstExportDialog", "Export to the desktop calendar")},
+        {"txt", Note, 5, "Note", &make<ExportToTxt>, QT_TRANSLATE_NOOP("PstExportDialog", "Note")},
+        {"ics2", Journal, 3, "Journal", &make<ExportToIcs2>, QT_TRANSLATE_NOOP("PstExportDialog", "Journal")},
     }};
     return table;
 }
@@ -64,7 +76,7 @@ ExportManager::ExportManager(QObject* parent)
 ExportManager::~ExportManager()
 {
     // Queued tasks point at this manager's token and exporters.
-    if (m_pendingTasks > 0 || m_running) {
+    if (m_pendingTasks > 0 || m_running || m_importing) {
         m_token.cancel();
         QThreadPool::globalInstance()->waitForDone();
     }
@@ -77,6 +89,17 @@ QString ExportManager::progressLabel(const QString& formatKey)
             return QString::fromLatin1(format.label);
     }
     return QString();
+}
+
+QList<ExportFormat> ExportManager::formats()
+{
+    QList<ExportFormat> list;
+    for (const Format& format : formatTable()) {
+        const QString label = QString::fromLatin1(format.label);
+        list.append({QString::fromLatin1(format.key), format.caption ? QString::fromLatin1(format.caption) : label,
+                     label, format.create(false)->type(), QString::fromLatin1(format.appCaption)});
+    }
+    return list;
 }
 
 QList<QString> ExportManager::allFormats()
@@ -92,6 +115,27 @@ void ExportManager::startExportToFiles(const std::shared_ptr<PstItem>& root, con
 {
     m_appMode = false;
     startRun(root, outputDir, formats);
+}
+
+void ExportManager::startExportToApp(const std::shared_ptr<PstItem>& root, const QString& scratchDir,
+                                     const QList<QString>& formats)
+{
+    // There is no permission to ask for on this desktop: the service is
+    // there on the session bus or it is not.
+    if (CalendarBridge::isCalendarAuthorized() != 1) {
+        emit appAccessDenied(tr("Note"), tr("The desktop calendar and address book service (Evolution Data Server) "
+                                            "cannot be reached. Please make sure it is installed and that this "
+                                            "program runs inside your desktop session."));
+        return;
+    }
+    m_appMode = true;
+    m_documentName = root ? QFileInfo(root->filePath()).fileName() : QString();
+    m_contactsFilePath.clear();
+    if (formats.contains(QLatin1String("vcf"))) {
+        m_contactsFilePath = QStringLiteral("%1/%2.%3").arg(scratchDir, QStringLiteral("contact"), QStringLiteral("vcf"));
+        QFile::remove(m_contactsFilePath);
+    }
+    startRun(root, scratchDir, formats);
 }
 
 void ExportManager::setIgnoreEmptyFolder(bool ignore)
@@ -246,7 +290,44 @@ void ExportManager::threadFinished(QString formatKey, bool ok)
         ++m_errors[formatKey];
     if (--m_pendingTasks > 0)
         return;
+    if (m_appMode && !m_contactsFilePath.isEmpty() && !m_token.isCancelled())
+        importContacts();
+    else
+        finishRun();
+}
+
+void ExportManager::importContacts()
+{
+    m_importing = true;
+    const QString path = m_contactsFilePath;
+    const QString title = m_documentName;
+    auto* watcher = new QFutureWatcher<ContactImporter::Result>(this);
+    connect(watcher, &QFutureWatcher<ContactImporter::Result>::finished, this, [this, watcher] {
+        const ContactImporter::Result result = watcher->result();
+        watcher->deleteLater();
+        m_importing = false;
+        // Appended cards the address book did not take are lost items too.
+        m_errors[QStringLiteral("vcf")] += result.failed();
+        QFile::remove(m_contactsFilePath);
+        finishRun();
+    });
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [path, title] {
+        ContactImporter::Result result;
+        ContactImporter::importVCardFile(path, title, &result);
+        return result;
+    }));
+}
+
+void ExportManager::finishRun()
+{
     m_lastRunErrors = m_errors;
+    m_lastRunSummary.clear();
+    const auto& table = formatTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const QString key = QLatin1String(table[i].key);
+        if (m_formats.contains(key))
+            m_lastRunSummary.append({key, QString::fromLatin1(table[i].label), m_scanTotals[i], m_errors.value(key)});
+    }
     emit exportCompleted(m_appMode);
     m_running = false;
     Log::info(QStringLiteral("Exported error emails: %1, contacts: %2, appointments: %3")
@@ -255,6 +336,4 @@ void ExportManager::threadFinished(QString formatKey, bool ok)
                   .arg(m_errors.value(QStringLiteral("ics"))));
     for (auto it = m_errors.begin(); it != m_errors.end(); ++it)
         it.value() = 0;
-    // App mode hands the collected contacts file to the address book here,
-    // once the platform bridge exists; file runs end above.
 }

@@ -1,8 +1,17 @@
 #include "ExportToIcs.h"
 
+#include "CalendarBridge.h"
+
 #include "CancelToken.h"
 #include "Log.h"
 #include "readpst.h"
+
+ExportToIcs::ExportToIcs(bool appMode)
+    : ExportStrategy(appMode)
+{
+}
+
+ExportToIcs::~ExportToIcs() = default;
 
 bool ExportToIcs::exportItem(pst_item* item, const QString& outputDir, CancelToken* token,
                              std::function<void(int)> progress)
@@ -27,10 +36,9 @@ bool ExportToIcs::handToCalendar(pst_item* item, CancelToken* token, const std::
     }
     if (token && token->isCancelled())
         return false;
-    // The platform calendar bridge plugs in here; until a build has one, an
-    // appointment handed over in app mode is reported as not added.
-    const bool added = false;
-    Log::warn(QStringLiteral("Export ics failed: this build has no calendar to add events to."));
+    if (!m_calendar)
+        m_calendar = std::make_unique<CalendarBridge>();
+    const bool added = m_calendar->addEventToMacCalendar(item, CalendarBridge::calendarTitleFor(pstFile()));
     if (progress)
         progress(processed);
     return added;

@@ -2,6 +2,10 @@
 
 #include <QStringList>
 
+#include <functional>
+
+class ExportManager;
+
 // `lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2]
 // [--keep-empty-folders]`: the window's conversion, headless. Shows one
 // progress bar per format (plain lines when stdout is no terminal), then
@@ -12,4 +16,9 @@ class ConvertCommand
 {
 public:
     static int run(const QStringList& args);
+
+    // Runs what `start` starts on `manager` with the progress and summary
+    // above ("N <doneVerb>, M failed" per format); the exit status as above.
+    static int execute(ExportManager& manager, const std::function<void()>& start, const QList<QString>& formats,
+                       const QString& nothingToDoMessage, const QString& doneVerb);
 };

@@ -2,6 +2,7 @@
 
 #include "AppInitialization.h"
 #include "ConvertCommand.h"
+#include "ExportCommand.h"
 #include "ListCommand.h"
 #include "ShowCommand.h"
 #include "TreeCommand.h"
@@ -21,6 +22,7 @@ const QMap<QString, Command>& commands()
     static const QMap<QString, Command> table{
         {"tree", &TreeCommand::run},
         {"convert", &ConvertCommand::run},
+        {"export", &ExportCommand::run},
         {"list", &ListCommand::run},
         {"show", &ShowCommand::run},
     };
