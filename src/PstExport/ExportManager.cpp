@@ -167,11 +167,12 @@ void ExportManager::startRun(const std::shared_ptr<PstItem>& root, const QString
     initReporters();
     initStrategyPool(m_appMode);
     const bool toApp = m_appMode;
+    // Running from here on: a cancel before the walk has started must stop
+    // the run, not close its dialog under it.
+    m_running = true;
     // The run ends through threadFinished, not through this future.
-    (void)QtConcurrent::run(QThreadPool::globalInstance(), [this, root, outputDir, toApp] {
-        m_running = true;
-        exportFolder(root, outputDir, toApp);
-    });
+    (void)QtConcurrent::run(QThreadPool::globalInstance(),
+                            [this, root, outputDir, toApp] { exportFolder(root, outputDir, toApp); });
 }
 
 bool ExportManager::preScan(const std::shared_ptr<PstItem>& root)

@@ -103,7 +103,7 @@ void PstExportDialog::buildFormatBoxes()
         check->setChecked(true);
         const QString description = isConvertMode() ? tr("Convert to *.%1 file").arg(format.extension)
                                                     : tr(format.appCaption.toUtf8().constData());
-        const int row = grid->rowCount();
+        const int row = int(m_formatBoxes.size());
         grid->addWidget(check, row, 0);
         grid->addWidget(new QLabel(description, box), row, 1);
         m_formatBoxes.insert(format.key, check);
@@ -183,6 +183,9 @@ void PstExportDialog::onIgnoreFolderChanged(bool checked)
 
 void PstExportDialog::onProgressReady(const QString& label, std::shared_ptr<ProgressReporter> reporter, int total)
 {
+    // A format of which the document has nothing gets no bar.
+    if (total <= 0)
+        return;
     const QString verb = windowTitle() == tr("Convert") ? QStringLiteral("Convert") : QStringLiteral("Export");
     auto* caption = new QLabel(tr("%1 %2").arg(verb, label), m_ui->progressBox);
     auto* bar = new QProgressBar(m_ui->progressBox);
@@ -231,6 +234,8 @@ QString PstExportDialog::resultText(bool appMode) const
     QStringList lines;
     bool failures = false;
     for (const ExportManager::FormatResult& result : m_manager->lastRunSummary()) {
+        if (result.total == 0)
+            continue;
         failures = failures || result.failed > 0;
         lines.append((appMode ? tr("%1: %2 of %3 handed over, %4 failed.") : tr("%1: %2 of %3 converted, %4 failed."))
                          .arg(result.label)
