@@ -19,6 +19,9 @@ namespace {
 // Local books and calendars are files of the factory: nothing to wait for
 // (the value that says "do not wait").
 constexpr guint32 kDoNotWaitForConnection = guint32(-1);
+// Events per call to the calendar: a local calendar writes its whole file
+// after each call, so one call per event grows quadratically with the file.
+constexpr int kBatchSize = 500;
 constexpr qint64 kFiletimeTicksPerSecond = 10000000;
 constexpr qint64 kFiletimeToUnixSeconds = 11644473600LL;
 
@@ -83,6 +86,8 @@ QByteArray alarmText(pst_item* item)
 
 CalendarBridge::~CalendarBridge()
 {
+    if (!m_pending.isEmpty())
+        Log::warn(QStringLiteral("%1 events were not stored: the run ended before they were.").arg(m_pending.size()));
     disconnect();
 }
 
@@ -144,8 +149,17 @@ QByteArray CalendarBridge::eventText(pst_item* item)
 
 bool CalendarBridge::addEventToMacCalendar(pst_item* item, const QString& calendarTitle)
 {
+    return queueEvent(item, calendarTitle) && flush() == 0;
+}
+
+bool CalendarBridge::queueEvent(pst_item* item, const QString& calendarTitle)
+{
     const QByteArray text = eventText(item);
-    if (text.isEmpty() || !findOrCreateCalendarForPST(calendarTitle))
+    if (text.isEmpty())
+        return false;
+    if (calendarTitle != m_title && !m_pending.isEmpty())
+        m_failedEarlier += storePending();
+    if (!findOrCreateCalendarForPST(calendarTitle))
         return false;
     ICalComponent* event = i_cal_component_new_from_string(text.constData());
     if (!event) {
@@ -153,21 +167,68 @@ bool CalendarBridge::addEventToMacCalendar(pst_item* item, const QString& calend
                       .arg(QString::fromUtf8(item->subject.str ? item->subject.str : "")));
         return false;
     }
-    auto* client = E_CAL_CLIENT(m_client);
-    GError* error = nullptr;
-    gchar* uid = nullptr;
-    bool stored = e_cal_client_create_object_sync(client, event, E_CAL_OPERATION_FLAG_NONE, &uid, nullptr, &error);
-    g_free(uid);
-    if (!stored && g_error_matches(error, E_CAL_CLIENT_ERROR, E_CAL_CLIENT_ERROR_OBJECT_ID_ALREADY_EXISTS)) {
+    m_pending.append(event);
+    if (m_pending.size() >= kBatchSize)
+        m_failedEarlier += storePending();
+    return true;
+}
+
+int CalendarBridge::flush()
+{
+    const int failed = m_failedEarlier + storePending();
+    m_failedEarlier = 0;
+    return failed;
+}
+
+int CalendarBridge::storePending()
+{
+    QList<ICalComponent*> fresh;
+    QList<ICalComponent*> known;
+    for (ICalComponent* event : std::as_const(m_pending)) {
         // The same file exported before: its events carry the same UIDs.
-        g_clear_error(&error);
-        stored = e_cal_client_modify_object_sync(client, event, E_CAL_OBJ_MOD_ALL, E_CAL_OPERATION_FLAG_NONE,
-                                                 nullptr, &error);
+        const QByteArray uid = i_cal_component_get_uid(event);
+        (m_knownUids.contains(uid) ? known : fresh).append(event);
+        m_knownUids.insert(uid);
     }
-    g_object_unref(event);
-    if (!stored)
-        Log::warn(QStringLiteral("Export ics failed: the calendar did not store the event: %1").arg(takeMessage(error)));
-    return stored;
+    m_pending.clear();
+    const int failed = store(fresh, false) + store(known, true);
+    for (ICalComponent* event : std::as_const(fresh))
+        g_object_unref(event);
+    for (ICalComponent* event : std::as_const(known))
+        g_object_unref(event);
+    return failed;
+}
+
+int CalendarBridge::store(const QList<ICalComponent*>& events, bool known)
+{
+    if (events.isEmpty())
+        return 0;
+    auto* client = E_CAL_CLIENT(m_client);
+    GSList* list = nullptr;
+    for (ICalComponent* event : events)
+        list = g_slist_prepend(list, event);
+    list = g_slist_reverse(list);
+    GError* error = nullptr;
+    GSList* uids = nullptr;
+    const bool stored =
+        known ? e_cal_client_modify_objects_sync(client, list, E_CAL_OBJ_MOD_ALL, E_CAL_OPERATION_FLAG_NONE, nullptr,
+                                                 &error)
+              : e_cal_client_create_objects_sync(client, list, E_CAL_OPERATION_FLAG_NONE, &uids, nullptr, &error);
+    g_slist_free(list);
+    g_slist_free_full(uids, g_free);
+    if (stored)
+        return 0;
+    if (events.size() == 1) {
+        Log::warn(QStringLiteral("Export ics failed: the calendar did not store the event \"%1\": %2")
+                      .arg(QString::fromUtf8(i_cal_component_get_summary(events.first())), takeMessage(error)));
+        return 1;
+    }
+    // One refused event fails the whole call: find it by storing one by one.
+    g_clear_error(&error);
+    int failed = 0;
+    for (ICalComponent* event : events)
+        failed += store({event}, known);
+    return failed;
 }
 
 bool CalendarBridge::findOrCreateCalendarForPST(const QString& title)
@@ -193,11 +254,21 @@ bool CalendarBridge::findOrCreateCalendarForPST(const QString& title)
         return false;
     }
     m_title = title;
+    GSList* existing = nullptr;
+    if (e_cal_client_get_object_list_sync(E_CAL_CLIENT(m_client), "#t", &existing, nullptr, nullptr)) {
+        for (GSList* it = existing; it; it = it->next)
+            m_knownUids.insert(QByteArray(i_cal_component_get_uid(I_CAL_COMPONENT(it->data))));
+    }
+    g_slist_free_full(existing, g_object_unref);
     return true;
 }
 
 void CalendarBridge::disconnect()
 {
+    for (ICalComponent* event : std::as_const(m_pending))
+        g_object_unref(event);
+    m_pending.clear();
+    m_knownUids.clear();
     g_clear_object(&m_client);
     g_clear_object(&m_registry);
     m_title.clear();

@@ -3,9 +3,12 @@
 #include <libpst/libpst.h>
 
 #include <QByteArray>
+#include <QList>
+#include <QSet>
 #include <QString>
 
 typedef struct _EClient EClient;
+typedef struct _ICalComponent ICalComponent;
 typedef struct _ESourceRegistry ESourceRegistry;
 
 // Appointments into the desktop calendar (Evolution Data Server): one event
@@ -37,17 +40,35 @@ public:
     // the item's strings in place, as the writers do.
     static QByteArray eventText(pst_item* item);
 
-    // Stores `item` as an event in the calendar titled `calendarTitle`; true
-    // when the calendar service stored it. An event already there from an
-    // earlier export of the same file is replaced, not doubled.
+    // Stores `item` as an event in the calendar titled `calendarTitle` at
+    // once; true when the calendar service stored it. An event already there
+    // from an earlier export of the same file is replaced, not doubled.
     bool addEventToMacCalendar(pst_item* item, const QString& calendarTitle);
 
+    // The same for a run of many: the event is queued and stored with the
+    // next batch (a calendar stores a batch much faster than its events one
+    // by one). False when it cannot be queued (no appointment, no calendar).
+    bool queueEvent(pst_item* item, const QString& calendarTitle);
+    // Stores the queued events; returns how many of the events queued since
+    // the last flush the calendar did not store (each logged).
+    int flush();
+
 private:
-    // Connects to the calendar titled `title`, finding or creating it.
+    // Connects to the calendar titled `title`, finding or creating it, and
+    // learns the UIDs of the events it already holds.
     bool findOrCreateCalendarForPST(const QString& title);
     void disconnect();
+    // Stores the queued events; returns how many failed.
+    int storePending();
+    // Stores `events` (new ones created, known ones replaced) in one call,
+    // or one by one when the batch is refused; returns the failures.
+    int store(const QList<ICalComponent*>& events, bool known);
 
     ESourceRegistry* m_registry = nullptr;
     EClient* m_client = nullptr;
     QString m_title;
+    QSet<QByteArray> m_knownUids;
+    QList<ICalComponent*> m_pending;
+    // Failures of batches stored before the last flush().
+    int m_failedEarlier = 0;
 };

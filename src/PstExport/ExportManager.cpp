@@ -291,31 +291,43 @@ void ExportManager::threadFinished(QString formatKey, bool ok)
         ++m_errors[formatKey];
     if (--m_pendingTasks > 0)
         return;
-    if (m_appMode && !m_contactsFilePath.isEmpty() && !m_token.isCancelled())
-        importContacts();
+    if (m_appMode)
+        finishAppRun();
     else
         finishRun();
 }
 
-void ExportManager::importContacts()
+void ExportManager::finishAppRun()
 {
     m_importing = true;
-    const QString path = m_contactsFilePath;
-    const QString title = m_documentName;
-    auto* watcher = new QFutureWatcher<ContactImporter::Result>(this);
-    connect(watcher, &QFutureWatcher<ContactImporter::Result>::finished, this, [this, watcher] {
-        const ContactImporter::Result result = watcher->result();
+    // Copies: the job runs on the export thread while this manager waits.
+    const QString contactsPath = m_contactsFilePath;
+    const QString bookTitle = m_documentName;
+    const auto strategies = m_strategyPool;
+    auto* watcher = new QFutureWatcher<QMap<QString, int>>(this);
+    connect(watcher, &QFutureWatcher<QMap<QString, int>>::finished, this, [this, watcher] {
+        const QMap<QString, int> lost = watcher->result();
         watcher->deleteLater();
         m_importing = false;
-        // Appended cards the address book did not take are lost items too.
-        m_errors[QStringLiteral("vcf")] += result.failed();
-        QFile::remove(m_contactsFilePath);
+        for (auto it = lost.begin(); it != lost.end(); ++it)
+            m_errors[it.key()] += it.value();
+        if (!m_contactsFilePath.isEmpty())
+            QFile::remove(m_contactsFilePath);
         finishRun();
     });
-    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [path, title] {
-        ContactImporter::Result result;
-        ContactImporter::importVCardFile(path, title, &result);
-        return result;
+    // Also after a cancel: what was handed over before it is stored, and
+    // counted as done only once it is.
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [contactsPath, bookTitle, strategies] {
+        QMap<QString, int> lost;
+        for (const auto& strategy : strategies)
+            lost[strategy->formatKey()] += strategy->finishAppRun();
+        if (!contactsPath.isEmpty() && QFile::exists(contactsPath)) {
+            ContactImporter::Result result;
+            ContactImporter::importVCardFile(contactsPath, bookTitle, &result);
+            // Appended cards the address book did not take are lost items too.
+            lost[QStringLiteral("vcf")] += result.failed();
+        }
+        return lost;
     }));
 }
 

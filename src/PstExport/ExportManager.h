@@ -92,9 +92,9 @@ private:
     void initStrategyPool(bool toApp);
     void exportFolder(const std::shared_ptr<PstItem>& item, const QString& outputDir, bool toApp);
     void finishRun();
-    // App mode: hands the collected vCards to the address book off the UI
-    // thread, then finishes the run.
-    void importContacts();
+    // App mode: stores what the exporters queued and hands the collected
+    // vCards to the address book, off the UI thread; then finishes the run.
+    void finishAppRun();
     void queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir);
 
     bool m_ignoreEmptyFolder = true;

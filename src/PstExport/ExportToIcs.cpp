@@ -38,8 +38,15 @@ bool ExportToIcs::handToCalendar(pst_item* item, CancelToken* token, const std::
         return false;
     if (!m_calendar)
         m_calendar = std::make_unique<CalendarBridge>();
-    const bool added = m_calendar->addEventToMacCalendar(item, CalendarBridge::calendarTitleFor(pstFile()));
+    // Queued: the calendar stores events in batches; finishAppRun() counts
+    // any the calendar refuses in the end.
+    const bool added = m_calendar->queueEvent(item, CalendarBridge::calendarTitleFor(pstFile()));
     if (progress)
         progress(processed);
     return added;
+}
+
+int ExportToIcs::finishAppRun()
+{
+    return m_calendar ? m_calendar->flush() : 0;
 }

@@ -16,6 +16,8 @@ public:
     bool exportItem(pst_item* item, const QString& outputDir, CancelToken* token,
                     std::function<void(int)> progress) override;
     QString type() const override { return QStringLiteral("ics"); }
+    // Stores the events still queued for the calendar; returns those lost.
+    int finishAppRun() override;
 
 private:
     // App mode: the appointment goes to the platform calendar, not to a file.

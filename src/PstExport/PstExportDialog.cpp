@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
@@ -187,20 +188,33 @@ void PstExportDialog::onProgressReady(const QString& label, std::shared_ptr<Prog
     if (total <= 0)
         return;
     const QString verb = windowTitle() == tr("Convert") ? QStringLiteral("Convert") : QStringLiteral("Export");
-    auto* caption = new QLabel(tr("%1 %2").arg(verb, label), m_ui->progressBox);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(tr("%1 %2").arg(verb, label), m_ui->progressBox));
+    row->addStretch();
+    // The count beside the caption: an 8 px bar has no room for legible text.
+    auto* count = new QLabel(QStringLiteral("0/%1").arg(total), m_ui->progressBox);
+    count->setObjectName(QStringLiteral("progressCount"));
+    count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    count->setMinimumWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("%1/%1").arg(total)));
+    row->addWidget(count);
     auto* bar = new QProgressBar(m_ui->progressBox);
     bar->setRange(0, total);
     bar->setValue(0);
     bar->setFormat(QStringLiteral("%v/%m  "));
+    bar->setTextVisible(false);
     bar->setStyleSheet(QLatin1String(kProgressBarStyle));
-    m_ui->progressLayout->addWidget(caption);
+    m_ui->progressLayout->addLayout(row);
     m_ui->progressLayout->addWidget(bar);
     m_progressBars.insert(label, bar);
-    connect(reporter.get(), &ProgressReporter::progressUpdated, this, [this, label](int value) {
+    connect(reporter.get(), &ProgressReporter::progressUpdated, this, [this, label, count](int value) {
         QProgressBar* target = m_progressBars.value(label);
-        if (target && value > target->value())
+        if (target && value > target->value()) {
             target->setValue(value);
+            count->setText(QStringLiteral("%1/%2").arg(value).arg(target->maximum()));
+        }
     });
+    // One run per dialog: the button comes back as "Show in Folder" or "Close".
+    m_ui->okBtn->setEnabled(false);
     m_ui->resultLabel->hide();
     m_ui->stackedWidget->setCurrentWidget(m_ui->progressPage);
     setFixedHeight(kProgressRowHeight * int(m_progressBars.size()) + kProgressFrameHeight);
@@ -216,6 +230,7 @@ void PstExportDialog::exportCompleted(bool appMode)
     const int lines = int(m_ui->resultLabel->text().count(QLatin1Char('\n'))) + 1;
     setFixedHeight(kProgressRowHeight * int(m_progressBars.size()) + kProgressFrameHeight + kResultRowHeight * lines);
     m_ui->cancelBtn->setEnabled(true);
+    m_ui->okBtn->setEnabled(true);
     m_ui->okBtn->disconnect();
     if (appMode) {
         m_ui->okBtn->setText(tr("Close"));

@@ -79,8 +79,10 @@ void answerSaveDialog(const QString& path, QString* proposedFolder)
 QStringList progressCaptions(const PstExportDialog& dialog)
 {
     QStringList captions;
-    for (const QLabel* label : dialog.form()->progressBox->findChildren<QLabel*>())
-        captions.append(label->text());
+    for (const QLabel* label : dialog.form()->progressBox->findChildren<QLabel*>()) {
+        if (label->objectName() != QLatin1String("progressCount"))
+            captions.append(label->text());
+    }
     return captions;
 }
 
@@ -197,11 +199,17 @@ private slots:
         QTRY_VERIFY(dialog->form()->stackedWidget->currentWidget() == dialog->form()->progressPage);
         QCOMPARE(progressCaptions(*dialog), captions);
         QCOMPARE(dialog->height(), height);
+        QVERIFY(!dialog->form()->okBtn->isEnabled() || dialog->form()->resultLabel->isVisible());
 
         QTRY_VERIFY_WITH_TIMEOUT(dialog->form()->resultLabel->isVisible(), 60000);
         QCOMPARE(dialog->form()->resultLabel->text(), QStringLiteral("Finished.\n") + outcome);
-        for (const QProgressBar* bar : dialog->findChildren<QProgressBar*>())
-            QCOMPARE(bar->value(), bar->maximum());
+        const auto bars = dialog->findChildren<QProgressBar*>();
+        const auto counts = dialog->findChildren<QLabel*>(QStringLiteral("progressCount"));
+        QCOMPARE(counts.size(), bars.size());
+        for (int i = 0; i < bars.size(); ++i) {
+            QCOMPARE(bars[i]->value(), bars[i]->maximum());
+            QCOMPARE(counts[i]->text(), QStringLiteral("%1/%1").arg(bars[i]->maximum()));
+        }
         if (!convert) {
             QCOMPARE(dialog->form()->okBtn->text(), QStringLiteral("Close"));
             QTest::mouseClick(dialog->form()->okBtn, Qt::LeftButton);
