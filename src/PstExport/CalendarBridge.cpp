@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QList>
+#include <QTimeZone>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +49,30 @@ QByteArray utcStamp(const QDateTime& time)
 QDate allDayDate(const FILETIME* time)
 {
     return fromFiletime(time).toLocalTime().date();
+}
+
+// The desktop's time zone as libical knows it; empty when it does not.
+QByteArray localZoneId()
+{
+    const QByteArray id = QTimeZone::systemTimeZoneId();
+    return !id.isEmpty() && i_cal_timezone_get_builtin_timezone(id.constData()) ? id : QByteArray();
+}
+
+// "DTSTART;VALUE=DATE-TIME:20240603T130000Z" as the same moment in `zone`:
+// a series then repeats at the same wall-clock time across summer time, as
+// Outlook shows it, where a UTC start would move by an hour.
+QByteArray inZone(const QByteArray& line, const QByteArray& zone)
+{
+    const int colon = int(line.indexOf(':'));
+    const QDateTime moment =
+        QDateTime::fromString(QString::fromLatin1(line.mid(colon + 1)), QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    if (!moment.isValid())
+        return line;
+    QDateTime utcMoment = moment;
+    utcMoment.setTimeSpec(Qt::UTC);
+    const QByteArray name = line.left(int(line.indexOf(';')));
+    return name + ";TZID=" + zone + ':' +
+           utcMoment.toTimeZone(QTimeZone(zone)).toString(QStringLiteral("yyyyMMdd'T'HHmmss")).toLatin1();
 }
 
 // The .ics writer's VEVENT for the item, as text.
@@ -120,9 +145,13 @@ QByteArray CalendarBridge::eventText(pst_item* item)
         return QByteArray();
     const pst_item_appointment* appointment = item->appointment;
     const bool allDay = appointment->all_day == 1 && appointment->start;
+    const QByteArray written = writerEvent(item);
+    const QByteArray zone = !allDay && written.contains("\nRRULE:") ? localZoneId() : QByteArray();
     QByteArray event;
     bool inAlarm = false;
-    for (const QByteArray& line : writerEvent(item).split('\n')) {
+    for (QByteArray line : written.split('\n')) {
+        if (!zone.isEmpty() && (line.startsWith("DTSTART;VALUE=DATE-TIME:") || line.startsWith("DTEND;VALUE=DATE-TIME:")))
+            line = inZone(line, zone);
         // The writer's alarm is relative and limited to a day; ours follows.
         if (line == "BEGIN:VALARM")
             inAlarm = true;
@@ -254,6 +283,11 @@ bool CalendarBridge::findOrCreateCalendarForPST(const QString& title)
         return false;
     }
     m_title = title;
+    // Series are stored in the desktop's zone; the calendar must know it.
+    const QByteArray zone = localZoneId();
+    if (!zone.isEmpty())
+        e_cal_client_add_timezone_sync(E_CAL_CLIENT(m_client), i_cal_timezone_get_builtin_timezone(zone.constData()),
+                                       nullptr, nullptr);
     GSList* existing = nullptr;
     if (e_cal_client_get_object_list_sync(E_CAL_CLIENT(m_client), "#t", &existing, nullptr, nullptr)) {
         for (GSList* it = existing; it; it = it->next)

@@ -35,8 +35,9 @@ public:
     static QString calendarTitleFor(const pst_file* file);
 
     // The appointment as one VEVENT: the .ics writer's event (recurrence rule
-    // included) with times in UTC, all-day events as dates and the reminder
-    // as one absolute alarm. Empty without an appointment record. Converts
+    // included) with times in UTC (a series' start and end in the desktop's
+    // time zone), all-day events as dates and the reminder as one absolute
+    // alarm. Empty without an appointment record. Converts
     // the item's strings in place, as the writers do.
     static QByteArray eventText(pst_item* item);
 

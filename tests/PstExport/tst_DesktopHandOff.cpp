@@ -171,18 +171,21 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("absent");
         using Lines = QList<QByteArray>;
         QTest::newRow("weekly, ten times") << "Ten Mondays" << false
-                                          << Lines{"DTSTART:20240603T130000Z", "DTEND:20240603T140000Z",
+                                          << Lines{"DTSTART;TZID=America/New_York:20240603T090000",
+                                                   "DTEND;TZID=America/New_York:20240603T100000",
                                                    "FREQ=WEEKLY;COUNT=10;BYDAY=MO", "LOCATION:Room 4",
                                                    "TRIGGER;VALUE=DATE-TIME:20240603T124500Z"}
                                           << Lines{"INTERVAL=", "UNTIL="};
         QTest::newRow("every other week, no end")
-            << "Every other Thursday" << false << Lines{"DTSTART:20240606T203000Z", "FREQ=WEEKLY;INTERVAL=2;BYDAY=TH"}
+            << "Every other Thursday" << false
+            << Lines{"DTSTART;TZID=America/New_York:20240606T163000", "FREQ=WEEKLY;INTERVAL=2;BYDAY=TH"}
             << Lines{"COUNT=", "UNTIL=", "BEGIN:VALARM"};
         QTest::newRow("all day") << "Holiday" << false
                                  << Lines{"DTSTART;VALUE=DATE:20240704", "DTEND;VALUE=DATE:20240705"}
                                  << Lines{"RRULE", "BEGIN:VALARM", "CATEGORIES:NONE"};
         QTest::newRow("15 minutes, no reminder time")
-            << "Fifteen minutes" << true << Lines{"TRIGGER;VALUE=DATE-TIME:20240110T144500Z"} << Lines{"RRULE"};
+            << "Fifteen minutes" << true
+            << Lines{"DTSTART:20240110T150000Z", "TRIGGER;VALUE=DATE-TIME:20240110T144500Z"} << Lines{"RRULE"};
         QTest::newRow("flag with 0 minutes, no reminder time")
             << "Zero minutes" << true << Lines{"DTSTART:20240111T150000Z"} << Lines{"BEGIN:VALARM", "TRIGGER"};
     }
