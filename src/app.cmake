@@ -55,5 +55,8 @@ install(FILES ${lumaroo_ui_dir}/../docs/user-guide.md DESTINATION ${CMAKE_INSTAL
 install(FILES ${lumaroo_ui_dir}/../resources/lumaroo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${lumaroo_ui_dir}/../resources/img/icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME lumaroo.png)
 
-# The window's Convert and Export buttons open the export dialog.
-target_link_libraries(lumaroo_ui PUBLIC lumaroo_exportdialog)
+# The window's Convert and Export buttons open the export dialog, which
+# lives beside the engine it drives.
+target_sources(lumaroo_ui PRIVATE ${lumaroo_ui_dir}/PstExport/PstExportDialog.cpp
+    ${lumaroo_ui_dir}/PstExport/PstExportDialog.ui)
+target_link_libraries(lumaroo_ui PUBLIC lumaroo_export)
