@@ -57,3 +57,9 @@ add_executable(lumaroo ${lumaroo_ui_dir}/main.cpp)
 target_link_libraries(lumaroo PRIVATE lumaroo_ui Qt6::WebView)
 
 # Installed with everything else by cmake/LumarooInstall.cmake.
+
+# The window's Convert and Export buttons open the export dialog, which
+# lives beside the engine it drives.
+target_sources(lumaroo_ui PRIVATE ${lumaroo_ui_dir}/PstExport/PstExportDialog.cpp
+    ${lumaroo_ui_dir}/PstExport/PstExportDialog.ui)
+target_link_libraries(lumaroo_ui PUBLIC lumaroo_export)

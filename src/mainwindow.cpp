@@ -4,6 +4,7 @@
 #include "AppConfig.h"
 #include "AppMenu.h"
 #include "DetailViewController.h"
+#include "PstExportDialog.h"
 #include "ListViewSortMenu.h"
 #include "LossNotice.h"
 #include "Log.h"
@@ -279,14 +280,23 @@ std::shared_ptr<PstItem> MainWindow::documentForExport()
 void MainWindow::onExportBtnClicked()
 {
     Log::info(QStringLiteral("Click the export button."));
-    // The export dialog takes the document from here once it exists.
-    documentForExport();
+    openExportDialog(ExportToApps);
 }
 
 void MainWindow::onConvertBtnClicked()
 {
     Log::info(QStringLiteral("Click the convert button."));
-    documentForExport();
+    openExportDialog(ConvertToFiles);
+}
+
+void MainWindow::openExportDialog(int mode)
+{
+    const std::shared_ptr<PstItem> root = documentForExport();
+    if (!root)
+        return;
+    auto* dialog = new PstExportDialog(ExportDialogMode(mode), this);
+    dialog->setPstNode(root);
+    dialog->show();
 }
 
 void MainWindow::onPrintBtnClicked()

@@ -80,6 +80,8 @@ private:
     bool handleDragAndDrop(QEvent* event);
     // The document root the export and convert buttons work on; logs when none.
     std::shared_ptr<PstItem> documentForExport();
+    // Shows the export dialog (an ExportDialogMode) on that document.
+    void openExportDialog(int mode);
 
     Ui::MainWindow* m_ui = nullptr;
     bool m_treeHidden = false;

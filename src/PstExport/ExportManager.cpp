@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ExportManager.h"
 
+#include "CalendarBridge.h"
+#include "ContactImporter.h"
+
 #include "ExportTask.h"
 #include "ExportToEml.h"
 #include "ExportToIcs.h"
@@ -15,7 +18,11 @@
 #include "ProgressReporter.h"
 #include "PstFolderItem.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFutureWatcher>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -34,8 +41,10 @@ struct Format
     std::shared_ptr<ExportStrategy> (*create)(bool appMode);
     // Whether the format is chosen when the caller names none.
     bool byDefault;
-    // What a format chooser calls the format.
-    const char* caption;
+    // The dialog's check box; the progress label when not given.
+    const char* caption = nullptr;
+    // Set for formats that app mode hands to a desktop service.
+    const char* appCaption = nullptr;
 };
 
 template <typename Exporter>
@@ -49,14 +58,16 @@ std::shared_ptr<ExportStrategy> make(bool appMode)
 const std::array<Format, ExportManager::kFormatCount>& formatTable()
 {
     static const std::array<Format, ExportManager::kFormatCount> table{{
-        {"eml", Mail, 0, "Emails", &make<ExportToEml>, true, QT_TRANSLATE_NOOP("ExportManager", "Mails")},
-        {"vcf", Contact, 2, "Contacts", &make<ExportToVcf>, true, QT_TRANSLATE_NOOP("ExportManager", "Contacts")},
-        {"ics", Calendar, 1, "Appointment", &make<ExportToIcs>, true, QT_TRANSLATE_NOOP("ExportManager", "Calendar")},
-        {"txt", Note, 5, "Note", &make<ExportToTxt>, true, QT_TRANSLATE_NOOP("ExportManager", "Note")},
-        {"ics2", Journal, 3, "Journal", &make<ExportToIcs2>, true, QT_TRANSLATE_NOOP("ExportManager", "Journal")},
-        {"tasks", Task, 4, "Tasks", &make<ExportToTasks>, true, QT_TRANSLATE_NOOP("ExportManager", "Tasks")},
-        {"mbox", Mail, 6, "Mailbox", &make<ExportToMbox>, false, QT_TRANSLATE_NOOP("ExportManager", "Mailbox (mbox)")},
-        {"maildir", Mail, 7, "Maildir", &make<ExportToMaildir>, false, QT_TRANSLATE_NOOP("ExportManager", "Maildir")},
+        {"eml", Mail, 0, "Emails", &make<ExportToEml>, true, QT_TRANSLATE_NOOP("PstExportDialog", "Mails")},
+        {"vcf", Contact, 2, "Contacts", &make<ExportToVcf>, true, QT_TRANSLATE_NOOP("PstExportDialog", "Contacts"),
+         QT_TRANSLATE_NOOP("PstExportDialog", "Export to the desktop address book")},
+        {"ics", Calendar, 1, "Appointment", &make<ExportToIcs>, true, QT_TRANSLATE_NOOP("PstExportDialog", "Calendar"),
+         QT_TRANSLATE_NOOP("PstExportDialog", "Export to the desktop calendar")},
+        {"txt", Note, 5, "Note", &make<ExportToTxt>, true, QT_TRANSLATE_NOOP("PstExportDialog", "Note")},
+        {"ics2", Journal, 3, "Journal", &make<ExportToIcs2>, true, QT_TRANSLATE_NOOP("PstExportDialog", "Journal")},
+        {"tasks", Task, 4, "Tasks", &make<ExportToTasks>, true, QT_TRANSLATE_NOOP("PstExportDialog", "Tasks")},
+        {"mbox", Mail, 6, "Mailbox", &make<ExportToMbox>, false, QT_TRANSLATE_NOOP("PstExportDialog", "Mailbox (mbox)")},
+        {"maildir", Mail, 7, "Maildir", &make<ExportToMaildir>, false, QT_TRANSLATE_NOOP("PstExportDialog", "Maildir")},
     }};
     return table;
 }
@@ -77,7 +88,7 @@ ExportManager::ExportManager(QObject* parent)
 ExportManager::~ExportManager()
 {
     // Queued tasks point at this manager's token and exporters.
-    if (m_pendingTasks > 0 || m_running) {
+    if (m_pendingTasks > 0 || m_running || m_importing) {
         m_token.cancel();
         QThreadPool::globalInstance()->waitForDone();
     }
@@ -90,6 +101,17 @@ QString ExportManager::progressLabel(const QString& formatKey)
             return QString::fromLatin1(format.label);
     }
     return QString();
+}
+
+QList<ExportFormat> ExportManager::formats()
+{
+    QList<ExportFormat> list;
+    for (const Format& format : formatTable()) {
+        const QString label = QString::fromLatin1(format.label);
+        list.append({QString::fromLatin1(format.key), format.caption ? QString::fromLatin1(format.caption) : label,
+                     label, format.create(false)->type(), QString::fromLatin1(format.appCaption)});
+    }
+    return list;
 }
 
 QList<QString> ExportManager::allFormats()
@@ -114,7 +136,7 @@ QString ExportManager::formatCaption(const QString& formatKey)
 {
     for (const Format& format : formatTable()) {
         if (formatKey == QLatin1String(format.key))
-            return tr(format.caption);
+            return QCoreApplication::translate("PstExportDialog", format.caption);
     }
     return QString();
 }
@@ -124,6 +146,27 @@ void ExportManager::startExportToFiles(const std::shared_ptr<PstItem>& root, con
 {
     m_appMode = false;
     startRun(root, outputDir, formats);
+}
+
+void ExportManager::startExportToApp(const std::shared_ptr<PstItem>& root, const QString& scratchDir,
+                                     const QList<QString>& formats)
+{
+    // There is no permission to ask for on this desktop: the service is
+    // there on the session bus or it is not.
+    if (CalendarBridge::isCalendarAuthorized() != 1) {
+        emit appAccessDenied(tr("Note"), tr("The desktop calendar and address book service (Evolution Data Server) "
+                                            "cannot be reached. Please make sure it is installed and that this "
+                                            "program runs inside your desktop session."));
+        return;
+    }
+    m_appMode = true;
+    m_documentName = root ? QFileInfo(root->filePath()).fileName() : QString();
+    m_contactsFilePath.clear();
+    if (formats.contains(QLatin1String("vcf"))) {
+        m_contactsFilePath = QStringLiteral("%1/%2.%3").arg(scratchDir, QStringLiteral("contact"), QStringLiteral("vcf"));
+        QFile::remove(m_contactsFilePath);
+    }
+    startRun(root, scratchDir, formats);
 }
 
 void ExportManager::setIgnoreEmptyFolder(bool ignore)
@@ -157,11 +200,12 @@ void ExportManager::startRun(const std::shared_ptr<PstItem>& root, const QString
     for (const auto& strategy : std::as_const(m_strategyPool))
         strategy->beginRun(outputDir);
     const bool toApp = m_appMode;
+    // Running from here on: a cancel before the walk has started must stop
+    // the run, not close its dialog under it.
+    m_running = true;
     // The run ends through threadFinished, not through this future.
-    (void)QtConcurrent::run(QThreadPool::globalInstance(), [this, root, outputDir, toApp] {
-        m_running = true;
-        exportFolder(root, outputDir, toApp);
-    });
+    (void)QtConcurrent::run(QThreadPool::globalInstance(),
+                            [this, root, outputDir, toApp] { exportFolder(root, outputDir, toApp); });
 }
 
 bool ExportManager::preScan(const std::shared_ptr<PstItem>& root)
@@ -289,7 +333,56 @@ void ExportManager::threadFinished(QString formatKey, bool ok)
         ++m_errors[formatKey];
     if (--m_pendingTasks > 0)
         return;
+    if (m_appMode)
+        finishAppRun();
+    else
+        finishRun();
+}
+
+void ExportManager::finishAppRun()
+{
+    m_importing = true;
+    // Copies: the job runs on the export thread while this manager waits.
+    const QString contactsPath = m_contactsFilePath;
+    const QString bookTitle = m_documentName;
+    const auto strategies = m_strategyPool;
+    auto* watcher = new QFutureWatcher<QMap<QString, int>>(this);
+    connect(watcher, &QFutureWatcher<QMap<QString, int>>::finished, this, [this, watcher] {
+        const QMap<QString, int> lost = watcher->result();
+        watcher->deleteLater();
+        m_importing = false;
+        for (auto it = lost.begin(); it != lost.end(); ++it)
+            m_errors[it.key()] += it.value();
+        if (!m_contactsFilePath.isEmpty())
+            QFile::remove(m_contactsFilePath);
+        finishRun();
+    });
+    // Also after a cancel: what was handed over before it is stored, and
+    // counted as done only once it is.
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [contactsPath, bookTitle, strategies] {
+        QMap<QString, int> lost;
+        for (const auto& strategy : strategies)
+            lost[strategy->formatKey()] += strategy->finishAppRun();
+        if (!contactsPath.isEmpty() && QFile::exists(contactsPath)) {
+            ContactImporter::Result result;
+            ContactImporter::importVCardFile(contactsPath, bookTitle, &result);
+            // Appended cards the address book did not take are lost items too.
+            lost[QStringLiteral("vcf")] += result.failed();
+        }
+        return lost;
+    }));
+}
+
+void ExportManager::finishRun()
+{
     m_lastRunErrors = m_errors;
+    m_lastRunSummary.clear();
+    const auto& table = formatTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const QString key = QLatin1String(table[i].key);
+        if (m_formats.contains(key))
+            m_lastRunSummary.append({key, QString::fromLatin1(table[i].label), m_scanTotals[i], m_errors.value(key)});
+    }
     emit exportCompleted(m_appMode);
     m_running = false;
     Log::info(QStringLiteral("Exported error emails: %1, contacts: %2, appointments: %3")
@@ -298,6 +391,4 @@ void ExportManager::threadFinished(QString formatKey, bool ok)
                   .arg(m_errors.value(QStringLiteral("ics"))));
     for (auto it = m_errors.begin(); it != m_errors.end(); ++it)
         it.value() = 0;
-    // App mode hands the collected contacts file to the address book here,
-    // once the platform bridge exists; file runs end above.
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "CancelToken.h"
+#include "ExportFormat.h"
 
 #include <array>
 #include <atomic>
@@ -34,6 +35,12 @@ public:
     // exportItemNotFound when there is nothing of the formats to export.
     void startExportToFiles(const std::shared_ptr<PstItem>& root, const QString& outputDir,
                             const QList<QString>& formats);
+    // Starts handing the contacts ("vcf") and appointments ("ics") of `root`
+    // to the desktop's address book and calendar, using `scratchDir` for the
+    // collected vCards. When the desktop service cannot be reached it emits
+    // appAccessDenied and starts nothing.
+    void startExportToApp(const std::shared_ptr<PstItem>& root, const QString& scratchDir,
+                          const QList<QString>& formats);
     // Whether folders that produced no file are removed again (default true).
     void setIgnoreEmptyFolder(bool ignore);
     // Stops the run: the tasks not yet run fail at once; exportCompleted
@@ -44,6 +51,21 @@ public:
     // Failed items per format key of the last finished run.
     QMap<QString, int> lastRunErrors() const { return m_lastRunErrors; }
 
+    // Per selected format of the last finished run, in table order.
+    struct FormatResult
+    {
+        QString key;
+        QString label;
+        int total = 0;  // items of the format found
+        int failed = 0; // not written / not stored (cancelled ones included)
+        int done() const { return total - failed; }
+    };
+    QList<FormatResult> lastRunSummary() const { return m_lastRunSummary; }
+    // Whether the last run was cancelled before its end.
+    bool wasCancelled() const { return m_token.isCancelled(); }
+
+    // Every format of the engine, in the order it handles them.
+    static QList<ExportFormat> formats();
     // The label of a format's progress ("Emails", ...); "" for an unknown key.
     static QString progressLabel(const QString& formatKey);
     // Every format key in the order the engine handles them.
@@ -62,6 +84,8 @@ signals:
     // Once per selected format while a run starts, on the caller's thread.
     void progressReady(const QString& label, std::shared_ptr<ProgressReporter> reporter, int total);
     void exportItemNotFound();
+    // App mode only: the desktop service is not reachable; nothing was started.
+    void appAccessDenied(const QString& title, const QString& text);
 
 public slots:
     void threadFinished(QString formatKey, bool ok);
@@ -79,6 +103,10 @@ private:
     void initReporters();
     void initStrategyPool(bool toApp);
     void exportFolder(const std::shared_ptr<PstItem>& item, const QString& outputDir, bool toApp);
+    void finishRun();
+    // App mode: stores what the exporters queued and hands the collected
+    // vCards to the address book, off the UI thread; then finishes the run.
+    void finishAppRun();
     void queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir);
 
     bool m_ignoreEmptyFolder = true;
@@ -92,4 +120,8 @@ private:
     QMap<int, std::shared_ptr<ExportStrategy>> m_strategyPool;
     QMap<QString, std::shared_ptr<ProgressReporter>> m_reporters;
     QMap<QString, int> m_lastRunErrors;
+    QList<FormatResult> m_lastRunSummary;
+    QString m_contactsFilePath;
+    QString m_documentName;
+    bool m_importing = false;
 };

@@ -30,6 +30,11 @@ public:
     // progress reporter and the error counter. Equals type() unless overridden.
     virtual QString formatKey() const;
 
+    // App mode, on the export thread after the run's last item: finishes
+    // work the exporter deferred (batched hand-over) and returns how many of
+    // the items it reported as done were lost after all.
+    virtual int finishAppRun() { return 0; }
+
     // The path for `item`'s file: its subject (or `defaultName`) made safe,
     // unique in `outputDir`; "" for a null item.
     QString getOutputFilename(pst_item* item, const QString& outputDir, const QString& defaultName) const;

@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ExportToIcs.h"
 
+#include "CalendarBridge.h"
+
 #include "CancelToken.h"
 #include "Log.h"
 #include "SeriesExceptions.h"
 #include "readpst.h"
+
+ExportToIcs::ExportToIcs(bool appMode)
+    : ExportStrategy(appMode)
+{
+}
+
+ExportToIcs::~ExportToIcs() = default;
 
 bool ExportToIcs::exportItem(pst_item* item, const QString& outputDir, CancelToken* token,
                              std::function<void(int)> progress)
@@ -34,11 +43,17 @@ bool ExportToIcs::handToCalendar(pst_item* item, CancelToken* token, const std::
     }
     if (token && token->isCancelled())
         return false;
-    // The platform calendar bridge plugs in here; until a build has one, an
-    // appointment handed over in app mode is reported as not added.
-    const bool added = false;
-    Log::warn(QStringLiteral("Export ics failed: this build has no calendar to add events to."));
+    if (!m_calendar)
+        m_calendar = std::make_unique<CalendarBridge>();
+    // Queued: the calendar stores events in batches; finishAppRun() counts
+    // any the calendar refuses in the end.
+    const bool added = m_calendar->queueEvent(item, CalendarBridge::calendarTitleFor(pstFile()));
     if (progress)
         progress(processed);
     return added;
+}
+
+int ExportToIcs::finishAppRun()
+{
+    return m_calendar ? m_calendar->flush() : 0;
 }

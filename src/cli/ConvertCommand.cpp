@@ -136,7 +136,8 @@ private:
 };
 
 // Items written and failed per format; true when nothing failed.
-bool printSummary(const ProgressDisplay& display, const QMap<QString, int>& errors, const QList<QString>& formats)
+bool printSummary(const ProgressDisplay& display, const QMap<QString, int>& errors, const QList<QString>& formats,
+                  const QString& verb)
 {
     QTextStream out(stdout);
     bool allWritten = true;
@@ -147,9 +148,10 @@ bool printSummary(const ProgressDisplay& display, const QMap<QString, int>& erro
         const auto& counts = display.rows().at(row++);
         const int failed = errors.value(key);
         allWritten = allWritten && failed == 0;
-        out << QStringLiteral("%1 (%2): %3 written, %4 failed\n")
+        out << QStringLiteral("%1 (%2): %3 %4, %5 failed\n")
                    .arg(counts.label, key)
                    .arg(counts.total - failed)
+                   .arg(verb)
                    .arg(failed);
     }
     return allWritten;
@@ -174,9 +176,19 @@ int ConvertCommand::run(const QStringList& args)
     }
     ExportManager manager;
     manager.setIgnoreEmptyFolder(!options.keepEmptyFolders);
+    return execute(
+        manager, [&] { manager.startExportToFiles(root, options.outputDir, options.formats); }, options.formats,
+        QStringLiteral("Nothing to convert: %1 has no item of the chosen formats.").arg(options.pstPath),
+        QStringLiteral("written"), *root);
+}
+
+int ConvertCommand::execute(ExportManager& manager, const std::function<void()>& start, const QList<QString>& formats,
+                            const QString& nothingToDoMessage, const QString& doneVerb, const PstFolderItem& root)
+{
     ProgressDisplay display(isatty(fileno(stdout)) != 0);
     QEventLoop loop;
     bool nothingToDo = false;
+    bool denied = false;
     QObject::connect(&manager, &ExportManager::progressReady, &manager,
                      [&display](const QString& label, std::shared_ptr<ProgressReporter> reporter, int total) {
                          const int row = display.addFormat(label, total);
@@ -184,15 +196,20 @@ int ConvertCommand::run(const QStringList& args)
                                           [&display, row](int done) { display.update(row, done); });
                      });
     QObject::connect(&manager, &ExportManager::exportItemNotFound, &manager, [&nothingToDo] { nothingToDo = true; });
+    QObject::connect(&manager, &ExportManager::appAccessDenied, &manager, [&denied](const QString&, const QString& text) {
+        QTextStream(stderr) << text << "\n";
+        denied = true;
+    });
     QObject::connect(&manager, &ExportManager::exportCompleted, &loop, &QEventLoop::quit);
-    manager.startExportToFiles(root, options.outputDir, options.formats);
+    start();
+    if (denied)
+        return 1;
     if (nothingToDo) {
-        QTextStream(stdout) << "Nothing to convert: " << options.pstPath << " has no item of the chosen formats.\n"
-                            << LossReport::summary(*root);
-        return LossReport::lostCount(*root) == 0 ? 0 : 1;
+        QTextStream(stdout) << nothingToDoMessage << "\n" << LossReport::summary(root);
+        return LossReport::lostCount(root) == 0 ? 0 : 1;
     }
     loop.exec();
-    const bool allWritten = printSummary(display, manager.lastRunErrors(), options.formats);
-    QTextStream(stdout) << LossReport::summary(*root);
-    return allWritten && LossReport::lostCount(*root) == 0 ? 0 : 1;
+    const bool allDone = printSummary(display, manager.lastRunErrors(), formats, doneVerb);
+    QTextStream(stdout) << LossReport::summary(root);
+    return allDone && LossReport::lostCount(root) == 0 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "AppInitialization.h"
 #include "CliHelp.h"
 #include "ConvertCommand.h"
+#include "ExportCommand.h"
 #include "ListCommand.h"
 #include "ProductConstants.h"
 #include "ShowCommand.h"
@@ -25,6 +26,7 @@ const QMap<QString, Command>& commands()
     static const QMap<QString, Command> table{
         {"tree", &TreeCommand::run},
         {"convert", &ConvertCommand::run},
+        {"export", &ExportCommand::run},
         {"list", &ListCommand::run},
         {"show", &ShowCommand::run},
     };

@@ -172,6 +172,8 @@ void write_agent(FILE* out, Escaper& escape, pst_item_contact* c)
 
 char const* const kFrequencyNames[] = {"DAILY", "WEEKLY", "MONTHLY", "YEARLY"};
 char const* const kDayNames[] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
+// pst_recurrence::termination of a series without end.
+constexpr uint32_t kNeverEnds = 2;
 
 void write_status(FILE* out, int32_t showAs)
 {
@@ -217,7 +219,9 @@ void write_recurrence(FILE* out, pst_item_appointment* appointment)
     // A damaged blob can hold any type; only the four known ones make a rule.
     if (rule->type < sizeof(kFrequencyNames) / sizeof(kFrequencyNames[0])) {
         fprintf(out, "RRULE:FREQ=%s", kFrequencyNames[rule->type]);
-        if (rule->count)
+        // A series that never ends still stores an occurrence count (Outlook
+        // keeps 10 there); only a series ending by count or date has one.
+        if (rule->count && rule->termination != kNeverEnds)
             fprintf(out, ";COUNT=%u", rule->count);
         if (rule->interval > 1)
             fprintf(out, ";INTERVAL=%u", rule->interval);

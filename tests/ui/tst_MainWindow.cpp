@@ -11,6 +11,7 @@
 #include "PSTListView.h"
 #include "PSTStackedWidget.h"
 #include "PSTTreeView.h"
+#include "PstExportDialog.h"
 #include "PstListController.h"
 #include "PstListModel.h"
 #include "PstMailView.h"
@@ -33,6 +34,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -64,6 +66,8 @@ private slots:
     void sortMenuSortsBySubjectAndBack();
     void hidingPanesGivesTheirWidthToTheDetailPane();
     void printButtonFollowsTheChosenItem();
+    void convertAndExportOpenTheDialogOnTheDocument_data();
+    void convertAndExportOpenTheDialogOnTheDocument();
     void hideButtonsFollowTheListOrTheDetailPane();
     void closingTheShownDocumentClearsListAndDetail();
     void closingAnotherDocumentKeepsTheList();
@@ -367,6 +371,30 @@ void MainWindowTest::hideButtonsFollowTheListOrTheDetailPane()
     // With the list hidden they start at the detail pane's left edge.
     QTest::mouseClick(child<QToolButton>("btnItemHide"), Qt::LeftButton);
     QTRY_COMPARE(x(treeButton), x(detail));
+}
+
+void MainWindowTest::convertAndExportOpenTheDialogOnTheDocument_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("convert") << "convertBtn" << "Convert";
+    QTest::newRow("export") << "exportBtn" << "Export";
+}
+
+void MainWindowTest::convertAndExportOpenTheDialogOnTheDocument()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, title);
+    openMailbox();
+    QTest::mouseClick(child<QToolButton>(button.toLatin1().constData()), Qt::LeftButton);
+    QPointer<PstExportDialog> dialog = m_window->findChild<PstExportDialog*>();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), title);
+    const QModelIndex document = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))->model()->index(0, 0);
+    QCOMPARE(document.data().toString(), m_window->treeController()->pstRootNode()->displayName());
+    dialog->close();
+    QTRY_VERIFY(dialog.isNull());
 }
 
 void MainWindowTest::printButtonFollowsTheChosenItem()

@@ -1,0 +1,309 @@
+// GLib's headers must come before Qt's: Qt defines "signals" as a keyword.
+#include <libecal/libecal.h>
+
+#include "CalendarBridge.h"
+
+#include "EdsSources.h"
+#include "Log.h"
+#include "readpst.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QList>
+#include <QTimeZone>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Local books and calendars are files of the factory: nothing to wait for
+// (the value that says "do not wait").
+constexpr guint32 kDoNotWaitForConnection = guint32(-1);
+// Events per call to the calendar: a local calendar writes its whole file
+// after each call, so one call per event grows quadratically with the file.
+constexpr int kBatchSize = 500;
+constexpr qint64 kFiletimeTicksPerSecond = 10000000;
+constexpr qint64 kFiletimeToUnixSeconds = 11644473600LL;
+
+QString takeMessage(GError* error)
+{
+    const QString message = error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
+    g_clear_error(&error);
+    return message;
+}
+
+QDateTime fromFiletime(const FILETIME* time)
+{
+    const qint64 ticks = (qint64(time->dwHighDateTime) << 32) | time->dwLowDateTime;
+    return QDateTime::fromSecsSinceEpoch(ticks / kFiletimeTicksPerSecond - kFiletimeToUnixSeconds, Qt::UTC);
+}
+
+QByteArray utcStamp(const QDateTime& time)
+{
+    return time.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
+}
+
+// Outlook stores an all-day event as midnight to midnight of the days in the
+// user's time zone, in UTC; the days are those of this desktop's zone.
+QDate allDayDate(const FILETIME* time)
+{
+    return fromFiletime(time).toLocalTime().date();
+}
+
+// The desktop's time zone as libical knows it; empty when it does not.
+QByteArray localZoneId()
+{
+    const QByteArray id = QTimeZone::systemTimeZoneId();
+    return !id.isEmpty() && i_cal_timezone_get_builtin_timezone(id.constData()) ? id : QByteArray();
+}
+
+// "DTSTART;VALUE=DATE-TIME:20240603T130000Z" as the same moment in `zone`:
+// a series then repeats at the same wall-clock time across summer time, as
+// Outlook shows it, where a UTC start would move by an hour.
+QByteArray inZone(const QByteArray& line, const QByteArray& zone)
+{
+    const int colon = int(line.indexOf(':'));
+    const QDateTime moment =
+        QDateTime::fromString(QString::fromLatin1(line.mid(colon + 1)), QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    if (!moment.isValid())
+        return line;
+    QDateTime utcMoment = moment;
+    utcMoment.setTimeSpec(Qt::UTC);
+    const QByteArray name = line.left(int(line.indexOf(';')));
+    return name + ";TZID=" + zone + ':' +
+           utcMoment.toTimeZone(QTimeZone(zone)).toString(QStringLiteral("yyyyMMdd'T'HHmmss")).toLatin1();
+}
+
+// The .ics writer's VEVENT for the item, as text.
+QByteArray writerEvent(pst_item* item)
+{
+    char* buffer = nullptr;
+    size_t size = 0;
+    FILE* out = open_memstream(&buffer, &size);
+    if (!out)
+        return QByteArray();
+    fputs("BEGIN:VEVENT\n", out);
+    write_appointment(out, item);
+    fclose(out);
+    const QByteArray text(buffer, qsizetype(size));
+    free(buffer);
+    return text;
+}
+
+QByteArray alarmText(pst_item* item)
+{
+    const pst_item_appointment* appointment = item->appointment;
+    if (appointment->alarm != 1)
+        return QByteArray();
+    QDateTime when;
+    if (appointment->reminder)
+        when = fromFiletime(appointment->reminder);
+    else if (appointment->alarm_minutes >= 1 && appointment->start)
+        when = fromFiletime(appointment->start).addSecs(-60LL * appointment->alarm_minutes);
+    if (!when.isValid())
+        return QByteArray();
+    return "BEGIN:VALARM\nACTION:DISPLAY\nDESCRIPTION:Reminder\nTRIGGER;VALUE=DATE-TIME:" + utcStamp(when) +
+           "\nEND:VALARM\n";
+}
+
+} // namespace
+
+CalendarBridge::~CalendarBridge()
+{
+    if (!m_pending.isEmpty())
+        Log::warn(QStringLiteral("%1 events were not stored: the run ended before they were.").arg(m_pending.size()));
+    disconnect();
+}
+
+int CalendarBridge::isCalendarAuthorized()
+{
+    QString error;
+    ESourceRegistry* registry = EdsSources::openRegistry(&error);
+    if (!registry) {
+        Log::warn(QStringLiteral("The desktop calendar service cannot be reached: %1").arg(error));
+        return 2;
+    }
+    g_object_unref(registry);
+    return 1;
+}
+
+bool CalendarBridge::requestCalendarAuthorizationSync()
+{
+    return isCalendarAuthorized() == 1;
+}
+
+QString CalendarBridge::calendarTitleFor(const pst_file* file)
+{
+    const QString name = file && file->fname ? QFileInfo(QFile::decodeName(file->fname)).fileName() : QString();
+    return name.isEmpty() ? QStringLiteral("PST Imported Calendar") : name;
+}
+
+QByteArray CalendarBridge::eventText(pst_item* item)
+{
+    if (!item || !item->appointment)
+        return QByteArray();
+    const pst_item_appointment* appointment = item->appointment;
+    const bool allDay = appointment->all_day == 1 && appointment->start;
+    const QByteArray written = writerEvent(item);
+    const QByteArray zone = !allDay && written.contains("\nRRULE:") ? localZoneId() : QByteArray();
+    QByteArray event;
+    bool inAlarm = false;
+    for (QByteArray line : written.split('\n')) {
+        if (!zone.isEmpty() && (line.startsWith("DTSTART;VALUE=DATE-TIME:") || line.startsWith("DTEND;VALUE=DATE-TIME:")))
+            line = inZone(line, zone);
+        // The writer's alarm is relative and limited to a day; ours follows.
+        if (line == "BEGIN:VALARM")
+            inAlarm = true;
+        // "NONE" is the writer's mark for no label, not a category to file under.
+        const bool skip = inAlarm || line.isEmpty() || line == "END:VEVENT" || line == "CATEGORIES:NONE" ||
+                          (allDay && (line.startsWith("DTSTART") || line.startsWith("DTEND")));
+        if (line == "END:VALARM")
+            inAlarm = false;
+        if (!skip)
+            event += line + '\n';
+    }
+    if (allDay) {
+        const QDate first = allDayDate(appointment->start);
+        QDate last = appointment->end ? allDayDate(appointment->end) : first;
+        if (last <= first)
+            last = first.addDays(1);
+        event += "DTSTART;VALUE=DATE:" + first.toString(QStringLiteral("yyyyMMdd")).toLatin1() + '\n';
+        event += "DTEND;VALUE=DATE:" + last.toString(QStringLiteral("yyyyMMdd")).toLatin1() + '\n';
+    }
+    event += alarmText(item);
+    event += "END:VEVENT\n";
+    return event;
+}
+
+bool CalendarBridge::addEventToMacCalendar(pst_item* item, const QString& calendarTitle)
+{
+    return queueEvent(item, calendarTitle) && flush() == 0;
+}
+
+bool CalendarBridge::queueEvent(pst_item* item, const QString& calendarTitle)
+{
+    const QByteArray text = eventText(item);
+    if (text.isEmpty())
+        return false;
+    if (calendarTitle != m_title && !m_pending.isEmpty())
+        m_failedEarlier += storePending();
+    if (!findOrCreateCalendarForPST(calendarTitle))
+        return false;
+    ICalComponent* event = i_cal_component_new_from_string(text.constData());
+    if (!event) {
+        Log::warn(QStringLiteral("Export ics failed: the event \"%1\" is not valid iCalendar.")
+                      .arg(QString::fromUtf8(item->subject.str ? item->subject.str : "")));
+        return false;
+    }
+    m_pending.append(event);
+    if (m_pending.size() >= kBatchSize)
+        m_failedEarlier += storePending();
+    return true;
+}
+
+int CalendarBridge::flush()
+{
+    const int failed = m_failedEarlier + storePending();
+    m_failedEarlier = 0;
+    return failed;
+}
+
+int CalendarBridge::storePending()
+{
+    QList<ICalComponent*> fresh;
+    QList<ICalComponent*> known;
+    for (ICalComponent* event : std::as_const(m_pending)) {
+        // The same file exported before: its events carry the same UIDs.
+        const QByteArray uid = i_cal_component_get_uid(event);
+        (m_knownUids.contains(uid) ? known : fresh).append(event);
+        m_knownUids.insert(uid);
+    }
+    m_pending.clear();
+    const int failed = store(fresh, false) + store(known, true);
+    for (ICalComponent* event : std::as_const(fresh))
+        g_object_unref(event);
+    for (ICalComponent* event : std::as_const(known))
+        g_object_unref(event);
+    return failed;
+}
+
+int CalendarBridge::store(const QList<ICalComponent*>& events, bool known)
+{
+    if (events.isEmpty())
+        return 0;
+    auto* client = E_CAL_CLIENT(m_client);
+    GSList* list = nullptr;
+    for (ICalComponent* event : events)
+        list = g_slist_prepend(list, event);
+    list = g_slist_reverse(list);
+    GError* error = nullptr;
+    GSList* uids = nullptr;
+    const bool stored =
+        known ? e_cal_client_modify_objects_sync(client, list, E_CAL_OBJ_MOD_ALL, E_CAL_OPERATION_FLAG_NONE, nullptr,
+                                                 &error)
+              : e_cal_client_create_objects_sync(client, list, E_CAL_OPERATION_FLAG_NONE, &uids, nullptr, &error);
+    g_slist_free(list);
+    g_slist_free_full(uids, g_free);
+    if (stored)
+        return 0;
+    if (events.size() == 1) {
+        Log::warn(QStringLiteral("Export ics failed: the calendar did not store the event \"%1\": %2")
+                      .arg(QString::fromUtf8(i_cal_component_get_summary(events.first())), takeMessage(error)));
+        return 1;
+    }
+    // One refused event fails the whole call: find it by storing one by one.
+    g_clear_error(&error);
+    int failed = 0;
+    for (ICalComponent* event : events)
+        failed += store({event}, known);
+    return failed;
+}
+
+bool CalendarBridge::findOrCreateCalendarForPST(const QString& title)
+{
+    if (m_client && title == m_title)
+        return true;
+    disconnect();
+    QString error;
+    m_registry = EdsSources::openRegistry(&error);
+    ESource* source = m_registry ? EdsSources::findOrCreate(m_registry, E_SOURCE_EXTENSION_CALENDAR, title, &error)
+                                 : nullptr;
+    if (source) {
+        GError* failure = nullptr;
+        m_client = e_cal_client_connect_sync(source, E_CAL_CLIENT_SOURCE_TYPE_EVENTS, kDoNotWaitForConnection,
+                                             nullptr, &failure);
+        if (!m_client)
+            error = takeMessage(failure);
+        g_object_unref(source);
+    }
+    if (!m_client) {
+        Log::warn(QStringLiteral("Create calendar failed = %1").arg(error));
+        disconnect();
+        return false;
+    }
+    m_title = title;
+    // Series are stored in the desktop's zone; the calendar must know it.
+    const QByteArray zone = localZoneId();
+    if (!zone.isEmpty())
+        e_cal_client_add_timezone_sync(E_CAL_CLIENT(m_client), i_cal_timezone_get_builtin_timezone(zone.constData()),
+                                       nullptr, nullptr);
+    GSList* existing = nullptr;
+    if (e_cal_client_get_object_list_sync(E_CAL_CLIENT(m_client), "#t", &existing, nullptr, nullptr)) {
+        for (GSList* it = existing; it; it = it->next)
+            m_knownUids.insert(QByteArray(i_cal_component_get_uid(I_CAL_COMPONENT(it->data))));
+    }
+    g_slist_free_full(existing, g_object_unref);
+    return true;
+}
+
+void CalendarBridge::disconnect()
+{
+    for (ICalComponent* event : std::as_const(m_pending))
+        g_object_unref(event);
+    m_pending.clear();
+    m_knownUids.clear();
+    g_clear_object(&m_client);
+    g_clear_object(&m_registry);
+    m_title.clear();
+}

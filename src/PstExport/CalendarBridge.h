@@ -1,0 +1,75 @@
+#pragma once
+
+#include <libpst/libpst.h>
+
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+typedef struct _EClient EClient;
+typedef struct _ICalComponent ICalComponent;
+typedef struct _ESourceRegistry ESourceRegistry;
+
+// Appointments into the desktop calendar (Evolution Data Server): one event
+// per appointment in a local calendar named after the PST file, found or
+// created on first use. One bridge serves one export run on the export
+// thread; it keeps its connection to the calendar for the run.
+class CalendarBridge
+{
+public:
+    CalendarBridge() = default;
+    ~CalendarBridge();
+    CalendarBridge(const CalendarBridge&) = delete;
+    CalendarBridge& operator=(const CalendarBridge&) = delete;
+
+    // 1 when the desktop calendar service answers on the session bus, 2 when
+    // it does not (no session bus, no source registry). Never 0: there is
+    // nothing to ask the user on this desktop.
+    static int isCalendarAuthorized();
+    // Whether access is granted; there is no prompt, so this is the state.
+    static bool requestCalendarAuthorizationSync();
+
+    // The calendar for the items of `file`: its file name, or
+    // "PST Imported Calendar" without one.
+    static QString calendarTitleFor(const pst_file* file);
+
+    // The appointment as one VEVENT: the .ics writer's event (recurrence rule
+    // included) with times in UTC (a series' start and end in the desktop's
+    // time zone), all-day events as dates and the reminder as one absolute
+    // alarm. Empty without an appointment record. Converts
+    // the item's strings in place, as the writers do.
+    static QByteArray eventText(pst_item* item);
+
+    // Stores `item` as an event in the calendar titled `calendarTitle` at
+    // once; true when the calendar service stored it. An event already there
+    // from an earlier export of the same file is replaced, not doubled.
+    bool addEventToMacCalendar(pst_item* item, const QString& calendarTitle);
+
+    // The same for a run of many: the event is queued and stored with the
+    // next batch (a calendar stores a batch much faster than its events one
+    // by one). False when it cannot be queued (no appointment, no calendar).
+    bool queueEvent(pst_item* item, const QString& calendarTitle);
+    // Stores the queued events; returns how many of the events queued since
+    // the last flush the calendar did not store (each logged).
+    int flush();
+
+private:
+    // Connects to the calendar titled `title`, finding or creating it, and
+    // learns the UIDs of the events it already holds.
+    bool findOrCreateCalendarForPST(const QString& title);
+    void disconnect();
+    // Stores the queued events; returns how many failed.
+    int storePending();
+    // Stores `events` (new ones created, known ones replaced) in one call,
+    // or one by one when the batch is refused; returns the failures.
+    int store(const QList<ICalComponent*>& events, bool known);
+
+    ESourceRegistry* m_registry = nullptr;
+    EClient* m_client = nullptr;
+    QString m_title;
+    QSet<QByteArray> m_knownUids;
+    QList<ICalComponent*> m_pending;
+    // Failures of batches stored before the last flush().
+    int m_failedEarlier = 0;
+};

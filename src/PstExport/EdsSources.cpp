@@ -1,0 +1,84 @@
+// GLib's headers must come before Qt's: Qt defines "signals" as a keyword.
+#include <libedataserver/libedataserver.h>
+
+#include "EdsSources.h"
+
+namespace {
+
+constexpr char kLocalBackend[] = "local";
+// The registry's built-in parent of every local calendar and address book.
+constexpr char kLocalParent[] = "local-stub";
+// The colour new calendars get, as the desktop's blue.
+constexpr char kCalendarColour[] = "#3584e4";
+
+QString takeMessage(GError* error)
+{
+    const QString message = error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
+    g_clear_error(&error);
+    return message;
+}
+
+bool isLocal(ESource* source, const char* extensionName)
+{
+    auto* backend = E_SOURCE_BACKEND(e_source_get_extension(source, extensionName));
+    return g_strcmp0(e_source_backend_get_backend_name(backend), kLocalBackend) == 0;
+}
+
+ESource* findLocal(ESourceRegistry* registry, const char* extensionName, const QByteArray& title)
+{
+    ESource* found = nullptr;
+    GList* sources = e_source_registry_list_sources(registry, extensionName);
+    for (GList* it = sources; it && !found; it = it->next) {
+        auto* source = E_SOURCE(it->data);
+        if (g_strcmp0(e_source_get_display_name(source), title.constData()) == 0 && isLocal(source, extensionName))
+            found = E_SOURCE(g_object_ref(source));
+    }
+    g_list_free_full(sources, g_object_unref);
+    return found;
+}
+
+} // namespace
+
+ESourceRegistry* EdsSources::openRegistry(QString* error)
+{
+    GError* failure = nullptr;
+    ESourceRegistry* registry = e_source_registry_new_sync(nullptr, &failure);
+    if (!registry && error)
+        *error = takeMessage(failure);
+    else
+        g_clear_error(&failure);
+    return registry;
+}
+
+ESource* EdsSources::findOrCreate(ESourceRegistry* registry, const char* extensionName, const QString& title,
+                                  QString* error)
+{
+    const QByteArray name = title.toUtf8();
+    if (ESource* existing = findLocal(registry, extensionName, name))
+        return existing;
+
+    ESource* scratch = e_source_new(nullptr, nullptr, nullptr);
+    e_source_set_parent(scratch, kLocalParent);
+    e_source_set_display_name(scratch, name.constData());
+    auto* backend = E_SOURCE_BACKEND(e_source_get_extension(scratch, extensionName));
+    e_source_backend_set_backend_name(backend, kLocalBackend);
+    if (g_strcmp0(extensionName, E_SOURCE_EXTENSION_CALENDAR) == 0)
+        e_source_selectable_set_color(E_SOURCE_SELECTABLE(backend), kCalendarColour);
+
+    GError* failure = nullptr;
+    GList* list = g_list_prepend(nullptr, scratch);
+    // Blocks until the registry has announced the new source.
+    const bool created = e_source_registry_create_sources_sync(registry, list, nullptr, &failure);
+    g_list_free(list);
+    const QByteArray uid = e_source_get_uid(scratch);
+    g_object_unref(scratch);
+    if (!created) {
+        if (error)
+            *error = takeMessage(failure);
+        return nullptr;
+    }
+    ESource* source = e_source_registry_ref_source(registry, uid.constData());
+    if (!source && error)
+        *error = QStringLiteral("the new source %1 did not appear in the registry").arg(QString::fromUtf8(uid));
+    return source;
+}

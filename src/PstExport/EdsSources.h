@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+typedef struct _ESource ESource;
+typedef struct _ESourceRegistry ESourceRegistry;
+
+// Evolution Data Server's source registry: the desktop's list of calendars
+// and address books, reached on the session bus. Plain calls, usable from any
+// thread; the caller owns what they return (g_object_unref).
+class EdsSources
+{
+public:
+    // The registry, or null (with *error set) when the session bus or the
+    // registry service cannot be reached.
+    static ESourceRegistry* openRegistry(QString* error);
+
+    // The calendar or address book (`extensionName`, E_SOURCE_EXTENSION_*)
+    // titled `title` in the local backend, created there when there is none;
+    // null with *error set on failure.
+    static ESource* findOrCreate(ESourceRegistry* registry, const char* extensionName, const QString& title,
+                                 QString* error);
+};

@@ -1,0 +1,305 @@
+// The export dialog as a user works it: choose, start, watch, cancel, finish.
+// Runs on a private session bus: export mode talks to a real Evolution Data
+// Server, and "Show in Folder" to a file manager this test stands in for.
+
+#include "ExportFixture.h"
+#include "ExportManager.h"
+#include "PrivateSessionBus.h"
+#include "ProgressReporter.h"
+#include "PstExportDialog.h"
+#include "ui_PstExportDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDBusConnection>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// Stands in for the desktop's file manager on the private bus.
+class FakeFileManager : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+public:
+    QStringList shown;
+public slots:
+    void ShowItems(const QStringList& uris, const QString&) { shown += uris; }
+};
+
+namespace {
+
+QList<PstMessage> messages(PstMessage::Kind kind, const QString& prefix, int count)
+{
+    QList<PstMessage> list;
+    for (int i = 0; i < count; ++i) {
+        PstMessage m = ExportFixture::message(kind, QStringLiteral("%1 %2").arg(prefix).arg(i));
+        m.start = QDateTime(QDate(2024, 5, 1 + i % 28), QTime(9, 0), Qt::UTC);
+        m.end = m.start.addSecs(3600);
+        m.contact = {{QStringLiteral("first_name"), m.subject}};
+        list.append(m);
+    }
+    return list;
+}
+
+// Answers the next save dialog with `path` (empty: cancels it) and tells
+// which folder it proposed.
+void answerSaveDialog(const QString& path, QString* proposedFolder)
+{
+    QTimer::singleShot(0, [path, proposedFolder] {
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [timer, path, proposedFolder] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            timer->deleteLater();
+            *proposedFolder = dialog->directory().absolutePath();
+            if (path.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            // Typed in as a user would: the folder, then the name.
+            dialog->setDirectory(QFileInfo(path).absolutePath());
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        timer->start(20);
+    });
+}
+
+QStringList progressCaptions(const PstExportDialog& dialog)
+{
+    QStringList captions;
+    for (const QLabel* label : dialog.form()->progressBox->findChildren<QLabel*>()) {
+        if (label->objectName() != QLatin1String("progressCount"))
+            captions.append(label->text());
+    }
+    return captions;
+}
+
+// Closes alerts as a user would and keeps their texts.
+QStringList dismissAlerts()
+{
+    QStringList texts;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box && box->isVisible()) {
+            texts.append(box->text() + QLatin1Char('|') + box->informativeText());
+            box->close();
+        }
+    }
+    return texts;
+}
+
+void saveScreenshot(QWidget* widget, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("LUMAROO_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        widget->grab().save(dir + QLatin1Char('/') + name);
+}
+
+} // namespace
+
+class PstExportDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &m_fileManager,
+                                   QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
+        m_mails = open(QStringLiteral("Mails.pst"),
+                       {ExportFixture::folder(QStringLiteral("Inbox"), QStringLiteral("IPF.Note"),
+                                              messages(PstMessage::Kind::Mail, QStringLiteral("Mail"), 120)),
+                        ExportFixture::folder(QStringLiteral("Empty"), QStringLiteral("IPF.Note"), {})});
+        m_people = open(QStringLiteral("People.pst"),
+                        {ExportFixture::folder(QStringLiteral("Contacts"), QStringLiteral("IPF.Contact"),
+                                               messages(PstMessage::Kind::Contact, QStringLiteral("Person"), 60)),
+                         ExportFixture::folder(QStringLiteral("Calendar"), QStringLiteral("IPF.Appointment"),
+                                               messages(PstMessage::Kind::Appointment, QStringLiteral("Meeting"), 60))});
+        QVERIFY(m_mails && m_people);
+    }
+
+    void runShowsBarsProgressAndTheOutcome_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("convert, mails only")
+            << int(ConvertToFiles) << "Mails.pst"
+            << QStringList{"Mails|Convert to *.eml file", "Contacts|Convert to *.vcf file",
+                           "Calendar|Convert to *.ics file", "Note|Convert to *.txt file",
+                           "Journal|Convert to *.ics file"}
+            << QStringList{"Convert Emails"} << 116 << "Emails: 120 of 120 converted, 0 failed.";
+        QTest::newRow("export to the desktop")
+            << int(ExportToApps) << "People.pst"
+            << QStringList{"Contacts|Export to the desktop address book", "Calendar|Export to the desktop calendar"}
+            << QStringList{"Export Contacts", "Export Appointment"} << 172
+            << "Contacts: 60 of 60 handed over, 0 failed.\nAppointment: 60 of 60 handed over, 0 failed.";
+    }
+
+    void runShowsBarsProgressAndTheOutcome()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, document);
+        QFETCH(QStringList, choices);
+        QFETCH(QStringList, captions);
+        QFETCH(int, height);
+        QFETCH(QString, outcome);
+        const bool convert = mode == ConvertToFiles;
+        QPointer<PstExportDialog> dialog = new PstExportDialog(ExportDialogMode(mode));
+        dialog->setPstNode(document == QLatin1String("Mails.pst") ? m_mails : m_people);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QCOMPARE(dialog->size(), QSize(560, 620));
+        QStringList shownChoices;
+        const QGridLayout* grid = convert ? dialog->form()->convertLayout : dialog->form()->exportLayout;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            auto* check = qobject_cast<QCheckBox*>(grid->itemAtPosition(row, 0)->widget());
+            auto* label = qobject_cast<QLabel*>(grid->itemAtPosition(row, 1)->widget());
+            QVERIFY(check->isChecked());
+            shownChoices.append(check->text() + QLatin1Char('|') + label->text());
+        }
+        QCOMPARE(shownChoices, choices);
+        saveScreenshot(dialog, convert ? QStringLiteral("convert-dialog.png") : QStringLiteral("export-dialog.png"));
+
+        // A picture half-way through the run.
+        m_grabbed = false;
+        connect(dialog->manager(), &ExportManager::progressReady, this,
+                [&](const QString&, std::shared_ptr<ProgressReporter> reporter, int total) {
+                    connect(reporter.get(), &ProgressReporter::progressUpdated, this, [&, total](int done) {
+                        if (!m_grabbed && done >= total / 2) {
+                            m_grabbed = true;
+                            saveScreenshot(dialog, convert ? QStringLiteral("convert-dialog-running.png")
+                                                           : QStringLiteral("export-dialog-running.png"));
+                        }
+                    });
+                });
+        const QString output = m_dir.filePath(QStringLiteral("out-") + QTest::currentDataTag());
+        QString proposed;
+        if (convert)
+            answerSaveDialog(output, &proposed);
+        QTest::mouseClick(dialog->form()->okBtn, Qt::LeftButton);
+        QTRY_VERIFY(dialog->form()->stackedWidget->currentWidget() == dialog->form()->progressPage);
+        QCOMPARE(progressCaptions(*dialog), captions);
+        QCOMPARE(dialog->height(), height);
+        QVERIFY(!dialog->form()->okBtn->isEnabled() || dialog->form()->resultLabel->isVisible());
+
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->form()->resultLabel->isVisible(), 60000);
+        QCOMPARE(dialog->form()->resultLabel->text(), QStringLiteral("Finished.\n") + outcome);
+        const auto bars = dialog->findChildren<QProgressBar*>();
+        const auto counts = dialog->findChildren<QLabel*>(QStringLiteral("progressCount"));
+        QCOMPARE(counts.size(), bars.size());
+        for (int i = 0; i < bars.size(); ++i) {
+            QCOMPARE(bars[i]->value(), bars[i]->maximum());
+            QCOMPARE(counts[i]->text(), QStringLiteral("%1/%1").arg(bars[i]->maximum()));
+        }
+        if (!convert) {
+            QCOMPARE(dialog->form()->okBtn->text(), QStringLiteral("Close"));
+            QTest::mouseClick(dialog->form()->okBtn, Qt::LeftButton);
+            QTRY_VERIFY(dialog.isNull());
+            return;
+        }
+        QCOMPARE(ExportFixture::filesUnder(output).size(), 120);
+        QCOMPARE(dialog->form()->okBtn->text(), QStringLiteral("Show in Folder"));
+        QTest::mouseClick(dialog->form()->okBtn, Qt::LeftButton);
+        QTRY_VERIFY(dialog.isNull());
+        QCOMPARE(m_fileManager.shown, QStringList{QUrl::fromLocalFile(output).toString()});
+        m_firstOutput = output;
+    }
+
+    void saveDialogStartsWhereTheLastConversionWent()
+    {
+        QVERIFY(!m_firstOutput.isEmpty());
+        QPointer<PstExportDialog> dialog = new PstExportDialog(ConvertToFiles);
+        dialog->setPstNode(m_mails);
+        dialog->show();
+        QString proposed;
+        answerSaveDialog(QString(), &proposed);
+        QTest::mouseClick(dialog->form()->okBtn, Qt::LeftButton);
+        QTRY_VERIFY(!proposed.isEmpty());
+        QCOMPARE(proposed, QFileInfo(m_firstOutput).absolutePath());
+        // Cancelling the save dialog leaves the choices as they were.
+        QCOMPARE(dialog->form()->stackedWidget->currentWidget(), dialog->form()->exportPage);
+        QTest::mouseClick(dialog->form()->cancelBtn, Qt::LeftButton);
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+    void cancelDuringARunSaysWhatWasDone()
+    {
+        QPointer<PstExportDialog> dialog = new PstExportDialog(ConvertToFiles);
+        dialog->setPstNode(m_mails);
+        dialog->show();
+        QString proposed;
+        answerSaveDialog(m_dir.filePath(QStringLiteral("cancelled")), &proposed);
+        // Cancel as soon as the run has started, before its first item.
+        QTest::mouseClick(dialog->form()->okBtn, Qt::LeftButton);
+        QVERIFY(dialog->manager()->isRunning());
+        QTest::mouseClick(dialog->form()->cancelBtn, Qt::LeftButton);
+        QVERIFY(!dialog.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->form()->resultLabel->isVisible(), 60000);
+        const QString text = dialog->form()->resultLabel->text();
+        QVERIFY2(text.startsWith(QStringLiteral("Cancelled.\nEmails: ")), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("Finished")), qPrintable(text));
+        const ExportManager::FormatResult result = dialog->manager()->lastRunSummary().first();
+        QVERIFY(result.failed > 0);
+        QVERIFY(text.contains(QStringLiteral("%1 of 120 converted, %2 failed.").arg(result.done()).arg(result.failed)));
+        QTest::mouseClick(dialog->form()->cancelBtn, Qt::LeftButton);
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+    void nothingToExportSaysSoAndStays()
+    {
+        QPointer<PstExportDialog> dialog = new PstExportDialog(ConvertToFiles);
+        dialog->setPstNode(m_people);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        for (const QString& key : {"vcf", "ics"})
+            dialog->formatCheckBox(key)->setChecked(false);
+        QCOMPARE(dialog->getFormats(), (QList<QString>{"eml", "txt", "ics2"}));
+        QStringList alerts;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&alerts] { alerts += dismissAlerts(); });
+        closer.start(20);
+        QString proposed;
+        answerSaveDialog(m_dir.filePath(QStringLiteral("nothing")), &proposed);
+        QTest::mouseClick(dialog->form()->okBtn, Qt::LeftButton);
+        QTRY_COMPARE(alerts, QStringList{QStringLiteral("Note|No items found to export.")});
+        QCOMPARE(dialog->form()->stackedWidget->currentWidget(), dialog->form()->exportPage);
+        // Cancel before any run closes the dialog.
+        QTest::mouseClick(dialog->form()->cancelBtn, Qt::LeftButton);
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+private:
+    std::shared_ptr<PstFolderItem> open(const QString& name, const QList<PstFolder>& folders)
+    {
+        return ExportFixture::writeAndOpen(ExportFixture::description(folders), m_dir.filePath(name));
+    }
+
+    QTemporaryDir m_dir;
+    FakeFileManager m_fileManager;
+    std::shared_ptr<PstFolderItem> m_mails;
+    std::shared_ptr<PstFolderItem> m_people;
+    QString m_firstOutput;
+    bool m_grabbed = false;
+};
+
+LUMAROO_TEST_MAIN_ON_PRIVATE_BUS(QApplication, PstExportDialogTest)
+#include "tst_PstExportDialog.moc"
