@@ -97,6 +97,9 @@ void MainWindow::initMenu()
     m_fileMenu = menuBar()->addMenu(tr("&File"));
     QAction* open = m_fileMenu->addAction(tr("&Open..."), this, &MainWindow::onOpenBtnClicked);
     open->setShortcut(QKeySequence::Open);
+    m_printAction = m_fileMenu->addAction(tr("&Print..."), this, &MainWindow::onPrintBtnClicked);
+    m_printAction->setShortcut(QKeySequence::Print);
+    m_printAction->setEnabled(false);
     m_fileMenu->addSeparator();
     QAction* quit = m_fileMenu->addAction(tr("&Quit"), qApp, &QApplication::quit);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -234,12 +237,15 @@ void MainWindow::onConvertBtnClicked()
 void MainWindow::onPrintBtnClicked()
 {
     Log::info(QStringLiteral("Click the print button."));
+    if (m_currentItem)
+        m_printManager.printItem(m_currentItem, this);
 }
 
 void MainWindow::changePrinterButton(const std::shared_ptr<PstItem>& item)
 {
     m_currentItem = item;
     m_ui->printBtn->setEnabled(item != nullptr);
+    m_printAction->setEnabled(item != nullptr);
 }
 
 void MainWindow::onBtnSortClicked()

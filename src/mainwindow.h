@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PrintManager.h"
 #include "PstItem.h"
 
 #include <QMainWindow>
@@ -29,6 +30,9 @@ public:
     ListViewSortMenu* sortMenu() const { return m_sortMenu; }
     Ui::MainWindow* form() const { return m_ui; }
     QMenu* fileMenu() const { return m_fileMenu; }
+    // File ▸ Print…: prints the current item, like the Print button.
+    QAction* printAction() const { return m_printAction; }
+    PrintManager& printManager() { return m_printManager; }
     // The item the print button prints; null when none is chosen.
     std::shared_ptr<PstItem> currentItem() const { return m_currentItem; }
 
@@ -81,6 +85,8 @@ private:
     int m_savedListWidth = 0;
     ListViewSortMenu* m_sortMenu = nullptr;
     QMenu* m_fileMenu = nullptr;
+    QAction* m_printAction = nullptr;
+    PrintManager m_printManager;
     std::shared_ptr<PstItem> m_currentItem;
     PstTreeController* m_treeController = nullptr;
     PstListController* m_listController = nullptr;

@@ -3,14 +3,16 @@
 #include "AppInitialization.h"
 #include "ConvertCommand.h"
 #include "ListCommand.h"
+#include "PdfCommand.h"
 #include "ShowCommand.h"
 #include "TreeCommand.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMap>
 #include <QTextStream>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -23,6 +25,7 @@ const QMap<QString, Command>& commands()
         {"convert", &ConvertCommand::run},
         {"list", &ListCommand::run},
         {"show", &ShowCommand::run},
+        {"pdf", &PdfCommand::run},
     };
     return table;
 }
@@ -45,7 +48,13 @@ void quietDebugOutput(QtMsgType type, const QMessageLogContext&, const QString& 
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Printing lays pages out in the web engine, which needs a GUI application.
+    const bool needsGui = argc > 1 && qstrcmp(argv[1], "pdf") == 0;
+    if (needsGui)
+        PdfCommand::prepareApplication();
+    std::unique_ptr<QCoreApplication> application(needsGui ? new QApplication(argc, argv)
+                                                           : new QCoreApplication(argc, argv));
+    QCoreApplication& app = *application;
     if (qEnvironmentVariableIsEmpty("LUMAROO_DEBUG"))
         qInstallMessageHandler(quietDebugOutput);
     QStringList args = app.arguments().mid(1);
