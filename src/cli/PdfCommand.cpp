@@ -54,6 +54,15 @@ bool waitFor(Sender* sender, Signal signal, bool* ok)
     return fired;
 }
 
+// The platform and the web engine warn about the headless setting itself
+// (no runtime folder, no graphics back end); stderr is kept for the one
+// line that says what went wrong.
+void quietEngineOutput(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        QTextStream(stderr) << message << '\n';
+}
+
 int fail(const QString& message)
 {
     QTextStream(stderr) << "lumaroo-cli: " << message << '\n';
@@ -73,6 +82,8 @@ void PdfCommand::prepareApplication()
         appendChromiumFlag("--no-sandbox");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     MailContentHandler::registerScheme();
+    if (qEnvironmentVariableIsEmpty("LUMAROO_DEBUG"))
+        qInstallMessageHandler(quietEngineOutput);
 }
 
 int PdfCommand::run(const QStringList& args)

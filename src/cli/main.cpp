@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
     std::unique_ptr<QCoreApplication> application(needsGui ? new QApplication(argc, argv)
                                                            : new QCoreApplication(argc, argv));
     QCoreApplication& app = *application;
-    if (qEnvironmentVariableIsEmpty("LUMAROO_DEBUG"))
+    if (qEnvironmentVariableIsEmpty("LUMAROO_DEBUG") && !needsGui)
         qInstallMessageHandler(quietDebugOutput);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || !commands().contains(args.first()))

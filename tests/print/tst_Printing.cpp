@@ -10,13 +10,13 @@
 #include "MailContentHandler.h"
 #include "PrintManager.h"
 #include "PstParser.h"
-#include "PstTreeController.h"
+#include "PSTListView.h"
+#include "PSTTreeView.h"
 #include "PstWriter.h"
 #include "TestHome.h"
 #include "UiDriver.h"
 #include "UiSamples.h"
 #include "mainwindow.h"
-#include "ui_mainwindow.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -32,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QtWebView>
 
 namespace {
@@ -254,7 +255,7 @@ void PrintingTest::eachKindPrintsItsDocument_data()
     QTest::addColumn<int>("images");
     QTest::newRow("mail") << "Inbox" << 0 << false
                           << QStringList{"Subject: Notes on the Analytical Engine",
-                                         "From: Ada Lovelace <ada@example.org>", "To: Charles Babbage",
+                                         "From: Ada Lovelace <SMTP:ADA@EXAMPLE.ORG>", "To: Charles Babbage",
                                          "Dear Charles,", "Bernoulli numbers", "Ada"}
                           << 1;
     QTest::newRow("plain-text mail") << "Inbox" << 1 << false
@@ -265,7 +266,7 @@ void PrintingTest::eachKindPrintsItsDocument_data()
                                  << QStringList{"Room 4.12", "Walk through the new folder tree"} << 0;
     QTest::newRow("task") << "Tasks" << 0 << true << QStringList{"Cover the new viewer and the converter."} << 0;
     QTest::newRow("sticky note") << "Notes" << 0 << true << QStringList{"Buy printer paper"} << 0;
-    QTest::newRow("journal entry") << "Journal" << 0 << true << QStringList{"Phone call"} << 0;
+    QTest::newRow("journal entry") << "Journal" << 0 << true << QStringList{"Start Date Mar 22, 2023", "Duration 20 m"} << 0;
 }
 
 void PrintingTest::eachKindPrintsItsDocument()
@@ -406,9 +407,9 @@ void PrintingTest::windowPrintsFromButtonAndMenu()
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.openFile(m_dir.filePath(QStringLiteral("mailbox.pst")));
-    QTRY_VERIFY_WITH_TIMEOUT(UiDriver::pressFolder(window.form()->treeView, QStringLiteral("Contacts")), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(UiDriver::pressFolder(window.findChild<PSTTreeView*>(QStringLiteral("treeView")), QStringLiteral("Contacts")), 30000);
     QVERIFY(!window.printAction()->isEnabled());
-    QVERIFY(UiDriver::clickRow(window.form()->listView, 0));
+    QVERIFY(UiDriver::clickRow(window.findChild<PSTListView*>(QStringLiteral("listView")), 0));
     QVERIFY(window.printAction()->isEnabled());
     QCOMPARE(window.printAction()->shortcut(), QKeySequence(QKeySequence::Print));
 
@@ -418,7 +419,7 @@ void PrintingTest::windowPrintsFromButtonAndMenu()
         printer->setOutputFormat(QPrinter::PdfFormat);
         return false;
     });
-    window.form()->printBtn->click();
+    window.findChild<QToolButton*>(QStringLiteral("printBtn"))->click();
     QTRY_COMPARE_WITH_TIMEOUT(printed.size(), 1, 60000);
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     QTRY_COMPARE_WITH_TIMEOUT(printed.size(), 2, 60000);
@@ -433,15 +434,17 @@ void PrintingTest::cliWritesThePdfWithoutADisplay_data()
     QTest::addColumn<QString>("expected");
     const QString pst = m_dir.filePath(QStringLiteral("mailbox.pst"));
     const QString out = m_dir.filePath(QStringLiteral("cli.pdf"));
-    QTest::newRow("mail") << QStringList{"pdf", pst, "Inbox/#0", "-o", out} << 0
+    const QString inbox = QStringLiteral("Top of Personal Folders/Inbox");
+    const QString nowhere = m_dir.filePath(QStringLiteral("no/such/dir/x.pdf"));
+    QTest::newRow("mail") << QStringList{"pdf", pst, inbox + "/#0", "-o", out} << 0
                           << "Subject: Notes on the Analytical Engine";
-    QTest::newRow("missing item") << QStringList{"pdf", pst, "Inbox/#99", "-o", out} << 1
-                                  << "lumaroo-cli: Inbox/#99: no such item";
-    QTest::newRow("folder") << QStringList{"pdf", pst, "Inbox", "-o", out} << 1
-                            << "lumaroo-cli: Inbox: a folder cannot be printed";
-    QTest::newRow("unwritable output") << QStringList{"pdf", pst, "Inbox/#1", "-o", m_dir.filePath("no/such/dir/x.pdf")}
-                                       << 1 << "lumaroo-cli: " + m_dir.filePath("no/such/dir/x.pdf") + ": ";
-    QTest::newRow("no output") << QStringList{"pdf", pst, "Inbox/#1"} << 2 << "usage: lumaroo-cli pdf";
+    QTest::newRow("missing item") << QStringList{"pdf", pst, inbox + "/#99", "-o", out} << 1
+                                  << "lumaroo-cli: " + inbox + "/#99: no such item";
+    QTest::newRow("folder") << QStringList{"pdf", pst, inbox, "-o", out} << 1
+                            << "lumaroo-cli: " + inbox + ": a folder cannot be printed";
+    QTest::newRow("unwritable output") << QStringList{"pdf", pst, inbox + "/#1", "-o", nowhere} << 1
+                                       << "lumaroo-cli: " + nowhere + ": ";
+    QTest::newRow("no output") << QStringList{"pdf", pst, inbox + "/#1"} << 2 << "usage: lumaroo-cli pdf";
 }
 
 void PrintingTest::cliWritesThePdfWithoutADisplay()
