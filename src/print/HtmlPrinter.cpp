@@ -75,6 +75,7 @@ void HtmlPrinter::load(const QString& html)
 void HtmlPrinter::choosePrinterAndPrint(QWidget* parent, const PrinterChooser& chooser)
 {
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setDocName(m_documentName);
     if (!chooser(m_printer.get(), parent)) {
         Log::info(QStringLiteral("Print cancelled."));
         finish(false);
@@ -88,7 +89,7 @@ void HtmlPrinter::print(QPrinter* printer)
     if (printer->outputFormat() == QPrinter::PdfFormat)
         printToPdfFile(printer);
     else
-        printToDevice(printer);
+        printAsPictures(printer);
 }
 
 void HtmlPrinter::printToPdfFile(QPrinter* printer)
@@ -118,7 +119,7 @@ void HtmlPrinter::printToPdfFile(QPrinter* printer)
         printer->pageLayout(), printer->pageRanges());
 }
 
-void HtmlPrinter::printToDevice(QPrinter* printer)
+void HtmlPrinter::printAsPictures(QPrinter* printer)
 {
     m_error.clear();
     // Only a view prints on a paint device; it stays off screen.

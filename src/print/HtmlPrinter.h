@@ -39,6 +39,12 @@ public:
     // Prints the loaded page on `printer`, which must stay valid until
     // printed() follows.
     void print(QPrinter* printer);
+    // What a printer other than PDF output gets: the sheets painted as
+    // pictures at the printer's resolution (works on any printer).
+    void printAsPictures(QPrinter* printer);
+
+    // The name the print queue and the "print to file" suggestion show.
+    void setDocumentName(const QString& name) { m_documentName = name; }
 
     PrintPage* page() const { return m_page; }
     // Why the last print failed, in a few words; empty after success.
@@ -54,7 +60,6 @@ signals:
 private:
     void choosePrinterAndPrint(QWidget* parent, const PrinterChooser& chooser);
     void printToPdfFile(QPrinter* printer);
-    void printToDevice(QPrinter* printer);
     void finish(bool ok);
     void fail(const QString& reason);
 
@@ -62,4 +67,5 @@ private:
     std::unique_ptr<QWebEngineView> m_view;
     std::unique_ptr<QPrinter> m_printer;
     QString m_error;
+    QString m_documentName;
 };

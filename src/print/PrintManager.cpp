@@ -31,7 +31,11 @@ HtmlPrinter* PrintManager::printItem(const std::shared_ptr<PstItem>& item, QWidg
     const QString html = item ? documentOf(*item) : QString();
     if (html.isEmpty())
         return nullptr;
-    return HtmlPrinter::printHtml(html, parent, m_chooser);
+    HtmlPrinter* request = HtmlPrinter::printHtml(html, parent, m_chooser);
+    // File names made from it must not reach into other folders.
+    QString name = item->subject().isEmpty() ? item->displayName() : item->subject();
+    request->setDocumentName(name.replace(QLatin1Char('/'), QLatin1Char('_')).remove(QChar(QChar::Null)).simplified());
+    return request;
 }
 
 HtmlPrinter* PrintManager::printHtml(const QString& html, QWidget* parent)

@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,9 +45,15 @@ int main(int argc, char* argv[])
 
     PrintManager manager;
     manager.setPrinterChooser([&](QPrinter* printer, QWidget*) {
+        // What the dialog suggests on a desktop session; the tool runs headless.
+        printer->setOutputFileName(QStringLiteral("/home/ada/%1.pdf").arg(printer->docName()));
         QPrintDialog dialog(printer);
         dialog.setWindowTitle(QObject::tr("Print"));
         dialog.show();
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text().startsWith(QLatin1String("&Options")))
+                button->click();
+        }
         QTest::qWait(500);
         dialog.grab().save(out.filePath(QStringLiteral("print-dialog.png")));
         dialog.reject();

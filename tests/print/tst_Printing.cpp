@@ -157,6 +157,7 @@ private slots:
     void valuesFromTheFilePrintAsText_data();
     void valuesFromTheFilePrintAsText();
     void longMailSpansSeveralPages();
+    void printerGetsEverySheet();
     void untrustedMailRunsNothingAndFetchesNothing();
     void textAfterANulStillPrints();
     void folderIsNotPrinted();
@@ -330,6 +331,26 @@ void PrintingTest::longMailSpansSeveralPages()
     text = pdfText(pdf);
     QVERIFY(text.contains(QLatin1String("Before the picture.")) && text.contains(QLatin1String("After it.")));
     QCOMPARE(pdfImages(pdf), 1);
+}
+
+void PrintingTest::printerGetsEverySheet()
+{
+    // A real printer's path, caught in a PDF: as many sheets as the PDF
+    // output has, each a picture.
+    const QString text = printToPdf(item(m_tricky, QStringLiteral("Inbox"), 0));
+    HtmlPrinter printer;
+    QSignalSpy loaded(&printer, &HtmlPrinter::loaded);
+    printer.load(PrintManager::documentOf(*item(m_tricky, QStringLiteral("Inbox"), 0)));
+    QVERIFY(loaded.wait(60000) && loaded.first().first().toBool());
+    QPrinter pictures(QPrinter::HighResolution);
+    pictures.setOutputFormat(QPrinter::PdfFormat);
+    pictures.setResolution(96);
+    pictures.setOutputFileName(m_dir.filePath(QStringLiteral("pictures.pdf")));
+    QSignalSpy printed(&printer, &HtmlPrinter::printed);
+    printer.printAsPictures(&pictures);
+    QVERIFY(printed.wait(120000) && printed.first().first().toBool());
+    QCOMPARE(pdfPages(pictures.outputFileName()), pdfPages(text));
+    QCOMPARE(pdfImages(pictures.outputFileName()), pdfPages(text));
 }
 
 void PrintingTest::untrustedMailRunsNothingAndFetchesNothing()
