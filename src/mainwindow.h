@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class AppMenu;
 class DetailViewController;
 class ListViewSortMenu;
 class PstListController;
@@ -33,6 +34,7 @@ public:
     // File ▸ Print…: prints the current item, like the Print button.
     QAction* printAction() const { return m_printAction; }
     PrintManager& printManager() { return m_printManager; }
+    AppMenu* appMenu() const { return m_appMenu; }
     // The item the print button prints; null when none is chosen.
     std::shared_ptr<PstItem> currentItem() const { return m_currentItem; }
 
@@ -51,6 +53,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A language switch re-translates the window's own texts.
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void onOpenBtnClicked();
@@ -67,6 +71,7 @@ private slots:
     void listViewChanged();
     void onDocumentClosing(const std::shared_ptr<PstItem>& root);
     void resizeKeepingCentre(int width, int height);
+    void focusSearchBox();
 
 private:
     void initView();
@@ -87,6 +92,7 @@ private:
     QMenu* m_fileMenu = nullptr;
     QAction* m_printAction = nullptr;
     PrintManager m_printManager;
+    AppMenu* m_appMenu = nullptr;
     std::shared_ptr<PstItem> m_currentItem;
     PstTreeController* m_treeController = nullptr;
     PstListController* m_listController = nullptr;

@@ -164,9 +164,9 @@ void FolderTreeTest::contextMenuOnlyOnDocumentRows()
     QCOMPARE(m_view->contextMenuPolicy(), Qt::CustomContextMenu);
     const QList<QAction*> actions = m_controller->contextMenu()->actions();
     QCOMPARE(actions.size(), 3);
-    QCOMPARE(actions.at(0)->text(), QStringLiteral("Show in Finder"));
+    QCOMPARE(actions.at(0)->text(), QStringLiteral("Show in File Manager"));
     QVERIFY(actions.at(1)->isSeparator());
-    QCOMPARE(actions.at(2)->text(), QStringLiteral("Close file"));
+    QCOMPARE(actions.at(2)->text(), QStringLiteral("Close File"));
 
     m_controller->openPstFile(mailboxPath());
     m_view->expandAll();
