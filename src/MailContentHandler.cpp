@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QQuickWebEngineProfile>
+#include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
@@ -34,6 +35,15 @@ MailContentHandler* MailContentHandler::install()
         handler = new MailContentHandler(QCoreApplication::instance());
         QQuickWebEngineProfile::defaultProfile()->installUrlSchemeHandler(kScheme, handler);
     }
+    return handler;
+}
+
+MailContentHandler* MailContentHandler::installOn(QWebEngineProfile* profile)
+{
+    if (QWebEngineUrlScheme::schemeByName(kScheme).name() != kScheme)
+        return nullptr;
+    auto* handler = new MailContentHandler(profile);
+    profile->installUrlSchemeHandler(kScheme, handler);
     return handler;
 }
 

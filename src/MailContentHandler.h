@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <QWebEngineUrlSchemeHandler>
 
+class QWebEngineProfile;
+
 // Serves mail pages too large for the web view's setHtml (which goes
 // through a data: URL that the engine caps at 2 MB) under the program's own
 // "lumaroo-mail:" scheme. Holds only the page shown last.
@@ -20,6 +22,9 @@ public:
     // Installs the handler on the web views' profile once; null when the
     // scheme was not registered in time.
     static MailContentHandler* install();
+    // Installs a handler of its own on `profile` (which owns it), for pages
+    // outside the mail view; null when the scheme was not registered in time.
+    static MailContentHandler* installOn(QWebEngineProfile* profile);
 
     // Keeps `html` as the page to serve and returns its address.
     QUrl publish(const QString& html);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QQuickWebEngineProfile>
+#include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInfo>
 
 namespace {
@@ -31,6 +32,13 @@ MailRequestGuard* MailRequestGuard::install()
         guard = new MailRequestGuard(QCoreApplication::instance());
         QQuickWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(guard);
     }
+    return guard;
+}
+
+MailRequestGuard* MailRequestGuard::installOn(QWebEngineProfile* profile)
+{
+    auto* guard = new MailRequestGuard(profile);
+    profile->setUrlRequestInterceptor(guard);
     return guard;
 }
 

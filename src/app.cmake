@@ -12,8 +12,6 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/LinkPolicy.cpp
     ${lumaroo_ui_dir}/ListViewSortMenu.cpp
     ${lumaroo_ui_dir}/LossNotice.cpp
-    ${lumaroo_ui_dir}/MailContentHandler.cpp
-    ${lumaroo_ui_dir}/MailRequestGuard.cpp
     ${lumaroo_ui_dir}/MyWebViewWidget.cpp
     ${lumaroo_ui_dir}/NoDisplayGuard.cpp
     ${lumaroo_ui_dir}/ProgramArguments.cpp
@@ -40,8 +38,17 @@ add_library(lumaroo_ui STATIC
 )
 target_include_directories(lumaroo_ui PUBLIC ${lumaroo_ui_dir})
 target_link_libraries(lumaroo_ui PUBLIC
-    lumaroo_pstparser lumaroo_public lumaroo_public_ui
+    lumaroo_print lumaroo_mailweb lumaroo_pstparser lumaroo_public lumaroo_public_ui
     Qt6::Widgets Qt6::Quick Qt6::QuickWidgets Qt6::WebEngineCore Qt6::WebEngineQuick)
+
+# The mail view's guard against scripts and network and its large-page
+# scheme, shared with the print pages (lumaroo_print).
+add_library(lumaroo_mailweb STATIC
+    ${lumaroo_ui_dir}/MailContentHandler.cpp
+    ${lumaroo_ui_dir}/MailRequestGuard.cpp
+)
+target_include_directories(lumaroo_mailweb PUBLIC ${lumaroo_ui_dir})
+target_link_libraries(lumaroo_mailweb PUBLIC lumaroo_public Qt6::WebEngineCore Qt6::WebEngineQuick)
 
 # Pictures and the web view page, compiled in. Resources inside a static
 # library would be dropped by the linker; as objects every user links them.

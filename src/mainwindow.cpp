@@ -19,6 +19,7 @@
 #include "WindowPlacement.h"
 #include "ui_mainwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -107,6 +108,12 @@ void MainWindow::initMenu()
 {
     m_appMenu = new AppMenu(this);
     m_fileMenu = m_appMenu->createFileMenu();
+    // File ▸ Print… under Open, with the desktop's print shortcut.
+    m_printAction = new QAction(tr("&Print..."), m_fileMenu);
+    m_printAction->setShortcut(QKeySequence::Print);
+    m_printAction->setEnabled(false);
+    connect(m_printAction, &QAction::triggered, this, &MainWindow::onPrintBtnClicked);
+    m_fileMenu->insertAction(m_fileMenu->actions().value(1), m_printAction);
     connect(m_fileMenu, &QMenu::triggered, this, [this](QAction* action) {
         if (action->data().toInt() == AppMenu::OpenFile)
             onOpenBtnClicked();
@@ -302,12 +309,15 @@ void MainWindow::openExportDialog(int mode)
 void MainWindow::onPrintBtnClicked()
 {
     Log::info(QStringLiteral("Click the print button."));
+    if (m_currentItem)
+        m_printManager.printItem(m_currentItem, this);
 }
 
 void MainWindow::changePrinterButton(const std::shared_ptr<PstItem>& item)
 {
     m_currentItem = item;
     m_ui->printBtn->setEnabled(item != nullptr);
+    m_printAction->setEnabled(item != nullptr);
 }
 
 void MainWindow::onBtnSortClicked()

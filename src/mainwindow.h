@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "PrintManager.h"
 #include "PstItem.h"
 
 #include <QMainWindow>
@@ -31,6 +32,9 @@ public:
     ListViewSortMenu* sortMenu() const { return m_sortMenu; }
     Ui::MainWindow* form() const { return m_ui; }
     QMenu* fileMenu() const { return m_fileMenu; }
+    // File ▸ Print…: prints the current item, like the Print button.
+    QAction* printAction() const { return m_printAction; }
+    PrintManager& printManager() { return m_printManager; }
     AppMenu* appMenu() const { return m_appMenu; }
     // The item the print button prints; null when none is chosen.
     std::shared_ptr<PstItem> currentItem() const { return m_currentItem; }
@@ -91,6 +95,8 @@ private:
     ListViewSortMenu* m_sortMenu = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
+    QAction* m_printAction = nullptr;
+    PrintManager m_printManager;
     AppMenu* m_appMenu = nullptr;
     std::shared_ptr<PstItem> m_currentItem;
     PstTreeController* m_treeController = nullptr;

@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>HtmlPrinter</name>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+</context>
+<context>
     <name>ListViewSortMenu</name>
     <message>
         <source>Default</source>
@@ -226,6 +233,10 @@
     <message>
         <source>Outlook PST Files (*.pst)</source>
         <translation>Outlook PST ファイル (*.pst)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>印刷(&amp;P)...</translation>
     </message>
 </context>
 <context>

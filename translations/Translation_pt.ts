@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>HtmlPrinter</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+<context>
     <name>ListViewSortMenu</name>
     <message>
         <source>Default</source>
@@ -226,6 +233,10 @@
     <message>
         <source>Outlook PST Files (*.pst)</source>
         <translation>Arquivos PST do Outlook (*.pst)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
     </message>
 </context>
 <context>

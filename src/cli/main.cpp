@@ -6,16 +6,19 @@
 #include "ConvertCommand.h"
 #include "ExportCommand.h"
 #include "ListCommand.h"
+#include "PdfCommand.h"
 #include "ProductConstants.h"
 #include "ShowCommand.h"
 #include "TreeCommand.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QMap>
 #include <QTextStream>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -29,6 +32,7 @@ const QMap<QString, Command>& commands()
         {"export", &ExportCommand::run},
         {"list", &ListCommand::run},
         {"show", &ShowCommand::run},
+        {"pdf", &PdfCommand::run},
     };
     return table;
 }
@@ -66,8 +70,14 @@ void quietDebugOutput(QtMsgType type, const QMessageLogContext&, const QString& 
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    if (qEnvironmentVariableIsEmpty("LUMAROO_DEBUG"))
+    // Printing lays pages out in the web engine, which needs a GUI application.
+    const bool needsGui = argc > 1 && qstrcmp(argv[1], "pdf") == 0;
+    if (needsGui)
+        PdfCommand::prepareApplication();
+    std::unique_ptr<QCoreApplication> application(needsGui ? new QApplication(argc, argv)
+                                                           : new QCoreApplication(argc, argv));
+    QCoreApplication& app = *application;
+    if (qEnvironmentVariableIsEmpty("LUMAROO_DEBUG") && !needsGui)
         qInstallMessageHandler(quietDebugOutput);
     QCommandLineParser parser;
     configure(&parser);

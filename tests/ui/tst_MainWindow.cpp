@@ -130,8 +130,9 @@ void MainWindowTest::startsOnTheHomePageWithItsWidgets()
     QCOMPARE(child<PSTStackedWidget>("stackedWidget_2")->minimumSizeHint(), QSize(0, 0));
 
     const QList<QAction*> fileActions = m_window->fileMenu()->actions();
-    QCOMPARE(fileActions.size(), 3);
+    QCOMPARE(fileActions.size(), 4);
     QCOMPARE(fileActions.first()->shortcut(), QKeySequence(QKeySequence::Open));
+    QCOMPARE(fileActions.at(1)->shortcut(), QKeySequence(QKeySequence::Print));
     QCOMPARE(fileActions.last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     // Every picture the program names is compiled in and loads.
     for (const char* path : {":/img/Itemopen@3x.png", ":/img/exit@3x.png", ":/img/convert@3x.png", ":/img/print@3x.png",
