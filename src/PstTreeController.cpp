@@ -87,7 +87,7 @@ void PstTreeController::enableTreeViewMenu()
     if (m_menu)
         return;
     m_menu = std::make_unique<QMenu>();
-    m_showInFinderAction = m_menu->addAction(tr("Show in File Manager"));
+    m_showInFinderAction = m_menu->addAction(tr("Show in Folder"));
     m_menu->addSeparator();
     m_closeFileAction = m_menu->addAction(tr("Close File"));
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -118,7 +118,7 @@ void PstTreeController::onTreeContextMenu(const QPoint& pos)
     if (!index.isValid() || index.parent().isValid())
         return;
     // Set on every opening, so the menu follows the interface language.
-    m_showInFinderAction->setText(tr("Show in File Manager"));
+    m_showInFinderAction->setText(tr("Show in Folder"));
     m_closeFileAction->setText(tr("Close File"));
     QAction* chosen = m_menu->exec(m_view->viewport()->mapToGlobal(pos));
     if (chosen == m_showInFinderAction)

@@ -165,7 +165,7 @@ void FolderTreeTest::contextMenuOnlyOnDocumentRows()
     QCOMPARE(m_view->contextMenuPolicy(), Qt::CustomContextMenu);
     const QList<QAction*> actions = m_controller->contextMenu()->actions();
     QCOMPARE(actions.size(), 3);
-    QCOMPARE(actions.at(0)->text(), QStringLiteral("Show in File Manager"));
+    QCOMPARE(actions.at(0)->text(), QStringLiteral("Show in Folder"));
     QVERIFY(actions.at(1)->isSeparator());
     QCOMPARE(actions.at(2)->text(), QStringLiteral("Close File"));
 
