@@ -116,6 +116,17 @@
     </message>
 </context>
 <context>
+    <name>ExportManager</name>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>The desktop calendar and address book service (Evolution Data Server) cannot be reached. Please make sure it is installed and that this program runs inside your desktop session.</source>
+        <translation>Der Kalender- und Adressbuchdienst der Arbeitsumgebung (Evolution Data Server) ist nicht erreichbar. Bitte stellen Sie sicher, dass er installiert ist und dieses Programm in Ihrer Desktop-Sitzung läuft.</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -162,6 +173,24 @@
     <message>
         <source>Z → A</source>
         <translation>Z → A</translation>
+    </message>
+</context>
+<context>
+    <name>LossNotice</name>
+    <message numerus="yes">
+        <source>%1: %n item(s) could not be shown (see the log).</source>
+        <translation>
+            <numerusform>%1: %n Element konnte nicht angezeigt werden (siehe Protokoll).</numerusform>
+            <numerusform>%1: %n Elemente konnten nicht angezeigt werden (siehe Protokoll).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: damaged name map; task and journal details are missing.</source>
+        <translation>%1: Namenstabelle beschädigt; Details von Aufgaben und Journal fehlen.</translation>
+    </message>
+    <message>
+        <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
+        <translation>Elemente, die beschädigt, von unbekannter Art oder nicht im Index der Datei verzeichnet sind.</translation>
     </message>
 </context>
 <context>
@@ -231,12 +260,29 @@
         <translation>Datei auswählen</translation>
     </message>
     <message>
-        <source>Outlook PST Files (*.pst)</source>
-        <translation>Outlook-PST-Dateien (*.pst)</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>Outlook Data Files (*.pst *.ost)</source>
+        <translation>Outlook-Datendateien (*.pst *.ost)</translation>
+    </message>
+</context>
+<context>
+    <name>MyWebViewWidget</name>
+    <message>
+        <source>Link not opened</source>
+        <translation>Link nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>Only web and e-mail links are opened. This link was not opened:
+%1</source>
+        <translation>Es werden nur Web- und E-Mail-Links geöffnet. Dieser Link wurde nicht geöffnet:
+%1</translation>
     </message>
 </context>
 <context>
@@ -244,6 +290,192 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderCheck</name>
+    <message>
+        <source>Cannot write to the output folder %1: %2.</source>
+        <translation>In den Zielordner %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramArguments</name>
+    <message>
+        <source>Browse, convert and print Outlook data files (.pst, .ost).
+Every FILE is opened in the window; lumaroo-cli does the same without one.</source>
+        <translation>Outlook-Datendateien (.pst, .ost) durchsuchen, konvertieren und drucken.
+Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>Outlook data files to open.</source>
+        <translation>Zu öffnende Outlook-Datendateien.</translation>
+    </message>
+    <message>
+        <source>Try &apos;lumaroo --help&apos; for more information.</source>
+        <translation>„lumaroo --help“ gibt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>keine lesbare Datei</translation>
+    </message>
+</context>
+<context>
+    <name>PstExportDialog</name>
+    <message>
+        <source>Ignore Empty Folders</source>
+        <translation>Leere Ordner ignorieren</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to convert</source>
+        <translation>Wählen Sie die Dateiarten zum Konvertieren</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to export to other apps</source>
+        <translation>Wählen Sie die Dateiarten für den Export in andere Anwendungen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>Mails</source>
+        <translation>E-Mails</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Export to the desktop address book</source>
+        <translation>In das Adressbuch der Arbeitsumgebung exportieren</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Export to the desktop calendar</source>
+        <translation>In den Kalender der Arbeitsumgebung exportieren</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Mailbox (mbox)</source>
+        <translation>Postfach (mbox)</translation>
+    </message>
+    <message>
+        <source>Maildir</source>
+        <translation>Maildir</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>No items found to export.</source>
+        <translation>Keine Elemente zum Exportieren gefunden.</translation>
+    </message>
+    <message>
+        <source>Convert to *.%1 file</source>
+        <translation>In *.%1-Datei konvertieren</translation>
+    </message>
+    <message>
+        <source>Select export folder</source>
+        <translation>Exportordner auswählen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 handed over, %4 failed.</source>
+        <translation>%1: %2 von %3 übergeben, %4 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 converted, %4 failed.</source>
+        <translation>%1: %2 von %3 konvertiert, %4 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Finished, but some items failed; the log names them.</source>
+        <translation>Fertig, aber einige Elemente sind fehlgeschlagen; das Protokoll nennt sie.</translation>
+    </message>
+    <message>
+        <source>Finished.</source>
+        <translation>Fertig.</translation>
+    </message>
+</context>
+<context>
+    <name>PstFileCheck</name>
+    <message>
+        <source>There is no file or folder of this name.</source>
+        <translation>Es gibt keine Datei und keinen Ordner dieses Namens.</translation>
+    </message>
+    <message>
+        <source>The file cannot be reached: %1.</source>
+        <translation>Die Datei ist nicht erreichbar: %1.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a PST file.</source>
+        <translation>Dies ist ein Ordner, keine PST-Datei.</translation>
+    </message>
+    <message>
+        <source>This is a named pipe (FIFO), not a PST file: it can only be read once, as a stream.</source>
+        <translation>Dies ist eine benannte Pipe (FIFO), keine PST-Datei: Sie kann nur einmal als Datenstrom gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This is a device or special file, not a PST file.</source>
+        <translation>Dies ist ein Gerät oder eine Spezialdatei, keine PST-Datei.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a PST file: it does not start with a PST file&apos;s signature.</source>
+        <translation>Dies ist keine PST-Datei: Sie beginnt nicht mit der Signatur einer PST-Datei.</translation>
+    </message>
+    <message>
+        <source>This PST file is too short to hold a PST header (%1 bytes).</source>
+        <translation>Diese PST-Datei ist zu kurz für einen PST-Header (%1 Byte).</translation>
     </message>
 </context>
 <context>
@@ -261,14 +493,33 @@
     </message>
 </context>
 <context>
-    <name>PstTreeController</name>
+    <name>PstParser</name>
     <message>
-        <source>Show in File Manager</source>
-        <translation>Im Dateimanager anzeigen</translation>
+        <source>libpst cannot open this PST file: its header is damaged or of an unknown kind.</source>
+        <translation>libpst kann diese PST-Datei nicht öffnen: Ihr Header ist beschädigt oder von unbekannter Art.</translation>
     </message>
+    <message>
+        <source>The index of this PST file is damaged.</source>
+        <translation>Der Index dieser PST-Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Damaged folder %1</source>
+        <translation>Beschädigter Ordner %1</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeController</name>
     <message>
         <source>Close File</source>
         <translation>Datei schließen</translation>
+    </message>
+    <message>
+        <source>The folder structure of this PST file cannot be read.</source>
+        <translation>Die Ordnerstruktur dieser PST-Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner anzeigen</translation>
     </message>
 </context>
 <context>
@@ -544,6 +795,56 @@
         <source>Bcc: %1</source>
         <translation>Bcc: %1</translation>
     </message>
+    <message>
+        <source>Attached mail</source>
+        <translation>Angehängte E-Mail</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save as .eml...</source>
+        <translation>Als .eml speichern...</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>Anhang</translation>
+    </message>
+    <message>
+        <source>Save attached mail</source>
+        <translation>Angehängte E-Mail speichern</translation>
+    </message>
+    <message>
+        <source>E-mail messages (*.eml)</source>
+        <translation>E-Mail-Nachrichten (*.eml)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n member(s)</source>
+        <translation>
+            <numerusform>%n Mitglied</numerusform>
+            <numerusform>%n Mitglieder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Distribution List</source>
+        <translation>Verteilerliste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Mitglieder</translation>
+    </message>
+</context>
+<context>
+    <name>ThirdPartyNotices</name>
+    <message>
+        <source>Licences</source>
+        <translation>Lizenzen</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>
@@ -569,6 +870,13 @@
     <message>
         <source>%1 User Guide</source>
         <translation>%1-Benutzerhandbuch</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Some files could not be opened</source>
+        <translation>Einige Dateien konnten nicht geöffnet werden</translation>
     </message>
 </context>
 </TS>

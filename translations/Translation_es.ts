@@ -116,6 +116,17 @@
     </message>
 </context>
 <context>
+    <name>ExportManager</name>
+    <message>
+        <source>Note</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>The desktop calendar and address book service (Evolution Data Server) cannot be reached. Please make sure it is installed and that this program runs inside your desktop session.</source>
+        <translation>No se puede acceder al servicio de calendario y libreta de direcciones del escritorio (Evolution Data Server). Asegúrese de que esté instalado y de que este programa se ejecute en su sesión de escritorio.</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -162,6 +173,24 @@
     <message>
         <source>Z → A</source>
         <translation>Z → A</translation>
+    </message>
+</context>
+<context>
+    <name>LossNotice</name>
+    <message numerus="yes">
+        <source>%1: %n item(s) could not be shown (see the log).</source>
+        <translation>
+            <numerusform>%1: no se pudo mostrar %n elemento (consulte el registro).</numerusform>
+            <numerusform>%1: no se pudieron mostrar %n elementos (consulte el registro).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: damaged name map; task and journal details are missing.</source>
+        <translation>%1: mapa de nombres dañado; faltan los detalles de tareas y del diario.</translation>
+    </message>
+    <message>
+        <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
+        <translation>Elementos dañados, de tipos desconocidos o ausentes del índice del archivo.</translation>
     </message>
 </context>
 <context>
@@ -231,12 +260,29 @@
         <translation>Seleccionar archivo</translation>
     </message>
     <message>
-        <source>Outlook PST Files (*.pst)</source>
-        <translation>Archivos PST de Outlook (*.pst)</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licencias</translation>
+    </message>
+    <message>
+        <source>Outlook Data Files (*.pst *.ost)</source>
+        <translation>Archivos de datos de Outlook (*.pst *.ost)</translation>
+    </message>
+</context>
+<context>
+    <name>MyWebViewWidget</name>
+    <message>
+        <source>Link not opened</source>
+        <translation>Enlace no abierto</translation>
+    </message>
+    <message>
+        <source>Only web and e-mail links are opened. This link was not opened:
+%1</source>
+        <translation>Solo se abren enlaces web y de correo electrónico. Este enlace no se abrió:
+%1</translation>
     </message>
 </context>
 <context>
@@ -244,6 +290,192 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderCheck</name>
+    <message>
+        <source>Cannot write to the output folder %1: %2.</source>
+        <translation>No se puede escribir en la carpeta de destino %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramArguments</name>
+    <message>
+        <source>Browse, convert and print Outlook data files (.pst, .ost).
+Every FILE is opened in the window; lumaroo-cli does the same without one.</source>
+        <translation>Examine, convierta e imprima archivos de datos de Outlook (.pst, .ost).
+Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</translation>
+    </message>
+    <message>
+        <source>Outlook data files to open.</source>
+        <translation>Archivos de datos de Outlook que se abrirán.</translation>
+    </message>
+    <message>
+        <source>Try &apos;lumaroo --help&apos; for more information.</source>
+        <translation>Pruebe &apos;lumaroo --help&apos; para obtener más información.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no existe el archivo</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>archivo no legible</translation>
+    </message>
+</context>
+<context>
+    <name>PstExportDialog</name>
+    <message>
+        <source>Ignore Empty Folders</source>
+        <translation>Omitir carpetas vacías</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to convert</source>
+        <translation>Elija los tipos de archivo que desea convertir</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to export to other apps</source>
+        <translation>Elija los tipos de archivo que desea exportar a otras aplicaciones</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Mails</source>
+        <translation>Correos</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
+        <source>Export to the desktop address book</source>
+        <translation>Exportar a la libreta de direcciones del escritorio</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Export to the desktop calendar</source>
+        <translation>Exportar al calendario del escritorio</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tareas</translation>
+    </message>
+    <message>
+        <source>Mailbox (mbox)</source>
+        <translation>Buzón (mbox)</translation>
+    </message>
+    <message>
+        <source>Maildir</source>
+        <translation>Maildir</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>No items found to export.</source>
+        <translation>No se encontraron elementos para exportar.</translation>
+    </message>
+    <message>
+        <source>Convert to *.%1 file</source>
+        <translation>Convertir a archivo *.%1</translation>
+    </message>
+    <message>
+        <source>Select export folder</source>
+        <translation>Seleccionar carpeta de exportación</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 handed over, %4 failed.</source>
+        <translation>%1: %2 de %3 entregados, %4 con errores.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 converted, %4 failed.</source>
+        <translation>%1: %2 de %3 convertidos, %4 con errores.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>Finished, but some items failed; the log names them.</source>
+        <translation>Finalizado, pero algunos elementos fallaron; el registro los indica.</translation>
+    </message>
+    <message>
+        <source>Finished.</source>
+        <translation>Finalizado.</translation>
+    </message>
+</context>
+<context>
+    <name>PstFileCheck</name>
+    <message>
+        <source>There is no file or folder of this name.</source>
+        <translation>No existe ningún archivo ni carpeta con este nombre.</translation>
+    </message>
+    <message>
+        <source>The file cannot be reached: %1.</source>
+        <translation>No se puede acceder al archivo: %1.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a PST file.</source>
+        <translation>Esto es una carpeta, no un archivo PST.</translation>
+    </message>
+    <message>
+        <source>This is a named pipe (FIFO), not a PST file: it can only be read once, as a stream.</source>
+        <translation>Esto es una tubería con nombre (FIFO), no un archivo PST: solo se puede leer una vez, como un flujo.</translation>
+    </message>
+    <message>
+        <source>This is a device or special file, not a PST file.</source>
+        <translation>Esto es un dispositivo o un archivo especial, no un archivo PST.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>No se puede leer el archivo: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a PST file: it does not start with a PST file&apos;s signature.</source>
+        <translation>Esto no es un archivo PST: no empieza con la firma de un archivo PST.</translation>
+    </message>
+    <message>
+        <source>This PST file is too short to hold a PST header (%1 bytes).</source>
+        <translation>Este archivo PST es demasiado corto para contener un encabezado PST (%1 bytes).</translation>
     </message>
 </context>
 <context>
@@ -261,14 +493,33 @@
     </message>
 </context>
 <context>
-    <name>PstTreeController</name>
+    <name>PstParser</name>
     <message>
-        <source>Show in File Manager</source>
-        <translation>Mostrar en el gestor de archivos</translation>
+        <source>libpst cannot open this PST file: its header is damaged or of an unknown kind.</source>
+        <translation>libpst no puede abrir este archivo PST: su encabezado está dañado o es de un tipo desconocido.</translation>
     </message>
+    <message>
+        <source>The index of this PST file is damaged.</source>
+        <translation>El índice de este archivo PST está dañado.</translation>
+    </message>
+    <message>
+        <source>Damaged folder %1</source>
+        <translation>Carpeta dañada %1</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeController</name>
     <message>
         <source>Close File</source>
         <translation>Cerrar archivo</translation>
+    </message>
+    <message>
+        <source>The folder structure of this PST file cannot be read.</source>
+        <translation>No se puede leer la estructura de carpetas de este archivo PST.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
     </message>
 </context>
 <context>
@@ -544,6 +795,56 @@
         <source>Bcc: %1</source>
         <translation>CCO: %1</translation>
     </message>
+    <message>
+        <source>Attached mail</source>
+        <translation>Correo adjunto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save as .eml...</source>
+        <translation>Guardar como .eml...</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>adjunto</translation>
+    </message>
+    <message>
+        <source>Save attached mail</source>
+        <translation>Guardar correo adjunto</translation>
+    </message>
+    <message>
+        <source>E-mail messages (*.eml)</source>
+        <translation>Mensajes de correo electrónico (*.eml)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n member(s)</source>
+        <translation>
+            <numerusform>%n miembro</numerusform>
+            <numerusform>%n miembros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Distribution List</source>
+        <translation>Lista de distribución</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Miembros</translation>
+    </message>
+</context>
+<context>
+    <name>ThirdPartyNotices</name>
+    <message>
+        <source>Licences</source>
+        <translation>Licencias</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>
@@ -569,6 +870,13 @@
     <message>
         <source>%1 User Guide</source>
         <translation>Guía del usuario de %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Some files could not be opened</source>
+        <translation>No se pudieron abrir algunos archivos</translation>
     </message>
 </context>
 </TS>

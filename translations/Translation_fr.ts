@@ -116,6 +116,17 @@
     </message>
 </context>
 <context>
+    <name>ExportManager</name>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>The desktop calendar and address book service (Evolution Data Server) cannot be reached. Please make sure it is installed and that this program runs inside your desktop session.</source>
+        <translation>Le service d&apos;agenda et de carnet d&apos;adresses du bureau (Evolution Data Server) est injoignable. Vérifiez qu&apos;il est installé et que ce programme s&apos;exécute dans votre session de bureau.</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -162,6 +173,24 @@
     <message>
         <source>Z → A</source>
         <translation>Z → A</translation>
+    </message>
+</context>
+<context>
+    <name>LossNotice</name>
+    <message numerus="yes">
+        <source>%1: %n item(s) could not be shown (see the log).</source>
+        <translation>
+            <numerusform>%1 : %n élément n&apos;a pas pu être affiché (voir le journal).</numerusform>
+            <numerusform>%1 : %n éléments n&apos;ont pas pu être affichés (voir le journal).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: damaged name map; task and journal details are missing.</source>
+        <translation>%1 : table des noms endommagée ; les détails des tâches et du journal manquent.</translation>
+    </message>
+    <message>
+        <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
+        <translation>Éléments endommagés, de type inconnu ou absents de l&apos;index du fichier.</translation>
     </message>
 </context>
 <context>
@@ -231,12 +260,29 @@
         <translation>Sélectionner un fichier</translation>
     </message>
     <message>
-        <source>Outlook PST Files (*.pst)</source>
-        <translation>Fichiers PST Outlook (*.pst)</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licences</translation>
+    </message>
+    <message>
+        <source>Outlook Data Files (*.pst *.ost)</source>
+        <translation>Fichiers de données Outlook (*.pst *.ost)</translation>
+    </message>
+</context>
+<context>
+    <name>MyWebViewWidget</name>
+    <message>
+        <source>Link not opened</source>
+        <translation>Lien non ouvert</translation>
+    </message>
+    <message>
+        <source>Only web and e-mail links are opened. This link was not opened:
+%1</source>
+        <translation>Seuls les liens web et e-mail sont ouverts. Ce lien n&apos;a pas été ouvert :
+%1</translation>
     </message>
 </context>
 <context>
@@ -244,6 +290,192 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderCheck</name>
+    <message>
+        <source>Cannot write to the output folder %1: %2.</source>
+        <translation>Impossible d&apos;écrire dans le dossier de destination %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramArguments</name>
+    <message>
+        <source>Browse, convert and print Outlook data files (.pst, .ost).
+Every FILE is opened in the window; lumaroo-cli does the same without one.</source>
+        <translation>Parcourir, convertir et imprimer des fichiers de données Outlook (.pst, .ost).
+Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>Outlook data files to open.</source>
+        <translation>Fichiers de données Outlook à ouvrir.</translation>
+    </message>
+    <message>
+        <source>Try &apos;lumaroo --help&apos; for more information.</source>
+        <translation>Essayez « lumaroo --help » pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>fichier illisible</translation>
+    </message>
+</context>
+<context>
+    <name>PstExportDialog</name>
+    <message>
+        <source>Ignore Empty Folders</source>
+        <translation>Ignorer les dossiers vides</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to convert</source>
+        <translation>Choisissez les types de fichiers à convertir</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to export to other apps</source>
+        <translation>Choisissez les types de fichiers à exporter vers d&apos;autres applications</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Mails</source>
+        <translation>E-mails</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Export to the desktop address book</source>
+        <translation>Exporter vers le carnet d&apos;adresses du bureau</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Export to the desktop calendar</source>
+        <translation>Exporter vers l&apos;agenda du bureau</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tâches</translation>
+    </message>
+    <message>
+        <source>Mailbox (mbox)</source>
+        <translation>Boîte aux lettres (mbox)</translation>
+    </message>
+    <message>
+        <source>Maildir</source>
+        <translation>Maildir</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>No items found to export.</source>
+        <translation>Aucun élément à exporter.</translation>
+    </message>
+    <message>
+        <source>Convert to *.%1 file</source>
+        <translation>Convertir en fichier *.%1</translation>
+    </message>
+    <message>
+        <source>Select export folder</source>
+        <translation>Choisir le dossier d&apos;exportation</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 handed over, %4 failed.</source>
+        <translation>%1 : %2 sur %3 transmis, %4 en échec.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 converted, %4 failed.</source>
+        <translation>%1 : %2 sur %3 convertis, %4 en échec.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Finished, but some items failed; the log names them.</source>
+        <translation>Terminé, mais certains éléments ont échoué ; le journal les indique.</translation>
+    </message>
+    <message>
+        <source>Finished.</source>
+        <translation>Terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>PstFileCheck</name>
+    <message>
+        <source>There is no file or folder of this name.</source>
+        <translation>Il n&apos;existe aucun fichier ni dossier de ce nom.</translation>
+    </message>
+    <message>
+        <source>The file cannot be reached: %1.</source>
+        <translation>Le fichier est inaccessible : %1.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a PST file.</source>
+        <translation>Ceci est un dossier, pas un fichier PST.</translation>
+    </message>
+    <message>
+        <source>This is a named pipe (FIFO), not a PST file: it can only be read once, as a stream.</source>
+        <translation>Ceci est un tube nommé (FIFO), pas un fichier PST : il ne peut être lu qu&apos;une fois, comme un flux.</translation>
+    </message>
+    <message>
+        <source>This is a device or special file, not a PST file.</source>
+        <translation>Ceci est un périphérique ou un fichier spécial, pas un fichier PST.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Le fichier ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>This is not a PST file: it does not start with a PST file&apos;s signature.</source>
+        <translation>Ceci n&apos;est pas un fichier PST : il ne commence pas par la signature d&apos;un fichier PST.</translation>
+    </message>
+    <message>
+        <source>This PST file is too short to hold a PST header (%1 bytes).</source>
+        <translation>Ce fichier PST est trop court pour contenir un en-tête PST (%1 octets).</translation>
     </message>
 </context>
 <context>
@@ -261,14 +493,33 @@
     </message>
 </context>
 <context>
-    <name>PstTreeController</name>
+    <name>PstParser</name>
     <message>
-        <source>Show in File Manager</source>
-        <translation>Afficher dans le gestionnaire de fichiers</translation>
+        <source>libpst cannot open this PST file: its header is damaged or of an unknown kind.</source>
+        <translation>libpst ne peut pas ouvrir ce fichier PST : son en-tête est endommagé ou d&apos;un type inconnu.</translation>
     </message>
+    <message>
+        <source>The index of this PST file is damaged.</source>
+        <translation>L&apos;index de ce fichier PST est endommagé.</translation>
+    </message>
+    <message>
+        <source>Damaged folder %1</source>
+        <translation>Dossier endommagé %1</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeController</name>
     <message>
         <source>Close File</source>
         <translation>Fermer le fichier</translation>
+    </message>
+    <message>
+        <source>The folder structure of this PST file cannot be read.</source>
+        <translation>La structure des dossiers de ce fichier PST ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
     </message>
 </context>
 <context>
@@ -544,6 +795,56 @@
         <source>Bcc: %1</source>
         <translation>Cci : %1</translation>
     </message>
+    <message>
+        <source>Attached mail</source>
+        <translation>E-mail joint</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save as .eml...</source>
+        <translation>Enregistrer en .eml...</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>pièce jointe</translation>
+    </message>
+    <message>
+        <source>Save attached mail</source>
+        <translation>Enregistrer l&apos;e-mail joint</translation>
+    </message>
+    <message>
+        <source>E-mail messages (*.eml)</source>
+        <translation>Messages électroniques (*.eml)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n member(s)</source>
+        <translation>
+            <numerusform>%n membre</numerusform>
+            <numerusform>%n membres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Distribution List</source>
+        <translation>Liste de distribution</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Membres</translation>
+    </message>
+</context>
+<context>
+    <name>ThirdPartyNotices</name>
+    <message>
+        <source>Licences</source>
+        <translation>Licences</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>
@@ -569,6 +870,13 @@
     <message>
         <source>%1 User Guide</source>
         <translation>Guide de l&apos;utilisateur de %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Some files could not be opened</source>
+        <translation>Certains fichiers n&apos;ont pas pu être ouverts</translation>
     </message>
 </context>
 </TS>

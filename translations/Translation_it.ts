@@ -116,6 +116,17 @@
     </message>
 </context>
 <context>
+    <name>ExportManager</name>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>The desktop calendar and address book service (Evolution Data Server) cannot be reached. Please make sure it is installed and that this program runs inside your desktop session.</source>
+        <translation>Impossibile raggiungere il servizio di calendario e rubrica del desktop (Evolution Data Server). Assicurati che sia installato e che questo programma venga eseguito nella tua sessione desktop.</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -162,6 +173,24 @@
     <message>
         <source>Z → A</source>
         <translation>Z → A</translation>
+    </message>
+</context>
+<context>
+    <name>LossNotice</name>
+    <message numerus="yes">
+        <source>%1: %n item(s) could not be shown (see the log).</source>
+        <translation>
+            <numerusform>%1: non è stato possibile mostrare %n elemento (vedi il log).</numerusform>
+            <numerusform>%1: non è stato possibile mostrare %n elementi (vedi il log).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: damaged name map; task and journal details are missing.</source>
+        <translation>%1: mappa dei nomi danneggiata; mancano i dettagli di attività e diario.</translation>
+    </message>
+    <message>
+        <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
+        <translation>Elementi danneggiati, di tipo sconosciuto o assenti dall&apos;indice del file.</translation>
     </message>
 </context>
 <context>
@@ -231,12 +260,29 @@
         <translation>Seleziona file</translation>
     </message>
     <message>
-        <source>Outlook PST Files (*.pst)</source>
-        <translation>File PST di Outlook (*.pst)</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Stampa...</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licenze</translation>
+    </message>
+    <message>
+        <source>Outlook Data Files (*.pst *.ost)</source>
+        <translation>File di dati di Outlook (*.pst *.ost)</translation>
+    </message>
+</context>
+<context>
+    <name>MyWebViewWidget</name>
+    <message>
+        <source>Link not opened</source>
+        <translation>Link non aperto</translation>
+    </message>
+    <message>
+        <source>Only web and e-mail links are opened. This link was not opened:
+%1</source>
+        <translation>Vengono aperti solo i link web ed e-mail. Questo link non è stato aperto:
+%1</translation>
     </message>
 </context>
 <context>
@@ -244,6 +290,192 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderCheck</name>
+    <message>
+        <source>Cannot write to the output folder %1: %2.</source>
+        <translation>Impossibile scrivere nella cartella di destinazione %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramArguments</name>
+    <message>
+        <source>Browse, convert and print Outlook data files (.pst, .ost).
+Every FILE is opened in the window; lumaroo-cli does the same without one.</source>
+        <translation>Sfoglia, converti e stampa i file di dati di Outlook (.pst, .ost).
+Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.</translation>
+    </message>
+    <message>
+        <source>Outlook data files to open.</source>
+        <translation>File di dati di Outlook da aprire.</translation>
+    </message>
+    <message>
+        <source>Try &apos;lumaroo --help&apos; for more information.</source>
+        <translation>Prova &apos;lumaroo --help&apos; per ulteriori informazioni.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>file inesistente</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>una cartella, non un file</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>file non leggibile</translation>
+    </message>
+</context>
+<context>
+    <name>PstExportDialog</name>
+    <message>
+        <source>Ignore Empty Folders</source>
+        <translation>Ignora cartelle vuote</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to convert</source>
+        <translation>Scegli i tipi di file da convertire</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to export to other apps</source>
+        <translation>Scegli i tipi di file da esportare in altre applicazioni</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Mails</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contatti</translation>
+    </message>
+    <message>
+        <source>Export to the desktop address book</source>
+        <translation>Esporta nella rubrica del desktop</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Export to the desktop calendar</source>
+        <translation>Esporta nel calendario del desktop</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Attività</translation>
+    </message>
+    <message>
+        <source>Mailbox (mbox)</source>
+        <translation>Casella di posta (mbox)</translation>
+    </message>
+    <message>
+        <source>Maildir</source>
+        <translation>Maildir</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>No items found to export.</source>
+        <translation>Nessun elemento da esportare.</translation>
+    </message>
+    <message>
+        <source>Convert to *.%1 file</source>
+        <translation>Converti in file *.%1</translation>
+    </message>
+    <message>
+        <source>Select export folder</source>
+        <translation>Seleziona la cartella di esportazione</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostra nella cartella</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 handed over, %4 failed.</source>
+        <translation>%1: %2 di %3 trasferiti, %4 non riusciti.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 converted, %4 failed.</source>
+        <translation>%1: %2 di %3 convertiti, %4 non riusciti.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annullato.</translation>
+    </message>
+    <message>
+        <source>Finished, but some items failed; the log names them.</source>
+        <translation>Completato, ma alcuni elementi non sono riusciti; il log li elenca.</translation>
+    </message>
+    <message>
+        <source>Finished.</source>
+        <translation>Completato.</translation>
+    </message>
+</context>
+<context>
+    <name>PstFileCheck</name>
+    <message>
+        <source>There is no file or folder of this name.</source>
+        <translation>Non esiste alcun file o cartella con questo nome.</translation>
+    </message>
+    <message>
+        <source>The file cannot be reached: %1.</source>
+        <translation>Impossibile raggiungere il file: %1.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a PST file.</source>
+        <translation>Questa è una cartella, non un file PST.</translation>
+    </message>
+    <message>
+        <source>This is a named pipe (FIFO), not a PST file: it can only be read once, as a stream.</source>
+        <translation>Questa è una named pipe (FIFO), non un file PST: può essere letta una sola volta, come flusso.</translation>
+    </message>
+    <message>
+        <source>This is a device or special file, not a PST file.</source>
+        <translation>Questo è un dispositivo o un file speciale, non un file PST.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Impossibile leggere il file: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a PST file: it does not start with a PST file&apos;s signature.</source>
+        <translation>Questo non è un file PST: non inizia con la firma di un file PST.</translation>
+    </message>
+    <message>
+        <source>This PST file is too short to hold a PST header (%1 bytes).</source>
+        <translation>Questo file PST è troppo corto per contenere un&apos;intestazione PST (%1 byte).</translation>
     </message>
 </context>
 <context>
@@ -261,14 +493,33 @@
     </message>
 </context>
 <context>
-    <name>PstTreeController</name>
+    <name>PstParser</name>
     <message>
-        <source>Show in File Manager</source>
-        <translation>Mostra nel gestore file</translation>
+        <source>libpst cannot open this PST file: its header is damaged or of an unknown kind.</source>
+        <translation>libpst non riesce ad aprire questo file PST: l&apos;intestazione è danneggiata o di tipo sconosciuto.</translation>
     </message>
+    <message>
+        <source>The index of this PST file is damaged.</source>
+        <translation>L&apos;indice di questo file PST è danneggiato.</translation>
+    </message>
+    <message>
+        <source>Damaged folder %1</source>
+        <translation>Cartella danneggiata %1</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeController</name>
     <message>
         <source>Close File</source>
         <translation>Chiudi file</translation>
+    </message>
+    <message>
+        <source>The folder structure of this PST file cannot be read.</source>
+        <translation>Impossibile leggere la struttura delle cartelle di questo file PST.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostra nella cartella</translation>
     </message>
 </context>
 <context>
@@ -544,6 +795,56 @@
         <source>Bcc: %1</source>
         <translation>Ccn: %1</translation>
     </message>
+    <message>
+        <source>Attached mail</source>
+        <translation>Email allegata</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save as .eml...</source>
+        <translation>Salva come .eml...</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>allegato</translation>
+    </message>
+    <message>
+        <source>Save attached mail</source>
+        <translation>Salva email allegata</translation>
+    </message>
+    <message>
+        <source>E-mail messages (*.eml)</source>
+        <translation>Messaggi email (*.eml)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n member(s)</source>
+        <translation>
+            <numerusform>%n membro</numerusform>
+            <numerusform>%n membri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Distribution List</source>
+        <translation>Lista di distribuzione</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Membri</translation>
+    </message>
+</context>
+<context>
+    <name>ThirdPartyNotices</name>
+    <message>
+        <source>Licences</source>
+        <translation>Licenze</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>
@@ -569,6 +870,13 @@
     <message>
         <source>%1 User Guide</source>
         <translation>Guida utente di %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Some files could not be opened</source>
+        <translation>Non è stato possibile aprire alcuni file</translation>
     </message>
 </context>
 </TS>

@@ -116,6 +116,17 @@
     </message>
 </context>
 <context>
+    <name>ExportManager</name>
+    <message>
+        <source>Note</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>The desktop calendar and address book service (Evolution Data Server) cannot be reached. Please make sure it is installed and that this program runs inside your desktop session.</source>
+        <translation>デスクトップのカレンダーとアドレス帳のサービス (Evolution Data Server) に接続できません。インストールされていること、およびこのプログラムがデスクトップ セッション内で実行されていることを確認してください。</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -162,6 +173,23 @@
     <message>
         <source>Z → A</source>
         <translation>Z → A</translation>
+    </message>
+</context>
+<context>
+    <name>LossNotice</name>
+    <message numerus="yes">
+        <source>%1: %n item(s) could not be shown (see the log).</source>
+        <translation>
+            <numerusform>%1: %n 件のアイテムを表示できませんでした (ログを参照してください)。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: damaged name map; task and journal details are missing.</source>
+        <translation>%1: 名前マップが破損しています。タスクと履歴の詳細が欠けています。</translation>
+    </message>
+    <message>
+        <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
+        <translation>破損している、種類が不明、またはファイルのインデックスにないアイテム。</translation>
     </message>
 </context>
 <context>
@@ -231,12 +259,29 @@
         <translation>ファイルを選択</translation>
     </message>
     <message>
-        <source>Outlook PST Files (*.pst)</source>
-        <translation>Outlook PST ファイル (*.pst)</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>ライセンス</translation>
+    </message>
+    <message>
+        <source>Outlook Data Files (*.pst *.ost)</source>
+        <translation>Outlook データ ファイル (*.pst *.ost)</translation>
+    </message>
+</context>
+<context>
+    <name>MyWebViewWidget</name>
+    <message>
+        <source>Link not opened</source>
+        <translation>リンクを開きませんでした</translation>
+    </message>
+    <message>
+        <source>Only web and e-mail links are opened. This link was not opened:
+%1</source>
+        <translation>開くのは Web リンクとメール リンクだけです。次のリンクは開きませんでした:
+%1</translation>
     </message>
 </context>
 <context>
@@ -244,6 +289,192 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderCheck</name>
+    <message>
+        <source>Cannot write to the output folder %1: %2.</source>
+        <translation>出力先フォルダー %1 に書き込めません: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramArguments</name>
+    <message>
+        <source>Browse, convert and print Outlook data files (.pst, .ost).
+Every FILE is opened in the window; lumaroo-cli does the same without one.</source>
+        <translation>Outlook データ ファイル (.pst、.ost) を閲覧、変換、印刷します。
+各 FILE はウィンドウで開かれます。lumaroo-cli はウィンドウなしで同じことを行います。</translation>
+    </message>
+    <message>
+        <source>Outlook data files to open.</source>
+        <translation>開く Outlook データ ファイル。</translation>
+    </message>
+    <message>
+        <source>Try &apos;lumaroo --help&apos; for more information.</source>
+        <translation>詳しくは &apos;lumaroo --help&apos; を実行してください。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>ファイルではなくフォルダーです</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>読み取れるファイルではありません</translation>
+    </message>
+</context>
+<context>
+    <name>PstExportDialog</name>
+    <message>
+        <source>Ignore Empty Folders</source>
+        <translation>空のフォルダーを無視</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to convert</source>
+        <translation>変換するファイルの種類を選択してください</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to export to other apps</source>
+        <translation>他のアプリへエクスポートするファイルの種類を選択してください</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Mails</source>
+        <translation>メール</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>連絡先</translation>
+    </message>
+    <message>
+        <source>Export to the desktop address book</source>
+        <translation>デスクトップのアドレス帳へエクスポート</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>予定表</translation>
+    </message>
+    <message>
+        <source>Export to the desktop calendar</source>
+        <translation>デスクトップのカレンダーへエクスポート</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>タスク</translation>
+    </message>
+    <message>
+        <source>Mailbox (mbox)</source>
+        <translation>メールボックス (mbox)</translation>
+    </message>
+    <message>
+        <source>Maildir</source>
+        <translation>Maildir</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>No items found to export.</source>
+        <translation>エクスポートするアイテムが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Convert to *.%1 file</source>
+        <translation>*.%1 ファイルに変換</translation>
+    </message>
+    <message>
+        <source>Select export folder</source>
+        <translation>エクスポート先フォルダーの選択</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>フォルダーに表示</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 handed over, %4 failed.</source>
+        <translation>%1: %3 件中 %2 件を引き渡し、%4 件が失敗しました。</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 converted, %4 failed.</source>
+        <translation>%1: %3 件中 %2 件を変換し、%4 件が失敗しました。</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>キャンセルしました。</translation>
+    </message>
+    <message>
+        <source>Finished, but some items failed; the log names them.</source>
+        <translation>完了しましたが、一部のアイテムが失敗しました。ログに記録されています。</translation>
+    </message>
+    <message>
+        <source>Finished.</source>
+        <translation>完了しました。</translation>
+    </message>
+</context>
+<context>
+    <name>PstFileCheck</name>
+    <message>
+        <source>There is no file or folder of this name.</source>
+        <translation>この名前のファイルまたはフォルダーはありません。</translation>
+    </message>
+    <message>
+        <source>The file cannot be reached: %1.</source>
+        <translation>ファイルにアクセスできません: %1。</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a PST file.</source>
+        <translation>これはフォルダーです。PST ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>This is a named pipe (FIFO), not a PST file: it can only be read once, as a stream.</source>
+        <translation>これは名前付きパイプ (FIFO) です。PST ファイルではありません。ストリームとして一度しか読み取れません。</translation>
+    </message>
+    <message>
+        <source>This is a device or special file, not a PST file.</source>
+        <translation>これはデバイスまたは特殊ファイルです。PST ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>ファイルを読み取れません: %1。</translation>
+    </message>
+    <message>
+        <source>This is not a PST file: it does not start with a PST file&apos;s signature.</source>
+        <translation>これは PST ファイルではありません。PST ファイルのシグネチャで始まっていません。</translation>
+    </message>
+    <message>
+        <source>This PST file is too short to hold a PST header (%1 bytes).</source>
+        <translation>この PST ファイルは短すぎて PST ヘッダーを含められません (%1 バイト)。</translation>
     </message>
 </context>
 <context>
@@ -261,14 +492,33 @@
     </message>
 </context>
 <context>
-    <name>PstTreeController</name>
+    <name>PstParser</name>
     <message>
-        <source>Show in File Manager</source>
-        <translation>ファイルマネージャーで表示</translation>
+        <source>libpst cannot open this PST file: its header is damaged or of an unknown kind.</source>
+        <translation>libpst はこの PST ファイルを開けません。ヘッダーが破損しているか、不明な種類です。</translation>
     </message>
+    <message>
+        <source>The index of this PST file is damaged.</source>
+        <translation>この PST ファイルのインデックスが破損しています。</translation>
+    </message>
+    <message>
+        <source>Damaged folder %1</source>
+        <translation>破損したフォルダー %1</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeController</name>
     <message>
         <source>Close File</source>
         <translation>ファイルを閉じる</translation>
+    </message>
+    <message>
+        <source>The folder structure of this PST file cannot be read.</source>
+        <translation>この PST ファイルのフォルダー構造を読み取れません。</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>フォルダーに表示</translation>
     </message>
 </context>
 <context>
@@ -544,6 +794,55 @@
         <source>Bcc: %1</source>
         <translation>BCC: %1</translation>
     </message>
+    <message>
+        <source>Attached mail</source>
+        <translation>添付メール</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save as .eml...</source>
+        <translation>.eml として保存...</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>添付ファイル</translation>
+    </message>
+    <message>
+        <source>Save attached mail</source>
+        <translation>添付メールの保存</translation>
+    </message>
+    <message>
+        <source>E-mail messages (*.eml)</source>
+        <translation>電子メール メッセージ (*.eml)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n member(s)</source>
+        <translation>
+            <numerusform>%n 人のメンバー</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Distribution List</source>
+        <translation>配布リスト</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>メンバー</translation>
+    </message>
+</context>
+<context>
+    <name>ThirdPartyNotices</name>
+    <message>
+        <source>Licences</source>
+        <translation>ライセンス</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>
@@ -569,6 +868,13 @@
     <message>
         <source>%1 User Guide</source>
         <translation>%1 ユーザーガイド</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Some files could not be opened</source>
+        <translation>一部のファイルを開けませんでした</translation>
     </message>
 </context>
 </TS>

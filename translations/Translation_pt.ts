@@ -116,6 +116,17 @@
     </message>
 </context>
 <context>
+    <name>ExportManager</name>
+    <message>
+        <source>Note</source>
+        <translation>Observação</translation>
+    </message>
+    <message>
+        <source>The desktop calendar and address book service (Evolution Data Server) cannot be reached. Please make sure it is installed and that this program runs inside your desktop session.</source>
+        <translation>Não foi possível acessar o serviço de calendário e catálogo de endereços da área de trabalho (Evolution Data Server). Verifique se ele está instalado e se este programa está sendo executado na sua sessão da área de trabalho.</translation>
+    </message>
+</context>
+<context>
     <name>GLanguage</name>
     <message>
         <source>Error network, please check your connection!</source>
@@ -162,6 +173,24 @@
     <message>
         <source>Z → A</source>
         <translation>Z → A</translation>
+    </message>
+</context>
+<context>
+    <name>LossNotice</name>
+    <message numerus="yes">
+        <source>%1: %n item(s) could not be shown (see the log).</source>
+        <translation>
+            <numerusform>%1: %n item não pôde ser exibido (veja o log).</numerusform>
+            <numerusform>%1: %n itens não puderam ser exibidos (veja o log).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: damaged name map; task and journal details are missing.</source>
+        <translation>%1: mapa de nomes danificado; faltam os detalhes de tarefas e do diário.</translation>
+    </message>
+    <message>
+        <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
+        <translation>Itens danificados, de tipos desconhecidos ou ausentes do índice do arquivo.</translation>
     </message>
 </context>
 <context>
@@ -231,12 +260,29 @@
         <translation>Selecionar arquivo</translation>
     </message>
     <message>
-        <source>Outlook PST Files (*.pst)</source>
-        <translation>Arquivos PST do Outlook (*.pst)</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licenças</translation>
+    </message>
+    <message>
+        <source>Outlook Data Files (*.pst *.ost)</source>
+        <translation>Arquivos de dados do Outlook (*.pst *.ost)</translation>
+    </message>
+</context>
+<context>
+    <name>MyWebViewWidget</name>
+    <message>
+        <source>Link not opened</source>
+        <translation>Link não aberto</translation>
+    </message>
+    <message>
+        <source>Only web and e-mail links are opened. This link was not opened:
+%1</source>
+        <translation>Somente links da web e de e-mail são abertos. Este link não foi aberto:
+%1</translation>
     </message>
 </context>
 <context>
@@ -244,6 +290,192 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderCheck</name>
+    <message>
+        <source>Cannot write to the output folder %1: %2.</source>
+        <translation>Não é possível gravar na pasta de destino %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramArguments</name>
+    <message>
+        <source>Browse, convert and print Outlook data files (.pst, .ost).
+Every FILE is opened in the window; lumaroo-cli does the same without one.</source>
+        <translation>Navegue, converta e imprima arquivos de dados do Outlook (.pst, .ost).
+Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</translation>
+    </message>
+    <message>
+        <source>Outlook data files to open.</source>
+        <translation>Arquivos de dados do Outlook a abrir.</translation>
+    </message>
+    <message>
+        <source>Try &apos;lumaroo --help&apos; for more information.</source>
+        <translation>Experimente &apos;lumaroo --help&apos; para mais informações.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>arquivo inexistente</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>arquivo ilegível</translation>
+    </message>
+</context>
+<context>
+    <name>PstExportDialog</name>
+    <message>
+        <source>Ignore Empty Folders</source>
+        <translation>Ignorar pastas vazias</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to convert</source>
+        <translation>Escolha os tipos de arquivo a converter</translation>
+    </message>
+    <message>
+        <source>Choose the kinds of files to export to other apps</source>
+        <translation>Escolha os tipos de arquivo a exportar para outros aplicativos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>Mails</source>
+        <translation>E-mails</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contatos</translation>
+    </message>
+    <message>
+        <source>Export to the desktop address book</source>
+        <translation>Exportar para o catálogo de endereços da área de trabalho</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendário</translation>
+    </message>
+    <message>
+        <source>Export to the desktop calendar</source>
+        <translation>Exportar para o calendário da área de trabalho</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Diário</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tarefas</translation>
+    </message>
+    <message>
+        <source>Mailbox (mbox)</source>
+        <translation>Caixa de correio (mbox)</translation>
+    </message>
+    <message>
+        <source>Maildir</source>
+        <translation>Maildir</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>No items found to export.</source>
+        <translation>Nenhum item encontrado para exportar.</translation>
+    </message>
+    <message>
+        <source>Convert to *.%1 file</source>
+        <translation>Converter em arquivo *.%1</translation>
+    </message>
+    <message>
+        <source>Select export folder</source>
+        <translation>Selecionar pasta de exportação</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 handed over, %4 failed.</source>
+        <translation>%1: %2 de %3 entregues, %4 com falha.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 converted, %4 failed.</source>
+        <translation>%1: %2 de %3 convertidos, %4 com falha.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>Finished, but some items failed; the log names them.</source>
+        <translation>Concluído, mas alguns itens falharam; o log os identifica.</translation>
+    </message>
+    <message>
+        <source>Finished.</source>
+        <translation>Concluído.</translation>
+    </message>
+</context>
+<context>
+    <name>PstFileCheck</name>
+    <message>
+        <source>There is no file or folder of this name.</source>
+        <translation>Não existe arquivo nem pasta com este nome.</translation>
+    </message>
+    <message>
+        <source>The file cannot be reached: %1.</source>
+        <translation>Não é possível acessar o arquivo: %1.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a PST file.</source>
+        <translation>Isto é uma pasta, não um arquivo PST.</translation>
+    </message>
+    <message>
+        <source>This is a named pipe (FIFO), not a PST file: it can only be read once, as a stream.</source>
+        <translation>Isto é um pipe nomeado (FIFO), não um arquivo PST: ele só pode ser lido uma vez, como um fluxo.</translation>
+    </message>
+    <message>
+        <source>This is a device or special file, not a PST file.</source>
+        <translation>Isto é um dispositivo ou arquivo especial, não um arquivo PST.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Não é possível ler o arquivo: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a PST file: it does not start with a PST file&apos;s signature.</source>
+        <translation>Isto não é um arquivo PST: ele não começa com a assinatura de um arquivo PST.</translation>
+    </message>
+    <message>
+        <source>This PST file is too short to hold a PST header (%1 bytes).</source>
+        <translation>Este arquivo PST é curto demais para conter um cabeçalho PST (%1 bytes).</translation>
     </message>
 </context>
 <context>
@@ -261,14 +493,33 @@
     </message>
 </context>
 <context>
-    <name>PstTreeController</name>
+    <name>PstParser</name>
     <message>
-        <source>Show in File Manager</source>
-        <translation>Mostrar no gerenciador de arquivos</translation>
+        <source>libpst cannot open this PST file: its header is damaged or of an unknown kind.</source>
+        <translation>A libpst não consegue abrir este arquivo PST: o cabeçalho está danificado ou é de um tipo desconhecido.</translation>
     </message>
+    <message>
+        <source>The index of this PST file is damaged.</source>
+        <translation>O índice deste arquivo PST está danificado.</translation>
+    </message>
+    <message>
+        <source>Damaged folder %1</source>
+        <translation>Pasta danificada %1</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeController</name>
     <message>
         <source>Close File</source>
         <translation>Fechar arquivo</translation>
+    </message>
+    <message>
+        <source>The folder structure of this PST file cannot be read.</source>
+        <translation>Não é possível ler a estrutura de pastas deste arquivo PST.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar na pasta</translation>
     </message>
 </context>
 <context>
@@ -544,6 +795,56 @@
         <source>Bcc: %1</source>
         <translation>Cco: %1</translation>
     </message>
+    <message>
+        <source>Attached mail</source>
+        <translation>E-mail anexado</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save as .eml...</source>
+        <translation>Salvar como .eml...</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>anexo</translation>
+    </message>
+    <message>
+        <source>Save attached mail</source>
+        <translation>Salvar e-mail anexado</translation>
+    </message>
+    <message>
+        <source>E-mail messages (*.eml)</source>
+        <translation>Mensagens de e-mail (*.eml)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n member(s)</source>
+        <translation>
+            <numerusform>%n membro</numerusform>
+            <numerusform>%n membros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Distribution List</source>
+        <translation>Lista de distribuição</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Membros</translation>
+    </message>
+</context>
+<context>
+    <name>ThirdPartyNotices</name>
+    <message>
+        <source>Licences</source>
+        <translation>Licenças</translation>
+    </message>
 </context>
 <context>
     <name>UpdateChecker</name>
@@ -569,6 +870,13 @@
     <message>
         <source>%1 User Guide</source>
         <translation>Guia do usuário do %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Some files could not be opened</source>
+        <translation>Alguns arquivos não puderam ser abertos</translation>
     </message>
 </context>
 </TS>
