@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A plain walk of a PST file through libpst alone, for the fuzz campaign's
 // loss figures: prints how many message nodes libpst parses into a record.
 // Built by scripts/fuzz-pst.sh; not part of the program.

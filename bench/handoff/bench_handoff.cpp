@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Hands a written PST of appointments and contacts to the desktop calendar
 // and address book (a real Evolution Data Server on a private session bus)
 // with lumaroo-cli export, and prints items per second for each kind; as the

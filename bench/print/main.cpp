@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Print benchmark: one mail long enough for about 200 printed pages, laid
 // out by the web engine and written as PDF. Prints the milliseconds of each
 // stage in-process (engine start and page load, PDF), the page count, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // GLib's headers must come before Qt's: Qt defines "signals" as a keyword.
 #include <libecal/libecal.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What an appointment's calendar file carries beyond its own record: the
 // deleted and changed occurrences of its series, and its attachments.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Reads converted mailboxes and calendars back with independent parsers
 (Python's mailbox and email packages, icalendar, libpff's pffexport) and
 prints the problems found as a JSON list (empty: all is well).

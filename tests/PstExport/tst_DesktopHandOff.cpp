@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Contacts and appointments handed to the desktop's calendar and address
 // book: a real Evolution Data Server on the test's own session bus, read back
 // through its client libraries (and once through python3-icalendar).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Conversion that mail and calendar programs take whole: mbox and Maildir
 // read back with Python's mailbox, appointment attachments and series
 // exceptions read back with icalendar, and every appointment attachment

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The export dialog as a user works it: choose, start, watch, cancel, finish.
 // Runs on a private session bus: export mode talks to a real Evolution Data
 // Server, and "Show in Folder" to a file manager this test stands in for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the item model shows of a file's texts: folder names of 8-bit files in
 // the file's code page, nothing for missing dates, plain sender addresses,
 // mails attached to mails, and Outlook's internal folders marked hidden.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Which messages the tree shows: classes matched by their dot-separated
 // parts, the others counted; written files checked through the parser.
 

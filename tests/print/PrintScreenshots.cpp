@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Not a test: makes docs/screenshots/print-dialog.png (the print dialog the
 // Print button opens) and print-mail.png (the first printed page of the
 // sample HTML mail, rendered from the PDF with pdftoppm).

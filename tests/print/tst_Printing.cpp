@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Printing: every kind of item through the same path the print dialog
 // takes (a printer set to PDF output), checked with poppler's pdftotext; the
 // untrusted page's lock-down; the dialog's cancel; the window's entries; and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Browsing as desktop users expect: the list follows the tree's current row
 // and the detail pane the list's, also from the keyboard; sorting by the
 // locale and searching subjects and senders without regard to case or
