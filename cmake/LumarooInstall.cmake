@@ -50,3 +50,7 @@ add_custom_command(OUTPUT ${lumaroo_changelog}
     VERBATIM)
 add_custom_target(lumaroo_changelog ALL DEPENDS ${lumaroo_changelog})
 install(FILES ${lumaroo_changelog} DESTINATION ${lumaroo_docdir})
+
+# Findings lintian makes in error about the package (reasons in the file).
+install(FILES ${CMAKE_SOURCE_DIR}/cmake/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME lumaroo)

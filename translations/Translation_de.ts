@@ -442,6 +442,14 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <source>Finished.</source>
         <translation>Fertig.</translation>
     </message>
+    <message>
+        <source>Convert to one *.mbox file per folder</source>
+        <translation>In eine *.mbox-Datei pro Ordner konvertieren</translation>
+    </message>
+    <message>
+        <source>Convert to a Maildir folder tree</source>
+        <translation>In eine Maildir-Ordnerstruktur konvertieren</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

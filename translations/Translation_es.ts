@@ -442,6 +442,14 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <source>Finished.</source>
         <translation>Finalizado.</translation>
     </message>
+    <message>
+        <source>Convert to one *.mbox file per folder</source>
+        <translation>Convertir en un archivo *.mbox por carpeta</translation>
+    </message>
+    <message>
+        <source>Convert to a Maildir folder tree</source>
+        <translation>Convertir en un árbol de carpetas Maildir</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

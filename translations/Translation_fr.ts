@@ -442,6 +442,14 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <source>Finished.</source>
         <translation>Terminé.</translation>
     </message>
+    <message>
+        <source>Convert to one *.mbox file per folder</source>
+        <translation>Convertir en un fichier *.mbox par dossier</translation>
+    </message>
+    <message>
+        <source>Convert to a Maildir folder tree</source>
+        <translation>Convertir en arborescence de dossiers Maildir</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

@@ -442,6 +442,14 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <source>Finished.</source>
         <translation>Completato.</translation>
     </message>
+    <message>
+        <source>Convert to one *.mbox file per folder</source>
+        <translation>Converti in un file *.mbox per cartella</translation>
+    </message>
+    <message>
+        <source>Convert to a Maildir folder tree</source>
+        <translation>Converti in un albero di cartelle Maildir</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

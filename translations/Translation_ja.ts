@@ -441,6 +441,14 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
         <source>Finished.</source>
         <translation>完了しました。</translation>
     </message>
+    <message>
+        <source>Convert to one *.mbox file per folder</source>
+        <translation>フォルダーごとに 1 つの *.mbox ファイルに変換</translation>
+    </message>
+    <message>
+        <source>Convert to a Maildir folder tree</source>
+        <translation>Maildir フォルダー ツリーに変換</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

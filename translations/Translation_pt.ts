@@ -442,6 +442,14 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
         <source>Finished.</source>
         <translation>Concluído.</translation>
     </message>
+    <message>
+        <source>Convert to one *.mbox file per folder</source>
+        <translation>Converter em um arquivo *.mbox por pasta</translation>
+    </message>
+    <message>
+        <source>Convert to a Maildir folder tree</source>
+        <translation>Converter em uma árvore de pastas Maildir</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

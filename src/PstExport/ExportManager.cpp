@@ -109,7 +109,7 @@ QList<ExportFormat> ExportManager::formats()
     for (const Format& format : formatTable()) {
         const QString label = QString::fromLatin1(format.label);
         list.append({QString::fromLatin1(format.key), format.caption ? QString::fromLatin1(format.caption) : label,
-                     label, format.create(false)->type(), QString::fromLatin1(format.appCaption)});
+                     label, format.create(false)->type(), QString::fromLatin1(format.appCaption), format.byDefault});
     }
     return list;
 }

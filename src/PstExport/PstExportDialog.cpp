@@ -102,8 +102,9 @@ void PstExportDialog::buildFormatBoxes()
         if (!isConvertMode())
             name = QStringLiteral("export%1CBox").arg(format.key.left(1).toUpper() + format.key.mid(1));
         check->setObjectName(name);
-        check->setChecked(true);
-        const QString description = isConvertMode() ? tr("Convert to *.%1 file").arg(format.extension)
+        // The mailbox formats write every mail a second time; only on request.
+        check->setChecked(format.byDefault);
+        const QString description = isConvertMode() ? convertDescription(format)
                                                     : tr(format.appCaption.toUtf8().constData());
         const int row = int(m_formatBoxes.size());
         grid->addWidget(check, row, 0);
@@ -111,6 +112,15 @@ void PstExportDialog::buildFormatBoxes()
         m_formatBoxes.insert(format.key, check);
     }
     grid->setColumnStretch(1, 1);
+}
+
+QString PstExportDialog::convertDescription(const ExportFormat& format)
+{
+    if (format.key == QLatin1String("mbox"))
+        return tr("Convert to one *.mbox file per folder");
+    if (format.key == QLatin1String("maildir"))
+        return tr("Convert to a Maildir folder tree");
+    return tr("Convert to *.%1 file").arg(format.extension);
 }
 
 QCheckBox* PstExportDialog::formatCheckBox(const QString& key) const

@@ -6,6 +6,8 @@
 #include <QMap>
 #include <QString>
 
+#include "ExportFormat.h"
+
 #include <memory>
 
 class ExportManager;
@@ -55,6 +57,8 @@ protected:
 private:
     bool isConvertMode() const { return m_mode == ConvertToFiles; }
     void buildFormatBoxes();
+    // The text beside a format's check box in convert mode.
+    static QString convertDescription(const ExportFormat& format);
     void startConversion();
     QString resultText(bool appMode) const;
     void showOutputFolder();

@@ -25,8 +25,9 @@ struct KindCounts
     int appointments = 0;
     int journals = 0;
     int notes = 0;
+    int tasks = 0;
 
-    int total() const { return mails + contacts + appointments + journals + notes; }
+    int total() const { return mails + contacts + appointments + journals + notes + tasks; }
 };
 
 void countItems(const std::shared_ptr<PstItem>& item, KindCounts* counts)
@@ -41,6 +42,7 @@ void countItems(const std::shared_ptr<PstItem>& item, KindCounts* counts)
         case Calendar: ++counts->appointments; break;
         case Journal: ++counts->journals; break;
         case Note: ++counts->notes; break;
+        case Task: ++counts->tasks; break;
         default: break;
         }
     }
@@ -103,7 +105,7 @@ private slots:
         const QStringList files = filesUnder(out);
         QCOMPARE(filesEndingWith(files, ".eml"), counts.mails);
         QCOMPARE(filesEndingWith(files, ".vcf"), counts.contacts);
-        QCOMPARE(filesEndingWith(files, ".ics"), counts.appointments + counts.journals);
+        QCOMPARE(filesEndingWith(files, ".ics"), counts.appointments + counts.journals + counts.tasks);
         QCOMPARE(filesEndingWith(files, ".txt"), counts.notes);
         QCOMPARE(int(files.size()), counts.total());
 

@@ -146,7 +146,9 @@ private slots:
             << int(ConvertToFiles) << "Mails.pst"
             << QStringList{"Mails|Convert to *.eml file", "Contacts|Convert to *.vcf file",
                            "Calendar|Convert to *.ics file", "Note|Convert to *.txt file",
-                           "Journal|Convert to *.ics file"}
+                           "Journal|Convert to *.ics file", "Tasks|Convert to *.ics file",
+                           "Mailbox (mbox)|Convert to one *.mbox file per folder",
+                           "Maildir|Convert to a Maildir folder tree"}
             << QStringList{"Convert Emails"} << 116 << "Emails: 120 of 120 converted, 0 failed.";
         QTest::newRow("export to the desktop")
             << int(ExportToApps) << "People.pst"
@@ -174,7 +176,9 @@ private slots:
         for (int row = 0; row < grid->rowCount(); ++row) {
             auto* check = qobject_cast<QCheckBox*>(grid->itemAtPosition(row, 0)->widget());
             auto* label = qobject_cast<QLabel*>(grid->itemAtPosition(row, 1)->widget());
-            QVERIFY(check->isChecked());
+            // The mailbox formats are chosen only on request.
+            const bool mailbox = check->objectName().startsWith(QLatin1String("m"));
+            QCOMPARE(check->isChecked(), !mailbox);
             shownChoices.append(check->text() + QLatin1Char('|') + label->text());
         }
         QCOMPARE(shownChoices, choices);
@@ -273,7 +277,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         for (const QString& key : {"vcf", "ics"})
             dialog->formatCheckBox(key)->setChecked(false);
-        QCOMPARE(dialog->getFormats(), (QList<QString>{"eml", "txt", "ics2"}));
+        QCOMPARE(dialog->getFormats(), (QList<QString>{"eml", "txt", "ics2", "tasks"}));
         QStringList alerts;
         QTimer closer;
         connect(&closer, &QTimer::timeout, this, [&alerts] { alerts += dismissAlerts(); });
