@@ -15,6 +15,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -59,37 +61,91 @@ QByteArray localZoneId()
     return !id.isEmpty() && i_cal_timezone_get_builtin_timezone(id.constData()) ? id : QByteArray();
 }
 
+// The moment of a "NAME;VALUE=DATE-TIME:20240603T130000Z" line; invalid
+// for any other form.
+QDateTime utcMoment(const QByteArray& line)
+{
+    const int colon = int(line.indexOf(':'));
+    QDateTime moment =
+        QDateTime::fromString(QString::fromLatin1(line.mid(colon + 1)), QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    moment.setTimeSpec(Qt::UTC);
+    return moment;
+}
+
+QByteArray zonedLine(const QByteArray& line, const QByteArray& zone, const QDateTime& wallTime)
+{
+    const QByteArray name = line.left(int(line.indexOf(';')));
+    return name + ";TZID=" + zone + ':' + wallTime.toString(QStringLiteral("yyyyMMdd'T'HHmmss")).toLatin1();
+}
+
 // "DTSTART;VALUE=DATE-TIME:20240603T130000Z" as the same moment in `zone`:
 // a series then repeats at the same wall-clock time across summer time, as
 // Outlook shows it, where a UTC start would move by an hour.
 QByteArray inZone(const QByteArray& line, const QByteArray& zone)
 {
-    const int colon = int(line.indexOf(':'));
-    const QDateTime moment =
-        QDateTime::fromString(QString::fromLatin1(line.mid(colon + 1)), QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    if (!moment.isValid())
-        return line;
-    QDateTime utcMoment = moment;
-    utcMoment.setTimeSpec(Qt::UTC);
-    const QByteArray name = line.left(int(line.indexOf(';')));
-    return name + ";TZID=" + zone + ':' +
-           utcMoment.toTimeZone(QTimeZone(zone)).toString(QStringLiteral("yyyyMMdd'T'HHmmss")).toLatin1();
+    const QDateTime moment = utcMoment(line);
+    return moment.isValid() ? zonedLine(line, zone, moment.toTimeZone(QTimeZone(zone))) : line;
 }
 
-// The .ics writer's VEVENT for the item, as text.
-QByteArray writerEvent(pst_item* item)
+// An occurrence's time as the .ics writer has it (the series' wall-clock
+// time less the offset of the series' first start) at that wall-clock time
+// in `zone`, so that it matches the zoned series on either side of a change
+// to summer time.
+QByteArray atSeriesWallTime(const QByteArray& line, const QByteArray& zone, int firstOffsetSeconds)
+{
+    const QDateTime moment = utcMoment(line);
+    if (!moment.isValid())
+        return line;
+    const QDateTime wall = moment.addSecs(firstOffsetSeconds);
+    return zonedLine(line, zone, QDateTime(wall.date(), wall.time(), QTimeZone(zone)));
+}
+
+bool isOccurrenceTime(const QByteArray& line)
+{
+    return line.startsWith("EXDATE;VALUE=DATE-TIME:") || line.startsWith("RECURRENCE-ID;VALUE=DATE-TIME:") ||
+           line.startsWith("DTSTART;VALUE=DATE-TIME:") || line.startsWith("DTEND;VALUE=DATE-TIME:");
+}
+
+// Text one of the writers puts out, through a memory stream.
+QByteArray written(const std::function<void(FILE*)>& write)
 {
     char* buffer = nullptr;
     size_t size = 0;
     FILE* out = open_memstream(&buffer, &size);
     if (!out)
         return QByteArray();
-    fputs("BEGIN:VEVENT\n", out);
-    write_appointment(out, item);
+    write(out);
     fclose(out);
     const QByteArray text(buffer, qsizetype(size));
     free(buffer);
     return text;
+}
+
+// The .ics writer's VEVENT for the item, as text.
+QByteArray writerEvent(pst_item* item)
+{
+    return written([item](FILE* out) {
+        fputs("BEGIN:VEVENT\n", out);
+        write_appointment(out, item);
+    });
+}
+
+// The zone a series is stored in (empty: UTC) and the offset from UTC of
+// its first start there.
+struct SeriesZone {
+    QByteArray id;
+    int firstOffsetSeconds = 0;
+};
+
+SeriesZone seriesZone(const pst_item_appointment* appointment, bool recurring)
+{
+    SeriesZone zone;
+    if (!recurring || !appointment->start || (appointment->all_day == 1))
+        return zone;
+    zone.id = localZoneId();
+    if (!zone.id.isEmpty())
+        zone.firstOffsetSeconds = fromFiletime(appointment->start).toTimeZone(QTimeZone(zone.id)).offsetFromUtc();
+    return zone;
 }
 
 QByteArray alarmText(pst_item* item)
@@ -142,17 +198,23 @@ QString CalendarBridge::calendarTitleFor(const pst_file* file)
 
 QByteArray CalendarBridge::eventText(pst_item* item)
 {
+    return eventText(item, ical_event_extras());
+}
+
+QByteArray CalendarBridge::eventText(pst_item* item, const ical_event_extras& extras)
+{
     if (!item || !item->appointment)
         return QByteArray();
     const pst_item_appointment* appointment = item->appointment;
     const bool allDay = appointment->all_day == 1 && appointment->start;
-    const QByteArray written = writerEvent(item);
-    const QByteArray zone = !allDay && written.contains("\nRRULE:") ? localZoneId() : QByteArray();
+    const QByteArray writtenEvent = writerEvent(item);
+    const SeriesZone zone = seriesZone(appointment, writtenEvent.contains("\nRRULE:"));
+    const QByteArray extraLines = written([item, &extras](FILE* out) { write_event_extras(out, item, extras); });
     QByteArray event;
     bool inAlarm = false;
-    for (QByteArray line : written.split('\n')) {
-        if (!zone.isEmpty() && (line.startsWith("DTSTART;VALUE=DATE-TIME:") || line.startsWith("DTEND;VALUE=DATE-TIME:")))
-            line = inZone(line, zone);
+    for (QByteArray line : writtenEvent.split('\n')) {
+        if (!zone.id.isEmpty() && (line.startsWith("DTSTART;VALUE=DATE-TIME:") || line.startsWith("DTEND;VALUE=DATE-TIME:")))
+            line = inZone(line, zone.id);
         // The writer's alarm is relative and limited to a day; ours follows.
         if (line == "BEGIN:VALARM")
             inAlarm = true;
@@ -162,6 +224,12 @@ QByteArray CalendarBridge::eventText(pst_item* item)
         if (line == "END:VALARM")
             inAlarm = false;
         if (!skip)
+            event += line + '\n';
+    }
+    for (QByteArray line : extraLines.split('\n')) {
+        if (!zone.id.isEmpty() && isOccurrenceTime(line))
+            line = atSeriesWallTime(line, zone.id, zone.firstOffsetSeconds);
+        if (!line.isEmpty())
             event += line + '\n';
     }
     if (allDay) {
@@ -177,6 +245,26 @@ QByteArray CalendarBridge::eventText(pst_item* item)
     return event;
 }
 
+QList<QByteArray> CalendarBridge::occurrenceTexts(pst_item* item, const ical_event_extras& extras)
+{
+    if (!item || !item->appointment || extras.instances.empty())
+        return {};
+    const SeriesZone zone = seriesZone(item->appointment, true);
+    const QByteArray text = written([item, &extras](FILE* out) { write_changed_instances(out, item, extras); });
+    QList<QByteArray> occurrences;
+    QByteArray current;
+    for (QByteArray line : text.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        if (!zone.id.isEmpty() && isOccurrenceTime(line))
+            line = atSeriesWallTime(line, zone.id, zone.firstOffsetSeconds);
+        current += line + '\n';
+        if (line == "END:VEVENT")
+            occurrences.append(std::exchange(current, QByteArray()));
+    }
+    return occurrences;
+}
+
 bool CalendarBridge::addEventToMacCalendar(pst_item* item, const QString& calendarTitle)
 {
     return queueEvent(item, calendarTitle) && flush() == 0;
@@ -184,7 +272,12 @@ bool CalendarBridge::addEventToMacCalendar(pst_item* item, const QString& calend
 
 bool CalendarBridge::queueEvent(pst_item* item, const QString& calendarTitle)
 {
-    const QByteArray text = eventText(item);
+    return queueEvent(item, calendarTitle, ical_event_extras());
+}
+
+bool CalendarBridge::queueEvent(pst_item* item, const QString& calendarTitle, const ical_event_extras& extras)
+{
+    const QByteArray text = eventText(item, extras);
     if (text.isEmpty())
         return false;
     if (calendarTitle != m_title && !m_pending.isEmpty())
@@ -198,6 +291,13 @@ bool CalendarBridge::queueEvent(pst_item* item, const QString& calendarTitle)
         return false;
     }
     m_pending.append(event);
+    for (const QByteArray& occurrence : occurrenceTexts(item, extras)) {
+        if (ICalComponent* component = i_cal_component_new_from_string(occurrence.constData()))
+            m_pendingOccurrences.append(component);
+        else
+            Log::warn(QStringLiteral("A changed occurrence of \"%1\" is not valid iCalendar and was not stored.")
+                          .arg(QString::fromUtf8(item->subject.str ? item->subject.str : "")));
+    }
     if (m_pending.size() >= kBatchSize)
         m_failedEarlier += storePending();
     return true;
@@ -221,12 +321,36 @@ int CalendarBridge::storePending()
         m_knownUids.insert(uid);
     }
     m_pending.clear();
-    const int failed = store(fresh, false) + store(known, true);
-    for (ICalComponent* event : std::as_const(fresh))
-        g_object_unref(event);
-    for (ICalComponent* event : std::as_const(known))
+    const QList<ICalComponent*> occurrences = std::exchange(m_pendingOccurrences, {});
+    int failed = store(fresh, false) + store(known, true);
+    // A series whose changed occurrence was refused is counted as not stored
+    // whole, unless the series itself was already counted.
+    const QSet<QByteArray> incomplete = storeOccurrences(occurrences);
+    failed += int(incomplete.size());
+    for (ICalComponent* event : fresh + known + occurrences)
         g_object_unref(event);
     return failed;
+}
+
+QSet<QByteArray> CalendarBridge::storeOccurrences(const QList<ICalComponent*>& occurrences)
+{
+    QSet<QByteArray> refused;
+    for (ICalComponent* occurrence : occurrences) {
+        const QByteArray uid = i_cal_component_get_uid(occurrence);
+        if (m_refusedUids.contains(uid))
+            continue;
+        GError* error = nullptr;
+        GSList one{occurrence, nullptr};
+        // The series is in the calendar; the occurrence changes it there.
+        if (!e_cal_client_modify_objects_sync(E_CAL_CLIENT(m_client), &one, E_CAL_OBJ_MOD_THIS,
+                                              E_CAL_OPERATION_FLAG_NONE, nullptr, &error)) {
+            Log::warn(QStringLiteral("Export ics failed: the calendar did not store a changed occurrence of \"%1\": %2")
+                          .arg(QString::fromUtf8(i_cal_component_get_summary(occurrence)), takeMessage(error)));
+            refused.insert(uid);
+        }
+    }
+    m_refusedUids.clear();
+    return refused;
 }
 
 int CalendarBridge::store(const QList<ICalComponent*>& events, bool known)
@@ -249,6 +373,7 @@ int CalendarBridge::store(const QList<ICalComponent*>& events, bool known)
     if (stored)
         return 0;
     if (events.size() == 1) {
+        m_refusedUids.insert(i_cal_component_get_uid(events.first()));
         Log::warn(QStringLiteral("Export ics failed: the calendar did not store the event \"%1\": %2")
                       .arg(QString::fromUtf8(i_cal_component_get_summary(events.first())), takeMessage(error)));
         return 1;
@@ -300,9 +425,10 @@ bool CalendarBridge::findOrCreateCalendarForPST(const QString& title)
 
 void CalendarBridge::disconnect()
 {
-    for (ICalComponent* event : std::as_const(m_pending))
+    for (ICalComponent* event : std::as_const(m_pending) + std::as_const(m_pendingOccurrences))
         g_object_unref(event);
     m_pending.clear();
+    m_pendingOccurrences.clear();
     m_knownUids.clear();
     g_clear_object(&m_client);
     g_clear_object(&m_registry);

@@ -11,6 +11,7 @@
 typedef struct _EClient EClient;
 typedef struct _ICalComponent ICalComponent;
 typedef struct _ESourceRegistry ESourceRegistry;
+struct ical_event_extras;
 
 // Appointments into the desktop calendar (Evolution Data Server): one event
 // per appointment in a local calendar named after the PST file, found or
@@ -41,6 +42,12 @@ public:
     // alarm. Empty without an appointment record. Converts
     // the item's strings in place, as the writers do.
     static QByteArray eventText(pst_item* item);
+    // The same with the deleted occurrences as EXDATE and the attachments
+    // inline, as the .ics writer has them.
+    static QByteArray eventText(pst_item* item, const ical_event_extras& extras);
+    // Each changed occurrence of the series as a VEVENT of its own (the
+    // series' UID and a RECURRENCE-ID), in the series' time zone.
+    static QList<QByteArray> occurrenceTexts(pst_item* item, const ical_event_extras& extras);
 
     // Stores `item` as an event in the calendar titled `calendarTitle` at
     // once; true when the calendar service stored it. An event already there
@@ -51,6 +58,10 @@ public:
     // next batch (a calendar stores a batch much faster than its events one
     // by one). False when it cannot be queued (no appointment, no calendar).
     bool queueEvent(pst_item* item, const QString& calendarTitle);
+    // With the series' exceptions and the attachments: the changed
+    // occurrences are stored after their series, as changes of one
+    // occurrence each.
+    bool queueEvent(pst_item* item, const QString& calendarTitle, const ical_event_extras& extras);
     // Stores the queued events; returns how many of the events queued since
     // the last flush the calendar did not store (each logged).
     int flush();
@@ -65,12 +76,18 @@ private:
     // Stores `events` (new ones created, known ones replaced) in one call,
     // or one by one when the batch is refused; returns the failures.
     int store(const QList<ICalComponent*>& events, bool known);
+    // Stores changed occurrences of stored series; returns the series (by
+    // UID) of which an occurrence was refused.
+    QSet<QByteArray> storeOccurrences(const QList<ICalComponent*>& occurrences);
 
     ESourceRegistry* m_registry = nullptr;
     EClient* m_client = nullptr;
     QString m_title;
     QSet<QByteArray> m_knownUids;
     QList<ICalComponent*> m_pending;
+    QList<ICalComponent*> m_pendingOccurrences;
+    // Events the calendar refused in this flush.
+    QSet<QByteArray> m_refusedUids;
     // Failures of batches stored before the last flush().
     int m_failedEarlier = 0;
 };

@@ -25,13 +25,18 @@ bool ExportToIcs::exportItem(pst_item* item, const QString& outputDir, CancelTok
                              QStringLiteral("Export ics failed: unable to open output file %1."));
     if (!out)
         return false;
-    // The file carries what calendar programs need to take the appointment
-    // whole: its attachments and the exceptions of its series.
+    write_appointment_calendar(out, item, extrasFor(item));
+    return finishItemFile(out, progress);
+}
+
+ical_event_extras ExportToIcs::extrasFor(pst_item* item) const
+{
+    // What calendar programs need to take the appointment whole: its
+    // attachments and the exceptions of its series.
     ical_event_extras extras;
     extras.attachments_from = m_pstFile;
     SeriesExceptions::read(m_pstFile, m_pstNode, item, extras);
-    write_appointment_calendar(out, item, extras);
-    return finishItemFile(out, progress);
+    return extras;
 }
 
 bool ExportToIcs::handToCalendar(pst_item* item, CancelToken* token, const std::function<void(int)>& progress)
@@ -47,7 +52,7 @@ bool ExportToIcs::handToCalendar(pst_item* item, CancelToken* token, const std::
         m_calendar = std::make_unique<CalendarBridge>();
     // Queued: the calendar stores events in batches; finishAppRun() counts
     // any the calendar refuses in the end.
-    const bool added = m_calendar->queueEvent(item, CalendarBridge::calendarTitleFor(pstFile()));
+    const bool added = m_calendar->queueEvent(item, CalendarBridge::calendarTitleFor(pstFile()), extrasFor(item));
     if (progress)
         progress(processed);
     return added;

@@ -6,6 +6,7 @@
 #include <memory>
 
 class CalendarBridge;
+struct ical_event_extras;
 
 // Appointments as one iCalendar VEVENT each (.ics).
 class ExportToIcs : public ExportStrategy
@@ -23,6 +24,8 @@ public:
 private:
     // App mode: the appointment goes to the platform calendar, not to a file.
     bool handToCalendar(pst_item* item, CancelToken* token, const std::function<void(int)>& progress);
+    // The item's attachments and its series' exceptions, from the open file.
+    ical_event_extras extrasFor(pst_item* item) const;
 
     // The run's connection to the desktop calendar, made at the first event.
     std::unique_ptr<CalendarBridge> m_calendar;

@@ -116,6 +116,10 @@ struct ical_event_extras {
 // EXDATE and its attachments as inline ATTACH properties, followed by one
 // VEVENT (same UID, with RECURRENCE-ID) per changed occurrence.
 void write_appointment_calendar(FILE* out, pst_item* item, ical_event_extras const& extras);
+// Inside the appointment's VEVENT: its EXDATE lines and its attachments.
+void write_event_extras(FILE* out, pst_item* item, ical_event_extras const& extras);
+// After the appointment's VEVENT: one VEVENT per changed occurrence.
+void write_changed_instances(FILE* out, pst_item* item, ical_event_extras const& extras);
 // One attachment as an inline binary ATTACH property (folded); an attached
 // item becomes a message/rfc822 message. Returns false, writing nothing, for
 // an attachment without data, and for an attached occurrence of the series

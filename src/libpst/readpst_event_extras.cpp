@@ -171,8 +171,6 @@ bool write_ical_attachment(FILE* out, pst_item* item, pst_item_attach* attach, p
     return wrote;
 }
 
-namespace readpst_detail {
-
 void write_event_extras(FILE* out, pst_item* item, ical_event_extras const& extras)
 {
     for (std::string const& date : extras.exdates)
@@ -220,4 +218,3 @@ void write_changed_instances(FILE* out, pst_item* item, ical_event_extras const&
     free(buffer);
 }
 
-} // namespace readpst_detail

@@ -15,8 +15,6 @@ extern "C" {
 #include <libpst/vbuf.h>
 }
 
-struct ical_event_extras;
-
 namespace readpst_detail {
 
 // Writes a value that must stay on one line: carriage returns, line feeds and
@@ -27,10 +25,5 @@ void write_single_line(FILE* out, char const* text);
 // strdup that never returns null (a failed allocation ends the program, as
 // libpst's own allocator does).
 char* copy_string(char const* text);
-
-// Inside the appointment's VEVENT: its EXDATE lines and its attachments.
-void write_event_extras(FILE* out, pst_item* item, ical_event_extras const& extras);
-// After the appointment's VEVENT: one VEVENT per changed occurrence.
-void write_changed_instances(FILE* out, pst_item* item, ical_event_extras const& extras);
 
 } // namespace readpst_detail

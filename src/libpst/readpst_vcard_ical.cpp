@@ -406,7 +406,7 @@ void write_appointment_body(FILE* out, pst_item* item, ical_event_extras const* 
         write_alarm(out, appointment);
     }
     if (extras)
-        readpst_detail::write_event_extras(out, item, *extras);
+        write_event_extras(out, item, *extras);
     fprintf(out, "END:VEVENT\n");
 }
 
@@ -443,7 +443,7 @@ void write_appointment_calendar(FILE* out, pst_item* item, ical_event_extras con
     write_calendar_start(out);
     fprintf(out, "BEGIN:VEVENT\n");
     write_appointment_body(out, item, &extras);
-    readpst_detail::write_changed_instances(out, item, extras);
+    write_changed_instances(out, item, extras);
     fprintf(out, "END:VCALENDAR\n");
 }
 

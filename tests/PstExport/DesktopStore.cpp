@@ -68,6 +68,35 @@ QList<QByteArray> events(const QString& title)
     return texts;
 }
 
+QStringList occurrences(const QString& title, const QDateTime& from, const QDateTime& to)
+{
+    QStringList shown;
+    const QList<ESource*> sources = sourcesTitled(E_SOURCE_EXTENSION_CALENDAR, title);
+    for (ESource* source : sources) {
+        EClient* client = e_cal_client_connect_sync(source, E_CAL_CLIENT_SOURCE_TYPE_EVENTS, guint32(-1), nullptr,
+                                                    nullptr);
+        if (!client)
+            continue;
+        auto add = [](ICalComponent* component, ICalTime* start, ICalTime*, gpointer data, GCancellable*, GError**) {
+            const QDateTime when = QDateTime::fromSecsSinceEpoch(i_cal_time_as_timet_with_zone(
+                start, i_cal_time_get_timezone(start)), Qt::UTC);
+            const char* location = i_cal_component_get_location(component);
+            static_cast<QStringList*>(data)->append(
+                QStringLiteral("%1 | %2 | %3")
+                    .arg(when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                         QString::fromUtf8(i_cal_component_get_summary(component)),
+                         QString::fromUtf8(location ? location : "")));
+            return gboolean(TRUE);
+        };
+        e_cal_client_generate_instances_sync(E_CAL_CLIENT(client), from.toSecsSinceEpoch(), to.toSecsSinceEpoch(),
+                                             nullptr, add, &shown);
+        g_object_unref(client);
+    }
+    countAndRelease(sources);
+    shown.sort();
+    return shown;
+}
+
 QList<QByteArray> contacts(const QString& title)
 {
     QList<QByteArray> cards;

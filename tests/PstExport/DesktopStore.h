@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -15,6 +16,10 @@ int calendarCount(const QString& title);
 int addressBookCount(const QString& title);
 // The events of the calendar titled `title`, each as iCalendar text (VEVENT).
 QList<QByteArray> events(const QString& title);
+// The occurrences the calendar titled `title` shows between `from` and
+// `to`, expanded by the calendar service itself, in start order: "start in
+// the local zone (yyyy-MM-dd HH:mm) | summary | location".
+QStringList occurrences(const QString& title, const QDateTime& from, const QDateTime& to);
 // The contacts of the address book titled `title`, each as a vCard 3.0.
 QList<QByteArray> contacts(const QString& title);
 // The same attributes of a vCard as "NAME;PARAMS:value" lines, sorted, for

@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 #include <cstdio>
 #include <cstdlib>
@@ -299,6 +300,71 @@ for e in cal.walk('VEVENT'):
         QVERIFY2(out.contains(QStringLiteral("Holiday | 2024-07-04 |")), qPrintable(out));
     }
 
+    // A series in the user's zone with one deleted and one moved occurrence
+    // and two attachments: the calendar service shows the series as Outlook
+    // did, and holds the attachments byte for byte.
+    void seriesKeepsItsExceptionsAndAttachments()
+    {
+        const QTimeZone zone(kZone);
+        PstMessage series = ExportFixture::message(PstMessage::Kind::Appointment, QStringLiteral("Weekly sync"));
+        series.start = QDateTime(QDate(2024, 3, 4), QTime(9, 0), zone);
+        series.end = series.start.addSecs(3600);
+        series.location = QStringLiteral("Room 1");
+        series.recurrence = weekly(1, 1 << 1, 10);
+        series.recurrence.deletedDates = {QDate(2024, 3, 11)};
+        const QDateTime moved(QDate(2024, 3, 19), QTime(11, 0), zone);
+        series.recurrence.changes = {{QDate(2024, 3, 18), moved, moved.addSecs(5400), QStringLiteral("Moved sync \u20ac"),
+                                      QStringLiteral("Room 2")}};
+        PstAttachment agenda;
+        agenda.longName = QStringLiteral("agenda.pdf");
+        agenda.mimeType = QStringLiteral("application/pdf");
+        for (int i = 0; i < 3000; ++i)
+            agenda.data.append(char(i * 7));
+        PstAttachment minutes;
+        minutes.longName = QStringLiteral("Minutes");
+        minutes.embedded = std::make_shared<PstMessage>(ExportFixture::mail(QStringLiteral("Minutes"), QStringLiteral("Agreed.")));
+        series.attachments = {agenda, minutes};
+        const QString pst = m_dir.filePath(QStringLiteral("Series.pst"));
+        QVERIFY(ExportFixture::writeAndOpen(
+            ExportFixture::description({ExportFixture::folder(QStringLiteral("Calendar"), QStringLiteral("IPF.Appointment"), {series})}),
+            pst));
+        // The second time replaces the series and its occurrences.
+        for (int time = 0; time < 2; ++time) {
+            const CliRunner::Result cli = CliRunner::run({QStringLiteral("export"), pst});
+            QVERIFY2(cli.status == 0 && cli.out.contains("Appointment (ics): 1 stored, 0 failed"), cli.out + cli.err);
+        }
+
+        const QStringList shown = DesktopStore::occurrences(QStringLiteral("Series.pst"), QDateTime(QDate(2024, 3, 1), QTime(0, 0), zone),
+                                                            QDateTime(QDate(2024, 5, 31), QTime(0, 0), zone));
+        QStringList expected{QStringLiteral("2024-03-19 11:00 | Moved sync \u20ac | Room 2")};
+        for (const QDate day : {QDate(2024, 3, 4), QDate(2024, 3, 25), QDate(2024, 4, 1), QDate(2024, 4, 8), QDate(2024, 4, 15),
+                                QDate(2024, 4, 22), QDate(2024, 4, 29), QDate(2024, 5, 6)})
+            expected.append(day.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 09:00 | Weekly sync | Room 1"));
+        expected.sort();
+        QCOMPARE(shown, expected);
+
+        QByteArray calendar = "BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//test//EN\n";
+        for (const QByteArray& event : DesktopStore::events(QStringLiteral("Series.pst")))
+            calendar += event.trimmed() + '\n';
+        calendar += "END:VCALENDAR\n";
+        const QString stored = writeFile(QStringLiteral("series.ics"), calendar);
+        const QByteArray expect = QStringLiteral(R"({"attachments": {
+            "agenda.pdf": {"type": "application/pdf", "data": "%1"},
+            "Minutes.eml": {"type": "message/rfc822", "subject": "Minutes"}},
+            "exdates": ["20240311T130000Z"],
+            "changes": [{"recurrence_id": "20240318T130000Z", "start": "20240319T150000Z", "end": "20240319T163000Z",
+                         "summary": "Moved sync \u20ac", "location": "Room 2"}]})")
+                                      .arg(QString::fromLatin1(agenda.data.toBase64()))
+                                      .toUtf8();
+        QProcess checker;
+        checker.start(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral(LUMAROO_MAILBOX_CHECKER), QStringLiteral("calendar"), stored,
+                       writeFile(QStringLiteral("series.json"), expect)});
+        QVERIFY(checker.waitForFinished(60000));
+        const QByteArray problems = checker.readAllStandardOutput().trimmed() + checker.readAllStandardError();
+        QVERIFY2(checker.exitCode() == 0 && problems == "[]", problems.constData());
+    }
+
     void missingSessionBusWarnsAndStoresNothing()
     {
         QFile::copy(m_dir.filePath(QStringLiteral("Outlook.pst")), m_dir.filePath(QStringLiteral("Nobus.pst")));
@@ -316,6 +382,14 @@ for e in cal.walk('VEVENT'):
     }
 
 private:
+    QString writeFile(const QString& name, const QByteArray& content)
+    {
+        QFile file(m_dir.filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(content);
+        return file.fileName();
+    }
+
     QTemporaryDir m_dir;
     std::shared_ptr<PstFolderItem> m_root;
 };
