@@ -5,6 +5,7 @@
 #include "InternalFolders.h"
 #include "ItemFactory.h"
 #include "LossCounter.h"
+#include "MapiPropertyReader.h"
 #include "NamedPropertyMask.h"
 #include "NodeGuard.h"
 #include "Log.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 
 #include <cstdlib>
+#include <cstring>
 
 PstParser::PstParser()
     : m_pstFile(static_cast<pst_file*>(std::calloc(1, sizeof(pst_file))), PstFileDeleter())
@@ -89,6 +91,11 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
     if (first)
         pst_freeItem(first);
     if (!top) {
+        top = topFromStoreEntry(file);
+        if (top)
+            Log::warn("The message store is damaged; the folders are read from its entry of their top.");
+    }
+    if (!top) {
         // A damaged or unreadable message store: libpst then looks for the
         // folders' usual top node itself.
         pst_item_message_store noEntries{};
@@ -132,6 +139,26 @@ void PstParser::fail()
 // libpst reads a damaged node's values through stray pointers, so only
 // nodes the guard accepts reach it; the others are skipped like the ones
 // libpst cannot parse.
+// The store's record failed the node check, but its entry of the folders'
+// top may still be whole: read through the bounds-checked reader, it names
+// the top where libpst's guess of the usual node may be wrong or damaged.
+pst_desc_tree* PstParser::topFromStoreEntry(pst_file* file)
+{
+    constexpr quint16 kTopOfFoldersEntryId = 0x35E0;
+    const MapiPropertyReader store(file, file->d_head);
+    const std::optional<QByteArray> entry = store.isValid() ? store.binary(kTopOfFoldersEntryId) : std::nullopt;
+    pst_entryid id{};
+    if (!entry || entry->size() < qsizetype(sizeof id))
+        return nullptr;
+    // Flags, the store's provider id and the node id, as libpst lays them out.
+    std::memcpy(&id, entry->constData(), sizeof id);
+    pst_item_message_store entries{};
+    entries.top_of_personal_folder = &id;
+    pst_item record{};
+    record.message_store = &entries;
+    return pst_getTopOfFolders(file, &record);
+}
+
 pst_item* PstParser::parseSoundItem(pst_desc_tree* node)
 {
     pst_file* file = m_pstFile.get();

@@ -32,6 +32,7 @@ private:
     // libpst's record of node, or null when the node is damaged (logged) or
     // libpst cannot parse it.
     pst_item* parseSoundItem(pst_desc_tree* node);
+    static pst_desc_tree* topFromStoreEntry(pst_file* file);
     void processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
     void keepDamagedFolderContents(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
 
