@@ -17,15 +17,34 @@ namespace {
 constexpr quint64 kNodeTypeMask = 0x1F;
 constexpr quint64 kNodeTypeNormalMessage = 0x04;
 
+} // namespace
+
 // libpst marks a record as a folder whenever it meets a folder property,
 // which some mails carry too; such a mail would vanish from its folder's
 // list and show up as an empty sub-folder. Its node kind tells the truth.
-bool isMessageNode(const pst_desc_tree* node)
+bool ItemFactory::isMessageNode(const pst_desc_tree* node)
 {
     return node && (node->d_id & kNodeTypeMask) == kNodeTypeNormalMessage;
 }
 
-} // namespace
+std::optional<ItemType> ItemFactory::kindOfClass(const char* messageClass)
+{
+    if (!messageClass)
+        return std::nullopt;
+    if (std::strcmp(messageClass, "IPM.Note") == 0)
+        return Mail;
+    if (std::strcmp(messageClass, "IPM.Contact") == 0)
+        return Contact;
+    if (std::strcmp(messageClass, "IPM.Activity") == 0)
+        return Journal;
+    if (std::strcmp(messageClass, "IPM.Appointment") == 0)
+        return Calendar;
+    if (std::strcmp(messageClass, "IPM.StickyNote") == 0)
+        return Note;
+    if (std::strcmp(messageClass, "IPM.Task") == 0)
+        return Task;
+    return std::nullopt;
+}
 
 std::shared_ptr<PstItem> ItemFactory::createItem(pst_file* file, pst_desc_tree* node, pst_item* record)
 {
@@ -33,24 +52,28 @@ std::shared_ptr<PstItem> ItemFactory::createItem(pst_file* file, pst_desc_tree* 
         return nullptr;
     if (record->folder && !isMessageNode(node))
         return PstFolderItem::creteFromPstItem(node, record);
-    const char* messageClass = record->ascii_type;
-    if (!messageClass)
+    const std::optional<ItemType> kind = kindOfClass(record->ascii_type);
+    if (!kind)
         return nullptr;
-    if (std::strcmp(messageClass, "IPM.Note") == 0) {
+    switch (*kind) {
+    case Mail: {
         auto mail = PstMailItem::creteFromPstItem(node, record);
         if (mail)
             mail->parserAttach(file, record->attach, PstDataConverter::recordCodePage(record));
         return mail;
     }
-    if (std::strcmp(messageClass, "IPM.Contact") == 0)
+    case Contact:
         return PstContactItem::creteFromPstItem(node, record);
-    if (std::strcmp(messageClass, "IPM.Activity") == 0)
+    case Journal:
         return PstJournalItem::creteFromPstItem(node, record);
-    if (std::strcmp(messageClass, "IPM.Appointment") == 0)
+    case Calendar:
         return PstCalendarItem::creteFromPstItem(node, record);
-    if (std::strcmp(messageClass, "IPM.StickyNote") == 0)
+    case Note:
         return PstNoteItem::creteFromPstItem(node, record);
-    if (std::strcmp(messageClass, "IPM.Task") == 0)
+    case Task:
         return PstTaskItem::creteFromPstItem(node, record);
+    case Folder:
+        break;
+    }
     return nullptr;
 }

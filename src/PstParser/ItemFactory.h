@@ -2,10 +2,18 @@
 
 #include "PstItem.h"
 
+#include <optional>
+
 // Builds the item for one parsed record by its message class.
 class ItemFactory
 {
 public:
     // Empty for a null record or a class the program does not show.
     std::shared_ptr<PstItem> createItem(pst_file* file, pst_desc_tree* node, pst_item* record);
+
+    // The kind of item a message class is shown as; nothing for a class the
+    // program does not show. Every open path classifies through this.
+    static std::optional<ItemType> kindOfClass(const char* messageClass);
+    // True for a node whose id says it is a message, whatever its record holds.
+    static bool isMessageNode(const pst_desc_tree* node);
 };

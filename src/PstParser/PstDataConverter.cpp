@@ -123,13 +123,18 @@ int PstDataConverter::recordCodePage(const pst_item* record)
 {
     if (!record)
         return 0;
+    return codePageOf(record->message_codepage, record->internet_cpid);
+}
+
+int PstDataConverter::codePageOf(int messageCodePage, int internetCodePage)
+{
     // A message code page of UTF-8 does describe the 8-bit strings; an
     // internet code page of UTF-8 only names the MIME charset.
-    if (record->message_codepage == kUtf8CodePage)
+    if (messageCodePage == kUtf8CodePage)
         return kUtf8CodePage;
-    if (record->message_codepage > 0)
-        return windowsCodePageFor(record->message_codepage);
-    return record->internet_cpid > 0 ? windowsCodePageFor(record->internet_cpid) : 0;
+    if (messageCodePage > 0)
+        return windowsCodePageFor(messageCodePage);
+    return internetCodePage > 0 ? windowsCodePageFor(internetCodePage) : 0;
 }
 
 QByteArray PstDataConverter::ansiStringCharset(const pst_item* record)

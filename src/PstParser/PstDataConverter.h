@@ -25,6 +25,8 @@ public:
 
     // The code page a record declares for its 8-bit strings, 0 when none.
     static int recordCodePage(const pst_item* record);
+    // The same from the record's two code page values (0 when absent).
+    static int codePageOf(int messageCodePage, int internetCodePage);
 
     // For a record of an ANSI file whose 8-bit strings are in another code
     // page than the internet charset libpst converts them from (a Japanese

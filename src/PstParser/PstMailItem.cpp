@@ -97,6 +97,34 @@ void PstMailItem::parserAttach(pst_file* file, pst_item_attach* first, int codeP
         }
         m_attachments.append(attachment);
     }
+    m_hasAttachment = !m_attachments.isEmpty();
+    m_attachmentsListed = true;
+}
+
+void PstMailItem::setHasAttachment(bool hasAttachment)
+{
+    m_hasAttachment = hasAttachment;
+}
+
+QList<std::shared_ptr<Attachment>> PstMailItem::attachments() const
+{
+    if (!m_attachmentsListed) {
+        ReparsedRecord reparsed(mutableItem(*this));
+        listAttachments(reparsed);
+    }
+    return m_attachments;
+}
+
+void PstMailItem::listAttachments(const ReparsedRecord& record) const
+{
+    // The record holds the document's lock: no other thread lists them now.
+    if (m_attachmentsListed || !record.record())
+        return;
+    auto& self = const_cast<PstMailItem&>(*this);
+    const bool hinted = m_hasAttachment;
+    self.parserAttach(record.file(), record.record()->attach, PstDataConverter::recordCodePage(record.record()));
+    // The list row keeps what the open read.
+    self.m_hasAttachment = hinted;
 }
 
 QString PstMailItem::displayName() const
@@ -113,7 +141,11 @@ std::shared_ptr<PstItem> PstMailItem::clone() const
 {
     auto copy = std::make_shared<PstMailItem>();
     copyBaseFieldsTo(copy);
-    copy->m_attachments = m_attachments;
+    copy->m_hasAttachment = m_hasAttachment;
+    if (m_attachmentsListed) {
+        copy->m_attachments = m_attachments;
+        copy->m_attachmentsListed = true;
+    }
     return copy;
 }
 
@@ -178,7 +210,7 @@ QString PstMailItem::sendDate(const QString& format) const
 
 bool PstMailItem::hasAttachment() const
 {
-    return !m_attachments.isEmpty();
+    return m_hasAttachment;
 }
 
 QString PstMailItem::body() const
@@ -186,6 +218,7 @@ QString PstMailItem::body() const
     if (!m_bodyCache.isEmpty())
         return m_bodyCache;
     ReparsedRecord reparsed(mutableItem(*this));
+    listAttachments(reparsed);
     const pst_item* record = reparsed.record();
     QString text;
     if (record && record->email)
@@ -221,6 +254,7 @@ QString PstMailItem::plainTextPage(const QString& text)
 QString PstMailItem::embedInlineImages(const QString& html) const
 {
     ReparsedRecord reparsed(mutableItem(*this));
+    listAttachments(reparsed);
     return embedInlineImages(html, reparsed);
 }
 

@@ -8,6 +8,7 @@ class ReparsedRecord;
 #include <QList>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
 // A mail (message class "IPM.Note"): its header fields as properties, its
@@ -46,7 +47,12 @@ public:
     QString sendDate(const QString& format) const;
 
     bool hasAttachment() const;
-    QList<std::shared_ptr<Attachment>> attachments() const { return m_attachments; }
+    // Set by an open that reads list fields only: whether the mail has an
+    // attachment with a file name; the list itself is read on first use.
+    void setHasAttachment(bool hasAttachment);
+    // Read from the open file on first use (under the document's lock) when
+    // the open did not list them.
+    QList<std::shared_ptr<Attachment>> attachments() const;
 
     // The HTML to display: the HTML body, else the text body wrapped in a
     // page, with `cid:` images inlined. Re-reads the record under the
@@ -71,8 +77,14 @@ private:
     // Fetches the attachment's contents into its cache unless present.
     void fetchContents(Attachment& attachment, const ReparsedRecord& record, bool byContentId) const;
 
+    // Lists the attachments of `record` unless they are listed already.
+    void listAttachments(const ReparsedRecord& record) const;
+
     mutable QString m_bodyCache;
-    QList<std::shared_ptr<Attachment>> m_attachments;
+    mutable QList<std::shared_ptr<Attachment>> m_attachments;
+    // Set, after m_attachments, once the list is read.
+    mutable std::atomic<bool> m_attachmentsListed{false};
+    bool m_hasAttachment = false;
 };
 
 // The MIME type for a file name's extension; "application/octet-stream"

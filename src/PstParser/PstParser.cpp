@@ -1,6 +1,7 @@
 #include "PstParser.h"
 
 #include "ItemFactory.h"
+#include "LightItemReader.h"
 #include "NodeGuard.h"
 #include "Log.h"
 #include "PstFileDeleter.h"
@@ -94,8 +95,13 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
         return nullptr;
     }
     root->setFileId(top->parent_d_id);
-    for (pst_desc_tree* node = top; node; node = node->next)
+    for (pst_desc_tree* node = top; node && !m_stopped; node = node->next)
         processLevel(node, root);
+    if (m_stopped) {
+        Log::info("Opening cancelled.");
+        fail();
+        return nullptr;
+    }
     Log::info("Parsed Pst document completed.");
     return root;
 }
@@ -123,18 +129,53 @@ pst_item* PstParser::parseSoundItem(pst_desc_tree* node)
     return pst_parse_item(file, node, nullptr);
 }
 
-void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder)
+void PstParser::countItem()
+{
+    constexpr int kProgressEvery = 256;
+    if (++m_itemsRead % kProgressEvery == 0 && m_progress && !m_progress(m_itemsRead))
+        m_stopped = true;
+}
+
+std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node)
 {
     pst_file* file = m_pstFile.get();
-    pst_item* record = parseSoundItem(node);
-    if (!record)
-        return;
-    const std::shared_ptr<PstItem> item = m_factory->createItem(file, node, record);
-    if (!item) {
-        qDebug().noquote() << "unknown/unhandled item at d_id=" + QString::number(node->d_id);
-        pst_freeItem(record);
-        return;
+    // libpst reads a damaged node's values through stray pointers, so only
+    // nodes the guard accepts reach it; the guard's reading of the node is
+    // the one the light open takes the list fields from.
+    NodeGuard::CheckedNode checked;
+    if (!NodeGuard(file).isSound(node, &checked)) {
+        Log::warn(QStringLiteral("Skipped damaged item at d_id=%1.").arg(node->d_id));
+        return nullptr;
     }
+    if (m_lightOpen && checked.hasContext && ItemFactory::isMessageNode(node)) {
+        const LightItemReader reader(file, checked);
+        const QByteArray messageClass = reader.messageClass();
+        const std::optional<ItemType> kind = ItemFactory::kindOfClass(messageClass.isNull() ? nullptr : messageClass.constData());
+        if (!kind) {
+            qDebug().noquote() << "unknown/unhandled item at d_id=" + QString::number(node->d_id);
+            return nullptr;
+        }
+        if (*kind == Mail)
+            return reader.mail(node);
+    }
+    pst_item* record = pst_parse_item(file, node, nullptr);
+    if (!record)
+        return nullptr;
+    const std::shared_ptr<PstItem> item = m_factory->createItem(file, node, record);
+    if (!item)
+        qDebug().noquote() << "unknown/unhandled item at d_id=" + QString::number(node->d_id);
+    pst_freeItem(record);
+    return item;
+}
+
+void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder)
+{
+    countItem();
+    if (m_stopped)
+        return;
+    const std::shared_ptr<PstItem> item = readItem(node);
+    if (!item)
+        return;
     item->setNodeLevel(parentFolder->nodeLevel() + 1);
     item->setPstTree(node);
     if (item->type() != Folder) {
@@ -143,8 +184,7 @@ void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolde
         parentFolder->addChildNode(item);
         auto folder = std::static_pointer_cast<PstFolderItem>(item);
         if (node->child && node->no_child)
-            for (pst_desc_tree* c = node->child; c; c = c->next)
+            for (pst_desc_tree* c = node->child; c && !m_stopped; c = c->next)
                 processLevel(c, folder);
     }
-    pst_freeItem(record);
 }

@@ -157,10 +157,9 @@ NodeGuard::NodeGuard(pst_file* file)
 {
 }
 
-bool NodeGuard::readContext(quint64 dataBlock, quint64 subnodeBlock, PropertyContext& context,
+bool NodeGuard::readContext(const QList<QByteArray>& blocks, quint64 subnodeBlock, PropertyContext& context,
                             Subnodes& subnodes) const
 {
-    const QList<QByteArray> blocks = m_reader.dataBlocks(dataBlock);
     if (!hasHeapSignature(blocks, kPropertyContextSignature) || !context.parse(blocks))
         return false;
     if (subnodeBlock != 0 && !m_reader.readSubnodes(subnodeBlock, subnodes))
@@ -170,6 +169,11 @@ bool NodeGuard::readContext(quint64 dataBlock, quint64 subnodeBlock, PropertyCon
 
 bool NodeGuard::isSound(const pst_desc_tree* node) const
 {
+    return isSound(node, nullptr);
+}
+
+bool NodeGuard::isSound(const pst_desc_tree* node, CheckedNode* checked) const
+{
     if (!m_file || !node)
         return false;
     // Folders' hierarchy and contents tables are nodes of their own.
@@ -177,11 +181,12 @@ bool NodeGuard::isSound(const pst_desc_tree* node) const
     const QList<QByteArray> blocks = m_reader.dataBlocks(self.dataBlockId);
     if (!hasHeapSignature(blocks, kPropertyContextSignature))
         return isSubnodeSound(self);
-    PropertyContext context;
-    Subnodes subnodes;
-    if (!readContext(self.dataBlockId, self.subnodeBlockId, context, subnodes))
+    CheckedNode own;
+    CheckedNode& result = checked ? *checked : own;
+    result.hasContext = true;
+    if (!readContext(blocks, self.subnodeBlockId, result.context, result.subnodes))
         return false;
-    return areSubnodeTablesSound(context, subnodes);
+    return areSubnodeTablesSound(result.context, result.subnodes);
 }
 
 // The subnodes no property value lives in are the node's tables and
@@ -206,7 +211,7 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode) const
     if (hasHeapSignature(blocks, kPropertyContextSignature)) {
         PropertyContext context;
         Subnodes own;
-        return readContext(subnode.dataBlockId, subnode.subnodeBlockId, context, own);
+        return readContext(blocks, subnode.subnodeBlockId, context, own);
     }
     if (!hasHeapSignature(blocks, kTableContextSignature))
         return true; // a plain stream, read as bytes only
@@ -243,7 +248,7 @@ bool NodeGuard::isNameMapSound() const
         return true;
     PropertyContext context;
     Subnodes subnodes;
-    if (!readContext(dataBlockOf(map), subnodeBlockOf(map), context, subnodes))
+    if (!readContext(m_reader.dataBlocks(dataBlockOf(map)), subnodeBlockOf(map), context, subnodes))
         return false;
     const auto guids = streamBytes(m_reader, context, subnodes, NameMapLayout::kGuidStream);
     const auto entries = streamBytes(m_reader, context, subnodes, NameMapLayout::kEntryStream);

@@ -19,16 +19,27 @@ public:
     // The file must stay open while the guard is used.
     explicit NodeGuard(pst_file* file);
 
+    // What the check read of a node's own property context, so a caller
+    // reading the node's values next need not read its blocks again.
+    struct CheckedNode
+    {
+        bool hasContext = false; // false for nodes that are tables or streams
+        PropertyContext context;
+        QHash<quint32, NodeDataReader::Subnode> subnodes;
+    };
+
     // True when the node's property context, the values it references and
     // the attachment and recipient tables libpst reads with it are sound.
     bool isSound(const pst_desc_tree* node) const;
+    // The same, handing what it read to `checked` (may be null).
+    bool isSound(const pst_desc_tree* node, CheckedNode* checked) const;
     // True when the file's name-to-id map (node 0x61) is sound or absent.
     bool isNameMapSound() const;
 
 private:
     using Subnodes = QHash<quint32, NodeDataReader::Subnode>;
 
-    bool readContext(quint64 dataBlock, quint64 subnodeBlock, PropertyContext& context,
+    bool readContext(const QList<QByteArray>& blocks, quint64 subnodeBlock, PropertyContext& context,
                      Subnodes& subnodes) const;
     bool areSubnodeTablesSound(const PropertyContext& context, const Subnodes& subnodes) const;
     bool isSubnodeSound(const NodeDataReader::Subnode& subnode) const;

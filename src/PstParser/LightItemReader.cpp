@@ -1,0 +1,137 @@
+#include "LightItemReader.h"
+
+#include "NodeDataReader.h"
+#include "PstDataConverter.h"
+
+namespace {
+
+constexpr quint16 kTypeString8 = 0x001E;
+constexpr quint16 kTypeUnicode = 0x001F;
+constexpr quint16 kTypeBinary = 0x0102;
+
+// The message's properties libpst's record takes the mail fields from.
+constexpr quint16 kMessageClass = 0x001A;
+constexpr quint16 kConversationTopic = 0x0070;
+constexpr quint16 kSentRepresentingName = 0x0042;
+constexpr quint16 kSentRepresentingSearchKey = 0x003B;
+constexpr quint16 kDisplayTo = 0x0E04;
+constexpr quint16 kDisplayCc = 0x0E03;
+constexpr quint16 kDisplayBcc = 0x0E02;
+constexpr quint16 kClientSubmitTime = 0x0039;
+constexpr quint16 kMessageDeliveryTime = 0x0E06;
+constexpr quint16 kReportTime = 0x0032;
+constexpr quint16 kInternetCodePage = 0x3FDE;
+constexpr quint16 kMessageCodePage = 0x3FFD;
+// An attachment's short and long file names.
+constexpr quint16 kAttachFilename = 0x3704;
+constexpr quint16 kAttachLongFilename = 0x3707;
+
+// The low five bits of a subnode id give its kind; attachments are 0x05.
+constexpr quint32 kSubnodeTypeMask = 0x1F;
+constexpr quint32 kSubnodeTypeAttachment = 0x05;
+
+QByteArray cutAtZero(const QByteArray& bytes)
+{
+    const qsizetype zero = bytes.indexOf('\0');
+    return zero < 0 ? bytes : bytes.left(zero);
+}
+
+} // namespace
+
+LightItemReader::LightItemReader(pst_file* file, const NodeGuard::CheckedNode& checked)
+    : m_file(file), m_checked(checked), m_reader(file, checked.context, checked.subnodes)
+{
+}
+
+QByteArray LightItemReader::stringBytes(quint16 propertyId, bool* isUtf8) const
+{
+    *isUtf8 = false;
+    const std::optional<quint16> type = m_reader.type(propertyId);
+    if (!type)
+        return QByteArray();
+    if (*type == kTypeUnicode) {
+        const std::optional<QString> text = m_reader.string(propertyId);
+        if (!text)
+            return QByteArray();
+        *isUtf8 = true;
+        return cutAtZero(text->toUtf8());
+    }
+    if (*type != kTypeString8 && *type != kTypeBinary)
+        return QByteArray();
+    const std::optional<QByteArray> bytes = m_reader.binary(propertyId);
+    if (!bytes)
+        return QByteArray();
+    return cutAtZero(*bytes);
+}
+
+QByteArray LightItemReader::messageClass() const
+{
+    bool isUtf8 = false;
+    return stringBytes(kMessageClass, &isUtf8);
+}
+
+void LightItemReader::insertString(PstItem& item, quint16 propertyId, const QString& key, int codePage) const
+{
+    bool isUtf8 = false;
+    QByteArray bytes = stringBytes(propertyId, &isUtf8);
+    // libpst keeps no value for an empty string.
+    if (bytes.isEmpty())
+        return;
+    pst_string value;
+    value.str = bytes.data();
+    value.is_utf8 = isUtf8 ? 1 : 0;
+    item.insertFromPstString(value, key, codePage);
+}
+
+void LightItemReader::insertTime(PstItem& item, quint16 propertyId, const QString& key) const
+{
+    const std::optional<qint64> ticks = m_reader.filetime(propertyId);
+    if (!ticks)
+        return;
+    FILETIME time;
+    time.dwLowDateTime = quint32(quint64(*ticks) & 0xFFFFFFFFu);
+    time.dwHighDateTime = quint32(quint64(*ticks) >> 32);
+    item.insertFromFILETIME(&time, key);
+}
+
+int LightItemReader::codePage() const
+{
+    return PstDataConverter::codePageOf(m_reader.int32(kMessageCodePage).value_or(0),
+                                        m_reader.int32(kInternetCodePage).value_or(0));
+}
+
+// libpst lists an attachment only when it has a file name; the attachment
+// nodes are read for their names alone, never their contents.
+bool LightItemReader::hasNamedAttachment() const
+{
+    const NodeDataReader blocks(m_file);
+    for (auto it = m_checked.subnodes.constBegin(); it != m_checked.subnodes.constEnd(); ++it) {
+        if ((it.key() & kSubnodeTypeMask) != kSubnodeTypeAttachment)
+            continue;
+        PropertyContext attachment;
+        if (!attachment.parse(blocks.dataBlocks(it.value().dataBlockId)))
+            continue;
+        if (attachment.property(kAttachLongFilename) || attachment.property(kAttachFilename))
+            return true;
+    }
+    return false;
+}
+
+std::shared_ptr<PstMailItem> LightItemReader::mail(pst_desc_tree* node) const
+{
+    auto mail = std::make_shared<PstMailItem>();
+    if (node)
+        mail->setFileId(node->d_id);
+    const int page = codePage();
+    insertString(*mail, kConversationTopic, QStringLiteral("subject"), page);
+    insertString(*mail, kSentRepresentingName, QStringLiteral("sender"), page);
+    insertString(*mail, kSentRepresentingSearchKey, QStringLiteral("senderAddr"), page);
+    insertString(*mail, kDisplayTo, QStringLiteral("recipients"), page);
+    insertString(*mail, kDisplayCc, QStringLiteral("cc"), page);
+    insertString(*mail, kDisplayBcc, QStringLiteral("bcc"), page);
+    insertTime(*mail, kClientSubmitTime, QStringLiteral("sentDate"));
+    insertTime(*mail, kMessageDeliveryTime, QStringLiteral("arrivalDate"));
+    insertTime(*mail, kReportTime, QStringLiteral("reportTime"));
+    mail->setHasAttachment(hasNamedAttachment());
+    return mail;
+}
