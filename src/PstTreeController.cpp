@@ -2,11 +2,14 @@
 
 #include "Common.h"
 #include "Log.h"
-#include "PstParser.h"
+#include "PstDocumentLoader.h"
 #include "PstTreeModel.h"
 #include "PstTreeViewFilterModel.h"
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMenu>
 #include <QTreeView>
 
@@ -24,22 +27,76 @@ PstTreeController::PstTreeController(QTreeView* view, QObject* parent)
     connect(m_view, &QTreeView::pressed, this, &PstTreeController::onTreeItemClicked);
 }
 
-PstTreeController::~PstTreeController() = default;
+PstTreeController::~PstTreeController()
+{
+    // The loaders cancel their workers as they go.
+    if (m_busyCursor)
+        QApplication::restoreOverrideCursor();
+}
 
 void PstTreeController::openPstFile(const QString& path)
 {
     Log::info(QStringLiteral("Open PST file: %1").arg(path));
-    PstParser parser;
-    if (!parser.open(path)) {
-        emit openPstFailed();
+    const QString fileName = QFileInfo(path).fileName();
+    auto placeholder = std::make_shared<PstFolderItem>();
+    placeholder->setNodeLevel(0);
+    placeholder->setPstPath(path);
+    placeholder->setDisplayName(tr("%1 (opening…)").arg(fileName));
+    PstFolderItem* row = placeholder.get();
+    auto* loader = new PstDocumentLoader(path, this);
+    m_loads.insert(row, loader);
+    connect(loader, &PstDocumentLoader::progress, this, [this, row, fileName](int itemsRead) {
+        if (!m_loads.contains(row))
+            return;
+        row->setDisplayName(tr("%1 (opening… %2 items read)").arg(fileName, QLocale().toString(itemsRead)));
+        m_model->refresh(row);
+    });
+    connect(loader, &PstDocumentLoader::finished, this,
+            [this, row](const std::shared_ptr<PstFolderItem>& root) { finishOpening(row, root); });
+    addRow(placeholder);
+    updateBusyCursor();
+    loader->start();
+}
+
+void PstTreeController::finishOpening(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root)
+{
+    PstDocumentLoader* loader = m_loads.take(placeholder);
+    if (!loader)
         return;
-    }
-    std::shared_ptr<PstFolderItem> root = parser.parse(path);
+    loader->deleteLater();
+    updateBusyCursor();
     if (!root) {
+        m_model->removeNode(placeholder);
+        emit pstTreeViewRowChanged(documentCount());
         emit openPstFailed();
         return;
     }
-    addRow(root);
+    m_model->adoptDocument(placeholder, root);
+}
+
+bool PstTreeController::cancelOpening(PstItem* placeholder)
+{
+    PstDocumentLoader* loader = m_loads.take(placeholder);
+    if (!loader)
+        return false;
+    Log::info(QStringLiteral("Opening of %1 cancelled.").arg(loader->path()));
+    loader->cancel();
+    loader->deleteLater();
+    updateBusyCursor();
+    return true;
+}
+
+void PstTreeController::updateBusyCursor()
+{
+    // The window stays usable: an arrow with a busy sign, not a wait cursor.
+    const bool busy = isOpening();
+    if (busy == m_busyCursor)
+        return;
+    m_busyCursor = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void PstTreeController::addRow(const std::shared_ptr<PstItem>& root)
@@ -102,6 +159,9 @@ void PstTreeController::onTreeContextMenu(const QPoint& pos)
     const QModelIndex index = m_view->indexAt(pos);
     if (!index.isValid() || index.parent().isValid())
         return;
+    // Closing a document that is still opening cancels the opening.
+    const bool opening = m_loads.contains(PstTreeModel::itemFromIndex(m_proxy->mapToSource(index)));
+    m_closeFileAction->setText(opening ? tr("Cancel opening") : tr("Close file"));
     QAction* chosen = m_menu->exec(m_view->viewport()->mapToGlobal(pos));
     if (chosen == m_showInFinderAction)
         showInFinder(index);
@@ -123,7 +183,7 @@ void PstTreeController::closeDocument(const QModelIndex& proxyIndex)
     if (!node)
         return;
     const std::shared_ptr<PstItem> root = node->rootNode();
-    if (root)
+    if (root && !cancelOpening(root.get()))
         emit documentClosing(root);
     m_model->removeIndex(sourceIndex);
     emit pstTreeViewRowChanged(documentCount());

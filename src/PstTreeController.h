@@ -2,11 +2,13 @@
 
 #include "PstFolderItem.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPersistentModelIndex>
 
 #include <memory>
 
+class PstDocumentLoader;
 class PstTreeModel;
 class PstTreeViewFilterModel;
 class QAction;
@@ -22,8 +24,12 @@ public:
     PstTreeController(QTreeView* view, QObject* parent = nullptr);
     ~PstTreeController() override;
 
-    // Opens and parses one PST file and appends it; openPstFailed() when it cannot.
+    // Appends a row for the PST file at once and opens and parses it on a
+    // worker thread; the row shows the progress, closing it cancels, and
+    // openPstFailed() tells when the file cannot be opened.
     void openPstFile(const QString& path);
+    // True while any document is still being opened.
+    bool isOpening() const { return !m_loads.isEmpty(); }
     // Appends a parsed document; null is ignored.
     void addRow(const std::shared_ptr<PstItem>& root);
     // The document root of the view's current row; null without a current row.
@@ -54,7 +60,15 @@ private slots:
     void onTreeContextMenu(const QPoint& pos);
 
 private:
+    void finishOpening(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root);
+    // Stops opening the document of `placeholder`; false when it is open.
+    bool cancelOpening(PstItem* placeholder);
+    void updateBusyCursor();
+
     QTreeView* m_view = nullptr;
+    // The documents still opening, by the root their row shows meanwhile.
+    QHash<PstItem*, PstDocumentLoader*> m_loads;
+    bool m_busyCursor = false;
     std::unique_ptr<QMenu> m_menu;
     QAction* m_showInFinderAction = nullptr;
     QAction* m_closeFileAction = nullptr;

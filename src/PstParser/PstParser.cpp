@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutexLocker>
 
 #include <cstdlib>
 
@@ -40,6 +41,7 @@ PstParser::~PstParser() = default;
 
 bool PstParser::open(const QString& path)
 {
+    const QMutexLocker locker(libpstLock().get());
     pst_file* file = m_pstFile.get();
     if (!file)
         return false;
@@ -76,10 +78,11 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
     root->setNodeLevel(0);
     root->setDisplayName(QFileInfo(path).fileName());
     root->setPstFile(m_pstFile);
-    root->setPstLock(std::make_shared<QRecursiveMutex>());
+    root->setPstLock(libpstLock());
     root->setPstPath(m_pstPath);
 
     pst_file* file = m_pstFile.get();
+    QMutexLocker locker(libpstLock().get());
     if (!file->d_head) {
         Log::warn("Parsing failed, invalid PST header.");
         fail();
@@ -95,6 +98,7 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
         return nullptr;
     }
     root->setFileId(top->parent_d_id);
+    locker.unlock();
     for (pst_desc_tree* node = top; node && !m_stopped; node = node->next)
         processLevel(node, root);
     if (m_stopped) {
@@ -173,7 +177,10 @@ void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolde
     countItem();
     if (m_stopped)
         return;
+    // Held per node, so other threads wait for libpst at most one node long.
+    QMutexLocker locker(libpstLock().get());
     const std::shared_ptr<PstItem> item = readItem(node);
+    locker.unlock();
     if (!item)
         return;
     item->setNodeLevel(parentFolder->nodeLevel() + 1);

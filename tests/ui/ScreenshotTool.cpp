@@ -71,6 +71,8 @@ int main(int argc, char* argv[])
     bool ok = save(window, outDir, QStringLiteral("home.png"));
 
     window.openFile(mailbox);
+    while (window.treeController()->isOpening())
+        QTest::qWait(20);
     window.resize(1024, 768);
     MyWebViewWidget* web = window.detailController()->mailView()->webView();
     QSignalSpy loaded(web, &MyWebViewWidget::pageLoaded);
