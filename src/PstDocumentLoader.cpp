@@ -8,6 +8,14 @@ namespace {
 
 constexpr int kProgressIntervalMs = 200;
 
+// Loads get threads of their own: the export engine limits the shared pool to
+// one thread, and an open must not wait for an export to end.
+QThreadPool& loaderPool()
+{
+    static QThreadPool pool;
+    return pool;
+}
+
 } // namespace
 
 PstDocumentLoader::PstDocumentLoader(const QString& path, QObject* parent)
@@ -33,7 +41,7 @@ void PstDocumentLoader::start()
 {
     const QString path = m_path;
     const std::shared_ptr<State> state = m_state;
-    m_watcher.setFuture(QtConcurrent::run([path, state]() -> std::shared_ptr<PstFolderItem> {
+    m_watcher.setFuture(QtConcurrent::run(&loaderPool(), [path, state]() -> std::shared_ptr<PstFolderItem> {
         PstParser parser;
         parser.setProgressHandler([state](int itemsRead) {
             state->itemsRead = itemsRead;

@@ -70,7 +70,8 @@ QByteArray LightItemReader::messageClass() const
     return stringBytes(kMessageClass, &isUtf8);
 }
 
-void LightItemReader::insertString(PstItem& item, quint16 propertyId, const QString& key, int codePage) const
+void LightItemReader::insertString(PstItem& item, quint16 propertyId, const QString& key, int codePage,
+                                   SharedTexts* shared) const
 {
     bool isUtf8 = false;
     QByteArray bytes = stringBytes(propertyId, &isUtf8);
@@ -81,6 +82,15 @@ void LightItemReader::insertString(PstItem& item, quint16 propertyId, const QStr
     value.str = bytes.data();
     value.is_utf8 = isUtf8 ? 1 : 0;
     item.insertFromPstString(value, key, codePage);
+    if (!shared)
+        return;
+    constexpr qsizetype kMaxSharedTexts = 100000;
+    const QString text = item.property(key).toString();
+    const auto known = shared->constFind(text);
+    if (known != shared->constEnd())
+        item.insertProperty(key, *known);
+    else if (shared->size() < kMaxSharedTexts)
+        shared->insert(text);
 }
 
 void LightItemReader::insertTime(PstItem& item, quint16 propertyId, const QString& key) const
@@ -117,18 +127,18 @@ bool LightItemReader::hasNamedAttachment() const
     return false;
 }
 
-std::shared_ptr<PstMailItem> LightItemReader::mail(pst_desc_tree* node) const
+std::shared_ptr<PstMailItem> LightItemReader::mail(pst_desc_tree* node, SharedTexts& shared) const
 {
     auto mail = std::make_shared<PstMailItem>();
     if (node)
         mail->setFileId(node->d_id);
     const int page = codePage();
     insertString(*mail, kConversationTopic, QStringLiteral("subject"), page);
-    insertString(*mail, kSentRepresentingName, QStringLiteral("sender"), page);
-    insertString(*mail, kSentRepresentingSearchKey, QStringLiteral("senderAddr"), page);
-    insertString(*mail, kDisplayTo, QStringLiteral("recipients"), page);
-    insertString(*mail, kDisplayCc, QStringLiteral("cc"), page);
-    insertString(*mail, kDisplayBcc, QStringLiteral("bcc"), page);
+    insertString(*mail, kSentRepresentingName, QStringLiteral("sender"), page, &shared);
+    insertString(*mail, kSentRepresentingSearchKey, QStringLiteral("senderAddr"), page, &shared);
+    insertString(*mail, kDisplayTo, QStringLiteral("recipients"), page, &shared);
+    insertString(*mail, kDisplayCc, QStringLiteral("cc"), page, &shared);
+    insertString(*mail, kDisplayBcc, QStringLiteral("bcc"), page, &shared);
     insertTime(*mail, kClientSubmitTime, QStringLiteral("sentDate"));
     insertTime(*mail, kMessageDeliveryTime, QStringLiteral("arrivalDate"));
     insertTime(*mail, kReportTime, QStringLiteral("reportTime"));

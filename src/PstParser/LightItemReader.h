@@ -5,6 +5,7 @@
 #include "PstMailItem.h"
 
 #include <QByteArray>
+#include <QSet>
 
 #include <memory>
 
@@ -22,15 +23,20 @@ public:
 
     // The message class as stored (8-bit), null when the node has none.
     QByteArray messageClass() const;
+    // Texts many items repeat (names, addresses), kept once: a mailbox holds
+    // few correspondents in many mails.
+    using SharedTexts = QSet<QString>;
+
     // The mail of `node` with its list fields; its attachments are listed
-    // when first asked for.
-    std::shared_ptr<PstMailItem> mail(pst_desc_tree* node) const;
+    // when first asked for. Repeated texts come from and go to `shared`.
+    std::shared_ptr<PstMailItem> mail(pst_desc_tree* node, SharedTexts& shared) const;
 
 private:
     // The value as libpst hands it over: UTF-8 for Unicode strings, the
     // stored bytes otherwise, cut at the first zero; empty when absent.
     QByteArray stringBytes(quint16 propertyId, bool* isUtf8) const;
-    void insertString(PstItem& item, quint16 propertyId, const QString& key, int codePage) const;
+    void insertString(PstItem& item, quint16 propertyId, const QString& key, int codePage,
+                      SharedTexts* shared = nullptr) const;
     void insertTime(PstItem& item, quint16 propertyId, const QString& key) const;
     int codePage() const;
     bool hasNamedAttachment() const;

@@ -95,10 +95,10 @@ void PstMailItem::parserAttach(pst_file* file, pst_item_attach* first, int codeP
             attachment->contentId = attachmentText(record->content_id, codePage);
             qDebug() << "attachment content id" << attachment->contentId;
         }
-        m_attachments.append(attachment);
+        m_attachments->items.append(attachment);
     }
-    m_hasAttachment = !m_attachments.isEmpty();
-    m_attachmentsListed = true;
+    m_hasAttachment = !m_attachments->items.isEmpty();
+    m_attachments->listed = true;
 }
 
 void PstMailItem::setHasAttachment(bool hasAttachment)
@@ -108,17 +108,17 @@ void PstMailItem::setHasAttachment(bool hasAttachment)
 
 QList<std::shared_ptr<Attachment>> PstMailItem::attachments() const
 {
-    if (!m_attachmentsListed) {
+    if (!m_attachments->listed) {
         ReparsedRecord reparsed(mutableItem(*this));
         listAttachments(reparsed);
     }
-    return m_attachments;
+    return m_attachments->items;
 }
 
 void PstMailItem::listAttachments(const ReparsedRecord& record) const
 {
     // The record holds the document's lock: no other thread lists them now.
-    if (m_attachmentsListed || !record.record())
+    if (m_attachments->listed || !record.record())
         return;
     auto& self = const_cast<PstMailItem&>(*this);
     const bool hinted = m_hasAttachment;
@@ -142,10 +142,7 @@ std::shared_ptr<PstItem> PstMailItem::clone() const
     auto copy = std::make_shared<PstMailItem>();
     copyBaseFieldsTo(copy);
     copy->m_hasAttachment = m_hasAttachment;
-    if (m_attachmentsListed) {
-        copy->m_attachments = m_attachments;
-        copy->m_attachmentsListed = true;
-    }
+    copy->m_attachments = m_attachments;
     return copy;
 }
 
@@ -263,7 +260,7 @@ QString PstMailItem::embedInlineImages(const QString& html, const ReparsedRecord
     static const QRegularExpression cidSource(QStringLiteral("src=\"cid:([^\"]+)\""));
     // The first image attachment of each content id.
     QHash<QString, std::shared_ptr<Attachment>> images;
-    for (const auto& attachment : m_attachments) {
+    for (const auto& attachment : m_attachments->items) {
         if (isImageName(attachment->name) && !images.contains(attachment->contentId))
             images.insert(attachment->contentId, attachment);
     }

@@ -80,10 +80,16 @@ private:
     // Lists the attachments of `record` unless they are listed already.
     void listAttachments(const ReparsedRecord& record) const;
 
+    // Shared with clones, so an item and its copies list them once.
+    struct AttachmentList
+    {
+        QList<std::shared_ptr<Attachment>> items;
+        // Set, after items, once the list is read.
+        std::atomic<bool> listed{false};
+    };
+
     mutable QString m_bodyCache;
-    mutable QList<std::shared_ptr<Attachment>> m_attachments;
-    // Set, after m_attachments, once the list is read.
-    mutable std::atomic<bool> m_attachmentsListed{false};
+    std::shared_ptr<AttachmentList> m_attachments = std::make_shared<AttachmentList>();
     bool m_hasAttachment = false;
 };
 

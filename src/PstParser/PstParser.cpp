@@ -71,6 +71,27 @@ bool PstParser::open(const QString& path)
 
 std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
 {
+    pst_desc_tree* top = nullptr;
+    std::shared_ptr<PstFolderItem> root = startParsing(path, &top);
+    if (!root)
+        return nullptr;
+    for (pst_desc_tree* node = top; node && !m_stopped; node = node->next)
+        processLevel(node, root);
+    return finishParsing(root);
+}
+
+bool PstParser::visit(const QString& path, const Visitor& visitor)
+{
+    pst_desc_tree* top = nullptr;
+    std::shared_ptr<PstFolderItem> root = startParsing(path, &top);
+    if (!root)
+        return false;
+    visitLevel(top, root, visitor);
+    return finishParsing(root) != nullptr;
+}
+
+std::shared_ptr<PstFolderItem> PstParser::startParsing(const QString& path, pst_desc_tree** top)
+{
     if (!m_pstFile)
         return nullptr;
     Log::info("Start parsing PST document.");
@@ -82,25 +103,27 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
     root->setPstPath(m_pstPath);
 
     pst_file* file = m_pstFile.get();
-    QMutexLocker locker(libpstLock().get());
+    const QMutexLocker locker(libpstLock().get());
     if (!file->d_head) {
         Log::warn("Parsing failed, invalid PST header.");
         fail();
         return nullptr;
     }
     pst_item* first = parseSoundItem(file->d_head);
-    pst_desc_tree* top = pst_getTopOfFolders(file, first);
+    *top = pst_getTopOfFolders(file, first);
     if (first)
         pst_freeItem(first);
-    if (!top) {
+    if (!*top) {
         Log::warn("Parsing failed, top of folders not found.");
         fail();
         return nullptr;
     }
-    root->setFileId(top->parent_d_id);
-    locker.unlock();
-    for (pst_desc_tree* node = top; node && !m_stopped; node = node->next)
-        processLevel(node, root);
+    root->setFileId((*top)->parent_d_id);
+    return root;
+}
+
+std::shared_ptr<PstFolderItem> PstParser::finishParsing(const std::shared_ptr<PstFolderItem>& root)
+{
     if (m_stopped) {
         Log::info("Opening cancelled.");
         fail();
@@ -108,6 +131,44 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
     }
     Log::info("Parsed Pst document completed.");
     return root;
+}
+
+// A folder's items are handed over before its sub-folders, so each folder is
+// complete when the next one starts; only folders are kept.
+void PstParser::visitLevel(pst_desc_tree* first, const std::shared_ptr<PstFolderItem>& folder, const Visitor& visitor)
+{
+    QList<std::pair<pst_desc_tree*, std::shared_ptr<PstFolderItem>>> subFolders;
+    for (pst_desc_tree* node = first; node && !m_stopped; node = node->next) {
+        countItem();
+        QMutexLocker locker(libpstLock().get());
+        const std::shared_ptr<PstItem> item = readItem(node);
+        locker.unlock();
+        if (!item)
+            continue;
+        item->setNodeLevel(folder->nodeLevel() + 1);
+        item->setPstTree(node);
+        if (item->type() != Folder) {
+            item->setParent(folder);
+            if (visitor.item)
+                visitor.item(item);
+            continue;
+        }
+        auto subFolder = std::static_pointer_cast<PstFolderItem>(item);
+        folder->addChildNode(subFolder);
+        subFolders.append({node, subFolder});
+    }
+    if (folder->nodeLevel() > 0 && visitor.folderDone)
+        visitor.folderDone(folder);
+    for (const auto& [node, subFolder] : subFolders) {
+        if (m_stopped)
+            return;
+        if (visitor.folderStarted)
+            visitor.folderStarted(subFolder);
+        if (node->child && node->no_child)
+            visitLevel(node->child, subFolder, visitor);
+        else if (visitor.folderDone)
+            visitor.folderDone(subFolder);
+    }
 }
 
 void PstParser::close()
@@ -160,7 +221,7 @@ std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node)
             return nullptr;
         }
         if (*kind == Mail)
-            return reader.mail(node);
+            return reader.mail(node, m_sharedTexts);
     }
     pst_item* record = pst_parse_item(file, node, nullptr);
     if (!record)

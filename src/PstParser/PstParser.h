@@ -2,6 +2,7 @@
 
 #include "PstFolderItem.h"
 
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -21,6 +22,21 @@ public:
     bool open(const QString& path);
     // The document root named after `path`'s file name; empty on failure.
     std::shared_ptr<PstFolderItem> parse(const QString& path);
+    // Hands a parse's folders and items over as they are read, keeping no
+    // item: each folder is started, gets its items, is done, and then come
+    // its sub-folders. Folders stay linked to their parents up to the
+    // document root, which is neither started nor done (its own items, if
+    // any, come first).
+    struct Visitor
+    {
+        std::function<void(const std::shared_ptr<PstFolderItem>& folder)> folderStarted;
+        std::function<void(const std::shared_ptr<PstItem>& item)> item;
+        std::function<void(const std::shared_ptr<PstFolderItem>& folder)> folderDone;
+    };
+    // Reads the file like parse() without building the item tree; false on
+    // the failures parse() reports.
+    bool visit(const QString& path, const Visitor& visitor);
+
     // Drops this parser's reference to the file.
     void close();
 
@@ -39,6 +55,9 @@ private:
     // libpst cannot parse it.
     pst_item* parseSoundItem(pst_desc_tree* node);
     void processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
+    std::shared_ptr<PstFolderItem> startParsing(const QString& path, pst_desc_tree** top);
+    std::shared_ptr<PstFolderItem> finishParsing(const std::shared_ptr<PstFolderItem>& root);
+    void visitLevel(pst_desc_tree* first, const std::shared_ptr<PstFolderItem>& folder, const Visitor& visitor);
     // The item of one node, null when it is damaged, unparsable or of a
     // class the program does not show.
     std::shared_ptr<PstItem> readItem(pst_desc_tree* node);
@@ -51,4 +70,6 @@ private:
     std::function<bool(int)> m_progress;
     int m_itemsRead = 0;
     bool m_stopped = false;
+    // Names and addresses the items repeat, held once (see LightItemReader).
+    QSet<QString> m_sharedTexts;
 };

@@ -22,3 +22,22 @@ std::shared_ptr<PstFolderItem> CliDocument::open(const QString& path)
         err << "lumaroo-cli: " << path << ": the PST file's folder structure cannot be read\n";
     return root;
 }
+
+bool CliDocument::visit(const QString& path, const PstParser::Visitor& visitor)
+{
+    QTextStream err(stderr);
+    if (!QFileInfo(path).isFile()) {
+        err << "lumaroo-cli: " << path << ": no such file\n";
+        return false;
+    }
+    PstParser parser;
+    if (!parser.open(path)) {
+        err << "lumaroo-cli: " << path << ": not a PST file libpst can open\n";
+        return false;
+    }
+    if (!parser.visit(path, visitor)) {
+        err << "lumaroo-cli: " << path << ": the PST file's folder structure cannot be read\n";
+        return false;
+    }
+    return true;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PstFolderItem.h"
+#include "PstParser.h"
 
 #include <QString>
 
@@ -12,4 +13,7 @@ class CliDocument
 public:
     // The document root, or empty after printing a one-line error to stderr.
     static std::shared_ptr<PstFolderItem> open(const QString& path);
+    // Reads the file folder by folder without keeping its items (see
+    // PstParser::visit); false after printing the same errors as open().
+    static bool visit(const QString& path, const PstParser::Visitor& visitor);
 };

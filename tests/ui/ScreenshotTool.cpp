@@ -6,6 +6,7 @@
 #include "MailContentHandler.h"
 #include "MyWebViewWidget.h"
 #include "PstMailView.h"
+#include "PstTreeController.h"
 #include "TestHome.h"
 #include "UiDriver.h"
 #include "UiSamples.h"
