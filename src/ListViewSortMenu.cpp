@@ -1,6 +1,8 @@
 #include "ListViewSortMenu.h"
 
 #include <QActionGroup>
+#include <QEvent>
+#include <QHash>
 
 ListViewSortMenu::ListViewSortMenu(QWidget* parent)
     : QMenu(parent)
@@ -9,13 +11,35 @@ ListViewSortMenu::ListViewSortMenu(QWidget* parent)
 {
     m_fieldGroup->setExclusive(true);
     m_orderGroup->setExclusive(true);
-    addChoice(m_fieldGroup, tr("Default"), QStringLiteral("none"), true);
-    addChoice(m_fieldGroup, tr("Subject"), QStringLiteral("subject"), false);
+    addChoice(m_fieldGroup, QString(), QStringLiteral("none"), true);
+    addChoice(m_fieldGroup, QString(), QStringLiteral("subject"), false);
     addSeparator();
-    addChoice(m_orderGroup, tr("A \u2192 Z"), QStringLiteral("asc"), true);
-    addChoice(m_orderGroup, tr("Z \u2192 A"), QStringLiteral("desc"), false);
+    addChoice(m_orderGroup, QString(), QStringLiteral("asc"), true);
+    addChoice(m_orderGroup, QString(), QStringLiteral("desc"), false);
+    retranslate();
     m_orderGroup->setEnabled(false);
     connect(this, &QMenu::triggered, this, &ListViewSortMenu::onActionTriggered);
+}
+
+void ListViewSortMenu::retranslate()
+{
+    const QHash<QString, QString> texts = {
+        {QStringLiteral("none"), tr("Default")},
+        {QStringLiteral("subject"), tr("Subject")},
+        {QStringLiteral("asc"), tr("A \u2192 Z")},
+        {QStringLiteral("desc"), tr("Z \u2192 A")},
+    };
+    for (QAction* action : actions()) {
+        if (!action->isSeparator())
+            action->setText(texts.value(action->data().toString()));
+    }
+}
+
+void ListViewSortMenu::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMenu::changeEvent(event);
 }
 
 QAction* ListViewSortMenu::addChoice(QActionGroup* group, const QString& text, const QString& data, bool checked)

@@ -21,7 +21,11 @@ signals:
 public slots:
     void onActionTriggered(QAction* action);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     QAction* addChoice(QActionGroup* group, const QString& text, const QString& data, bool checked);
 
     QActionGroup* m_fieldGroup = nullptr;

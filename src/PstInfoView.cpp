@@ -3,6 +3,8 @@
 #include "PstInfoLabel.h"
 #include "ui_PstInfoView.h"
 
+#include <QEvent>
+
 namespace {
 
 bool hasShownField(const InfoSection& section)
@@ -48,6 +50,7 @@ void PstInfoView::clearInfoLabels()
 void PstInfoView::setData(const std::shared_ptr<PstItem>& item)
 {
     clearInfoLabels();
+    m_item = item;
     if (!item)
         return;
     m_ui->name->setText(item->displayName());
@@ -63,6 +66,15 @@ void PstInfoView::setData(const std::shared_ptr<PstItem>& item)
         }
         layout->insertWidget(layout->count() - 1, block);
     }
+}
+
+void PstInfoView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        if (const auto item = m_item.lock())
+            setData(item);
+    }
+    QWidget::changeEvent(event);
 }
 
 QList<PstInfoLabel*> PstInfoView::infoLabels() const

@@ -27,6 +27,11 @@ public:
     QList<PstInfoLabel*> infoLabels() const;
     Ui::PstInfoView* form() const { return m_ui; }
 
+protected:
+    // A language switch lays the shown item out again in the new language.
+    void changeEvent(QEvent* event) override;
+
 private:
     Ui::PstInfoView* m_ui = nullptr;
+    std::weak_ptr<PstItem> m_item;
 };

@@ -4,6 +4,7 @@
 #include "PstMailItem.h"
 #include "ui_PstMailView.h"
 
+#include <QEvent>
 #include <QMenu>
 
 PstMailView::PstMailView(QWidget* parent)
@@ -12,6 +13,9 @@ PstMailView::PstMailView(QWidget* parent)
 {
     m_ui->setupUi(this);
     m_ui->attachmentBtn->hide();
+    // Parts of the header can be selected with the mouse and copied.
+    for (QLabel* label : {m_ui->from, m_ui->dateLabel, m_ui->toLabel})
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 PstMailView::~PstMailView()
@@ -42,7 +46,7 @@ void PstMailView::setData(const std::shared_ptr<PstItem>& item)
 
     if (mail->hasAttachment()) {
         m_attachmentMenu = AttachmentMenu::create(mail);
-        m_ui->attachmentBtn->setText(tr("Attachments (%1)").arg(m_attachmentMenu->actions().size()));
+        setAttachmentButtonText();
         disconnect(m_ui->attachmentBtn, &QPushButton::clicked, this, &PstMailView::popupAttachmentsMenu);
         connect(m_ui->attachmentBtn, &QPushButton::clicked, this, &PstMailView::popupAttachmentsMenu);
         m_ui->attachmentBtn->show();
@@ -58,6 +62,19 @@ void PstMailView::clear()
     m_ui->attachmentBtn->hide();
     if (m_ui->webViewWidget->isReady())
         m_ui->webViewWidget->updateHtml(QString());
+}
+
+void PstMailView::setAttachmentButtonText()
+{
+    if (m_attachmentMenu)
+        m_ui->attachmentBtn->setText(tr("Attachments (%1)").arg(m_attachmentMenu->actions().size()));
+}
+
+void PstMailView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setAttachmentButtonText();
+    QWidget::changeEvent(event);
 }
 
 void PstMailView::popupAttachmentsMenu()

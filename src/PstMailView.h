@@ -32,7 +32,12 @@ public slots:
     // Opens the attachment menu just below the button's left edge.
     void popupAttachmentsMenu();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void setAttachmentButtonText();
+
     Ui::PstMailView* m_ui = nullptr;
     std::shared_ptr<QMenu> m_attachmentMenu;
 };

@@ -129,9 +129,9 @@ void PstTreeController::enableTreeViewMenu()
     if (m_menu)
         return;
     m_menu = std::make_unique<QMenu>();
-    m_showInFinderAction = m_menu->addAction(tr("Show in Finder"));
+    m_showInFinderAction = m_menu->addAction(tr("Show in File Manager"));
     m_menu->addSeparator();
-    m_closeFileAction = m_menu->addAction(tr("Close file"));
+    m_closeFileAction = m_menu->addAction(tr("Close File"));
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &PstTreeController::onTreeContextMenu);
 }
@@ -159,9 +159,11 @@ void PstTreeController::onTreeContextMenu(const QPoint& pos)
     const QModelIndex index = m_view->indexAt(pos);
     if (!index.isValid() || index.parent().isValid())
         return;
-    // Closing a document that is still opening cancels the opening.
+    // Set on every opening, so the menu follows the interface language;
+    // closing a document that is still opening cancels the opening.
     const bool opening = m_loads.contains(PstTreeModel::itemFromIndex(m_proxy->mapToSource(index)));
-    m_closeFileAction->setText(opening ? tr("Cancel opening") : tr("Close file"));
+    m_showInFinderAction->setText(tr("Show in File Manager"));
+    m_closeFileAction->setText(opening ? tr("Cancel Opening") : tr("Close File"));
     QAction* chosen = m_menu->exec(m_view->viewport()->mapToGlobal(pos));
     if (chosen == m_showInFinderAction)
         showInFinder(index);

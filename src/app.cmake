@@ -4,6 +4,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/mainwindow.cpp
     ${lumaroo_ui_dir}/mainwindow.ui
     ${lumaroo_ui_dir}/AlternateTreeView.cpp
+    ${lumaroo_ui_dir}/AppMenu.cpp
     ${lumaroo_ui_dir}/AttachmentMenu.cpp
     ${lumaroo_ui_dir}/DetailViewController.cpp
     ${lumaroo_ui_dir}/ElidedLabel.cpp
@@ -27,6 +28,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/PstTreeController.cpp
     ${lumaroo_ui_dir}/PstTreeModel.cpp
     ${lumaroo_ui_dir}/PstTreeViewFilterModel.cpp
+    ${lumaroo_ui_dir}/UserGuideWindow.cpp
 )
 target_include_directories(lumaroo_ui PUBLIC ${lumaroo_ui_dir})
 target_link_libraries(lumaroo_ui PUBLIC
@@ -39,6 +41,9 @@ add_library(lumaroo_resources OBJECT ${lumaroo_ui_dir}/../resources/lumaroo.qrc)
 target_link_libraries(lumaroo_resources PRIVATE Qt6::Core)
 target_link_libraries(lumaroo_ui INTERFACE "$<TARGET_OBJECTS:lumaroo_resources>")
 add_dependencies(lumaroo_ui lumaroo_resources)
+# The translations, compiled in the same way.
+target_link_libraries(lumaroo_ui INTERFACE "$<TARGET_OBJECTS:lumaroo_translations>")
+add_dependencies(lumaroo_ui lumaroo_translations)
 
 add_executable(lumaroo ${lumaroo_ui_dir}/main.cpp)
 target_link_libraries(lumaroo PRIVATE lumaroo_ui Qt6::WebView)
@@ -46,5 +51,7 @@ target_link_libraries(lumaroo PRIVATE lumaroo_ui Qt6::WebView)
 # Desktops hand files over on the command line (Exec=lumaroo %F).
 include(GNUInstallDirs)
 install(TARGETS lumaroo lumaroo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The User Guide is compiled in (Help ▸ User Guide shows it offline); the file is installed for reading elsewhere.
+install(FILES ${lumaroo_ui_dir}/../docs/user-guide.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lumaroo)
 install(FILES ${lumaroo_ui_dir}/../resources/lumaroo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${lumaroo_ui_dir}/../resources/img/icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME lumaroo.png)

@@ -1,5 +1,6 @@
 #include "AppInitialization.h"
 #include "FileOpenFilter.h"
+#include "MultiLanguage.h"
 #include "MailContentHandler.h"
 #include "mainwindow.h"
 
@@ -43,6 +44,8 @@ int main(int argc, char* argv[])
     auto* fileOpenFilter = new FileOpenFilter();
     app.installEventFilter(fileOpenFilter);
     ReleaseGuard releaseGuard;
+    // The stored language, before any window exists, so every text starts in it.
+    MultiLanguage::instance()->initAppLanguage();
 
     auto* window = new MainWindow();
     // 12 px text, the size the layout was designed for, in the desktop's own family.

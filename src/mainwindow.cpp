@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "AppConfig.h"
+#include "AppMenu.h"
 #include "DetailViewController.h"
 #include "ListViewSortMenu.h"
 #include "Log.h"
@@ -19,6 +20,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
@@ -92,15 +94,39 @@ void MainWindow::initView()
 
 void MainWindow::initMenu()
 {
-    // The full application menu comes later; Linux users expect at least
-    // File ▸ Open and Quit.
-    m_fileMenu = menuBar()->addMenu(tr("&File"));
-    QAction* open = m_fileMenu->addAction(tr("&Open..."), this, &MainWindow::onOpenBtnClicked);
-    open->setShortcut(QKeySequence::Open);
-    m_fileMenu->addSeparator();
-    QAction* quit = m_fileMenu->addAction(tr("&Quit"), qApp, &QApplication::quit);
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    quit->setMenuRole(QAction::QuitRole);
+    m_appMenu = new AppMenu(this);
+    m_fileMenu = m_appMenu->createFileMenu();
+    connect(m_fileMenu, &QMenu::triggered, this, [this](QAction* action) {
+        if (action->data().toInt() == AppMenu::OpenFile)
+            onOpenBtnClicked();
+    });
+    menuBar()->addMenu(m_fileMenu);
+    menuBar()->addMenu(m_appMenu->editMenu());
+    menuBar()->addMenu(m_appMenu->createWindowMenu());
+    menuBar()->addMenu(m_appMenu->createHelpMenu());
+    connect(m_appMenu, &AppMenu::findRequested, this, &MainWindow::focusSearchBox);
+}
+
+void MainWindow::focusSearchBox()
+{
+    // The search box only exists for the user once a document is open.
+    if (m_ui->stackedWidget->currentWidget() != m_ui->mainPage)
+        return;
+    m_ui->searchBox->setFocus(Qt::ShortcutFocusReason);
+    m_ui->searchBox->selectAll();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+        setWindowTitle(g_product_name);
+        m_ui->btnSortBy->setText(m_ui->btnSortBy->text() + QStringLiteral("  \u25BE"));
+        // Rows paint their texts (dates, counts) when drawn.
+        m_ui->treeView->viewport()->update();
+        m_ui->listView->viewport()->update();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::initConnect()

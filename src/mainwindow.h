@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class AppMenu;
 class DetailViewController;
 class ListViewSortMenu;
 class PstListController;
@@ -29,6 +30,7 @@ public:
     ListViewSortMenu* sortMenu() const { return m_sortMenu; }
     Ui::MainWindow* form() const { return m_ui; }
     QMenu* fileMenu() const { return m_fileMenu; }
+    AppMenu* appMenu() const { return m_appMenu; }
     // The item the print button prints; null when none is chosen.
     std::shared_ptr<PstItem> currentItem() const { return m_currentItem; }
 
@@ -47,6 +49,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A language switch re-translates the window's own texts.
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void onOpenBtnClicked();
@@ -63,6 +67,7 @@ private slots:
     void listViewChanged();
     void onDocumentClosing(const std::shared_ptr<PstItem>& root);
     void resizeKeepingCentre(int width, int height);
+    void focusSearchBox();
 
 private:
     void initView();
@@ -81,6 +86,7 @@ private:
     int m_savedListWidth = 0;
     ListViewSortMenu* m_sortMenu = nullptr;
     QMenu* m_fileMenu = nullptr;
+    AppMenu* m_appMenu = nullptr;
     std::shared_ptr<PstItem> m_currentItem;
     PstTreeController* m_treeController = nullptr;
     PstListController* m_listController = nullptr;

@@ -3,6 +3,7 @@
 #include "PstDataConverter.h"
 
 #include <QDebug>
+#include <QObject>
 
 std::shared_ptr<PstFolderItem> PstFolderItem::creteFromPstItem(pst_desc_tree* node, pst_item* record)
 {
@@ -59,5 +60,5 @@ QString PstFolderItem::itemCountStr() const
 {
     if (m_items.isEmpty())
         return QString(QLatin1String(""));
-    return QStringLiteral(" (%2 items)").arg(m_items.size());
+    return QLatin1Char(' ') + QObject::tr("(%1 items)").arg(m_items.size());
 }

@@ -3,6 +3,7 @@
 #include "Log.h"
 #include "PstDataConverter.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
@@ -154,10 +155,15 @@ void PstItem::setPstLock(const std::shared_ptr<QRecursiveMutex>& lock)
     m_pstLock = lock;
 }
 
+// The items' date pattern, marked so each language can word and order it its own way.
+[[maybe_unused]] static const char* const kTranslatablePattern = QT_TRANSLATE_NOOP("PstItem", "MMM dd, yyyy 'at' hh:mm AP");
+
 QString PstItem::timestampToString(unsigned long long seconds, const QString& format) const
 {
     const QDateTime local = QDateTime::fromSecsSinceEpoch(qint64(seconds));
-    return QLocale::system().toString(local, format);
+    // The default locale follows the interface language (the system's until one is chosen).
+    const QByteArray pattern = format.toUtf8();
+    return QLocale().toString(local, QCoreApplication::translate("PstItem", pattern.constData()));
 }
 
 void PstItem::insertFromPstString(pst_string value, const QString& key, int codePage)

@@ -54,12 +54,12 @@ QString PstJournalItem::duration() const
     const unsigned long long minutes = rest - (rest / kMinutesPerHour) * kMinutesPerHour;
     QStringList parts;
     if (days >= 1)
-        parts << QStringLiteral("%1 d").arg(days);
+        parts << QObject::tr("%1 d", "days").arg(days);
     if (rest >= kMinutesPerHour)
-        parts << QStringLiteral("%1 h").arg(rest / kMinutesPerHour);
+        parts << QObject::tr("%1 h", "hours").arg(rest / kMinutesPerHour);
     if (minutes != 0)
-        parts << QStringLiteral("%1 m").arg(minutes);
-    return parts.isEmpty() ? QStringLiteral("0 m") : parts.join(QLatin1Char(' '));
+        parts << QObject::tr("%1 m", "minutes").arg(minutes);
+    return parts.isEmpty() ? QObject::tr("%1 m", "minutes").arg(0) : parts.join(QLatin1Char(' '));
 }
 
 std::shared_ptr<PstItem> PstJournalItem::clone() const

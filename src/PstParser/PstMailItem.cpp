@@ -182,19 +182,19 @@ QString PstMailItem::formattedSenderAddr() const
 QString PstMailItem::formattedRecipients() const
 {
     const QString list = recipients();
-    return list.isEmpty() ? QString() : QStringLiteral("To: %1").arg(list);
+    return list.isEmpty() ? QString() : QObject::tr("To: %1").arg(list);
 }
 
 QString PstMailItem::formattedCc() const
 {
     const QString list = cc();
-    return list.isEmpty() ? QString() : QStringLiteral("Cc: %1").arg(list);
+    return list.isEmpty() ? QString() : QObject::tr("Cc: %1").arg(list);
 }
 
 QString PstMailItem::formattedBcc() const
 {
     const QString list = bcc();
-    return list.isEmpty() ? QString() : QStringLiteral("Bcc: %1").arg(list);
+    return list.isEmpty() ? QString() : QObject::tr("Bcc: %1").arg(list);
 }
 
 QString PstMailItem::sendDate(const QString& format) const

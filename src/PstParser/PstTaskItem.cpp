@@ -177,21 +177,19 @@ QString PstTaskItem::actualWork() const
 
 QString PstTaskItem::workTimeToString(int minutes) const
 {
-    int count = 0;
-    QString unit;
+    // Singular and plural as two texts: every interface language gets by with two forms.
     if (minutes > 0 && minutes % kWorkWeekMinutes == 0) {
-        count = minutes / kWorkWeekMinutes;
-        unit = count == 1 ? QStringLiteral("week") : QStringLiteral("weeks");
-    } else if (minutes > 0 && minutes % kWorkDayMinutes == 0) {
-        count = minutes / kWorkDayMinutes;
-        unit = count == 1 ? QStringLiteral("day") : QStringLiteral("days");
-    } else if (minutes % kHourMinutes != 0) {
-        return QString();
-    } else {
-        count = minutes / kHourMinutes;
-        unit = count == 1 ? QStringLiteral("hour") : QStringLiteral("hours");
+        const int count = minutes / kWorkWeekMinutes;
+        return (count == 1 ? QObject::tr("%1 week") : QObject::tr("%1 weeks")).arg(count);
     }
-    return QStringLiteral("%1 %2").arg(count).arg(unit);
+    if (minutes > 0 && minutes % kWorkDayMinutes == 0) {
+        const int count = minutes / kWorkDayMinutes;
+        return (count == 1 ? QObject::tr("%1 day") : QObject::tr("%1 days")).arg(count);
+    }
+    if (minutes % kHourMinutes != 0)
+        return QString();
+    const int count = minutes / kHourMinutes;
+    return (count == 1 ? QObject::tr("%1 hour") : QObject::tr("%1 hours")).arg(count);
 }
 
 QString PstTaskItem::startDate(const QString& format) const

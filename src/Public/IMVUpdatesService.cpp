@@ -1,6 +1,9 @@
 #include "IMVUpdatesService.h"
 
 #include "IMVLogConfig.h"
+#include "UpdateChecker.h"
+
+#include <QCoreApplication>
 
 namespace Morvek {
 
@@ -9,6 +12,8 @@ std::shared_ptr<IMVUpdatesService> IMVUpdatesService::Shared()
     static const std::shared_ptr<IMVUpdatesService> instance = std::make_shared<IMVUpdatesService>();
     return instance;
 }
+
+IMVUpdatesService::~IMVUpdatesService() = default; // the checker belongs to the application object
 
 void IMVUpdatesService::Setup(const std::shared_ptr<IMVProductMeta>& meta, bool checkInCurrentLanguage)
 {
@@ -28,10 +33,31 @@ bool IMVUpdatesService::IsSetUp() const
     return ProductMeta() != nullptr;
 }
 
+void IMVUpdatesService::SetPresenter(Presenter presenter)
+{
+    m_presenter = std::move(presenter);
+}
+
 bool IMVUpdatesService::CheckForUpdates(const std::shared_ptr<void>&)
 {
-    IMVLogConfig::Warning("Update check not possible: this build has no update feed configured.");
-    return false;
+    const auto meta = ProductMeta();
+    if (!meta || !QCoreApplication::instance()) {
+        IMVLogConfig::Warning("Update check not possible: the update service is not set up.");
+        return false;
+    }
+    if (!m_checker) {
+        m_checker = new UpdateChecker(QCoreApplication::instance());
+        QObject::connect(m_checker, &QObject::destroyed, [this] { m_checker = nullptr; });
+        QObject::connect(m_checker, &UpdateChecker::finished, [this](const UpdateCheckResult& result) {
+            if (m_presenter)
+                m_presenter(result);
+        });
+    }
+    if (!m_checker->start(UpdateChecker::feedUrl(), QString::fromStdString(meta->Version()))) {
+        IMVLogConfig::Info("Update check already running.");
+        return false;
+    }
+    return true;
 }
 
 } // namespace Morvek

@@ -2,18 +2,25 @@
 
 #include "IMVProductMeta.h"
 
+#include <functional>
 #include <memory>
 #include <mutex>
 
+struct UpdateCheckResult;
+class UpdateChecker;
+
 namespace Morvek {
 
-// Keeps the product metadata for update checks. There is no update feed for
-// this build: CheckForUpdates reports that through its result and the log and
-// never claims the program is up to date.
+// Keeps the product metadata and runs manual update checks against the
+// release feed (UpdateChecker::feedUrl()). The outcome goes to the presenter
+// the interface installs, or only to the log when there is none.
 class IMVUpdatesService
 {
 public:
+    using Presenter = std::function<void(const UpdateCheckResult&)>;
+
     static std::shared_ptr<IMVUpdatesService> Shared();
+    ~IMVUpdatesService();
 
     // Remembers the product; `checkInCurrentLanguage` asks later checks to
     // present themselves in the current interface language.
@@ -21,13 +28,19 @@ public:
     std::shared_ptr<IMVProductMeta> ProductMeta() const;
     bool IsSetUp() const;
 
-    // False when no check could be made (no update feed is configured).
+    void SetPresenter(Presenter presenter);
+
+    // Starts a check on the calling (GUI) thread's event loop; the presenter
+    // receives the outcome later. False when no check could be started
+    // (not set up, no application object, or a check is already running).
     bool CheckForUpdates(const std::shared_ptr<void>& context);
 
 private:
     mutable std::mutex m_mutex;
     std::shared_ptr<IMVProductMeta> m_meta;
     bool m_inCurrentLanguage = false;
+    Presenter m_presenter;
+    UpdateChecker* m_checker = nullptr;
 };
 
 } // namespace Morvek

@@ -43,7 +43,7 @@ void NativeMessageBox::showAlert(Style style, const QString& title, const QStrin
     // The title is the alert's message; the text explains it.
     auto* box = new QMessageBox(iconFor(style), title, title, QMessageBox::Ok, activeWindow);
     box->setInformativeText(text);
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box->button(QMessageBox::Ok)->setText(QCoreApplication::translate("NativeMessageBox", "OK"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     if (activeWindow) {
         // Like a sheet: it blocks only its window and the caller goes on.

@@ -21,6 +21,9 @@ static const QString g_link_product = QStringLiteral("https://www.tavrel.com/lum
 static const QString g_link_guide = QStringLiteral("https://www.tavrel.com/lumaroo/guide/");
 static const QString g_link_support = QStringLiteral("https://www.tavrel.com/support/");
 static const QString g_link_faq = g_link_support;
+// The release list the update check reads (AppStream <releases> markup).
+// LUMAROO_UPDATE_FEED_URL overrides it, for tests and mirrors.
+static const QString g_link_update_feed = QStringLiteral("https://www.tavrel.com/lumaroo/releases.xml");
 
 // The PRODID line of every calendar the writers produce, in plain C for them.
 #define LUMAROO_ICAL_PRODID "PRODID:-//Tavrel//Lumaroo 5.0.0//EN"

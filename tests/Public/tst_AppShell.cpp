@@ -52,7 +52,6 @@ private slots:
     void freshUserGetsDefaults();
     void settingsPersistAtOnce();
     void fileOpenEventsBecomeOneSignal();
-    void updateCheckSaysItCannotCheck();
 };
 
 void TestAppShell::foldersLiveUnderTheDataHome()
@@ -144,11 +143,6 @@ void TestAppShell::fileOpenEventsBecomeOneSignal()
     QCoreApplication::sendEvent(&target, &other);
     QCOMPARE(target.received, 1);
     QCOMPARE(spy.count(), 1);
-}
-
-void TestAppShell::updateCheckSaysItCannotCheck()
-{
-    QVERIFY(!Morvek::IMVUpdatesService::Shared()->CheckForUpdates(nullptr));
 }
 
 int main(int argc, char** argv)

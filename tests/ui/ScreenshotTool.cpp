@@ -1,8 +1,13 @@
 // Makes the README's screenshots from the real window: the home page, a
 // mailbox with an HTML mail, a contact, an appointment and a task, each at
-// 1024 × 768. Usage: lumaroo_screenshots <output folder>
+// 1024 × 768; then the window in German and in Japanese, the Help menu and
+// the About box (German runs longest: these show whether texts fit).
+// Usage: lumaroo_screenshots <output folder>
 
+#include "About.h"
+#include "AppMenu.h"
 #include "DetailViewController.h"
+#include "MultiLanguage.h"
 #include "MailContentHandler.h"
 #include "MyWebViewWidget.h"
 #include "PstMailView.h"
@@ -16,6 +21,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +52,35 @@ bool showItem(MainWindow& window, const QString& folder, int row)
         return false;
     }
     return true;
+}
+
+// The window with the Help menu open over it (a popup is a window of its own).
+bool saveHelpMenu(MainWindow& window, const QString& dir, const QString& name)
+{
+    QAction* helpAction = window.menuBar()->actions().constLast();
+    QMenu* help = helpAction->menu();
+    help->popup(window.menuBar()->mapToGlobal(window.menuBar()->actionGeometry(helpAction).bottomLeft()));
+    QTest::qWait(300);
+    QPixmap shot = window.grab();
+    QPainter painter(&shot);
+    painter.drawPixmap(help->pos() - window.mapToGlobal(QPoint()), help->grab());
+    painter.end();
+    help->close();
+    const QString path = QDir(dir).filePath(name);
+    qInfo("wrote %s", qPrintable(path));
+    return shot.save(path);
+}
+
+bool saveAbout(MainWindow& window, const QString& dir, const QString& name)
+{
+    auto* about = new About(&window);
+    about->show();
+    QTest::qWait(300);
+    const QString path = QDir(dir).filePath(name);
+    const bool ok = about->grab().save(path);
+    qInfo("wrote %s", qPrintable(path));
+    about->close();
+    return ok;
 }
 
 } // namespace
@@ -86,5 +123,16 @@ int main(int argc, char* argv[])
     ok = showItem(window, QStringLiteral("Contacts"), 0) && save(window, outDir, QStringLiteral("contact.png")) && ok;
     ok = showItem(window, QStringLiteral("Calendar"), 0) && save(window, outDir, QStringLiteral("appointment.png")) && ok;
     ok = showItem(window, QStringLiteral("Tasks"), 0) && save(window, outDir, QStringLiteral("task.png")) && ok;
+
+    MultiLanguage::instance()->languageSwitch(MultiLanguage::German);
+    ok = showItem(window, QStringLiteral("Contacts"), 0) && save(window, outDir, QStringLiteral("window-de.png")) && ok;
+    ok = saveHelpMenu(window, outDir, QStringLiteral("help-menu-de.png")) && ok;
+    ok = saveAbout(window, outDir, QStringLiteral("about-de.png")) && ok;
+    MultiLanguage::instance()->languageSwitch(MultiLanguage::Japanese);
+    ok = showItem(window, QStringLiteral("Inbox"), 0) && save(window, outDir, QStringLiteral("window-ja.png")) && ok;
+    ok = showItem(window, QStringLiteral("Tasks"), 0) && save(window, outDir, QStringLiteral("task-ja.png")) && ok;
+    MultiLanguage::instance()->languageSwitch(MultiLanguage::English);
+    ok = saveHelpMenu(window, outDir, QStringLiteral("help-menu.png")) && ok;
+    ok = saveAbout(window, outDir, QStringLiteral("about.png")) && ok;
     return ok ? 0 : 1;
 }

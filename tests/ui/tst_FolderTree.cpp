@@ -195,9 +195,9 @@ void FolderTreeTest::contextMenuOnlyOnDocumentRows()
     QCOMPARE(m_view->contextMenuPolicy(), Qt::CustomContextMenu);
     const QList<QAction*> actions = m_controller->contextMenu()->actions();
     QCOMPARE(actions.size(), 3);
-    QCOMPARE(actions.at(0)->text(), QStringLiteral("Show in Finder"));
+    QCOMPARE(actions.at(0)->text(), QStringLiteral("Show in File Manager"));
     QVERIFY(actions.at(1)->isSeparator());
-    QCOMPARE(actions.at(2)->text(), QStringLiteral("Close file"));
+    QCOMPARE(actions.at(2)->text(), QStringLiteral("Close File"));
 
     m_controller->openPstFile(mailboxPath());
 
