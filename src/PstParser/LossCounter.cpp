@@ -51,9 +51,9 @@ void LossCounter::countUnread(ParseLosses& losses, const std::shared_ptr<PstFold
 }
 
 void LossCounter::countUnshown(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder,
-                               const pst_desc_tree* node, const pst_item* record)
+                               const pst_desc_tree* node, const char* storedClass)
 {
-    const QString messageClass = record && record->ascii_type ? QString::fromLatin1(record->ascii_type) : QString();
+    const QString messageClass = storedClass ? QString::fromLatin1(storedClass) : QString();
     if (nodeKind(node) != kNormalMessage) {
         qDebug().noquote() << "not an item: d_id=" + QString::number(node ? node->d_id : 0) + " class " + messageClass;
         return;
