@@ -41,16 +41,21 @@ void ExportStrategy::writeQString(FILE* out, const QString& text, bool newline)
         fputc('\n', out);
 }
 
-FILE* ExportStrategy::openItemFile(pst_item* item, bool hasRecord, const QString& outputDir, CancelToken* token,
-                                   const QString& defaultName, const QString& missingMessage,
-                                   const QString& openFailedMessage, QString* path)
+bool ExportStrategy::acceptItem(pst_item* item, bool hasRecord, CancelToken* token, const QString& missingMessage)
 {
     countProcessed();
     if (!item || !hasRecord) {
         Log::warn(missingMessage);
-        return nullptr;
+        return false;
     }
-    if (token && token->isCancelled())
+    return !(token && token->isCancelled());
+}
+
+FILE* ExportStrategy::openItemFile(pst_item* item, bool hasRecord, const QString& outputDir, CancelToken* token,
+                                   const QString& defaultName, const QString& missingMessage,
+                                   const QString& openFailedMessage, QString* path)
+{
+    if (!acceptItem(item, hasRecord, token, missingMessage))
         return nullptr;
     const QString filePath = getOutputFilename(item, outputDir, defaultName);
     FILE* out = fopen(QFile::encodeName(filePath).constData(), "wb");

@@ -64,6 +64,9 @@ public:
 protected:
     // Counts one exportItem call; returns the new count.
     int countProcessed() { return ++m_processed; }
+    // Steps 1 to 3 shared by every exporter: counts the call and checks the
+    // item (logging `missingMessage` when it has no record) and the token.
+    bool acceptItem(pst_item* item, bool hasRecord, CancelToken* token, const QString& missingMessage);
     // Steps 1 to 5 shared by every file exporter: counts the call, checks the
     // item and the token, and opens the item's file. Null (after logging the
     // exporter's message, if any) when the item cannot be written.

@@ -41,13 +41,9 @@ ical_event_extras ExportToIcs::extrasFor(pst_item* item) const
 
 bool ExportToIcs::handToCalendar(pst_item* item, CancelToken* token, const std::function<void(int)>& progress)
 {
-    const int processed = countProcessed();
-    if (!item || !item->appointment) {
-        Log::warn(QStringLiteral("Export failed: PST appointment is empty."));
+    if (!acceptItem(item, item && item->appointment, token, QStringLiteral("Export failed: PST appointment is empty.")))
         return false;
-    }
-    if (token && token->isCancelled())
-        return false;
+    const int processed = processedCount();
     if (!m_calendar)
         m_calendar = std::make_unique<CalendarBridge>();
     // Queued: the calendar stores events in batches; finishAppRun() counts

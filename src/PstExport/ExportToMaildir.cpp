@@ -121,12 +121,7 @@ QString ExportToMaildir::uniqueName(qint64 deliveryTime)
 bool ExportToMaildir::exportItem(pst_item* item, const QString& outputDir, CancelToken* token,
                                  std::function<void(int)> progress)
 {
-    countProcessed();
-    if (!item || !item->email) {
-        Log::warn(QStringLiteral("Export failed: PST email is empty."));
-        return false;
-    }
-    if (token && token->isCancelled())
+    if (!acceptItem(item, item && item->email, token, QStringLiteral("Export failed: PST email is empty.")))
         return false;
     QMutexLocker locker(&m_lock);
     const QString folder = folderName(QDir(m_root).relativeFilePath(outputDir));

@@ -72,12 +72,7 @@ QString ExportToMbox::mailboxPath(const QString& outputDir)
 bool ExportToMbox::exportItem(pst_item* item, const QString& outputDir, CancelToken* token,
                               std::function<void(int)> progress)
 {
-    countProcessed();
-    if (!item || !item->email) {
-        Log::warn(QStringLiteral("Export failed: PST email is empty."));
-        return false;
-    }
-    if (token && token->isCancelled())
+    if (!acceptItem(item, item && item->email, token, QStringLiteral("Export failed: PST email is empty.")))
         return false;
     // One message at a time per run: the mailbox is appended to.
     QMutexLocker locker(&m_lock);

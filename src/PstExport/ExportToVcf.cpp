@@ -32,12 +32,7 @@ bool ExportToVcf::exportItem(pst_item* item, const QString& outputDir, CancelTok
 
 FILE* ExportToVcf::openContactsFile(pst_item* item, const QString& outputDir, CancelToken* token)
 {
-    countProcessed();
-    if (!item || !item->contact) {
-        Log::warn(QStringLiteral("Export failed: PST contact is empty."));
-        return nullptr;
-    }
-    if (token && token->isCancelled())
+    if (!acceptItem(item, item && item->contact, token, QStringLiteral("Export failed: PST contact is empty.")))
         return nullptr;
     // The scratch directory of an app-mode run ends in a slash.
     const QString path = QStringLiteral("%1%2.%3").arg(outputDir, QStringLiteral("contact"), type());

@@ -44,11 +44,13 @@ bool isImageName(const QString& name)
 // members may be misaligned.
 QString attachmentText(pst_string value, int codePage)
 {
-    if (!value.str)
+    // pst_string is packed too: its pointer is read into an aligned copy.
+    const char* const text = value.str;
+    if (!text)
         return QString();
     if (value.is_utf8 != 1 && !PstDataConverter::encodingNameForCodePage(codePage).isEmpty())
         return PstDataConverter::toQString(value, codePage);
-    return QString::fromUtf8(value.str);
+    return QString::fromUtf8(text);
 }
 
 PstItem& mutableItem(const PstItem& item)

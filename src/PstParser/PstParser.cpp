@@ -6,6 +6,7 @@
 #include "ItemFactory.h"
 #include "LightItemReader.h"
 #include "LossCounter.h"
+#include "MapiPropertyReader.h"
 #include "MessageClass.h"
 #include "NamedPropertyMask.h"
 #include "NodeGuard.h"
@@ -20,6 +21,7 @@
 #include <QMutexLocker>
 
 #include <cstdlib>
+#include <cstring>
 
 PstParser::PstParser()
     : m_pstFile(static_cast<pst_file*>(std::calloc(1, sizeof(pst_file))), PstFileDeleter())
@@ -116,6 +118,11 @@ std::shared_ptr<PstFolderItem> PstParser::startParsing(const QString& path, pst_
     *top = pst_getTopOfFolders(file, first);
     if (first)
         pst_freeItem(first);
+    if (!*top) {
+        *top = topFromStoreEntry(file);
+        if (*top)
+            Log::warn("The message store is damaged; the folders are read from its entry of their top.");
+    }
     if (!*top) {
         // A damaged or unreadable message store: libpst then looks for the
         // folders' usual top node itself.
@@ -219,6 +226,26 @@ void PstParser::fail()
     m_pstFile.reset();
 }
 
+// The store's record failed the node check, but its entry of the folders'
+// top may still be whole: read through the bounds-checked reader, it names
+// the top where libpst's guess of the usual node may be wrong or damaged.
+pst_desc_tree* PstParser::topFromStoreEntry(pst_file* file)
+{
+    constexpr quint16 kTopOfFoldersEntryId = 0x35E0;
+    const MapiPropertyReader store(file, file->d_head);
+    const std::optional<QByteArray> entry = store.isValid() ? store.binary(kTopOfFoldersEntryId) : std::nullopt;
+    pst_entryid id{};
+    if (!entry || entry->size() < qsizetype(sizeof id))
+        return nullptr;
+    // Flags, the store's provider id and the node id, as libpst lays them out.
+    std::memcpy(&id, entry->constData(), sizeof id);
+    pst_item_message_store entries{};
+    entries.top_of_personal_folder = &id;
+    pst_item record{};
+    record.message_store = &entries;
+    return pst_getTopOfFolders(file, &record);
+}
+
 // libpst reads a damaged node's values through stray pointers, so only
 // nodes the guard accepts reach it; the others are skipped like the ones
 // libpst cannot parse.
@@ -272,7 +299,9 @@ std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node, const std::sha
         return unreadNode(node, parentFolder, damagedFolder);
     const std::shared_ptr<PstItem> item = m_factory->createItem(file, node, record);
     if (!item) {
-        LossCounter::countUnshown(*m_losses, parentFolder, node, record->ascii_type);
+        // Passed by value: libpst's records are packed.
+        const char* const messageClass = record->ascii_type;
+        LossCounter::countUnshown(*m_losses, parentFolder, node, messageClass);
     } else if (item->type() == Folder) {
         m_folderNames->apply(*item, record);
         if (record->folder)

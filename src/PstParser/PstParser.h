@@ -59,6 +59,7 @@ private:
     // libpst's record of node, or null when the node is damaged (logged) or
     // libpst cannot parse it.
     pst_item* parseSoundItem(pst_desc_tree* node);
+    static pst_desc_tree* topFromStoreEntry(pst_file* file);
     void processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
     std::shared_ptr<PstFolderItem> startParsing(const QString& path, pst_desc_tree** top);
     std::shared_ptr<PstFolderItem> finishParsing(const std::shared_ptr<PstFolderItem>& root);

@@ -250,6 +250,7 @@ private slots:
     void damagedMessageIsSkippedAndTheRestKept_data();
     void damagedMessageIsSkippedAndTheRestKept();
     void damagedNameMapOpensWithoutNamedProperties();
+    void damagedStoreStillLeadsToTheFolders();
 
 private:
     QString writeCopy(const QByteArray& bytes, const QString& name);
@@ -453,6 +454,39 @@ void TestDamagedFiles::damagedNameMapOpensWithoutNamedProperties()
     const Outcome damaged = parseFile(writeCopy(bytes, QStringLiteral("namemap.pst")));
     QVERIFY(damaged.parsed);
     QVERIFY2(damaged.log.contains(kWithoutNamedProperties), qPrintable(damaged.log.join('\n')));
+    QCOMPARE(damaged.nodeIds, intact.nodeIds);
+}
+
+// The store's record fails the node check through a value outside its heap,
+// while its entry of the folders' top stays whole: every folder and item is
+// still read, from the top the entry names.
+void TestDamagedFiles::damagedStoreStillLeadsToTheFolders()
+{
+    constexpr quint64 kStoreNode = 0x21;
+    constexpr quint16 kTopOfFoldersEntryId = 0x35E0;
+    const QString source = TestData::pst(kPlainSource);
+    QByteArray bytes = readAll(source);
+    const NodeBytes node = locateNode(source, bytes, kStoreNode);
+    QVERIFY(node.fileOffset > 0);
+    const QByteArray& block = node.block;
+    const qsizetype bthHeader = allocationStart(block, 1);
+    const int rootIndex = int((qFromLittleEndian<quint32>(block.constData() + bthHeader + 4) >> 5) & 0x7FF);
+    qsizetype victim = -1;
+    for (qsizetype r = allocationStart(block, rootIndex); r + 8 <= allocationStart(block, rootIndex + 1); r += 8) {
+        const quint16 type = u16At(block, r + 2);
+        if (u16At(block, r) != kTopOfFoldersEntryId && (type == 0x001F || type == 0x0102) && (u16At(block, r + 4) & 0x1F) == 0) {
+            victim = r;
+            break;
+        }
+    }
+    QVERIFY2(victim > 0, "the sample's store keeps no other variable value on its heap");
+    putU32(bytes, node.fileOffset + victim + 4, 0x7FE0);
+
+    const Outcome intact = parseFile(source);
+    const Outcome damaged = parseFile(writeCopy(bytes, QStringLiteral("store.pst")));
+    QVERIFY(damaged.parsed);
+    QVERIFY2(damaged.log.contains(skippedLine(kStoreNode)), qPrintable(damaged.log.join('\n')));
+    QVERIFY2(damaged.log.join('\n').contains("read from its entry of their top"), qPrintable(damaged.log.join('\n')));
     QCOMPARE(damaged.nodeIds, intact.nodeIds);
 }
 
