@@ -3,12 +3,15 @@
 
 #include "Common.h"
 #include "Log.h"
-#include "PstParser.h"
+#include "PstDocumentLoader.h"
 #include "PstTreeModel.h"
 #include "PstTreeViewFilterModel.h"
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLocale>
 #include <QMenu>
 #include <QTreeView>
 
@@ -29,24 +32,82 @@ PstTreeController::PstTreeController(QTreeView* view, QObject* parent)
             [this](const QModelIndex& current) { onTreeItemClicked(current); });
 }
 
-PstTreeController::~PstTreeController() = default;
+PstTreeController::~PstTreeController()
+{
+    // The loaders cancel their workers as they go.
+    if (m_busyCursor)
+        QApplication::restoreOverrideCursor();
+}
 
 void PstTreeController::openPstFile(const QString& path)
 {
     Log::info(QStringLiteral("Open PST file: %1").arg(path));
-    PstParser parser;
-    if (!parser.open(path)) {
-        m_lastOpenError = parser.openError();
-        emit openPstFailed(path);
+    const QString fileName = QFileInfo(path).fileName();
+    auto placeholder = std::make_shared<PstFolderItem>();
+    placeholder->setNodeLevel(0);
+    placeholder->setPstPath(path);
+    placeholder->setDisplayName(tr("%1 (opening…)").arg(fileName));
+    PstFolderItem* row = placeholder.get();
+    auto* loader = new PstDocumentLoader(path, this);
+    m_loads.insert(row, loader);
+    connect(loader, &PstDocumentLoader::progress, this, [this, row, fileName](int itemsRead) {
+        if (!m_loads.contains(row))
+            return;
+        row->setDisplayName(tr("%1 (opening… %2 items read)").arg(fileName, QLocale().toString(itemsRead)));
+        m_model->refresh(row);
+    });
+    connect(loader, &PstDocumentLoader::finished, this,
+            [this, row](const std::shared_ptr<PstFolderItem>& root, const QString& error) {
+                finishOpening(row, root, error);
+            });
+    addRow(placeholder);
+    updateBusyCursor();
+    loader->start();
+}
+
+void PstTreeController::finishOpening(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root,
+                                      const QString& error)
+{
+    PstDocumentLoader* loader = m_loads.take(placeholder);
+    if (!loader)
         return;
-    }
-    std::shared_ptr<PstFolderItem> root = parser.parse(path);
+    loader->deleteLater();
+    updateBusyCursor();
     if (!root) {
-        m_lastOpenError = tr("The folder structure of this PST file cannot be read.");
+        const QString path = loader->path();
+        m_model->removeNode(placeholder);
+        emit pstTreeViewRowChanged(documentCount());
+        m_lastOpenError = error;
         emit openPstFailed(path);
         return;
     }
-    addRow(root);
+    m_model->adoptDocument(placeholder, root);
+    emit documentOpened(placeholder->rootNode());
+}
+
+bool PstTreeController::cancelOpening(PstItem* placeholder)
+{
+    PstDocumentLoader* loader = m_loads.take(placeholder);
+    if (!loader)
+        return false;
+    Log::info(QStringLiteral("Opening of %1 cancelled.").arg(loader->path()));
+    loader->cancel();
+    loader->deleteLater();
+    updateBusyCursor();
+    return true;
+}
+
+void PstTreeController::updateBusyCursor()
+{
+    // The window stays usable: an arrow with a busy sign, not a wait cursor.
+    const bool busy = isOpening();
+    if (busy == m_busyCursor)
+        return;
+    m_busyCursor = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void PstTreeController::addRow(const std::shared_ptr<PstItem>& root)
@@ -117,9 +178,11 @@ void PstTreeController::onTreeContextMenu(const QPoint& pos)
     const QModelIndex index = m_view->indexAt(pos);
     if (!index.isValid() || index.parent().isValid())
         return;
-    // Set on every opening, so the menu follows the interface language.
+    // Set on every opening, so the menu follows the interface language;
+    // closing a document that is still opening cancels the opening.
+    const bool opening = m_loads.contains(PstTreeModel::itemFromIndex(m_proxy->mapToSource(index)));
     m_showInFinderAction->setText(tr("Show in Folder"));
-    m_closeFileAction->setText(tr("Close File"));
+    m_closeFileAction->setText(opening ? tr("Cancel Opening") : tr("Close File"));
     QAction* chosen = m_menu->exec(m_view->viewport()->mapToGlobal(pos));
     if (chosen == m_showInFinderAction)
         showInFinder(index);
@@ -141,7 +204,7 @@ void PstTreeController::closeDocument(const QModelIndex& proxyIndex)
     if (!node)
         return;
     const std::shared_ptr<PstItem> root = node->rootNode();
-    if (root)
+    if (root && !cancelOpening(root.get()))
         emit documentClosing(root);
     m_model->removeIndex(sourceIndex);
     emit pstTreeViewRowChanged(documentCount());

@@ -3,11 +3,13 @@
 
 #include "PstFolderItem.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPersistentModelIndex>
 
 #include <memory>
 
+class PstDocumentLoader;
 class PstTreeModel;
 class PstTreeViewFilterModel;
 class QAction;
@@ -23,12 +25,16 @@ public:
     PstTreeController(QTreeView* view, QObject* parent = nullptr);
     ~PstTreeController() override;
 
-    // Opens and parses one PST file and appends it; openPstFailed() when it cannot.
+    // Appends a row for the PST file at once and opens and parses it on a
+    // worker thread; the row shows the progress, closing it cancels, and
+    // openPstFailed() tells when the file cannot be opened.
     void openPstFile(const QString& path);
     // Why the last openPstFile failed, for the user.
     QString lastOpenError() const { return m_lastOpenError; }
-    // The open documents' roots.
+    // The open documents' roots (rows still opening included).
     QList<std::shared_ptr<PstItem>> documents() const;
+    // True while any document is still being opened.
+    bool isOpening() const { return !m_loads.isEmpty(); }
     // Appends a parsed document; null is ignored.
     void addRow(const std::shared_ptr<PstItem>& root);
     // The document root of the view's current row; null without a current row.
@@ -51,6 +57,8 @@ signals:
     void folderSelected(const QList<std::shared_ptr<PstItem>>& items);
     void openPstFailed(const QString& path);
     void pstTreeViewRowChanged(int rowCount);
+    // A document's row holds its folders now that the file is read.
+    void documentOpened(const std::shared_ptr<PstItem>& root);
     // A document is about to be closed; its items must no longer be shown.
     void documentClosing(const std::shared_ptr<PstItem>& root);
 
@@ -59,7 +67,16 @@ private slots:
     void onTreeContextMenu(const QPoint& pos);
 
 private:
+    // `error` says why `root` is null (empty after a cancel).
+    void finishOpening(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root, const QString& error);
+    // Stops opening the document of `placeholder`; false when it is open.
+    bool cancelOpening(PstItem* placeholder);
+    void updateBusyCursor();
+
     QTreeView* m_view = nullptr;
+    // The documents still opening, by the root their row shows meanwhile.
+    QHash<PstItem*, PstDocumentLoader*> m_loads;
+    bool m_busyCursor = false;
     std::unique_ptr<QMenu> m_menu;
     QAction* m_showInFinderAction = nullptr;
     QAction* m_closeFileAction = nullptr;

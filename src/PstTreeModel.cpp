@@ -100,3 +100,38 @@ void PstTreeModel::removeIndex(const QModelIndex& sourceIndex)
     parentNode->removeChildNode(row);
     endRemoveRows();
 }
+
+void PstTreeModel::refresh(PstItem* node)
+{
+    const QModelIndex index = indexOfNode(node);
+    if (index.isValid())
+        emit dataChanged(index, index);
+}
+
+void PstTreeModel::removeNode(PstItem* node)
+{
+    if (node && node->parent())
+        removeIndex(indexOfNode(node));
+}
+
+void PstTreeModel::adoptDocument(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& parsed)
+{
+    if (!placeholder || !parsed)
+        return;
+    placeholder->setDisplayName(parsed->displayName());
+    placeholder->setFileId(parsed->fileId());
+    placeholder->setPstPath(parsed->filePath());
+    placeholder->setPstFile(parsed->pstFile());
+    placeholder->setPstLock(parsed->pstLock());
+    placeholder->setLosses(parsed->losses());
+    for (const auto& item : parsed->items())
+        placeholder->addItem(item);
+    const int count = parsed->childCount();
+    if (count > 0) {
+        beginInsertRows(indexOfNode(placeholder), 0, count - 1);
+        for (int i = 0; i < count; ++i)
+            placeholder->addChildNode(parsed->child(i));
+        endInsertRows();
+    }
+    refresh(placeholder);
+}

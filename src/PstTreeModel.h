@@ -29,6 +29,14 @@ public:
     // Removes the row of `sourceIndex` from its parent; out-of-range rows are ignored.
     void removeIndex(const QModelIndex& sourceIndex);
 
+    // Tells the views that the row of `node` shows new text.
+    void refresh(PstItem* node);
+    // Removes the row of `node`; nothing when it has none.
+    void removeNode(PstItem* node);
+    // Moves the parsed document `parsed` into the row of `placeholder` (a
+    // document root shown while the file opens), which becomes the document.
+    void adoptDocument(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& parsed);
+
     // The node of a valid index, null otherwise.
     static PstItem* itemFromIndex(const QModelIndex& index);
 

@@ -27,6 +27,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/PstListViewDelegate.cpp
     ${lumaroo_ui_dir}/PstMailView.cpp
     ${lumaroo_ui_dir}/PstMailView.ui
+    ${lumaroo_ui_dir}/PstDocumentLoader.cpp
     ${lumaroo_ui_dir}/PstTreeController.cpp
     ${lumaroo_ui_dir}/PstTreeModel.cpp
     ${lumaroo_ui_dir}/PstTreeViewFilterModel.cpp
@@ -39,7 +40,7 @@ add_library(lumaroo_ui STATIC
 target_include_directories(lumaroo_ui PUBLIC ${lumaroo_ui_dir})
 target_link_libraries(lumaroo_ui PUBLIC
     lumaroo_print lumaroo_mailweb lumaroo_pstparser lumaroo_public lumaroo_public_ui
-    Qt6::Widgets Qt6::Quick Qt6::QuickWidgets Qt6::WebEngineCore Qt6::WebEngineQuick)
+    Qt6::Widgets Qt6::Quick Qt6::QuickWidgets Qt6::WebEngineCore Qt6::WebEngineQuick Qt6::Concurrent)
 
 # The mail view's guard against scripts and network and its large-page
 # scheme, shared with the print pages (lumaroo_print).

@@ -184,9 +184,11 @@ void MainWindow::initConnect()
                                   tr("Error opening file!") + QLatin1Char('\n') + QDir::toNativeSeparators(path)
                                       + QLatin1Char('\n') + m_treeController->lastOpenError());
     });
-    if (LossNotice* notice = LossNotice::install(m_ui->treeView))
-        connect(m_treeController, &PstTreeController::pstTreeViewRowChanged, notice,
-                [this, notice] { notice->showLosses(m_treeController->documents()); });
+    if (LossNotice* notice = LossNotice::install(m_ui->treeView)) {
+        const auto showLosses = [this, notice] { notice->showLosses(m_treeController->documents()); };
+        connect(m_treeController, &PstTreeController::pstTreeViewRowChanged, notice, showLosses);
+        connect(m_treeController, &PstTreeController::documentOpened, notice, showLosses);
+    }
     connect(m_treeController, &PstTreeController::documentClosing, this, &MainWindow::onDocumentClosing);
     connect(m_listController, &PstListController::itemSelected, m_detailController, &DetailViewController::setItem);
     connect(m_listController, &PstListController::itemSelected, this, &MainWindow::changePrinterButton);

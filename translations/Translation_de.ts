@@ -529,6 +529,18 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <source>Show in Folder</source>
         <translation>Im Ordner anzeigen</translation>
     </message>
+    <message>
+        <source>%1 (opening…)</source>
+        <translation>%1 (wird geöffnet…)</translation>
+    </message>
+    <message>
+        <source>%1 (opening… %2 items read)</source>
+        <translation>%1 (wird geöffnet… %2 Elemente gelesen)</translation>
+    </message>
+    <message>
+        <source>Cancel Opening</source>
+        <translation>Öffnen abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

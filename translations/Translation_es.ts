@@ -529,6 +529,18 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <source>Show in Folder</source>
         <translation>Mostrar en la carpeta</translation>
     </message>
+    <message>
+        <source>%1 (opening…)</source>
+        <translation>%1 (abriendo…)</translation>
+    </message>
+    <message>
+        <source>%1 (opening… %2 items read)</source>
+        <translation>%1 (abriendo… %2 elementos leídos)</translation>
+    </message>
+    <message>
+        <source>Cancel Opening</source>
+        <translation>Cancelar apertura</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

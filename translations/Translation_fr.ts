@@ -529,6 +529,18 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <source>Show in Folder</source>
         <translation>Afficher dans le dossier</translation>
     </message>
+    <message>
+        <source>%1 (opening…)</source>
+        <translation>%1 (ouverture…)</translation>
+    </message>
+    <message>
+        <source>%1 (opening… %2 items read)</source>
+        <translation>%1 (ouverture… %2 éléments lus)</translation>
+    </message>
+    <message>
+        <source>Cancel Opening</source>
+        <translation>Annuler l&apos;ouverture</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -529,6 +529,18 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <source>Show in Folder</source>
         <translation>Mostra nella cartella</translation>
     </message>
+    <message>
+        <source>%1 (opening…)</source>
+        <translation>%1 (apertura…)</translation>
+    </message>
+    <message>
+        <source>%1 (opening… %2 items read)</source>
+        <translation>%1 (apertura… %2 elementi letti)</translation>
+    </message>
+    <message>
+        <source>Cancel Opening</source>
+        <translation>Annulla apertura</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

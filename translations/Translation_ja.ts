@@ -528,6 +528,18 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
         <source>Show in Folder</source>
         <translation>フォルダーに表示</translation>
     </message>
+    <message>
+        <source>%1 (opening…)</source>
+        <translation>%1 (開いています…)</translation>
+    </message>
+    <message>
+        <source>%1 (opening… %2 items read)</source>
+        <translation>%1 (開いています… %2 件読み込み済み)</translation>
+    </message>
+    <message>
+        <source>Cancel Opening</source>
+        <translation>開くのをキャンセル</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -529,6 +529,18 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
         <source>Show in Folder</source>
         <translation>Mostrar na pasta</translation>
     </message>
+    <message>
+        <source>%1 (opening…)</source>
+        <translation>%1 (abrindo…)</translation>
+    </message>
+    <message>
+        <source>%1 (opening… %2 items read)</source>
+        <translation>%1 (abrindo… %2 itens lidos)</translation>
+    </message>
+    <message>
+        <source>Cancel Opening</source>
+        <translation>Cancelar abertura</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

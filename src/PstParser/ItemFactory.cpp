@@ -18,15 +18,15 @@ namespace {
 constexpr quint64 kNodeTypeMask = 0x1F;
 constexpr quint64 kNodeTypeNormalMessage = 0x04;
 
+} // namespace
+
 // libpst marks a record as a folder whenever it meets a folder property,
 // which some mails carry too; such a mail would vanish from its folder's
 // list and show up as an empty sub-folder. Its node kind tells the truth.
-bool isMessageNode(const pst_desc_tree* node)
+bool ItemFactory::isMessageNode(const pst_desc_tree* node)
 {
     return node && (node->d_id & kNodeTypeMask) == kNodeTypeNormalMessage;
 }
-
-} // namespace
 
 std::shared_ptr<PstItem> ItemFactory::createItem(pst_file* file, pst_desc_tree* node, pst_item* record)
 {

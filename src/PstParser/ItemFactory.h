@@ -9,4 +9,7 @@ class ItemFactory
 public:
     // Empty for a null record or a class the program does not show.
     std::shared_ptr<PstItem> createItem(pst_file* file, pst_desc_tree* node, pst_item* record);
+
+    // True for a node whose id says it is a message, whatever its record holds.
+    static bool isMessageNode(const pst_desc_tree* node);
 };

@@ -51,12 +51,9 @@ void LossCounter::countUnread(ParseLosses& losses, const std::shared_ptr<PstFold
 }
 
 void LossCounter::countUnshown(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder,
-                               const pst_desc_tree* node, const pst_item* record)
+                               const pst_desc_tree* node, const char* storedClass)
 {
-    // A copy: libpst's records are packed, and Qt would bind a reference to
-    // the misaligned member.
-    const char* const type = record ? record->ascii_type : nullptr;
-    const QString messageClass = type ? QString::fromLatin1(type) : QString();
+    const QString messageClass = storedClass ? QString::fromLatin1(storedClass) : QString();
     if (nodeKind(node) != kNormalMessage) {
         qDebug().noquote() << "not an item: d_id=" + QString::number(node ? node->d_id : 0) + " class " + messageClass;
         return;

@@ -19,9 +19,10 @@ bool isFolderNode(const pst_desc_tree* node);
 // A node libpst did not read, or that was refused as damaged. A folder is
 // only logged: its contents are still read.
 void countUnread(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder, const pst_desc_tree* node);
-// A message read whose class no item kind stands for.
+// A message read whose class (as stored, null when it has none) no item
+// kind stands for.
 void countUnshown(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder, const pst_desc_tree* node,
-                  const pst_item* record);
+                  const char* messageClass);
 
 // Compares the folder's own count of its messages with the message nodes
 // found below it in the index; the difference is recorded as missing.

@@ -3,13 +3,24 @@
 
 #include "Log.h"
 
+#include <QMutexLocker>
+
 #include <cstdlib>
+
+std::shared_ptr<QRecursiveMutex> libpstLock()
+{
+    static const std::shared_ptr<QRecursiveMutex> lock = std::make_shared<QRecursiveMutex>();
+    return lock;
+}
 
 void PstFileDeleter::operator()(pst_file* file) const
 {
     if (!file)
         return;
-    pst_close(file);
+    {
+        const QMutexLocker locker(libpstLock().get());
+        pst_close(file);
+    }
     std::free(file);
     Log::info("Closed Pst document completed.");
 }

@@ -105,8 +105,36 @@ void PstMailItem::parserAttach(pst_file* file, pst_item_attach* first, int codeP
             attachment->contentId = attachmentText(record->content_id, codePage);
             qDebug() << "attachment content id" << attachment->contentId;
         }
-        m_attachments.append(attachment);
+        m_attachments->items.append(attachment);
     }
+    m_hasAttachment = !m_attachments->items.isEmpty();
+    m_attachments->listed = true;
+}
+
+void PstMailItem::setHasAttachment(bool hasAttachment)
+{
+    m_hasAttachment = hasAttachment;
+}
+
+QList<std::shared_ptr<Attachment>> PstMailItem::attachments() const
+{
+    if (!m_attachments->listed) {
+        ReparsedRecord reparsed(mutableItem(*this));
+        listAttachments(reparsed);
+    }
+    return m_attachments->items;
+}
+
+void PstMailItem::listAttachments(const ReparsedRecord& record) const
+{
+    // The record holds the document's lock: no other thread lists them now.
+    if (m_attachments->listed || !record.record())
+        return;
+    auto& self = const_cast<PstMailItem&>(*this);
+    const bool hinted = m_hasAttachment;
+    self.parserAttach(record.file(), record.record()->attach, PstDataConverter::recordCodePage(record.record()));
+    // The list row keeps what the open read.
+    self.m_hasAttachment = hinted;
 }
 
 QString PstMailItem::displayName() const
@@ -123,6 +151,7 @@ std::shared_ptr<PstItem> PstMailItem::clone() const
 {
     auto copy = std::make_shared<PstMailItem>();
     copyBaseFieldsTo(copy);
+    copy->m_hasAttachment = m_hasAttachment;
     copy->m_attachments = m_attachments;
     copy->m_embedPath = m_embedPath;
     return copy;
@@ -189,7 +218,7 @@ QString PstMailItem::sendDate(const QString& format) const
 
 bool PstMailItem::hasAttachment() const
 {
-    return !m_attachments.isEmpty();
+    return m_hasAttachment;
 }
 
 QString PstMailItem::body() const
@@ -197,6 +226,7 @@ QString PstMailItem::body() const
     if (!m_bodyCache.isEmpty())
         return m_bodyCache;
     ReparsedRecord reparsed(mutableItem(*this));
+    listAttachments(reparsed);
     const pst_item* record = reparsed.record();
     QString text;
     if (record && record->email)
@@ -232,6 +262,7 @@ QString PstMailItem::plainTextPage(const QString& text)
 QString PstMailItem::embedInlineImages(const QString& html) const
 {
     ReparsedRecord reparsed(mutableItem(*this));
+    listAttachments(reparsed);
     return embedInlineImages(html, reparsed);
 }
 
@@ -240,7 +271,7 @@ QString PstMailItem::embedInlineImages(const QString& html, const ReparsedRecord
     static const QRegularExpression cidSource(QStringLiteral("src=\"cid:([^\"]+)\""));
     // The first image attachment of each content id.
     QHash<QString, std::shared_ptr<Attachment>> images;
-    for (const auto& attachment : m_attachments) {
+    for (const auto& attachment : m_attachments->items) {
         if (isImageName(attachment->name) && !images.contains(attachment->contentId))
             images.insert(attachment->contentId, attachment);
     }

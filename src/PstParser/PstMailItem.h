@@ -9,6 +9,7 @@ class ReparsedRecord;
 #include <QList>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
 // A mail (message class "IPM.Note"): its header fields as properties, its
@@ -47,7 +48,13 @@ public:
     QString sendDate(const QString& format) const;
 
     bool hasAttachment() const;
-    QList<std::shared_ptr<Attachment>> attachments() const { return m_attachments; }
+    // Set by an open that reads list fields only: whether the mail has an
+    // attachment with a file name or an attached mail; the list itself is
+    // read on first use.
+    void setHasAttachment(bool hasAttachment);
+    // Read from the open file on first use (under the document's lock) when
+    // the open did not list them.
+    QList<std::shared_ptr<Attachment>> attachments() const;
 
     // For a mail attached to another mail: the attachment record positions
     // leading from the stored message down to this one; empty for a mail
@@ -78,8 +85,20 @@ private:
     // Fetches the attachment's contents into its cache unless present.
     void fetchContents(Attachment& attachment, const ReparsedRecord& record, bool byContentId) const;
 
+    // Lists the attachments of `record` unless they are listed already.
+    void listAttachments(const ReparsedRecord& record) const;
+
+    // Shared with clones, so an item and its copies list them once.
+    struct AttachmentList
+    {
+        QList<std::shared_ptr<Attachment>> items;
+        // Set, after items, once the list is read.
+        std::atomic<bool> listed{false};
+    };
+
     mutable QString m_bodyCache;
-    QList<std::shared_ptr<Attachment>> m_attachments;
+    std::shared_ptr<AttachmentList> m_attachments = std::make_shared<AttachmentList>();
+    bool m_hasAttachment = false;
     QList<int> m_embedPath;
 };
 

@@ -4,8 +4,10 @@
 #include "FolderNameDecoder.h"
 #include "InternalFolders.h"
 #include "ItemFactory.h"
+#include "LightItemReader.h"
 #include "LossCounter.h"
 #include "MapiPropertyReader.h"
+#include "MessageClass.h"
 #include "NamedPropertyMask.h"
 #include "NodeGuard.h"
 #include "Log.h"
@@ -16,6 +18,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutexLocker>
 
 #include <cstdlib>
 #include <cstring>
@@ -30,6 +33,7 @@ PstParser::~PstParser() = default;
 
 bool PstParser::open(const QString& path)
 {
+    const QMutexLocker locker(libpstLock().get());
     pst_file* file = m_pstFile.get();
     if (!file)
         return false;
@@ -69,6 +73,27 @@ bool PstParser::open(const QString& path)
 
 std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
 {
+    pst_desc_tree* top = nullptr;
+    std::shared_ptr<PstFolderItem> root = startParsing(path, &top);
+    if (!root)
+        return nullptr;
+    for (pst_desc_tree* node = top; node && !m_stopped; node = node->next)
+        processLevel(node, root);
+    return finishParsing(root);
+}
+
+std::shared_ptr<PstFolderItem> PstParser::visit(const QString& path, const Visitor& visitor)
+{
+    pst_desc_tree* top = nullptr;
+    std::shared_ptr<PstFolderItem> root = startParsing(path, &top);
+    if (!root)
+        return nullptr;
+    visitLevel(top, root, visitor);
+    return finishParsing(root);
+}
+
+std::shared_ptr<PstFolderItem> PstParser::startParsing(const QString& path, pst_desc_tree** top)
+{
     if (!m_pstFile)
         return nullptr;
     Log::info("Start parsing PST document.");
@@ -76,54 +101,119 @@ std::shared_ptr<PstFolderItem> PstParser::parse(const QString& path)
     root->setNodeLevel(0);
     root->setDisplayName(QFileInfo(path).fileName());
     root->setPstFile(m_pstFile);
-    root->setPstLock(std::make_shared<QRecursiveMutex>());
+    root->setPstLock(libpstLock());
     root->setPstPath(m_pstPath);
-    root->setLosses(m_losses ? m_losses : std::make_shared<ParseLosses>());
+    if (!m_losses)
+        m_losses = std::make_shared<ParseLosses>();
+    root->setLosses(m_losses);
 
     pst_file* file = m_pstFile.get();
+    const QMutexLocker locker(libpstLock().get());
     if (!file->d_head) {
         Log::warn("Parsing failed, invalid PST header.");
         fail();
         return nullptr;
     }
     pst_item* first = parseSoundItem(file->d_head);
-    pst_desc_tree* top = pst_getTopOfFolders(file, first);
+    *top = pst_getTopOfFolders(file, first);
     if (first)
         pst_freeItem(first);
-    if (!top) {
-        top = topFromStoreEntry(file);
-        if (top)
+    if (!*top) {
+        *top = topFromStoreEntry(file);
+        if (*top)
             Log::warn("The message store is damaged; the folders are read from its entry of their top.");
     }
-    if (!top) {
+    if (!*top) {
         // A damaged or unreadable message store: libpst then looks for the
         // folders' usual top node itself.
         pst_item_message_store noEntries{};
         pst_item store{};
         store.message_store = &noEntries;
-        top = pst_getTopOfFolders(file, &store);
-        if (top)
+        *top = pst_getTopOfFolders(file, &store);
+        if (*top)
             Log::warn("The message store is damaged; the folders are read from their usual top.");
     }
-    if (!top) {
+    if (!*top) {
         Log::warn("Parsing failed, top of folders not found.");
         fail();
         return nullptr;
     }
-    root->setFileId(top->parent_d_id);
+    root->setFileId((*top)->parent_d_id);
+    m_topOfFoldersId = (*top)->d_id;
     m_folderNames = std::make_unique<FolderNameDecoder>(file);
-    for (pst_desc_tree* node = top; node; node = node->next)
-        processLevel(node, root);
+    return root;
+}
+
+std::shared_ptr<PstFolderItem> PstParser::finishParsing(const std::shared_ptr<PstFolderItem>& root)
+{
+    if (m_stopped) {
+        Log::info("Opening cancelled.");
+        fail();
+        return nullptr;
+    }
     // A file whose every folder is unreadable and whose map was damaged too
     // is not read at all; an empty tree would hide that.
-    if (root->childCount() == 0 && root->itemCount() == 0 && m_losses && m_losses->withoutNamedProperties) {
+    if (root->childCount() == 0 && root->itemCount() == 0 && m_rootItemsVisited == 0
+        && m_losses->withoutNamedProperties) {
         Log::warn("Parsing failed, no folder can be read.");
         fail();
         return nullptr;
     }
-    InternalFolders::mark(*root, file, top->d_id);
+    {
+        const QMutexLocker locker(libpstLock().get());
+        InternalFolders::mark(*root, m_pstFile.get(), m_topOfFoldersId);
+    }
     Log::info("Parsed Pst document completed.");
     return root;
+}
+
+// A folder's items are handed over before its sub-folders, so each folder is
+// complete when the next one starts; only folders are kept.
+void PstParser::visitLevel(pst_desc_tree* first, const std::shared_ptr<PstFolderItem>& folder, const Visitor& visitor)
+{
+    struct SubFolder
+    {
+        pst_desc_tree* node;
+        std::shared_ptr<PstFolderItem> folder;
+        bool damaged;
+    };
+    QList<SubFolder> subFolders;
+    for (pst_desc_tree* node = first; node && !m_stopped; node = node->next) {
+        countItem();
+        if (m_stopped)
+            break;
+        QMutexLocker locker(libpstLock().get());
+        bool damagedFolder = false;
+        const std::shared_ptr<PstItem> item = readItem(node, folder, &damagedFolder);
+        locker.unlock();
+        if (!item)
+            continue;
+        item->setNodeLevel(folder->nodeLevel() + 1);
+        item->setPstTree(node);
+        if (item->type() != Folder) {
+            item->setParent(folder);
+            if (folder->nodeLevel() == 0)
+                ++m_rootItemsVisited;
+            if (visitor.item)
+                visitor.item(item);
+            continue;
+        }
+        auto subFolder = std::static_pointer_cast<PstFolderItem>(item);
+        folder->addChildNode(subFolder);
+        subFolders.append({node, subFolder, damagedFolder});
+    }
+    if (folder->nodeLevel() > 0 && visitor.folderDone)
+        visitor.folderDone(folder);
+    for (const SubFolder& sub : subFolders) {
+        if (m_stopped)
+            return;
+        if (visitor.folderStarted)
+            visitor.folderStarted(sub.folder);
+        if (sub.node->child && (sub.node->no_child || sub.damaged))
+            visitLevel(sub.node->child, sub.folder, visitor);
+        else if (visitor.folderDone)
+            visitor.folderDone(sub.folder);
+    }
 }
 
 void PstParser::close()
@@ -136,9 +226,6 @@ void PstParser::fail()
     m_pstFile.reset();
 }
 
-// libpst reads a damaged node's values through stray pointers, so only
-// nodes the guard accepts reach it; the others are skipped like the ones
-// libpst cannot parse.
 // The store's record failed the node check, but its entry of the folders'
 // top may still be whole: read through the bounds-checked reader, it names
 // the top where libpst's guess of the usual node may be wrong or damaged.
@@ -159,6 +246,9 @@ pst_desc_tree* PstParser::topFromStoreEntry(pst_file* file)
     return pst_getTopOfFolders(file, &record);
 }
 
+// libpst reads a damaged node's values through stray pointers, so only
+// nodes the guard accepts reach it; the others are skipped like the ones
+// libpst cannot parse.
 pst_item* PstParser::parseSoundItem(pst_desc_tree* node)
 {
     pst_file* file = m_pstFile.get();
@@ -169,49 +259,95 @@ pst_item* PstParser::parseSoundItem(pst_desc_tree* node)
     return pst_parse_item(file, node, nullptr);
 }
 
-void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder)
+void PstParser::countItem()
+{
+    constexpr int kProgressEvery = 256;
+    if (++m_itemsRead % kProgressEvery == 0 && m_progress && !m_progress(m_itemsRead))
+        m_stopped = true;
+}
+
+std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder,
+                                             bool* damagedFolder)
 {
     pst_file* file = m_pstFile.get();
-    pst_item* record = parseSoundItem(node);
-    if (!record) {
-        LossCounter::countUnread(*m_losses, parentFolder, node);
-        if (LossCounter::isFolderNode(node) && node->child)
-            keepDamagedFolderContents(node, parentFolder);
-        return;
+    // libpst reads a damaged node's values through stray pointers, so only
+    // nodes the guard accepts reach it; the guard's reading of the node is
+    // the one the light open takes the list fields from.
+    NodeGuard::CheckedNode checked;
+    if (!NodeGuard(file).isSound(node, &checked)) {
+        Log::warn(QStringLiteral("Skipped damaged item at d_id=%1.").arg(node->d_id));
+        return unreadNode(node, parentFolder, damagedFolder);
     }
+    // Classified exactly as libpst's record would be; only mails are read
+    // without it, the other kinds are few.
+    if (m_lightOpen && checked.hasContext && ItemFactory::isMessageNode(node)) {
+        const LightItemReader reader(file, checked);
+        if (reader.readsLikeLibpst()) {
+            const QByteArray messageClass = reader.messageClass();
+            const char* className = messageClass.isNull() ? nullptr : messageClass.constData();
+            const MessageClass::Kind kind = MessageClass::kindOf(className);
+            if (kind == MessageClass::Kind::Unknown) {
+                LossCounter::countUnshown(*m_losses, parentFolder, node, className);
+                return nullptr;
+            }
+            if (kind == MessageClass::Kind::Mail)
+                return reader.mail(node, m_sharedTexts);
+        }
+    }
+    pst_item* record = pst_parse_item(file, node, nullptr);
+    if (!record)
+        return unreadNode(node, parentFolder, damagedFolder);
     const std::shared_ptr<PstItem> item = m_factory->createItem(file, node, record);
     if (!item) {
-        LossCounter::countUnshown(*m_losses, parentFolder, node, record);
-        pst_freeItem(record);
-        return;
+        // Passed by value: libpst's records are packed.
+        const char* const messageClass = record->ascii_type;
+        LossCounter::countUnshown(*m_losses, parentFolder, node, messageClass);
+    } else if (item->type() == Folder) {
+        m_folderNames->apply(*item, record);
+        if (record->folder)
+            LossCounter::countMissing(*m_losses, std::static_pointer_cast<PstFolderItem>(item), node,
+                                      record->folder->item_count);
     }
+    pst_freeItem(record);
+    return item;
+}
+
+// A folder whose own record is damaged still holds readable items: they are
+// shown in a folder named after its node instead of being lost with it.
+std::shared_ptr<PstItem> PstParser::unreadNode(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder,
+                                               bool* damagedFolder)
+{
+    LossCounter::countUnread(*m_losses, parentFolder, node);
+    if (!LossCounter::isFolderNode(node) || !node->child)
+        return nullptr;
+    auto folder = std::make_shared<PstFolderItem>();
+    folder->setDisplayName(QCoreApplication::translate("PstParser", "Damaged folder %1").arg(node->d_id));
+    folder->setFileId(node->d_id);
+    *damagedFolder = true;
+    return folder;
+}
+
+void PstParser::processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder)
+{
+    countItem();
+    if (m_stopped)
+        return;
+    // Held per node, so other threads wait for libpst at most one node long.
+    QMutexLocker locker(libpstLock().get());
+    bool damagedFolder = false;
+    const std::shared_ptr<PstItem> item = readItem(node, parentFolder, &damagedFolder);
+    locker.unlock();
+    if (!item)
+        return;
     item->setNodeLevel(parentFolder->nodeLevel() + 1);
     item->setPstTree(node);
     if (item->type() != Folder) {
         parentFolder->addItem(item);
     } else {
         parentFolder->addChildNode(item);
-        m_folderNames->apply(*item, record);
         auto folder = std::static_pointer_cast<PstFolderItem>(item);
-        if (record->folder)
-            LossCounter::countMissing(*m_losses, folder, node, record->folder->item_count);
-        if (node->child && node->no_child)
-            for (pst_desc_tree* c = node->child; c; c = c->next)
+        if (node->child && (node->no_child || damagedFolder))
+            for (pst_desc_tree* c = node->child; c && !m_stopped; c = c->next)
                 processLevel(c, folder);
     }
-    pst_freeItem(record);
-}
-
-// A folder whose own record is damaged still holds readable items: they are
-// shown in a folder named after its node instead of being lost with it.
-void PstParser::keepDamagedFolderContents(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder)
-{
-    auto folder = std::make_shared<PstFolderItem>();
-    folder->setDisplayName(QCoreApplication::translate("PstParser", "Damaged folder %1").arg(node->d_id));
-    folder->setFileId(node->d_id);
-    folder->setNodeLevel(parentFolder->nodeLevel() + 1);
-    folder->setPstTree(node);
-    parentFolder->addChildNode(folder);
-    for (pst_desc_tree* child = node->child; child; child = child->next)
-        processLevel(child, folder);
 }

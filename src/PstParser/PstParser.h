@@ -3,8 +3,10 @@
 
 #include "PstFolderItem.h"
 
+#include <QSet>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class FolderNameDecoder;
@@ -24,8 +26,33 @@ public:
     std::shared_ptr<PstFolderItem> parse(const QString& path);
     // Why the last open() failed, for the user; "" after a success.
     QString openError() const { return m_openError; }
+    // Hands a parse's folders and items over as they are read, keeping no
+    // item: each folder is started, gets its items, is done, and then come
+    // its sub-folders. Folders stay linked to their parents up to the
+    // document root, which is neither started nor done (its own items, if
+    // any, come first).
+    struct Visitor
+    {
+        std::function<void(const std::shared_ptr<PstFolderItem>& folder)> folderStarted;
+        std::function<void(const std::shared_ptr<PstItem>& item)> item;
+        std::function<void(const std::shared_ptr<PstFolderItem>& folder)> folderDone;
+    };
+    // Reads the file like parse() without keeping its items: the document
+    // root holds the folders only, its losses and hidden folders as parse()
+    // gives them. Empty on the failures parse() reports.
+    std::shared_ptr<PstFolderItem> visit(const QString& path, const Visitor& visitor);
+
     // Drops this parser's reference to the file.
     void close();
+
+    // Mails are listed from their list fields, read with our own property
+    // reader; libpst parses them fully only when they are shown or written.
+    // Off: every item is parsed by libpst at once (the reference).
+    void setLightOpen(bool light) { m_lightOpen = light; }
+    // Called from the parsing thread with the number of items read so far,
+    // every few hundred items; returning false stops the walk, and parse()
+    // then yields nothing.
+    void setProgressHandler(std::function<bool(int itemsRead)> handler) { m_progress = std::move(handler); }
 
 private:
     void fail();
@@ -34,7 +61,20 @@ private:
     pst_item* parseSoundItem(pst_desc_tree* node);
     static pst_desc_tree* topFromStoreEntry(pst_file* file);
     void processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
-    void keepDamagedFolderContents(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
+    std::shared_ptr<PstFolderItem> startParsing(const QString& path, pst_desc_tree** top);
+    std::shared_ptr<PstFolderItem> finishParsing(const std::shared_ptr<PstFolderItem>& root);
+    void visitLevel(pst_desc_tree* first, const std::shared_ptr<PstFolderItem>& folder, const Visitor& visitor);
+    // The item of one node of `parentFolder`, null when it is damaged,
+    // unparsable or of a class the program does not show (each counted as
+    // lost). A damaged folder that has contents gives a stand-in folder
+    // for them, with `damagedFolder` set.
+    std::shared_ptr<PstItem> readItem(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder,
+                                      bool* damagedFolder);
+    // The stand-in for a damaged folder's contents, or null for any other
+    // node libpst could not read.
+    std::shared_ptr<PstItem> unreadNode(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder,
+                                        bool* damagedFolder);
+    void countItem();
 
     QString m_pstPath;
     QString m_openError;
@@ -42,4 +82,13 @@ private:
     std::unique_ptr<ItemFactory> m_factory;
     std::unique_ptr<FolderNameDecoder> m_folderNames;
     std::shared_ptr<ParseLosses> m_losses;
+    quint64 m_topOfFoldersId = 0;
+    // Items a visit handed over from the document root itself.
+    int m_rootItemsVisited = 0;
+    bool m_lightOpen = true;
+    std::function<bool(int)> m_progress;
+    int m_itemsRead = 0;
+    bool m_stopped = false;
+    // Names and addresses the items repeat, held once (see LightItemReader).
+    QSet<QString> m_sharedTexts;
 };

@@ -26,26 +26,38 @@ QString SenderAddress::ofRecord(pst_file* file, pst_desc_tree* node, const pst_i
     if (!record || !record->email)
         return QString();
     const pst_item_email& email = *record->email;
+    Fields fields;
+    fields.sentRepresentingType = email.sender_access;
+    fields.sentRepresentingAddress = email.sender_address;
+    fields.senderType = email.sender2_access;
+    fields.senderAddress = email.sender2_address;
+    fields.sentRepresentingSearchKey = email.outlook_sender;
+    return of(fields, codePage, [file, node] { return NodePropertyPeek(file, node); });
+}
+
+QString SenderAddress::of(const Fields& fields, int codePage, const std::function<NodePropertyPeek()>& properties)
+{
     const struct {
-        const pst_string& type;
-        const pst_string& address;
-    } named[] = {{email.sender_access, email.sender_address}, {email.sender2_access, email.sender2_address}};
+        pst_string type;
+        pst_string address;
+    } named[] = {{fields.sentRepresentingType, fields.sentRepresentingAddress}, {fields.senderType, fields.senderAddress}};
     for (const auto& candidate : named) {
         const QString address = withoutAddressType(PstDataConverter::toQString(candidate.address, codePage).trimmed());
         if (isSmtpAddress(candidate.type, address))
             return address;
     }
-    const bool namesAnAddress = email.sender_address.str || email.sender2_address.str || email.outlook_sender.str;
+    const bool namesAnAddress = fields.sentRepresentingAddress.str || fields.senderAddress.str
+        || fields.sentRepresentingSearchKey.str;
     if (!namesAnAddress)
         return QString();
     // Exchange senders carry their SMTP address in properties libpst skips.
-    const NodePropertyPeek peek(file, node);
+    const NodePropertyPeek peek = properties();
     for (const quint16 id : {kSentRepresentingSmtpAddress, kSenderSmtpAddress}) {
         const QString address = peek.string(id).value_or(QString()).trimmed();
         if (!address.isEmpty())
             return address;
     }
-    const QString searchKey = PstDataConverter::toQString(email.outlook_sender, codePage).trimmed();
+    const QString searchKey = PstDataConverter::toQString(fields.sentRepresentingSearchKey, codePage).trimmed();
     if (searchKey.startsWith(kSmtpPrefix, Qt::CaseInsensitive))
         return withoutAddressType(searchKey).toLower();
     return QString(QLatin1String(""));

@@ -18,3 +18,17 @@ std::shared_ptr<PstFolderItem> CliDocument::open(const QString& path)
         err << "lumaroo-cli: " << path << ": the PST file's folder structure cannot be read\n";
     return root;
 }
+
+std::shared_ptr<PstFolderItem> CliDocument::visit(const QString& path, const PstParser::Visitor& visitor)
+{
+    QTextStream err(stderr);
+    PstParser parser;
+    if (!parser.open(path)) {
+        err << "lumaroo-cli: " << path << ": " << parser.openError() << "\n";
+        return nullptr;
+    }
+    auto root = parser.visit(path, visitor);
+    if (!root)
+        err << "lumaroo-cli: " << path << ": the PST file's folder structure cannot be read\n";
+    return root;
+}

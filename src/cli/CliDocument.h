@@ -2,6 +2,7 @@
 #pragma once
 
 #include "PstFolderItem.h"
+#include "PstParser.h"
 
 #include <QString>
 
@@ -13,4 +14,8 @@ class CliDocument
 public:
     // The document root, or empty after printing a one-line error to stderr.
     static std::shared_ptr<PstFolderItem> open(const QString& path);
+    // Reads the file folder by folder without keeping its items (see
+    // PstParser::visit): the document root with its folders only, or empty
+    // after printing the same errors as open().
+    static std::shared_ptr<PstFolderItem> visit(const QString& path, const PstParser::Visitor& visitor);
 };

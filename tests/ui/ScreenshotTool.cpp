@@ -12,6 +12,7 @@
 #include "MailContentHandler.h"
 #include "MyWebViewWidget.h"
 #include "PstMailView.h"
+#include "PstTreeController.h"
 #include "TestHome.h"
 #include "UiDriver.h"
 #include "UiSamples.h"
@@ -109,6 +110,8 @@ int main(int argc, char* argv[])
     bool ok = save(window, outDir, QStringLiteral("home.png"));
 
     window.openFile(mailbox);
+    while (window.treeController()->isOpening())
+        QTest::qWait(20);
     window.resize(1024, 768);
     MyWebViewWidget* web = window.detailController()->mailView()->webView();
     QSignalSpy loaded(web, &MyWebViewWidget::pageLoaded);

@@ -16,6 +16,7 @@
 #include "PstInfoLabel.h"
 #include "PstInfoView.h"
 #include "PstMailView.h"
+#include "PstTreeController.h"
 #include "TestData.h"
 #include "TestHome.h"
 #include "UiDriver.h"
@@ -121,6 +122,7 @@ void AppMenuTest::newWindow()
 void AppMenuTest::showFirstItemOf(const QString& folder)
 {
     m_window->openFile(m_mailbox);
+    QTRY_VERIFY(!m_window->treeController()->isOpening());
     QVERIFY(UiDriver::pressFolder(child<PSTTreeView>("treeView"), folder));
     QVERIFY(UiDriver::clickRow(child<PSTListView>("listView"), 0));
 }
@@ -199,6 +201,7 @@ void AppMenuTest::editActionsWorkOnTheFocusedLineEdit()
 {
     newWindow();
     m_window->openFile(m_mailbox);
+    QTRY_VERIFY(!m_window->treeController()->isOpening());
     auto* search = child<QLineEdit>("searchBox");
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -243,6 +246,7 @@ void AppMenuTest::ctrlFFocusesTheSearchBoxAndF1ShowsTheGuide()
 {
     newWindow();
     m_window->openFile(m_mailbox);
+    QTRY_VERIFY(!m_window->treeController()->isOpening());
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     QTest::keyClick(m_window, Qt::Key_F, Qt::ControlModifier);

@@ -135,6 +135,7 @@ void BrowsingTest::init()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     m_window->openFile(m_path);
+    QTRY_VERIFY(!m_window->treeController()->isOpening());
     tree()->expandAll();
 }
 

@@ -34,6 +34,7 @@ private slots:
     void documentRowShowsFoldersWithItemCounts();
     void sameFileOpenedTwiceGivesTwoRows();
     void failedOpenReportsAndAddsNothing();
+    void openingRowShowsItAndClosingItCancels();
     void pressingTheSameFolderTwiceAnnouncesOnce();
     void pressedFolderAnnouncesItsItems();
     void rootNodeFollowsCurrentRow();
@@ -75,6 +76,7 @@ void FolderTreeTest::cleanup()
 void FolderTreeTest::documentRowShowsFoldersWithItemCounts()
 {
     m_controller->openPstFile(mailboxPath());
+    QTRY_VERIFY(!m_controller->isOpening());
     QAbstractItemModel* model = m_view->model();
     QCOMPARE(model->rowCount(), 1);
     const QModelIndex document = model->index(0, 0);
@@ -99,7 +101,9 @@ void FolderTreeTest::sameFileOpenedTwiceGivesTwoRows()
 {
     QSignalSpy rows(m_controller, &PstTreeController::pstTreeViewRowChanged);
     m_controller->openPstFile(mailboxPath());
+    QTRY_VERIFY(!m_controller->isOpening());
     m_controller->openPstFile(mailboxPath());
+    QTRY_VERIFY(!m_controller->isOpening());
     QCOMPARE(m_view->model()->rowCount(), 2);
     QCOMPARE(rows.count(), 2);
     QCOMPARE(rows.at(0).at(0).toInt(), 1);
@@ -113,17 +117,41 @@ void FolderTreeTest::failedOpenReportsAndAddsNothing()
     QSignalSpy failed(m_controller, &PstTreeController::openPstFailed);
     QSignalSpy rows(m_controller, &PstTreeController::pstTreeViewRowChanged);
     m_controller->openPstFile(m_dir.filePath(QStringLiteral("missing.pst")));
+    QTRY_VERIFY(!m_controller->isOpening());
     m_controller->openPstFile(TestData::pst(QStringLiteral("aspose-email__Aspose.Email-for-C__SMTP_Outlook.pst")));
+    QTRY_VERIFY(!m_controller->isOpening());
     m_controller->openPstFile(TestData::pst(
         QStringLiteral("aspose-email__Aspose.Email-for-.NET__Outlook_AddingBulkMessagesWithImprovedPerformance.pst")));
+    QTRY_VERIFY(!m_controller->isOpening());
     QCOMPARE(failed.count(), 3);
-    QCOMPARE(rows.count(), 0);
+    // Each file had its row while it was opening.
+    QCOMPARE(rows.count(), 6);
+    QCOMPARE(rows.last().at(0).toInt(), 0);
+    QCOMPARE(m_view->model()->rowCount(), 0);
+}
+
+void FolderTreeTest::openingRowShowsItAndClosingItCancels()
+{
+    QSignalSpy failed(m_controller, &PstTreeController::openPstFailed);
+    m_controller->openPstFile(mailboxPath());
+    // The row is there at once, before the file is read.
+    QCOMPARE(m_view->model()->rowCount(), 1);
+    QVERIFY(m_view->model()->index(0, 0).data().toString().endsWith(QStringLiteral("(opening…)")));
+    QVERIFY(m_controller->isOpening());
+    QVERIFY(QApplication::overrideCursor());
+    m_controller->closeDocument(m_view->model()->index(0, 0));
+    QCOMPARE(m_view->model()->rowCount(), 0);
+    QVERIFY(!m_controller->isOpening());
+    QVERIFY(!QApplication::overrideCursor());
+    QTest::qWait(500);
+    QCOMPARE(failed.count(), 0);
     QCOMPARE(m_view->model()->rowCount(), 0);
 }
 
 void FolderTreeTest::pressingTheSameFolderTwiceAnnouncesOnce()
 {
     m_controller->openPstFile(mailboxPath());
+    QTRY_VERIFY(!m_controller->isOpening());
     QSignalSpy selected(m_controller, &PstTreeController::folderSelected);
     QVERIFY(UiDriver::pressFolder(m_view, QStringLiteral("Inbox")));
     QVERIFY(UiDriver::pressFolder(m_view, QStringLiteral("Inbox")));
@@ -136,6 +164,7 @@ void FolderTreeTest::pressingTheSameFolderTwiceAnnouncesOnce()
 void FolderTreeTest::pressedFolderAnnouncesItsItems()
 {
     m_controller->openPstFile(mailboxPath());
+    QTRY_VERIFY(!m_controller->isOpening());
     QSignalSpy selected(m_controller, &PstTreeController::folderSelected);
     QVERIFY(UiDriver::pressFolder(m_view, QStringLiteral("Contacts")));
     QCOMPARE(selected.count(), 1);
@@ -150,7 +179,9 @@ void FolderTreeTest::rootNodeFollowsCurrentRow()
 {
     QVERIFY(!m_controller->pstRootNode());
     m_controller->openPstFile(mailboxPath());
+    QTRY_VERIFY(!m_controller->isOpening());
     m_controller->openPstFile(mailboxPath());
+    QTRY_VERIFY(!m_controller->isOpening());
     QVERIFY(UiDriver::pressFolder(m_view, QStringLiteral("Calendar")));
     const std::shared_ptr<PstItem> root = m_controller->pstRootNode();
     QVERIFY(root);
@@ -170,6 +201,8 @@ void FolderTreeTest::contextMenuOnlyOnDocumentRows()
     QCOMPARE(actions.at(2)->text(), QStringLiteral("Close File"));
 
     m_controller->openPstFile(mailboxPath());
+
+    QTRY_VERIFY(!m_controller->isOpening());
     m_view->expandAll();
     bool menuShown = false;
     auto watchAndClose = [&menuShown] {
@@ -193,6 +226,7 @@ void FolderTreeTest::contextMenuOnlyOnDocumentRows()
 void FolderTreeTest::closingTheOnlyDocumentReportsZeroRows()
 {
     m_controller->openPstFile(mailboxPath());
+    QTRY_VERIFY(!m_controller->isOpening());
     QVERIFY(UiDriver::pressFolder(m_view, QStringLiteral("Inbox")));
     QSignalSpy rows(m_controller, &PstTreeController::pstTreeViewRowChanged);
     QSignalSpy closing(m_controller, &PstTreeController::documentClosing);
@@ -205,6 +239,7 @@ void FolderTreeTest::closingTheOnlyDocumentReportsZeroRows()
 
     // A new document's inbox is a new folder: pressing it announces again.
     m_controller->openPstFile(mailboxPath());
+    QTRY_VERIFY(!m_controller->isOpening());
     QSignalSpy selected(m_controller, &PstTreeController::folderSelected);
     QVERIFY(UiDriver::pressFolder(m_view, QStringLiteral("Inbox")));
     QCOMPARE(selected.count(), 1);
@@ -213,6 +248,7 @@ void FolderTreeTest::closingTheOnlyDocumentReportsZeroRows()
 void FolderTreeTest::hidingEmptyFoldersKeepsPathsToItems()
 {
     m_controller->openPstFile(mailboxPath());
+    QTRY_VERIFY(!m_controller->isOpening());
     m_controller->hideEmptyFolders(true);
     m_view->expandAll();
     QVERIFY(!UiDriver::findRow(m_view, QStringLiteral("Empty")).isValid());
@@ -231,6 +267,8 @@ void FolderTreeTest::realFilesOpenWithTheirFolders()
                                QStringLiteral("aspose-email__Aspose.Email-for-.NET__Outlook_Outlook.pst")};
     for (const QString& file : files)
         m_controller->openPstFile(TestData::pst(file));
+    QTRY_VERIFY(!m_controller->isOpening());
+        QTRY_VERIFY(!m_controller->isOpening());
     QCOMPARE(failed.count(), 0);
     QCOMPARE(m_view->model()->rowCount(), 3);
     for (int row = 0; row < 3; ++row) {
@@ -246,6 +284,7 @@ void FolderTreeTest::stripedTreePaintsBandsBelowRows()
     striped.resize(200, 300);
     PstTreeController controller(&striped);
     controller.openPstFile(mailboxPath());
+    QTRY_VERIFY(!controller.isOpening());
     striped.show();
     QVERIFY(QTest::qWaitForWindowExposed(&striped));
     const QImage image = striped.viewport()->grab().toImage();

@@ -5,6 +5,7 @@
 #include "PropertyContext.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <libpst/libpst.h>
 
@@ -20,9 +21,24 @@ public:
     // The file must stay open while the guard is used.
     explicit NodeGuard(pst_file* file);
 
+    // What the check read of a node's own property context, so a caller
+    // reading the node's values next need not read its blocks again.
+    struct CheckedNode
+    {
+        bool hasContext = false; // false for nodes that are tables or streams
+        PropertyContext context;
+        QHash<quint32, NodeDataReader::Subnode> subnodes;
+        // The property ids of the records libpst reads along with the node
+        // (attachments, recipient table rows), which may give the node's
+        // own record values too.
+        QSet<quint16> attachedIds;
+    };
+
     // True when the node's property context, the values it references and
     // the attachment and recipient tables libpst reads with it are sound.
     bool isSound(const pst_desc_tree* node) const;
+    // The same, handing what it read to `checked` (may be null).
+    bool isSound(const pst_desc_tree* node, CheckedNode* checked) const;
     // True when the file's name-to-id map (node 0x61) is sound or absent.
     bool isNameMapSound() const;
 
@@ -31,10 +47,12 @@ private:
 
     // `attachedRecord`: the context of an attachment or other record libpst
     // reads along with a message, whose ids it reads differently.
-    bool readContext(quint64 dataBlock, quint64 subnodeBlock, PropertyContext& context,
+    bool readContext(const QList<QByteArray>& blocks, quint64 subnodeBlock, PropertyContext& context,
                      Subnodes& subnodes, bool attachedRecord = false) const;
-    bool areSubnodeTablesSound(const PropertyContext& context, const Subnodes& subnodes) const;
-    bool isSubnodeSound(const NodeDataReader::Subnode& subnode) const;
+    // `attachedIds` (may be null) gets the ids of the records checked.
+    bool areSubnodeTablesSound(const PropertyContext& context, const Subnodes& subnodes,
+                               QSet<quint16>* attachedIds = nullptr) const;
+    bool isSubnodeSound(const NodeDataReader::Subnode& subnode, QSet<quint16>* attachedIds = nullptr) const;
 
     pst_file* m_file = nullptr;
     NodeDataReader m_reader;

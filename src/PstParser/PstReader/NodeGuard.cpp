@@ -208,10 +208,9 @@ NodeGuard::NodeGuard(pst_file* file)
 {
 }
 
-bool NodeGuard::readContext(quint64 dataBlock, quint64 subnodeBlock, PropertyContext& context,
+bool NodeGuard::readContext(const QList<QByteArray>& blocks, quint64 subnodeBlock, PropertyContext& context,
                             Subnodes& subnodes, bool attachedRecord) const
 {
-    const QList<QByteArray> blocks = m_reader.dataBlocks(dataBlock);
     if (!hasHeapSignature(blocks, kPropertyContextSignature) || !context.parse(blocks))
         return false;
     if (subnodeBlock != 0 && !m_reader.readSubnodes(subnodeBlock, subnodes))
@@ -221,6 +220,11 @@ bool NodeGuard::readContext(quint64 dataBlock, quint64 subnodeBlock, PropertyCon
 
 bool NodeGuard::isSound(const pst_desc_tree* node) const
 {
+    return isSound(node, nullptr);
+}
+
+bool NodeGuard::isSound(const pst_desc_tree* node, CheckedNode* checked) const
+{
     if (!m_file || !node)
         return false;
     // Folders' hierarchy and contents tables are nodes of their own.
@@ -228,28 +232,30 @@ bool NodeGuard::isSound(const pst_desc_tree* node) const
     const QList<QByteArray> blocks = m_reader.dataBlocks(self.dataBlockId);
     if (!hasHeapSignature(blocks, kPropertyContextSignature))
         return isSubnodeSound(self);
-    PropertyContext context;
-    Subnodes subnodes;
-    if (!readContext(self.dataBlockId, self.subnodeBlockId, context, subnodes))
+    CheckedNode own;
+    CheckedNode& result = checked ? *checked : own;
+    result.hasContext = true;
+    if (!readContext(blocks, self.subnodeBlockId, result.context, result.subnodes))
         return false;
-    return areSubnodeTablesSound(context, subnodes);
+    return areSubnodeTablesSound(result.context, result.subnodes, checked ? &checked->attachedIds : nullptr);
 }
 
 // The subnodes no property value lives in are the node's tables and
 // attachments, which libpst parses along with the node.
-bool NodeGuard::areSubnodeTablesSound(const PropertyContext& context, const Subnodes& subnodes) const
+bool NodeGuard::areSubnodeTablesSound(const PropertyContext& context, const Subnodes& subnodes,
+                                      QSet<quint16>* attachedIds) const
 {
     QSet<quint32> valueSubnodes;
     for (const quint16 id : context.propertyIds())
         valueSubnodes.insert(context.property(id)->subnodeId);
     for (auto it = subnodes.constBegin(); it != subnodes.constEnd(); ++it) {
-        if (!valueSubnodes.contains(it.key()) && !isSubnodeSound(it.value()))
+        if (!valueSubnodes.contains(it.key()) && !isSubnodeSound(it.value(), attachedIds))
             return false;
     }
     return true;
 }
 
-bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode) const
+bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode, QSet<quint16>* attachedIds) const
 {
     const QList<QByteArray> blocks = m_reader.dataBlocks(subnode.dataBlockId);
     if (blocks.isEmpty())
@@ -257,7 +263,13 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode) const
     if (hasHeapSignature(blocks, kPropertyContextSignature)) {
         PropertyContext context;
         Subnodes own;
-        return readContext(subnode.dataBlockId, subnode.subnodeBlockId, context, own, true);
+        if (!readContext(blocks, subnode.subnodeBlockId, context, own, true))
+            return false;
+        if (attachedIds) {
+            for (const quint16 id : context.propertyIds())
+                attachedIds->insert(id);
+        }
+        return true;
     }
     if (!hasHeapSignature(blocks, kTableContextSignature))
         return true; // a plain stream, read as bytes only
@@ -278,6 +290,8 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode) const
         // libpst makes each row's cells into properties like a message's own.
         if (!libpstReadsType(type) || (isFixedEightBytes(type) && cellSize != 8))
             return false;
+        if (attachedIds)
+            attachedIds->insert(u16At(*info, column + 2));
     }
     const quint32 rowIndex = u32At(*info, 10);
     if (rowIndex != 0 && !PropertyContext::heapAllocation(blocks, rowIndex))
@@ -298,7 +312,7 @@ bool NodeGuard::isNameMapSound() const
         return true;
     PropertyContext context;
     Subnodes subnodes;
-    if (!readContext(dataBlockOf(map), subnodeBlockOf(map), context, subnodes))
+    if (!readContext(m_reader.dataBlocks(dataBlockOf(map)), subnodeBlockOf(map), context, subnodes))
         return false;
     const auto guids = streamBytes(m_reader, context, subnodes, NameMapLayout::kGuidStream);
     const auto entries = streamBytes(m_reader, context, subnodes, NameMapLayout::kEntryStream);

@@ -30,6 +30,11 @@ NodePropertyPeek::NodePropertyPeek(pst_file* file, const pst_desc_tree* node)
     m_valid = m_properties.parse(NodeDataReader(file).dataBlocks(node->desc->i_id));
 }
 
+NodePropertyPeek::NodePropertyPeek(const PropertyContext& properties)
+    : m_properties(properties), m_valid(true)
+{
+}
+
 std::optional<qint32> NodePropertyPeek::int32(quint16 propertyId) const
 {
     const std::optional<PropertyContext::Property> property = m_properties.property(propertyId);

@@ -18,6 +18,8 @@ class NodePropertyPeek
 {
 public:
     NodePropertyPeek(pst_file* file, const pst_desc_tree* node);
+    // The same over a property context read already (NodeGuard::CheckedNode).
+    explicit NodePropertyPeek(const PropertyContext& properties);
 
     bool isValid() const { return m_valid; }
     // 16- and 32-bit integers and booleans; absent when missing or of another type.

@@ -156,6 +156,18 @@ MapiPropertyReader::MapiPropertyReader(pst_file* file, pst_desc_tree* node)
     readNameMap(file);
 }
 
+MapiPropertyReader::MapiPropertyReader(pst_file* file, const PropertyContext& properties,
+                                       const QHash<quint32, NodeDataReader::Subnode>& subnodes)
+    : m_blocks(file), m_properties(properties), m_subnodes(subnodes), m_valid(file != nullptr)
+{
+}
+
+std::optional<quint16> MapiPropertyReader::type(quint16 propertyId) const
+{
+    const std::optional<PropertyContext::Property> property = m_properties.property(propertyId);
+    return property ? std::optional<quint16>(property->type) : std::nullopt;
+}
+
 void MapiPropertyReader::readNameMap(pst_file* file)
 {
     NodeProperties map;

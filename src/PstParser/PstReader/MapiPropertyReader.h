@@ -49,6 +49,11 @@ public:
     // node is used only here; the file must stay open while the reader
     // lives, as values stored in subnodes are read on demand.
     MapiPropertyReader(pst_file* file, pst_desc_tree* node);
+    // Reads the values of a node whose property context the caller has read
+    // already (NodeGuard::CheckedNode). Named properties stay unresolved:
+    // the name-to-id map is not read.
+    MapiPropertyReader(pst_file* file, const PropertyContext& properties,
+                       const QHash<quint32, NodeDataReader::Subnode>& subnodes);
 
     // True when the node's properties could be read; otherwise every value
     // reads as absent.
@@ -57,6 +62,9 @@ public:
     // The file's 16-bit id of a named property (0x8000 and above), or nothing
     // when the file has no such name or its map cannot be read.
     std::optional<quint16> namedPropertyId(const QUuid& propertySet, quint32 lid) const;
+
+    // The stored type of a property, nothing when the node has none.
+    std::optional<quint16> type(quint16 propertyId) const;
 
     // Values by 16-bit property id. Each is absent when the property is
     // missing, of another type, or damaged.
