@@ -53,6 +53,10 @@ trap 'rm -rf "$stage"' EXIT
         cp "$stage/$file" "$tree/$file"
     fi
 done
+# Files gone from the project go from the copy too: the build globs sources.
+(cd "$tree" && find . -type f -print0) | while IFS= read -r -d '' file; do
+    [ -e "$stage/$file" ] || rm "$tree/$file"
+done
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
