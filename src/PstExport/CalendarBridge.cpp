@@ -29,13 +29,6 @@ constexpr int kBatchSize = 500;
 constexpr qint64 kFiletimeTicksPerSecond = 10000000;
 constexpr qint64 kFiletimeToUnixSeconds = 11644473600LL;
 
-QString takeMessage(GError* error)
-{
-    const QString message = error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
-    g_clear_error(&error);
-    return message;
-}
-
 QDateTime fromFiletime(const FILETIME* time)
 {
     const qint64 ticks = (qint64(time->dwHighDateTime) << 32) | time->dwLowDateTime;
@@ -345,7 +338,7 @@ QSet<QByteArray> CalendarBridge::storeOccurrences(const QList<ICalComponent*>& o
         if (!e_cal_client_modify_objects_sync(E_CAL_CLIENT(m_client), &one, E_CAL_OBJ_MOD_THIS,
                                               E_CAL_OPERATION_FLAG_NONE, nullptr, &error)) {
             Log::warn(QStringLiteral("Export ics failed: the calendar did not store a changed occurrence of \"%1\": %2")
-                          .arg(QString::fromUtf8(i_cal_component_get_summary(occurrence)), takeMessage(error)));
+                          .arg(QString::fromUtf8(i_cal_component_get_summary(occurrence)), EdsSources::takeMessage(error)));
             refused.insert(uid);
         }
     }
@@ -375,7 +368,7 @@ int CalendarBridge::store(const QList<ICalComponent*>& events, bool known)
     if (events.size() == 1) {
         m_refusedUids.insert(i_cal_component_get_uid(events.first()));
         Log::warn(QStringLiteral("Export ics failed: the calendar did not store the event \"%1\": %2")
-                      .arg(QString::fromUtf8(i_cal_component_get_summary(events.first())), takeMessage(error)));
+                      .arg(QString::fromUtf8(i_cal_component_get_summary(events.first())), EdsSources::takeMessage(error)));
         return 1;
     }
     // One refused event fails the whole call: find it by storing one by one.
@@ -396,11 +389,12 @@ bool CalendarBridge::findOrCreateCalendarForPST(const QString& title)
     ESource* source = m_registry ? EdsSources::findOrCreate(m_registry, E_SOURCE_EXTENSION_CALENDAR, title, &error)
                                  : nullptr;
     if (source) {
-        GError* failure = nullptr;
-        m_client = e_cal_client_connect_sync(source, E_CAL_CLIENT_SOURCE_TYPE_EVENTS, kDoNotWaitForConnection,
-                                             nullptr, &failure);
-        if (!m_client)
-            error = takeMessage(failure);
+        m_client = EdsSources::connect(
+            [source](GError** failure) {
+                return e_cal_client_connect_sync(source, E_CAL_CLIENT_SOURCE_TYPE_EVENTS, kDoNotWaitForConnection,
+                                                 nullptr, failure);
+            },
+            &error);
         g_object_unref(source);
     }
     if (!m_client) {

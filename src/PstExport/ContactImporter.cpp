@@ -22,13 +22,6 @@ constexpr guint32 kDoNotWaitForConnection = guint32(-1);
 // enough that one refused contact costs little to find.
 constexpr int kBatchSize = 200;
 
-QString takeMessage(GError* error)
-{
-    const QString message = error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
-    g_clear_error(&error);
-    return message;
-}
-
 // The same card exported again gets the same UID, so a second export finds
 // it in the book instead of doubling it.
 QByteArray uidFor(const QByteArray& card)
@@ -71,7 +64,7 @@ int addContacts(EBookClient* client, const QList<EContact*>& contacts)
     if (contacts.size() == 1) {
         const char* name = static_cast<const char*>(e_contact_get_const(contacts.first(), E_CONTACT_FULL_NAME));
         Log::warn(QStringLiteral("The address book did not store the contact \"%1\": %2")
-                      .arg(QString::fromUtf8(name ? name : ""), takeMessage(error)));
+                      .arg(QString::fromUtf8(name ? name : ""), EdsSources::takeMessage(error)));
         return 0;
     }
     g_clear_error(&error);
@@ -98,10 +91,11 @@ EBookClient* connectBook(const QString& title)
         registry ? EdsSources::findOrCreate(registry, E_SOURCE_EXTENSION_ADDRESS_BOOK, title, &error) : nullptr;
     EClient* client = nullptr;
     if (source) {
-        GError* failure = nullptr;
-        client = e_book_client_connect_sync(source, kDoNotWaitForConnection, nullptr, &failure);
-        if (!client)
-            error = takeMessage(failure);
+        client = EdsSources::connect(
+            [source](GError** failure) {
+                return e_book_client_connect_sync(source, kDoNotWaitForConnection, nullptr, failure);
+            },
+            &error);
         g_object_unref(source);
     }
     if (registry)

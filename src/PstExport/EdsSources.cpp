@@ -12,12 +12,9 @@ constexpr char kLocalParent[] = "local-stub";
 // The colour new calendars get, as the desktop's blue.
 constexpr char kCalendarColour[] = "#3584e4";
 
-QString takeMessage(GError* error)
-{
-    const QString message = error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
-    g_clear_error(&error);
-    return message;
-}
+// Up to five seconds for a new source to reach the backend factories.
+constexpr int kConnectAttempts = 50;
+constexpr gulong kConnectPauseMicroseconds = 100000;
 
 bool isLocal(ESource* source, const char* extensionName)
 {
@@ -45,7 +42,7 @@ ESourceRegistry* EdsSources::openRegistry(QString* error)
     GError* failure = nullptr;
     ESourceRegistry* registry = e_source_registry_new_sync(nullptr, &failure);
     if (!registry && error)
-        *error = takeMessage(failure);
+        *error = EdsSources::takeMessage(failure);
     else
         g_clear_error(&failure);
     return registry;
@@ -75,11 +72,33 @@ ESource* EdsSources::findOrCreate(ESourceRegistry* registry, const char* extensi
     g_object_unref(scratch);
     if (!created) {
         if (error)
-            *error = takeMessage(failure);
+            *error = EdsSources::takeMessage(failure);
         return nullptr;
     }
     ESource* source = e_source_registry_ref_source(registry, uid.constData());
     if (!source && error)
         *error = QStringLiteral("the new source %1 did not appear in the registry").arg(QString::fromUtf8(uid));
     return source;
+}
+
+EClient* EdsSources::connect(const std::function<EClient*(GError**)>& connect, QString* error)
+{
+    for (int attempt = 1;; ++attempt) {
+        GError* failure = nullptr;
+        if (EClient* client = connect(&failure))
+            return client;
+        if (attempt == kConnectAttempts) {
+            *error = EdsSources::takeMessage(failure);
+            return nullptr;
+        }
+        g_clear_error(&failure);
+        g_usleep(kConnectPauseMicroseconds);
+    }
+}
+
+QString EdsSources::takeMessage(GError* error)
+{
+    const QString message = error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
+    g_clear_error(&error);
+    return message;
 }

@@ -3,6 +3,10 @@
 
 #include <QString>
 
+#include <functional>
+
+typedef struct _EClient EClient;
+typedef struct _GError GError;
 typedef struct _ESource ESource;
 typedef struct _ESourceRegistry ESourceRegistry;
 
@@ -21,4 +25,14 @@ public:
     // null with *error set on failure.
     static ESource* findOrCreate(ESourceRegistry* registry, const char* extensionName, const QString& title,
                                  QString* error);
+
+    // A client from `connect` (a call of e_cal_client_connect_sync or
+    // e_book_client_connect_sync). A source created a moment ago reaches the
+    // service's backend factories through their own copy of the registry,
+    // which may not know it yet: the call is repeated for a few seconds
+    // before it counts as failed. Null with *error set on failure.
+    static EClient* connect(const std::function<EClient*(GError**)>& connect, QString* error);
+
+    // The error's message ("unknown error" without one); frees the error.
+    static QString takeMessage(GError* error);
 };
