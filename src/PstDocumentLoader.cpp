@@ -11,11 +11,13 @@ namespace {
 constexpr int kProgressIntervalMs = 200;
 
 // Loads get threads of their own: the export engine limits the shared pool to
-// one thread, and an open must not wait for an export to end.
+// one thread, and an open must not wait for an export to end. The pool is the
+// application's child, so its threads end with the application instead of
+// after it, among the program's static objects.
 QThreadPool& loaderPool()
 {
-    static QThreadPool pool;
-    return pool;
+    static QThreadPool* pool = new QThreadPool(QCoreApplication::instance());
+    return *pool;
 }
 
 } // namespace
