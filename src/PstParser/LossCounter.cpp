@@ -66,7 +66,7 @@ void LossCounter::countUnshown(ParseLosses& losses, const std::shared_ptr<PstFol
 }
 
 void LossCounter::countMissing(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder,
-                               const pst_desc_tree* node, int storedCount)
+                               const pst_desc_tree* node, int storedCount, quint64 fileSize)
 {
     // Search folders count the results of their search, which live elsewhere.
     if (nodeKind(node) != kNormalFolder)
@@ -76,9 +76,13 @@ void LossCounter::countMissing(ParseLosses& losses, const std::shared_ptr<PstFol
         if (nodeKind(child) == kNormalMessage)
             ++found;
     }
-    // A count past any real folder's is damage to the count itself.
+    // A count past any real folder's, or past what the file's bytes could
+    // hold (every message takes a block and index entries of its own), is
+    // damage to the count itself.
     constexpr int kImplausibleCount = 1 << 24;
-    if (storedCount <= found || storedCount >= kImplausibleCount)
+    constexpr quint64 kSmallestMessageBytes = 64;
+    if (storedCount <= found || storedCount >= kImplausibleCount ||
+        quint64(storedCount - found) > fileSize / kSmallestMessageBytes)
         return;
     losses.missing.append({storedCount - found, folder});
     Log::warn(QStringLiteral("Not found: %1 of the %2 messages of folder \"%3\" (d_id=%4) are missing from the file's index.")

@@ -25,8 +25,9 @@ void countUnshown(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& fol
                   const char* messageClass);
 
 // Compares the folder's own count of its messages with the message nodes
-// found below it in the index; the difference is recorded as missing.
+// found below it in the index; the difference is recorded as missing, unless
+// a file of `fileSize` bytes could not hold that many messages.
 void countMissing(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder, const pst_desc_tree* node,
-                  int storedCount);
+                  int storedCount, quint64 fileSize);
 
 } // namespace LossCounter

@@ -306,7 +306,7 @@ std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node, const std::sha
         m_folderNames->apply(*item, record);
         if (record->folder)
             LossCounter::countMissing(*m_losses, std::static_pointer_cast<PstFolderItem>(item), node,
-                                      record->folder->item_count);
+                                      record->folder->item_count, file->size);
     }
     pst_freeItem(record);
     return item;

@@ -251,6 +251,8 @@ private slots:
     void damagedMessageIsSkippedAndTheRestKept();
     void damagedNameMapOpensWithoutNamedProperties();
     void damagedStoreStillLeadsToTheFolders();
+    void folderCountBeyondItsMessages_data();
+    void folderCountBeyondItsMessages();
 
 private:
     QString writeCopy(const QByteArray& bytes, const QString& name);
@@ -488,6 +490,57 @@ void TestDamagedFiles::damagedStoreStillLeadsToTheFolders()
     QVERIFY2(damaged.log.contains(skippedLine(kStoreNode)), qPrintable(damaged.log.join('\n')));
     QVERIFY2(damaged.log.join('\n').contains("read from its entry of their top"), qPrintable(damaged.log.join('\n')));
     QCOMPARE(damaged.nodeIds, intact.nodeIds);
+}
+
+void TestDamagedFiles::folderCountBeyondItsMessages_data()
+{
+    QTest::addColumn<quint32>("extra");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("three messages lost from the index") << 3u << true;
+    QTest::newRow("a count no file of this size can hold") << 1000000u << false;
+}
+
+// A folder's own count of its messages against the messages the index has:
+// a few more are reported missing; a count the file's bytes could never
+// hold is damage to the count, not millions of lost messages.
+void TestDamagedFiles::folderCountBeyondItsMessages()
+{
+    QFETCH(quint32, extra);
+    QFETCH(bool, reported);
+    constexpr quint16 kContentCount = 0x3602;
+    const QString source = TestData::pst(kPlainSource);
+    pst_file file;
+    std::memset(&file, 0, sizeof file);
+    QCOMPARE(pst_open(&file, source.toLocal8Bit().constData(), nullptr), 0);
+    QCOMPARE(pst_load_index(&file), 0);
+    const pst_desc_tree* message = findNode(file.d_head, firstMessageNode(source));
+    const pst_desc_tree* folder = message ? findNode(file.d_head, message->parent_d_id) : nullptr;
+    quint32 held = 0;
+    for (const pst_desc_tree* child = folder ? folder->child : nullptr; child; child = child->next)
+        held += (child->d_id & 0x1F) == 0x04 ? 1 : 0;
+    const quint64 folderId = folder ? folder->d_id : 0;
+    pst_close(&file);
+    QVERIFY(folderId != 0 && held > 0);
+
+    QByteArray bytes = readAll(source);
+    const NodeBytes node = locateNode(source, bytes, folderId);
+    QVERIFY(node.fileOffset > 0);
+    const QByteArray& block = node.block;
+    const qsizetype bthHeader = allocationStart(block, 1);
+    const int rootIndex = int((qFromLittleEndian<quint32>(block.constData() + bthHeader + 4) >> 5) & 0x7FF);
+    qsizetype countRecord = -1;
+    for (qsizetype r = allocationStart(block, rootIndex); r + 8 <= allocationStart(block, rootIndex + 1); r += 8) {
+        if (u16At(block, r) == kContentCount)
+            countRecord = r;
+    }
+    QVERIFY2(countRecord > 0, "the folder keeps no count of its messages");
+    putU32(bytes, node.fileOffset + countRecord + 4, held + extra);
+
+    const Outcome damaged = parseFile(writeCopy(bytes, QStringLiteral("count%1.pst").arg(extra)));
+    QVERIFY(damaged.parsed);
+    const QString log = damaged.log.join('\n');
+    QCOMPARE(log.contains(QStringLiteral("Not found: %1 of the %2 messages").arg(extra).arg(held + extra)), reported);
+    QCOMPARE(log.contains(QStringLiteral("Not found:")), reported);
 }
 
 QTEST_GUILESS_MAIN(TestDamagedFiles)
