@@ -234,6 +234,18 @@ qsizetype allocationStart(const QByteArray& block, int index)
     return u16At(block, pageMap + 4 + (index - 1) * 2);
 }
 
+// Offsets of the property records in the one leaf of a small property
+// context's tree.
+QList<qsizetype> propertyRecords(const QByteArray& block)
+{
+    const qsizetype bthHeader = allocationStart(block, 1);
+    const int rootIndex = int((qFromLittleEndian<quint32>(block.constData() + bthHeader + 4) >> 5) & 0x7FF);
+    QList<qsizetype> records;
+    for (qsizetype r = allocationStart(block, rootIndex); r + 8 <= allocationStart(block, rootIndex + 1); r += 8)
+        records.append(r);
+    return records;
+}
+
 } // namespace
 
 class TestDamagedFiles : public QObject
@@ -471,10 +483,8 @@ void TestDamagedFiles::damagedStoreStillLeadsToTheFolders()
     const NodeBytes node = locateNode(source, bytes, kStoreNode);
     QVERIFY(node.fileOffset > 0);
     const QByteArray& block = node.block;
-    const qsizetype bthHeader = allocationStart(block, 1);
-    const int rootIndex = int((qFromLittleEndian<quint32>(block.constData() + bthHeader + 4) >> 5) & 0x7FF);
     qsizetype victim = -1;
-    for (qsizetype r = allocationStart(block, rootIndex); r + 8 <= allocationStart(block, rootIndex + 1); r += 8) {
+    for (qsizetype r : propertyRecords(block)) {
         const quint16 type = u16At(block, r + 2);
         if (u16At(block, r) != kTopOfFoldersEntryId && (type == 0x001F || type == 0x0102) && (u16At(block, r + 4) & 0x1F) == 0) {
             victim = r;
@@ -525,12 +535,9 @@ void TestDamagedFiles::folderCountBeyondItsMessages()
     QByteArray bytes = readAll(source);
     const NodeBytes node = locateNode(source, bytes, folderId);
     QVERIFY(node.fileOffset > 0);
-    const QByteArray& block = node.block;
-    const qsizetype bthHeader = allocationStart(block, 1);
-    const int rootIndex = int((qFromLittleEndian<quint32>(block.constData() + bthHeader + 4) >> 5) & 0x7FF);
     qsizetype countRecord = -1;
-    for (qsizetype r = allocationStart(block, rootIndex); r + 8 <= allocationStart(block, rootIndex + 1); r += 8) {
-        if (u16At(block, r) == kContentCount)
+    for (qsizetype r : propertyRecords(node.block)) {
+        if (u16At(node.block, r) == kContentCount)
             countRecord = r;
     }
     QVERIFY2(countRecord > 0, "the folder keeps no count of its messages");
