@@ -4,6 +4,7 @@
 #include "NodeDataReader.h"
 #include "PropertyContext.h"
 #include "PstParser.h"
+#include "PstWriter.h"
 #include "TestData.h"
 #include "TestHome.h"
 
@@ -264,6 +265,7 @@ private slots:
     void damagedNameMapOpensWithoutNamedProperties();
     void damagedStoreStillLeadsToTheFolders();
     void folderCountBeyondItsMessages_data();
+    void damagedAttachedMailSkipsItsMail();
     void folderCountBeyondItsMessages();
 
 private:
@@ -548,6 +550,47 @@ void TestDamagedFiles::folderCountBeyondItsMessages()
     const QString log = damaged.log.join('\n');
     QCOMPARE(log.contains(QStringLiteral("Not found: %1 of the %2 messages").arg(extra).arg(held + extra)), reported);
     QCOMPARE(log.contains(QStringLiteral("Not found:")), reported);
+}
+
+// libpst parses an attached mail like a mail of its own when the outer mail
+// is shown or written: a damaged one makes the outer mail damaged too,
+// instead of reaching libpst.
+void TestDamagedFiles::damagedAttachedMailSkipsItsMail()
+{
+    const QString marker = QStringLiteral("Attached-mail-marker-7c1f");
+    PstMessage attached;
+    attached.subject = marker;
+    attached.body = QStringLiteral("Inside.");
+    PstMessage outer;
+    outer.subject = QStringLiteral("Outer");
+    PstAttachment attachment;
+    attachment.longName = QStringLiteral("Attached");
+    attachment.embedded = std::make_shared<PstMessage>(attached);
+    outer.attachments = {attachment};
+    PstMessage plain;
+    plain.subject = QStringLiteral("Plain");
+    PstDescription description;
+    description.folders = {PstFolder{QStringLiteral("Inbox"), QStringLiteral("IPF.Note"), {outer, plain}, {}, 0}};
+    const QString intactPath = m_scratch.filePath(QStringLiteral("attached.pst"));
+    QVERIFY(PstWriter::write(description, intactPath));
+
+    // The attached mail's heap: the 64-byte-aligned block start before its
+    // subject with a property context's signature.
+    QByteArray bytes = readAll(intactPath);
+    const QByteArray subject(reinterpret_cast<const char*>(marker.utf16()), marker.size() * 2);
+    const qsizetype at = bytes.indexOf(subject);
+    QVERIFY(at > 0);
+    qsizetype heap = at - at % 64;
+    while (heap > 0 && !(quint8(bytes.at(heap + 2)) == 0xEC && quint8(bytes.at(heap + 3)) == 0xBC))
+        heap -= 64;
+    QVERIFY(heap > 0);
+    putU16(bytes, heap, 0x7FF0); // its page map far past the block
+
+    const Outcome intact = parseFile(intactPath);
+    const Outcome damaged = parseFile(writeCopy(bytes, QStringLiteral("attached-damaged.pst")));
+    QVERIFY(damaged.parsed);
+    QCOMPARE(damaged.nodeIds.size(), intact.nodeIds.size() - 1);
+    QVERIFY2(damaged.log.join('\n').contains(QStringLiteral("Skipped damaged item")), qPrintable(damaged.log.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(TestDamagedFiles)

@@ -18,6 +18,11 @@ constexpr qsizetype kHeapHeaderSize = 12;
 constexpr qsizetype kTableInfoHeaderSize = 22;
 constexpr qsizetype kTableColumnSize = 8;
 constexpr int kRowEndOffset = 2 + 3 * 2;
+// An attachment's data as an attached message: an object naming its subnode.
+constexpr quint16 kAttachDataObject = 0x3701;
+constexpr quint16 kObjectType = 0x000D;
+// Attached messages checked inside one another, as deep as the writers go.
+constexpr int kMaxAttachedDepth = 32;
 
 quint16 u16At(const QByteArray& bytes, qsizetype offset)
 {
@@ -255,6 +260,31 @@ bool NodeGuard::areSubnodeTablesSound(const PropertyContext& context, const Subn
     return true;
 }
 
+// libpst parses an attached message like a message of its own when it is
+// shown, printed or written: it must be as sound as one.
+bool NodeGuard::isAttachedMessageSound(const PropertyContext& attachment, const Subnodes& subnodes) const
+{
+    const std::optional<PropertyContext::Property> object = attachment.property(kAttachDataObject);
+    if (!object || object->type != kObjectType || object->data.size() < 4)
+        return true;
+    const auto message = subnodes.constFind(u32At(object->data, 0));
+    if (message == subnodes.constEnd())
+        return true; // libpst finds no message to parse
+    if (m_attachedDepth >= kMaxAttachedDepth)
+        return false;
+    const QList<QByteArray> blocks = m_reader.dataBlocks(message->dataBlockId);
+    PropertyContext context;
+    Subnodes own;
+    // Object data that is no property context (an OLE object) is bytes only.
+    if (!hasHeapSignature(blocks, kPropertyContextSignature))
+        return true;
+    ++m_attachedDepth;
+    const bool sound = readContext(blocks, message->subnodeBlockId, context, own) &&
+                       areSubnodeTablesSound(context, own);
+    --m_attachedDepth;
+    return sound;
+}
+
 bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode, QSet<quint16>* attachedIds) const
 {
     const QList<QByteArray> blocks = m_reader.dataBlocks(subnode.dataBlockId);
@@ -264,6 +294,8 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode, QSet<quin
         PropertyContext context;
         Subnodes own;
         if (!readContext(blocks, subnode.subnodeBlockId, context, own, true))
+            return false;
+        if (!isAttachedMessageSound(context, own))
             return false;
         if (attachedIds) {
             for (const quint16 id : context.propertyIds())

@@ -53,7 +53,10 @@ private:
     bool areSubnodeTablesSound(const PropertyContext& context, const Subnodes& subnodes,
                                QSet<quint16>* attachedIds = nullptr) const;
     bool isSubnodeSound(const NodeDataReader::Subnode& subnode, QSet<quint16>* attachedIds = nullptr) const;
+    // The message an attachment record holds, if any, checked as a message.
+    bool isAttachedMessageSound(const PropertyContext& attachment, const Subnodes& subnodes) const;
 
     pst_file* m_file = nullptr;
     NodeDataReader m_reader;
+    mutable int m_attachedDepth = 0;
 };
