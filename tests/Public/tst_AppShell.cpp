@@ -5,14 +5,10 @@
 #include "IMVLogConfig.h"
 #include "IMVSentryService.h"
 #include "IMVUpdatesService.h"
-#include "ProductConstants.h"
 #include "TestHome.h"
 #include "UserFolders.h"
 
-#include <QDir>
-#include <QFileOpenEvent>
-#include <QGuiApplication>
-#include <QSignalSpy>
+#include <QtGui>
 #include <QtTest>
 
 #include <csignal>
@@ -47,104 +43,74 @@ class TestAppShell : public QObject
     Q_OBJECT
 
 private slots:
-    void foldersLiveUnderTheDataHome();
-    void startUpAndShutDownAreLogged();
-    void crashWritesAReportIntoTheLogFolder();
-    void freshUserGetsDefaults();
-    void settingsPersistAtOnce();
-    void fileOpenEventsBecomeOneSignal();
-};
-
-void TestAppShell::foldersLiveUnderTheDataHome()
-{
-    const QString dataHome = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"));
-    QCOMPARE(UserFolders::logDir(), dataHome + "/Tavrel/Lumaroo/Log/");
-    QCOMPARE(UserFolders::tempDir(), dataHome + "/Tavrel/Lumaroo/Temp/");
-    QCOMPARE(UserFolders::configDir(), dataHome + "/Tavrel/Lumaroo/Config/");
-}
-
-void TestAppShell::startUpAndShutDownAreLogged()
-{
-    AppInitialization* services = AppInitialization::instance();
-    QCOMPARE(AppInitialization::instance(), services);
-    const QString logFile = QString::fromStdString(Morvek::IMVLogConfig::CurrentLogFile());
-    QCOMPARE(QFileInfo(logFile).absolutePath() + "/", UserFolders::logDir());
-    QVERIFY(Morvek::IMVSentryService::IsActive());
-    const auto meta = Morvek::IMVUpdatesService::Shared()->ProductMeta();
-    QVERIFY(meta);
-    QCOMPARE(meta->ProductId(), std::string("10016"));
-    QCOMPARE(meta->Version(), std::string("5.0.0"));
-    QCOMPARE(meta->Organization(), std::string("Tavrel"));
-
-    services->release();
-    QVERIFY(!Morvek::IMVSentryService::IsActive());
-    const QString log = readAll(logFile);
-    QVERIFY(log.contains("[INFO] "));
-    const int start = log.indexOf("Program startup: initialization in progress...");
-    const int exit = log.indexOf("Program is exiting.");
-    QVERIFY(start >= 0);
-    QVERIFY(exit > start);
-}
-
-void TestAppShell::crashWritesAReportIntoTheLogFolder()
-{
-    const QDir logDir(UserFolders::logDir());
-    const pid_t child = fork();
-    if (child == 0) {
-        AppInitialization::instance();
-        raise(SIGSEGV);
-        _exit(0);
-    }
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY(WIFSIGNALED(status));
-    QCOMPARE(WTERMSIG(status), SIGSEGV);
-    const QStringList reports = logDir.entryList({QStringLiteral("crash-*-%1.txt").arg(child)}, QDir::Files);
-    QCOMPARE(reports.size(), 1);
-    const QString report = readAll(logDir.filePath(reports.first()));
-    QVERIFY2(report.startsWith("Lumaroo crash report\nVersion: 5.0.0\nSignal: 11 (SIGSEGV)\nBacktrace:\n"), qPrintable(report));
-    QVERIFY(report.count('\n') > 5);
-}
-
-void TestAppShell::freshUserGetsDefaults()
-{
-    AppConfig config;
-    QCOMPARE(config.getLanguageVal(), 1);
-    QCOMPARE(config.getLastOpenPath(), QDir::homePath());
-    QCOMPARE(QCoreApplication::organizationName(), g_organization);
-    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Lumaroo"));
-}
-
-void TestAppShell::settingsPersistAtOnce()
-{
+    void startUpAndShutDownAreLoggedUnderTheDataHome()
     {
-        AppConfig config;
-        config.setLanguageVal(7);
-        config.setLastOpenPath("/no/longer/there");
+        const QString dataHome = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + "/Tavrel/Lumaroo/";
+        QCOMPARE(UserFolders::logDir() + UserFolders::tempDir() + UserFolders::configDir(),
+                 dataHome + "Log/" + dataHome + "Temp/" + dataHome + "Config/");
+        AppInitialization* services = AppInitialization::instance();
+        const QString logFile = QString::fromStdString(Morvek::IMVLogConfig::CurrentLogFile());
+        QCOMPARE(QFileInfo(logFile).absolutePath() + "/", UserFolders::logDir());
+        QVERIFY(Morvek::IMVSentryService::IsActive());
+        QVERIFY(Morvek::IMVUpdatesService::Shared()->ProductMeta());
+        services->release();
+        QVERIFY(!Morvek::IMVSentryService::IsActive());
+        const QString log = readAll(logFile);
+        const int start = log.indexOf("] Program startup: initialization in progress...");
+        QVERIFY2(log.contains("[INFO] ") && start >= 0 && log.indexOf("] Program is exiting.") > start, qPrintable(log));
     }
-    AppConfig reread;
-    QCOMPARE(reread.getLanguageVal(), 7);
-    QCOMPARE(reread.getLastOpenPath(), QStringLiteral("/no/longer/there"));
-    QVERIFY(QFile::exists(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Tavrel/Lumaroo.conf"));
-    QCOMPARE(AppConfig::instance(), AppConfig::instance());
-}
 
-void TestAppShell::fileOpenEventsBecomeOneSignal()
-{
-    FileOpenFilter filter;
-    EventCounter target;
-    target.installEventFilter(&filter);
-    QSignalSpy spy(&filter, &FileOpenFilter::fileOpened);
-    QFileOpenEvent event(QStringLiteral("/data/mail archive.pst"));
-    QVERIFY(QCoreApplication::sendEvent(&target, &event));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.first().first().toString(), QStringLiteral("/data/mail archive.pst"));
-    QCOMPARE(target.received, 0);
-    QEvent other(QEvent::User);
-    QCoreApplication::sendEvent(&target, &other);
-    QCOMPARE(target.received, 1);
-    QCOMPARE(spy.count(), 1);
-}
+    void crashWritesAReportIntoTheLogFolder()
+    {
+        const pid_t child = fork();
+        if (child == 0) {
+            AppInitialization::instance();
+            raise(SIGSEGV);
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGSEGV);
+        const QDir logDir(UserFolders::logDir());
+        const QStringList reports = logDir.entryList({QStringLiteral("crash-*-%1.txt").arg(child)}, QDir::Files);
+        QCOMPARE(reports.size(), 1);
+        const QString report = readAll(logDir.filePath(reports.first()));
+        QVERIFY2(report.startsWith("Lumaroo crash report\nVersion: 5.0.0\nSignal: 11 (SIGSEGV)\nBacktrace:\n") && report.count('\n') > 5,
+                 qPrintable(report));
+    }
+
+    void settingsStartAtDefaultsAndPersistAtOnce()
+    {
+        {
+            AppConfig config;
+            QCOMPARE(config.getLanguageVal(), 1);
+            QCOMPARE(config.getLastOpenPath(), QDir::homePath());
+            const QString saveFolder = config.getLastSavePath();
+            config.setLanguageVal(7);
+            config.setLastOpenPath("/no/longer/there");
+            QCOMPARE(config.getLastSavePath(), saveFolder);
+        }
+        AppConfig reread;
+        QCOMPARE(reread.getLanguageVal(), 7);
+        QCOMPARE(reread.getLastOpenPath(), QStringLiteral("/no/longer/there"));
+        QVERIFY(QFile::exists(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Tavrel/Lumaroo.conf"));
+    }
+
+    void fileOpenEventsBecomeOneSignal()
+    {
+        FileOpenFilter filter;
+        EventCounter target;
+        target.installEventFilter(&filter);
+        QSignalSpy spy(&filter, &FileOpenFilter::fileOpened);
+        QFileOpenEvent event(QStringLiteral("/data/mail archive.pst"));
+        QVERIFY(QCoreApplication::sendEvent(&target, &event));
+        QEvent other(QEvent::User);
+        QCoreApplication::sendEvent(&target, &other);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.first().first().toString(), QStringLiteral("/data/mail archive.pst"));
+        QCOMPARE(target.received, 1); // the other event only
+    }
+};
 
 int main(int argc, char** argv)
 {

@@ -9,9 +9,7 @@
 #include "TestHome.h"
 #include "UpdateCheckResult.h"
 
-#include <QCoreApplication>
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <QtNetwork>
 #include <QtTest>
 
 #include <optional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-// Helpers shared by the export tests: PST files made with the test writer and
+// Helpers shared by the export tests (tests/PstExport): PST files made with the test writer and
 // opened through the program's parser, one export run driven to its end under
 // QCoreApplication, and the output read back with independent parsers.
 
@@ -60,8 +60,16 @@ QStringList filesUnder(const QString& dir);
 // Every directory below dir, relative to it, sorted.
 QStringList directoriesUnder(const QString& dir);
 
-// tests/PstExport/check_export_tree.py over dir: {"files": {...}, "errors": {...}};
-// {"error": ...} when the checker cannot run.
-QJsonObject checkTree(const QString& dir, bool brief = false);
+// tests/PstExport/check_export.py with these arguments (see its usage): what
+// the independent parsers read; {"error": ...} when the checker cannot run.
+QJsonObject check(const QStringList& arguments);
+// The entries of `expected` that the checker's "lines" lack: an entry is
+// found when a line starts with it; one that starts with "!" is found when
+// no line starts with the rest.
+QStringList unmatched(const QJsonObject& checked, const QStringList& expected);
+// Writes bytes to path and returns path.
+QString writeFile(const QString& path, const QByteArray& bytes);
+// The SHA-1 of bytes in hex, as check_export.py gives attachments.
+QString sha1(const QByteArray& bytes);
 
 } // namespace ExportFixture

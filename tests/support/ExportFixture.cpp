@@ -6,13 +6,12 @@
 #include "PstParser.h"
 #include "PstWriter.h"
 
-#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDirIterator>
-#include <QJsonDocument>
-#include <QProcess>
-#include <QSignalSpy>
 #include <QThreadPool>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace ExportFixture {
 
@@ -141,14 +140,10 @@ QStringList directoriesUnder(const QString& dir)
     return entriesUnder(dir, QDir::Dirs);
 }
 
-QJsonObject checkTree(const QString& dir, bool brief)
+QJsonObject check(const QStringList& arguments)
 {
-    QStringList args{QStringLiteral(LUMAROO_EXPORT_CHECKER)};
-    if (brief)
-        args.append(QStringLiteral("--brief"));
-    args.append(dir);
     QProcess process;
-    process.start(QStringLiteral("/usr/bin/python3"), args);
+    process.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral(LUMAROO_EXPORT_CHECKER)} + arguments);
     if (!process.waitForFinished(600000))
         return QJsonObject{{"error", "checker did not finish"}};
     const QByteArray output = process.readAllStandardOutput();
@@ -157,6 +152,33 @@ QJsonObject checkTree(const QString& dir, bool brief)
         return QJsonObject{{"error", QString::fromUtf8("checker output unreadable: " + output.left(2000)
                                                        + process.readAllStandardError())}};
     return document.object();
+}
+
+QStringList unmatched(const QJsonObject& checked, const QStringList& expected)
+{
+    const QStringList lines = checked.value("lines").toVariant().toStringList();
+    QStringList missing;
+    for (const QString& entry : expected) {
+        const bool absent = entry.startsWith(QLatin1Char('!'));
+        const QString start = entry.mid(absent ? 1 : 0);
+        const bool found = std::any_of(lines.begin(), lines.end(), [&](const QString& line) { return line.startsWith(start); });
+        if (found == absent)
+            missing.append(entry);
+    }
+    return missing;
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qWarning() << "cannot write" << path;
+    return path;
+}
+
+QString sha1(const QByteArray& bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
 }
 
 } // namespace ExportFixture
