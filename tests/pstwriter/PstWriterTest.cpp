@@ -193,6 +193,7 @@ private slots:
             QString error;
             QVERIFY2(PstWriter::write(d, path, &error), qPrintable(error));
             m_seen[permute] = read(path, properties);
+            QCOMPARE(int(m_seen[permute].pst->file()->encryption), permute ? PST_COMP_ENCRYPT : 0);
         }
     }
 
@@ -284,6 +285,16 @@ private slots:
                     nested << text(next->subject) + ": " + text(next->body);
                 else if (a->method == PST_ATTACH_BY_VALUE)
                     nested << m_seen[false].pst->attachmentBytes(a);
+        // libpst decodes each recurrence pattern: type, interval, count (0 when endless), end, week days.
+        for (const auto& [subject, decoded] : {std::pair{"Daily stand-up", "0 1 5 1"}, {"Team sync", "1 2 10 1 10"},
+                                               {"Invoice run", "2 1 0 2"}, {"Anniversary", "3 1 3 1"}}) {
+            pst_recurrence* r = pst_convert_recurrence(items.at(QStringLiteral("Calendar/") + subject)->appointment);
+            QVERIFY2(r, subject);
+            const QString weekly = r->type == 1 ? QStringLiteral(" %1").arg(r->bydaymask) : QString();
+            QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(r->type).arg(r->interval).arg(r->count).arg(r->termination) + weekly,
+                     QString::fromLatin1(decoded));
+            pst_free_recurrence(r);
+        }
         QCOMPARE(nested, (QStringList{"Forwarded message: Depth one.", "Innermost message: Depth two.", "inner attachment"}));
     }
 
