@@ -283,6 +283,11 @@ std::shared_ptr<PstItem> MainWindow::documentForExport()
     std::shared_ptr<PstItem> root = m_treeController->pstRootNode();
     if (!root)
         Log::info(QStringLiteral("No Pst file selected."));
+    // Its folders may be on show before all their items are read.
+    if (root && m_treeController->isOpening(root.get())) {
+        Log::info(QStringLiteral("The selected Pst file is still opening."));
+        return nullptr;
+    }
     return root;
 }
 

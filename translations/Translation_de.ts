@@ -543,6 +543,13 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     </message>
 </context>
 <context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (wird gelesen…)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save attachment</source>

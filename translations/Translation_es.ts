@@ -543,6 +543,13 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     </message>
 </context>
 <context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (leyendo…)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save attachment</source>

@@ -543,6 +543,13 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     </message>
 </context>
 <context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (lecture…)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save attachment</source>

@@ -543,6 +543,13 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
     </message>
 </context>
 <context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (lettura…)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save attachment</source>

@@ -542,6 +542,13 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
     </message>
 </context>
 <context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (読み込み中…)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save attachment</source>

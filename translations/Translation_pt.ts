@@ -543,6 +543,13 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     </message>
 </context>
 <context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (lendo…)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save attachment</source>
