@@ -7,13 +7,13 @@
 #include "ExportToEml.h"
 #include "ExportToTxt.h"
 #include "ExportToVcf.h"
+#include "LibpstFile.h"
 #include "OutputNames.h"
 #include "TestHome.h"
-#include "WriterFixture.h"
 
 #include <QtTest>
 
-using namespace WriterFixture;
+using namespace LibpstFixture;
 
 namespace {
 
@@ -26,7 +26,7 @@ QByteArray readAll(const QString& path)
 ItemPtr mailWithSubject(const QByteArray& subject)
 {
     ItemPtr item = newItem();
-    addEmail(item.get());
+    record(item->email);
     if (!subject.isNull())
         setText(item->subject, subject);
     return item;
@@ -149,7 +149,7 @@ private slots:
         ExportToVcf vcf(true);
         for (const char* name : {"Ann", "Bob", "Gr\xfc\xdf"}) {
             ItemPtr item = newItem();
-            setText(addContact(item.get())->fullname, name);
+            setText(record(item->contact)->fullname, name);
             if (name[0] == 'G') {
                 // An ANSI record: libpst leaves its 8-bit strings in the code
                 // page the record declares until they are converted.
