@@ -77,7 +77,8 @@ private slots:
         // attached item as a message/rfc822 ATTACH with its subject.
         bool opened = false; // a file libpff cannot open has nothing to compare
         const QList<PffOracle::AppointmentAttachment> wanted = PffOracle::appointmentAttachments(path, &opened);
-        const QStringList lines = ExportFixture::check({"calendar", out}).value("lines").toVariant().toStringList();
+        const QStringList lines = wanted.isEmpty() ? QStringList()
+                                                   : ExportFixture::check({"calendar", out}).value("lines").toVariant().toStringList();
         for (const PffOracle::AppointmentAttachment& each : wanted) {
             const QString found = each.kind == PffOracle::AppointmentAttachment::File ? " " + sha1(each.data) + "$"
                 : each.kind == PffOracle::AppointmentAttachment::Item ? ": message/rfc822 " + QRegularExpression::escape(each.text) + "$"
