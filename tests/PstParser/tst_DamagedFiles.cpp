@@ -11,6 +11,7 @@
 #include "PstWriter.h"
 #include "TestData.h"
 #include "TestHome.h"
+#include "WrittenPst.h"
 
 #include <QFile>
 #include <QProcess>
@@ -32,10 +33,8 @@ const QString kWithoutNamedProperties =
     QStringLiteral("WARN The name-to-id map is damaged; items are read without named properties.");
 const QString kSkipped = QStringLiteral("WARN Skipped damaged item at d_id=%1.");
 
-// The fuzz script's damage (scripts/fuzz-pst.sh): 1, 4, 16 or 64 random bytes
-// after the 512-byte header, drawn by Python's own generator so that a seed
-// here damages what the script's seed damaged. One line of "offset:byte"
-// pairs per seed.
+// The fuzz script's damage (scripts/fuzz-pst.sh): 1, 4, 16 or 64 random bytes after the header,
+// drawn by Python's own generator as the script draws them. One line of "offset:byte" per seed.
 QStringList fuzzDamage(qsizetype size, quint32 firstSeed, int seeds)
 {
     QProcess python;
@@ -96,8 +95,7 @@ QList<qsizetype> propertyRecords(const QByteArray& block)
     return records;
 }
 
-// The first record with this id, or (id 0) the first other than `except`
-// holding a string or binary value on the heap.
+// The record with this id, or (id 0) the first other than `except` with a variable value on the heap.
 qsizetype findRecord(const QByteArray& block, quint16 id, quint16 except = 0)
 {
     for (qsizetype r : propertyRecords(block)) {
@@ -109,8 +107,7 @@ qsizetype findRecord(const QByteArray& block, quint16 id, quint16 except = 0)
     return -1;
 }
 
-// What parsing one file gave: whether it opened, the node ids of its items
-// and folders, the first message's node and the log lines written meanwhile.
+// What parsing one file gave: node ids of its items and folders, first message, log lines.
 struct Outcome
 {
     bool opened = false;
@@ -146,19 +143,9 @@ Outcome parseFile(const QString& path)
     return outcome;
 }
 
-QByteArray randomBytes(QRandomGenerator& random, int size)
-{
-    QByteArray bytes(size, '\0');
-    for (char& byte : bytes)
-        byte = char(random.bounded(256));
-    return bytes;
-}
-
-// A heap with one property context holding a single 32-bit integer
-// property 0x0E07 = 1, built by hand after the published layout: header
-// (page map at 28, heap and context signatures, user root allocation 1),
-// B-tree header (2-byte keys, 6-byte records, root allocation 2), the
-// record, and the page map (two allocations, their bounds).
+// A property context holding one 32-bit integer 0x0E07 = 1, by hand: heap
+// header (page map at 28, signatures, user root), B-tree header (2-byte keys,
+// 6-byte records, root allocation 2), the record, the page map.
 const QByteArray kSmallPropertyContext =
     QByteArray::fromHex("1c00ecbc200000000000000" "0" "b502060040000000" "070e030001000000" "020000000c0014001c00");
 
@@ -349,10 +336,7 @@ private slots:
             truncated.parse({whole.left(size)});
             QVERIFY2(!truncated.property(0x0E07) || size >= 28, qPrintable(QString("size %1").arg(size)));
         }
-        PropertyContext empty;
-        QVERIFY(!empty.parse({}));
-        QVERIFY(!empty.parse({QByteArray()}));
-        QVERIFY(empty.propertyIds().isEmpty());
+        QVERIFY(!PropertyContext().parse({}) && !PropertyContext().parse({QByteArray()}));
     }
 
     // Random and damaged blocks never crash the property reader or the node reader.
@@ -362,7 +346,7 @@ private slots:
         for (int round = 0; round < 20000; ++round) {
             QList<QByteArray> blocks;
             for (int i = 0, count = 1 + int(random.bounded(3)); i < count; ++i) {
-                QByteArray block = randomBytes(random, int(random.bounded(96)));
+                QByteArray block = WrittenPst::randomBytes(random, int(random.bounded(96)));
                 if (block.size() >= 4 && random.bounded(2)) { // past the signature check
                     block[2] = char(0xEC);
                     block[3] = char(0xBC);
@@ -402,7 +386,7 @@ private slots:
                 QHash<quint64, QByteArray> blocks;
                 const NodeDataReader reader([&](quint64 id) {
                     if (!blocks.contains(id)) {
-                        QByteArray block = randomBytes(random, int(random.bounded(64)));
+                        QByteArray block = WrittenPst::randomBytes(random, int(random.bounded(64)));
                         if (block.size() >= 2 && random.bounded(2)) {
                             block[0] = char(1 + random.bounded(2));
                             block[1] = char(random.bounded(3));
@@ -437,7 +421,7 @@ private slots:
         for (int round = 0; round < 200; ++round) {
             QFile file(copy);
             QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(qint64(block.offset)));
-            QVERIFY(file.write(round ? randomBytes(random, int(block.size)) : QByteArray(int(block.size), '\xFF')));
+            QVERIFY(file.write(round ? WrittenPst::randomBytes(random, int(block.size)) : QByteArray(int(block.size), '\xFF')));
             file.close();
             LibpstFile pst(copy);
             QVERIFY(pst.ok() && pst.nodeById(task.d_id));

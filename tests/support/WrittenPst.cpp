@@ -74,6 +74,20 @@ std::shared_ptr<PstFolderItem> folderNamed(const PstFolderItem& parent, const QS
     return nullptr;
 }
 
+QByteArray randomBytes(QRandomGenerator& random, int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = char(random.bounded(256));
+    return bytes;
+}
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    return randomBytes(random, size);
+}
+
 QStringList describe(const PstItem& item)
 {
     static const QStringList kinds{"mail", "appointment", "contact", "journal", "task", "note"};

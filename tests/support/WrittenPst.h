@@ -5,6 +5,7 @@
 #include "PstFolderItem.h"
 
 #include <QList>
+#include <QRandomGenerator>
 #include <QString>
 
 #include <memory>
@@ -27,6 +28,9 @@ QList<std::shared_ptr<PstItem>> allItems(const PstFolderItem& folder);
 // The first folder below `parent` (depth first) shown with this name.
 std::shared_ptr<PstFolderItem> folderNamed(const PstFolderItem& parent, const QString& name);
 
+// `size` bytes drawn from `random` (or from a generator seeded with `seed`).
+QByteArray randomBytes(QRandomGenerator& random, int size);
+QByteArray randomBytes(int size, quint32 seed);
 // What the window shows of an item, for comparing whole layouts:
 // "kind|icon|name|subject|duration", a note's dates, a task's completion and
 // progress, a journal entry's type, then "Title: label=value | ..." per section.
