@@ -2,7 +2,7 @@
 // Damaged files: what the fuzz runs found, random damage, damage aimed at
 // one record, and the property reader fed random or damaged blocks.
 #include "IMVLogConfig.h"
-#include "LibpstFile.h"
+#include "LibpstNodes.h"
 #include "LogLines.h"
 #include "MapiPropertyReader.h"
 #include "NodeDataReader.h"
@@ -255,7 +255,7 @@ private slots:
         const Outcome intact = parseFile(source);
         QVERIFY2(intact.parsed && intact.firstMessage, "the intact file no longer parses");
         QByteArray bytes = readAll(source);
-        LibpstFile pst(source);
+        LibpstNodes pst(source);
         QVERIFY(pst.ok());
         const auto nodeAt = [&](quint64 node) { return bytes.indexOf(pst.firstBlock(node)); };
         quint64 target = intact.firstMessage;
@@ -360,7 +360,7 @@ private slots:
             for (quint16 id : context.propertyIds())
                 QVERIFY(context.property(id));
         }
-        LibpstFile pst(TestData::pst(kOddSeedSource));
+        LibpstNodes pst(TestData::pst(kOddSeedSource));
         QVERIFY(pst.ok());
         pst_desc_tree* task = pst.firstOfType(PST_TYPE_TASK);
         QVERIFY(task);
@@ -414,7 +414,7 @@ private slots:
         const QString copy = m_scratch.filePath("task.pst");
         QVERIFY(QFile::copy(TestData::pst(kOddSeedSource), copy));
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-        const pst_desc_tree task = *LibpstFile(copy).firstOfType(PST_TYPE_TASK);
+        const pst_desc_tree task = *LibpstNodes(copy).firstOfType(PST_TYPE_TASK);
         const pst_index_ll block = *task.desc; // the copies outlive the file that found them
         QVERIFY(block.size > 16);
         QRandomGenerator random(3);
@@ -423,7 +423,7 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(qint64(block.offset)));
             QVERIFY(file.write(round ? WrittenPst::randomBytes(random, int(block.size)) : QByteArray(int(block.size), '\xFF')));
             file.close();
-            LibpstFile pst(copy);
+            LibpstNodes pst(copy);
             QVERIFY(pst.ok() && pst.nodeById(task.d_id));
             using R = MapiPropertyReader;
             const R reader(pst.file(), pst.nodeById(task.d_id));

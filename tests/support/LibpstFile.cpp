@@ -1,44 +1,138 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "LibpstFile.h"
 
-#include "NodeDataReader.h"
-
+#include <QDir>
 #include <QFile>
-#include <QVariant>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTemporaryDir>
 
-namespace {
+#include <cstdlib>
+#include <cstring>
 
-pst_desc_tree* findNode(pst_desc_tree* node, quint64 id)
+namespace LibpstFixture {
+
+void* allocateZeroed(size_t size)
 {
-    for (; node; node = node->next) {
-        if (node->d_id == id)
-            return node;
-        if (pst_desc_tree* below = findNode(node->child, id))
-            return below;
-    }
-    return nullptr;
+    void* memory = calloc(1, size);
+    if (!memory)
+        abort();
+    return memory;
 }
 
-void walk(pst_file* file, pst_desc_tree* node, const std::function<void(pst_desc_tree*, pst_item*)>& visit)
+ItemPtr newItem()
 {
-    for (; node; node = node->next) {
-        pst_item* item = pst_parse_item(file, node, nullptr);
-        visit(node, item);
-        if (item)
-            pst_freeItem(item);
-        walk(file, node->child, visit);
-    }
+    return ItemPtr(static_cast<pst_item*>(allocateZeroed(sizeof(pst_item))));
 }
 
-} // namespace
+pst_item_attach* addAttachment(pst_item* item, const QByteArray& data)
+{
+    auto* attach = static_cast<pst_item_attach*>(allocateZeroed(sizeof(pst_item_attach)));
+    attach->method = PST_ATTACH_BY_VALUE;
+    if (!data.isNull())
+        setBinary(attach->data, data);
+    pst_item_attach** tail = &item->attach;
+    while (*tail)
+        tail = &(*tail)->next;
+    *tail = attach;
+    return attach;
+}
+
+void addExtraField(pst_item* item, const char* name, const char* value)
+{
+    auto* field = static_cast<pst_item_extra_field*>(allocateZeroed(sizeof(pst_item_extra_field)));
+    field->field_name = strdup(name);
+    field->value = strdup(value);
+    pst_item_extra_field** tail = &item->extra_fields;
+    while (*tail)
+        tail = &(*tail)->next;
+    *tail = field;
+}
+
+void setText(pst_string& target, const QByteArray& text)
+{
+    free(target.str);
+    target.str = strdup(text.constData());
+    target.is_utf8 = 1;
+}
+
+void setBinary(pst_binary& target, const QByteArray& data)
+{
+    free(target.data);
+    target.data = static_cast<char*>(malloc(size_t(data.size()) + 1));
+    memcpy(target.data, data.constData(), size_t(data.size()));
+    target.size = size_t(data.size());
+}
+
+FILETIME* newFileTime(qint64 unixSeconds)
+{
+    // FILETIME counts 100 ns steps since 1601-01-01.
+    const quint64 ticks = (quint64(unixSeconds) + 11644473600ULL) * 10000000ULL;
+    auto* time = static_cast<FILETIME*>(allocateZeroed(sizeof(FILETIME)));
+    time->dwLowDateTime = quint32(ticks & 0xffffffffu);
+    time->dwHighDateTime = quint32(ticks >> 32);
+    return time;
+}
+
+QByteArray capture(const std::function<void(FILE*)>& write)
+{
+    char* buffer = nullptr;
+    size_t size = 0;
+    FILE* out = open_memstream(&buffer, &size);
+    if (!out)
+        return QByteArray();
+    write(out);
+    fclose(out);
+    QByteArray bytes(buffer, int(size));
+    free(buffer);
+    return bytes;
+}
+
+QJsonObject runChecker(const QString& kind, const QByteArray& text)
+{
+    return runChecker(kind, QList<QByteArray>{text}).first().toObject();
+}
+
+QJsonArray runChecker(const QString& kind, const QList<QByteArray>& texts)
+{
+    QTemporaryDir dir;
+    dir.setAutoRemove(qEnvironmentVariableIsEmpty("LUMAROO_KEEP_OUTPUT"));
+    QStringList arguments{QStringLiteral(LUMAROO_CHECKER_SCRIPT), kind};
+    for (const QByteArray& text : texts) {
+        QFile file(dir.filePath(QStringLiteral("%1.%2").arg(arguments.size() - 1).arg(kind)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            return QJsonArray{QJsonObject{{"error", "cannot write " + file.fileName()}}};
+        arguments << file.fileName();
+    }
+    QProcess process;
+    process.start(QStringLiteral("/usr/bin/python3"), arguments);
+    if (!process.waitForFinished(300000))
+        return QJsonArray{QJsonObject{{"error", "checker did not finish"}}};
+    const QByteArray output = process.readAllStandardOutput();
+    const QJsonDocument document = QJsonDocument::fromJson(output);
+    QJsonArray results = document.isObject() ? QJsonArray{document.object()} : document.array();
+    if (results.size() != texts.size())
+        return QJsonArray{QJsonObject{{"error", QString::fromUtf8("checker output unreadable: " + output
+                                                                 + process.readAllStandardError())}}};
+    for (int i = 0; i < results.size(); ++i) {
+        QJsonObject result = results[i].toObject();
+        if (result.contains("error"))
+            result["error"] = result["error"].toString() + " (" + arguments[i + 2] + ")";
+        results[i] = result;
+    }
+    return results;
+}
 
 LibpstFile::LibpstFile(const QString& path)
 {
-    if (pst_open(&m_file, QFile::encodeName(path).constData(), "utf-8") != 0)
+    if (pst_open(&m_file, QFile::encodeName(path).constData(), nullptr) != 0)
         return;
-    m_open = true;
-    m_loaded = pst_load_index(&m_file) == 0;
+    if (pst_load_index(&m_file) != 0) {
+        pst_close(&m_file);
+        return;
+    }
     pst_load_extended_attributes(&m_file);
+    m_open = true;
 }
 
 LibpstFile::~LibpstFile()
@@ -47,69 +141,101 @@ LibpstFile::~LibpstFile()
         pst_close(&m_file);
 }
 
-void LibpstFile::forEachItem(const std::function<void(pst_desc_tree*, pst_item*)>& visit)
+std::vector<pst_desc_tree*> LibpstFile::descriptors()
 {
-    walk(&m_file, m_file.d_head, visit);
+    std::vector<pst_desc_tree*> out;
+    std::function<void(pst_desc_tree*)> collect = [&](pst_desc_tree* node) {
+        for (; node; node = node->next) {
+            out.push_back(node);
+            collect(node->child);
+        }
+    };
+    if (m_open)
+        collect(m_file.d_head);
+    return out;
 }
 
-pst_desc_tree* LibpstFile::firstWhere(const std::function<bool(pst_item*)>& match)
+ItemPtr LibpstFile::parse(pst_desc_tree* descriptor)
 {
-    pst_desc_tree* found = nullptr;
-    forEachItem([&](pst_desc_tree* node, pst_item* item) {
-        if (!found && item && !item->folder && match(item))
-            found = node;
-    });
-    return found;
+    return ItemPtr(pst_parse_item(&m_file, descriptor, nullptr));
 }
 
-pst_desc_tree* LibpstFile::firstOfType(int type)
+std::vector<ItemPtr> LibpstFile::items(const std::function<bool(const pst_item*)>& accept)
 {
-    return firstWhere([type](pst_item* item) { return item->type == type; });
-}
-
-pst_desc_tree* LibpstFile::withSubject(const QString& subject)
-{
-    return firstWhere([&](pst_item* item) { return item->subject.str && QString::fromUtf8(item->subject.str) == subject; });
-}
-
-pst_desc_tree* LibpstFile::nodeById(quint64 id)
-{
-    return findNode(m_file.d_head, id);
-}
-
-QByteArray LibpstFile::firstBlock(quint64 nodeId)
-{
-    const pst_desc_tree* node = nodeById(nodeId);
-    const QList<QByteArray> blocks = node && node->desc ? NodeDataReader(&m_file).dataBlocks(node->desc->i_id)
-                                                        : QList<QByteArray>();
-    return blocks.value(0);
-}
-
-QString propertyText(const MapiPropertyReader& reader, const QString& spec)
-{
-    using R = MapiPropertyReader;
-    const QStringList parts = spec.split(' ');
-    const QString set = parts.value(0), type = parts.value(1);
-    const quint32 id = parts.value(2).toUInt(nullptr, 16);
-    const QUuid address(0x00062004, 0x0000, 0x0000, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46);
-    const QUuid guid = set == "task" ? R::kPsetidTask : set == "log" ? R::kPsetidLog : set == "common" ? R::kPsetidCommon : address;
-    const bool tag = set == "tag";
-    const auto text = [](const auto& value) { return value ? QVariant(*value).toString() : QString(); };
-    if (type == "int32")
-        return text(tag ? reader.int32(quint16(id)) : reader.int32Named(guid, id));
-    if (type == "double")
-        return text(reader.doubleNamed(guid, id));
-    if (type == "bool")
-        return text(reader.boolNamed(guid, id));
-    if (type == "string")
-        return text(tag ? reader.string(quint16(id)) : reader.stringNamed(guid, id));
-    if (type == "filetime")
-        return text(reader.filetimeNamed(guid, id));
-    if (type == "binary")
-        return text(reader.binary(quint16(id)));
-    if (type == "id") {
-        const auto named = reader.namedPropertyId(guid, id);
-        return named ? QString::number(*named, 16) : QString();
+    std::vector<ItemPtr> out;
+    for (pst_desc_tree* descriptor : descriptors()) {
+        ItemPtr item = parse(descriptor);
+        if (item && accept(item.get()))
+            out.push_back(std::move(item));
     }
-    return QStringLiteral("(unknown type %1)").arg(type);
+    return out;
 }
+
+ItemPtr LibpstFile::parseEmbedded(const pst_item_attach* attach)
+{
+    // An attached message is its data block with the attachment's sub-nodes.
+    pst_desc_tree descriptor{};
+    descriptor.desc = pst_getID(&m_file, attach->i_id);
+    return descriptor.desc ? ItemPtr(pst_parse_item(&m_file, &descriptor, attach->id2_head)) : ItemPtr();
+}
+
+QByteArray LibpstFile::attachmentBytes(pst_item_attach* attach)
+{
+    if (attach->data.data)
+        return QByteArray(attach->data.data, qsizetype(attach->data.size));
+    pst_binary binary = pst_attach_to_mem(&m_file, attach);
+    QByteArray bytes(binary.data, qsizetype(binary.size));
+    free(binary.data);
+    return bytes;
+}
+
+QStringList LibpstFile::folderPaths()
+{
+    QStringList folders;
+    walk(nullptr, QString(), &folders, nullptr);
+    return folders;
+}
+
+std::vector<LibpstFile::Message> LibpstFile::messages()
+{
+    std::vector<Message> messages;
+    walk(nullptr, QString(), nullptr, &messages);
+    return messages;
+}
+
+void LibpstFile::walk(pst_desc_tree* node, const QString& path, QStringList* folders, std::vector<Message>* messages)
+{
+    if (!node && path.isNull()) { // start at the top of the personal folders
+        pst_desc_tree* store = m_open ? m_file.d_head : nullptr;
+        while (store && store->d_id != 0x21)
+            store = store->next;
+        ItemPtr storeItem(store ? pst_parse_item(&m_file, store, nullptr) : nullptr);
+        pst_desc_tree* top = storeItem ? pst_getTopOfFolders(&m_file, storeItem.get()) : nullptr;
+        if (top)
+            walk(top->child, QStringLiteral(""), folders, messages);
+        return;
+    }
+    for (; node; node = node->next) {
+        ItemPtr item = parse(node);
+        if (!item)
+            continue;
+        if (item->folder) {
+            const QString childPath = (path.isEmpty() ? QString() : path + QLatin1Char('/')) + text(item->file_as);
+            if (folders)
+                folders->append(childPath);
+            walk(node->child, childPath, folders, messages);
+        } else if (messages) {
+            messages->push_back({path, std::move(item)});
+        }
+    }
+}
+
+qint64 LibpstFile::seconds(const FILETIME* t)
+{
+    if (!t)
+        return -1;
+    const quint64 ticks = (quint64(t->dwHighDateTime) << 32) | t->dwLowDateTime;
+    return qint64(ticks / 10000000ULL) - 11644473600LL;
+}
+
+} // namespace LibpstFixture

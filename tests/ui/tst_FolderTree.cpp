@@ -43,6 +43,8 @@ private slots:
     void hidingEmptyFoldersKeepsPathsToItems();
     void realFilesOpenWithTheirFolders();
     void stripedTreePaintsBandsBelowRows();
+    void foldersComeBeforeTheirItems_data();
+    void foldersComeBeforeTheirItems();
 
 private:
     QString mailboxPath() const { return m_dir.filePath(QStringLiteral("mailbox.pst")); }
@@ -296,6 +298,48 @@ void FolderTreeTest::stripedTreePaintsBandsBelowRows()
     const QColor odd = image.pixelColor(100, band * 3 + band / 2);
     QCOMPARE(even, QColor(250, 250, 250));
     QCOMPARE(odd, QColor(230, 230, 230));
+}
+
+void FolderTreeTest::foldersComeBeforeTheirItems_data()
+{
+    QTest::addColumn<bool>("closeOnceCounted");
+    QTest::newRow("opened") << false;
+    QTest::newRow("closed while reading items") << true;
+}
+
+// The tree shows the folders while their items are still being read; the
+// current folder's list comes when its items do, and closing the document
+// meanwhile cancels the rest.
+void FolderTreeTest::foldersComeBeforeTheirItems()
+{
+    QFETCH(bool, closeOnceCounted);
+    QSignalSpy selected(m_controller, &PstTreeController::folderSelected);
+    QSignalSpy failed(m_controller, &PstTreeController::openPstFailed);
+    QSignalSpy closing(m_controller, &PstTreeController::documentClosing);
+    QString inboxWhenShown;
+    connect(m_view->model(), &QAbstractItemModel::rowsInserted, this, [&](const QModelIndex& parent) {
+        const QModelIndex inbox = UiDriver::findRow(m_view, QStringLiteral("Inbox"), parent);
+        if (!parent.isValid() || !inboxWhenShown.isEmpty() || !inbox.isValid())
+            return;
+        inboxWhenShown = inbox.data().toString() + (m_controller->isOpening() ? "" : " opened");
+        m_view->setCurrentIndex(inbox);
+    });
+    connect(m_controller, &PstTreeController::folderSelected, this, [&](const ItemList& items) {
+        if (closeOnceCounted && !items.isEmpty())
+            m_controller->closeDocument(m_view->model()->index(0, 0));
+    });
+    m_controller->openPstFile(mailboxPath());
+    QTRY_VERIFY(!m_controller->isOpening());
+    QCOMPARE(inboxWhenShown, QStringLiteral("Inbox (reading…)"));
+    QCOMPARE(selected.size(), 3);
+    QVERIFY(selected.at(1).at(0).value<ItemList>().isEmpty());
+    QCOMPARE(selected.at(2).at(0).value<ItemList>().size(), 4);
+    QTest::qWait(200);
+    QCOMPARE(failed.count(), 0);
+    QCOMPARE(closing.count(), closeOnceCounted ? 1 : 0);
+    QCOMPARE(m_view->model()->rowCount(), closeOnceCounted ? 0 : 1);
+    if (!closeOnceCounted)
+        QCOMPARE(UiDriver::findRow(m_view, QStringLiteral("Inbox")).data().toString(), QStringLiteral("Inbox (4 items)"));
 }
 
 int main(int argc, char* argv[])
