@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Damaged files: what the fuzz runs found, random damage, damage aimed at
-// one record, and the property reader fed random or damaged blocks.
+// Damaged files: fuzz finds, random damage, damage aimed at one record, random or damaged blocks for the readers.
 #include "IMVLogConfig.h"
 #include "LibpstNodes.h"
 #include "LogLines.h"
@@ -81,8 +80,7 @@ qsizetype allocationStart(const QByteArray& block, int index)
     return u16At(block, u16At(block, 0) + 4 + (index - 1) * 2);
 }
 
-// Offsets of the property records in the one leaf of a small property
-// context's tree (a message's or a folder's).
+// Offsets of the property records in the one leaf of a small property context's tree (a message's or a folder's).
 QList<qsizetype> propertyRecords(const QByteArray& block)
 {
     const qsizetype bthHeader = allocationStart(block, 1);
@@ -262,7 +260,6 @@ private slots:
         const QByteArray block = pst.firstBlock(target);
         const qsizetype at = nodeAt(target);
         QVERIFY2(at > 0 && !propertyRecords(block).isEmpty(), "the message's block was not found in the file");
-        const qsizetype flags = findRecord(block, 0x0E07); // read by libpst whatever its type
         if (damage == "pageMap")
             put<quint16>(bytes, at, quint16(block.size() + 0x100));
         else if (damage == "bthRoot")
@@ -270,7 +267,7 @@ private slots:
         else if (damage == "valueRef" || damage == "subnode")
             put<quint32>(bytes, at + findRecord(block, 0) + 4, damage == "subnode" ? 0x3FFFE1 : 0x7FE0);
         else if (damage == "type")
-            put<quint16>(bytes, at + flags + 2, 0x9E03);
+            put<quint16>(bytes, at + findRecord(block, 0x0E07) + 2, 0x9E03); // flags, read by libpst whatever their type
         else if (damage == "nameMap") {
             // Every string entry's offset aimed far past the string stream.
             PropertyContext map;

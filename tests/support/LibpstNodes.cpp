@@ -85,10 +85,10 @@ QByteArray LibpstNodes::firstBlock(quint64 nodeId)
     return blocks.value(0);
 }
 
-QString propertyText(const MapiPropertyReader& reader, const QString& spec)
+QString propertyText(const MapiPropertyReader& reader, const QString& property)
 {
     using R = MapiPropertyReader;
-    const QStringList parts = spec.split(' ');
+    const QStringList parts = property.split(' ');
     const QString set = parts.value(0), type = parts.value(1);
     const quint32 id = parts.value(2).toUInt(nullptr, 16);
     const QUuid address(0x00062004, 0x0000, 0x0000, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46);

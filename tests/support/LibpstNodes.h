@@ -44,7 +44,7 @@ private:
 };
 
 // One value of a message read by the program's property reader, as text, ""
-// when absent. `spec` is "SET TYPE ID": SET task, log, common or address for
+// when absent. `property` is "SET TYPE ID": SET task, log, common or address for
 // named properties, tag for the property id itself; TYPE int32, double, bool,
 // string, filetime, binary, or id (the id a named property has in this file).
-QString propertyText(const MapiPropertyReader& reader, const QString& spec);
+QString propertyText(const MapiPropertyReader& reader, const QString& property);
