@@ -68,6 +68,17 @@ echo "testing the unmutated copy"
 (cd "$build" && ctest -j "$jobs" --timeout 300 --output-on-failure) >"$logs/unmutated.log" 2>&1 ||
     { echo "the unmutated copy fails its tests: $logs/unmutated.log" >&2; exit 2; }
 
+# The suite that killed a mutant last time runs first on its own: when it
+# kills again, the whole run is spared. Otherwise every suite runs as before.
+killers=$work/killers
+mkdir -p "$killers"
+killed_again() {
+    [ -s "$killers/$1" ] || return 1
+    (cd "$build" && ctest -j "$jobs" --no-tests=error --timeout 300 --output-on-failure \
+        -R "^($(paste -sd'|' "$killers/$1"))\$") >>"$2" 2>&1 && return 1
+    [ -s "$build/Testing/Temporary/LastTestsFailed.log" ]
+}
+
 applied=""
 revert() { [ -z "$applied" ] || (cd "$tree" && git apply -R "$applied"); applied=""; }
 trap 'revert; rm -rf "$stage"' EXIT
@@ -81,7 +92,7 @@ for patch in "${patches[@]}"; do
     if ! cmake --build "$build" -j "$jobs" >"$log" 2>&1; then
         result="did not compile"
         uncompiled=$((uncompiled + 1))
-    elif rm -f "$build/Testing/Temporary/LastTestsFailed.log" &&
+    elif rm -f "$build/Testing/Temporary/LastTestsFailed.log" && ! killed_again "$name" "$log" &&
         (cd "$build" && ctest -j "$jobs" --stop-on-failure --timeout 300 --output-on-failure) >>"$log" 2>&1; then
         result="SURVIVED"
         survived=$((survived + 1))
@@ -89,6 +100,7 @@ for patch in "${patches[@]}"; do
         # ctest names the failed tests as "number:name", one a line.
         suite=$(cut -d: -f2 "$build/Testing/Temporary/LastTestsFailed.log" 2>/dev/null | paste -sd, -)
         result="KILLED by ${suite:-?}"
+        cut -d: -f2 "$build/Testing/Temporary/LastTestsFailed.log" >"$killers/$name" 2>/dev/null || true
         killed=$((killed + 1))
     fi
     revert

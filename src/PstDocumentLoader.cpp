@@ -4,6 +4,7 @@
 #include "PstParser.h"
 
 #include <QCoreApplication>
+#include <QPromise>
 #include <QtConcurrent>
 
 namespace {
@@ -27,14 +28,14 @@ PstDocumentLoader::PstDocumentLoader(const QString& path, QObject* parent)
 {
     m_progressTimer.setInterval(kProgressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &PstDocumentLoader::reportProgress);
+    connect(&m_watcher, &QFutureWatcherBase::resultReadyAt, this, &PstDocumentLoader::onStage);
     connect(&m_watcher, &QFutureWatcherBase::finished, this, [this] {
         m_progressTimer.stop();
         reportProgress();
-        const Result result = m_watcher.result();
         if (isCancelled())
             emit finished(nullptr, QString());
         else
-            emit finished(result.root, result.error);
+            emit finished(m_result.folder, m_result.error);
     });
 }
 
@@ -48,22 +49,61 @@ void PstDocumentLoader::start()
 {
     const QString path = m_path;
     const std::shared_ptr<State> state = m_state;
-    m_watcher.setFuture(QtConcurrent::run(&loaderPool(), [path, state]() -> Result {
+    m_watcher.setFuture(QtConcurrent::run(&loaderPool(), [path, state](QPromise<Stage>& promise) {
+        const auto fail = [&promise](const QString& error) { promise.addResult(Stage{Stage::Done, nullptr, {}, error}); };
         PstParser parser;
         parser.setProgressHandler([state](int itemsRead) {
             state->itemsRead = itemsRead;
             return !state->cancelled;
         });
         if (state->cancelled)
-            return {};
+            return fail({});
         if (!parser.open(path))
-            return {nullptr, parser.openError()};
-        std::shared_ptr<PstFolderItem> root = parser.parse(path);
+            return fail(parser.openError());
+        const QString unreadable =
+            QCoreApplication::translate("PstTreeController", "The folder structure of this PST file cannot be read.");
+        const std::shared_ptr<PstFolderItem> root = parser.parseFolders(path);
         if (!root)
-            return {nullptr, QCoreApplication::translate("PstTreeController", "The folder structure of this PST file cannot be read.")};
-        return {root, QString()};
+            return fail(unreadable);
+        // A document without folders may still turn out unreadable; it is
+        // shown at the end, whole.
+        const bool shownEarly = root->childCount() > 0;
+        if (shownEarly)
+            promise.addResult(Stage{Stage::Folders, root, {}, {}});
+        std::shared_ptr<PstFolderItem> folder;
+        QList<std::shared_ptr<PstItem>> items;
+        while (parser.readNextFolderItems(&folder, &items)) {
+            if (shownEarly) {
+                promise.addResult(Stage{Stage::FolderItems, folder, items, {}});
+                continue;
+            }
+            for (const auto& item : std::as_const(items))
+                folder->addItem(item);
+            folder->setItemsPending(false);
+        }
+        if (!parser.finishFolderItems(root))
+            return fail(unreadable);
+        promise.addResult(Stage{Stage::Done, root, {}, {}});
     }));
     m_progressTimer.start();
+}
+
+void PstDocumentLoader::onStage(int index)
+{
+    if (isCancelled())
+        return;
+    const Stage stage = m_watcher.resultAt(index);
+    switch (stage.kind) {
+    case Stage::Folders:
+        emit foldersRead(stage.folder);
+        break;
+    case Stage::FolderItems:
+        emit folderItemsRead(stage.folder, stage.items);
+        break;
+    case Stage::Done:
+        m_result = stage;
+        break;
+    }
 }
 
 void PstDocumentLoader::cancel()

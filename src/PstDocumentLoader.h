@@ -4,6 +4,7 @@
 #include "PstFolderItem.h"
 
 #include <QFutureWatcher>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -12,9 +13,9 @@
 #include <memory>
 
 // Opens and parses one PST file on a worker thread, so the window stays
-// responsive however large the file. The document is libpst's and the
-// worker's alone until finished() hands it over; nothing else touches its
-// file meanwhile.
+// responsive however large the file. The folders come first, then each
+// folder's items; the document is the worker's alone until it hands a part
+// over, and the worker never touches a part it has handed over.
 class PstDocumentLoader : public QObject
 {
     Q_OBJECT
@@ -24,7 +25,7 @@ public:
     ~PstDocumentLoader() override;
 
     void start();
-    // Stops the walk soon; finished() then brings no document.
+    // Stops the walk soon; nothing more is announced after it.
     void cancel();
     bool isCancelled() const;
     QString path() const { return m_path; }
@@ -32,8 +33,17 @@ public:
 signals:
     // Items read so far, a few times a second.
     void progress(int itemsRead);
-    // The document root, or null when the file could not be opened (then
-    // `error` says why, for the user) or the load was cancelled.
+    // The document root with its folders, each flagged as reading its items
+    // (PstFolderItem::itemsPending) and none holding any; not announced for
+    // a document without folders. The losses come with finished().
+    void foldersRead(const std::shared_ptr<PstFolderItem>& root);
+    // Every item of one folder of foldersRead()'s tree, in order; the
+    // receiver adds them. The root's own items come first.
+    void folderItemsRead(const std::shared_ptr<PstFolderItem>& folder, const QList<std::shared_ptr<PstItem>>& items);
+    // The document root (the one foldersRead() gave, if it came), or null
+    // when the file could not be opened (then `error` says why, for the
+    // user) or the load was cancelled. Without foldersRead() before it, the
+    // root holds its folders and their items.
     void finished(const std::shared_ptr<PstFolderItem>& root, const QString& error);
 
 private:
@@ -44,18 +54,25 @@ private:
         std::atomic<int> itemsRead{0};
     };
 
-    // What the worker hands back.
-    struct Result
+    // What the worker hands over, in this order: the folders (unless the
+    // document has none), each folder's items, the end.
+    struct Stage
     {
-        std::shared_ptr<PstFolderItem> root;
+        enum Kind { Folders, FolderItems, Done };
+        Kind kind = Done;
+        // The document root, or the folder of the items.
+        std::shared_ptr<PstFolderItem> folder;
+        QList<std::shared_ptr<PstItem>> items;
         QString error;
     };
 
+    void onStage(int index);
     void reportProgress();
 
     QString m_path;
     std::shared_ptr<State> m_state;
-    QFutureWatcher<Result> m_watcher;
+    QFutureWatcher<Stage> m_watcher;
     QTimer m_progressTimer;
     int m_lastReported = 0;
+    Stage m_result;
 };

@@ -56,6 +56,12 @@ void PstTreeController::openPstFile(const QString& path)
         row->setDisplayName(tr("%1 (opening… %2 items read)").arg(fileName, QLocale().toString(itemsRead)));
         m_model->refresh(row);
     });
+    connect(loader, &PstDocumentLoader::foldersRead, this,
+            [this, row](const std::shared_ptr<PstFolderItem>& root) { showFolders(row, root); });
+    connect(loader, &PstDocumentLoader::folderItemsRead, this,
+            [this, row](const std::shared_ptr<PstFolderItem>& folder, const QList<std::shared_ptr<PstItem>>& items) {
+                showFolderItems(row, folder, items);
+            });
     connect(loader, &PstDocumentLoader::finished, this,
             [this, row](const std::shared_ptr<PstFolderItem>& root, const QString& error) {
                 finishOpening(row, root, error);
@@ -63,6 +69,28 @@ void PstTreeController::openPstFile(const QString& path)
     addRow(placeholder);
     updateBusyCursor();
     loader->start();
+}
+
+void PstTreeController::showFolders(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root)
+{
+    if (!m_loads.contains(placeholder))
+        return;
+    m_foldersShown.insert(placeholder);
+    m_model->adoptDocument(placeholder, root);
+}
+
+void PstTreeController::showFolderItems(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& folder,
+                                        const QList<std::shared_ptr<PstItem>>& items)
+{
+    if (!m_loads.contains(placeholder))
+        return;
+    // The document root's own items go to the row that stands for it.
+    PstFolderItem* shown = folder->nodeLevel() == 0 ? placeholder : folder.get();
+    m_model->addFolderItems(shown, items);
+    // The current folder showed an empty list while it was read.
+    if (!items.isEmpty() && m_lastPressed.isValid()
+        && PstTreeModel::itemFromIndex(m_proxy->mapToSource(m_lastPressed)) == shown)
+        emit folderSelected(shown->items());
 }
 
 void PstTreeController::finishOpening(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root,
@@ -73,6 +101,7 @@ void PstTreeController::finishOpening(PstFolderItem* placeholder, const std::sha
         return;
     loader->deleteLater();
     updateBusyCursor();
+    const bool foldersShown = m_foldersShown.remove(placeholder);
     if (!root) {
         const QString path = loader->path();
         m_model->removeNode(placeholder);
@@ -81,7 +110,9 @@ void PstTreeController::finishOpening(PstFolderItem* placeholder, const std::sha
         emit openPstFailed(path);
         return;
     }
-    m_model->adoptDocument(placeholder, root);
+    if (!foldersShown)
+        m_model->adoptDocument(placeholder, root);
+    m_model->completeDocument(placeholder, root);
     emit documentOpened(placeholder->rootNode());
 }
 
@@ -93,6 +124,7 @@ bool PstTreeController::cancelOpening(PstItem* placeholder)
     Log::info(QStringLiteral("Opening of %1 cancelled.").arg(loader->path()));
     loader->cancel();
     loader->deleteLater();
+    m_foldersShown.remove(placeholder);
     updateBusyCursor();
     return true;
 }
@@ -204,8 +236,11 @@ void PstTreeController::closeDocument(const QModelIndex& proxyIndex)
     if (!node)
         return;
     const std::shared_ptr<PstItem> root = node->rootNode();
-    if (root && !cancelOpening(root.get()))
+    // A document still opening may have folders and items on show too.
+    if (root) {
+        cancelOpening(root.get());
         emit documentClosing(root);
+    }
     m_model->removeIndex(sourceIndex);
     emit pstTreeViewRowChanged(documentCount());
 }

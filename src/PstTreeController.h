@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPersistentModelIndex>
+#include <QSet>
 
 #include <memory>
 
@@ -35,6 +36,9 @@ public:
     QList<std::shared_ptr<PstItem>> documents() const;
     // True while any document is still being opened.
     bool isOpening() const { return !m_loads.isEmpty(); }
+    // True while the document of `root` is still being opened: its folders
+    // may be on show without all their items.
+    bool isOpening(PstItem* root) const { return m_loads.contains(root); }
     // Appends a parsed document; null is ignored.
     void addRow(const std::shared_ptr<PstItem>& root);
     // The document root of the view's current row; null without a current row.
@@ -67,6 +71,11 @@ private slots:
     void onTreeContextMenu(const QPoint& pos);
 
 private:
+    // Shows the folders of a document still opening in its row.
+    void showFolders(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root);
+    // Adds a folder's items, announcing them again when it is the current folder.
+    void showFolderItems(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& folder,
+                         const QList<std::shared_ptr<PstItem>>& items);
     // `error` says why `root` is null (empty after a cancel).
     void finishOpening(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root, const QString& error);
     // Stops opening the document of `placeholder`; false when it is open.
@@ -76,6 +85,8 @@ private:
     QTreeView* m_view = nullptr;
     // The documents still opening, by the root their row shows meanwhile.
     QHash<PstItem*, PstDocumentLoader*> m_loads;
+    // Those of them whose folders are on show.
+    QSet<PstItem*> m_foldersShown;
     bool m_busyCursor = false;
     std::unique_ptr<QMenu> m_menu;
     QAction* m_showInFinderAction = nullptr;

@@ -57,6 +57,8 @@ QVariant PstTreeModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: {
         auto* folder = dynamic_cast<PstFolderItem*>(node);
+        if (folder && folder->itemsPending())
+            return tr("%1 (reading…)").arg(node->displayName());
         return node->displayName() + (folder ? folder->itemCountStr() : QString());
     }
     case Qt::DecorationRole:
@@ -118,12 +120,10 @@ void PstTreeModel::adoptDocument(PstFolderItem* placeholder, const std::shared_p
 {
     if (!placeholder || !parsed)
         return;
-    placeholder->setDisplayName(parsed->displayName());
     placeholder->setFileId(parsed->fileId());
     placeholder->setPstPath(parsed->filePath());
     placeholder->setPstFile(parsed->pstFile());
     placeholder->setPstLock(parsed->pstLock());
-    placeholder->setLosses(parsed->losses());
     for (const auto& item : parsed->items())
         placeholder->addItem(item);
     const int count = parsed->childCount();
@@ -133,5 +133,24 @@ void PstTreeModel::adoptDocument(PstFolderItem* placeholder, const std::shared_p
             placeholder->addChildNode(parsed->child(i));
         endInsertRows();
     }
+    refresh(placeholder);
+}
+
+void PstTreeModel::addFolderItems(PstFolderItem* folder, const QList<std::shared_ptr<PstItem>>& items)
+{
+    if (!folder)
+        return;
+    for (const auto& item : items)
+        folder->addItem(item);
+    folder->setItemsPending(false);
+    refresh(folder);
+}
+
+void PstTreeModel::completeDocument(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& parsed)
+{
+    if (!placeholder || !parsed)
+        return;
+    placeholder->setDisplayName(parsed->displayName());
+    placeholder->setLosses(parsed->losses());
     refresh(placeholder);
 }

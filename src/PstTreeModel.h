@@ -33,9 +33,14 @@ public:
     void refresh(PstItem* node);
     // Removes the row of `node`; nothing when it has none.
     void removeNode(PstItem* node);
-    // Moves the parsed document `parsed` into the row of `placeholder` (a
-    // document root shown while the file opens), which becomes the document.
+    // Moves the folders and items of the document `parsed` into the row of
+    // `placeholder` (a document root shown while the file opens), which
+    // becomes the document; its name and losses come with completeDocument().
     void adoptDocument(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& parsed);
+    // Gives `folder`, shown while its items were read, its items.
+    void addFolderItems(PstFolderItem* folder, const QList<std::shared_ptr<PstItem>>& items);
+    // Gives the adopted document its name and losses once every item is read.
+    void completeDocument(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& parsed);
 
     // The node of a valid index, null otherwise.
     static PstItem* itemFromIndex(const QModelIndex& index);

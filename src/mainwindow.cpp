@@ -283,6 +283,14 @@ std::shared_ptr<PstItem> MainWindow::documentForExport()
     std::shared_ptr<PstItem> root = m_treeController->pstRootNode();
     if (!root)
         Log::info(QStringLiteral("No Pst file selected."));
+    // Its folders may be on show before all their items are read.
+    if (root && m_treeController->isOpening(root.get())) {
+        Log::info(QStringLiteral("The selected Pst file is still opening."));
+        NativeMessageBox::info(this, tr("Still Opening"),
+                               tr("This file is still being read. Convert and Export can start once every "
+                                  "folder shows its number of items."));
+        return nullptr;
+    }
     return root;
 }
 

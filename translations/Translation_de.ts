@@ -271,6 +271,14 @@
         <source>Outlook Data Files (*.pst *.ost)</source>
         <translation>Outlook-Datendateien (*.pst *.ost)</translation>
     </message>
+    <message>
+        <source>Still Opening</source>
+        <translation>Wird noch geöffnet</translation>
+    </message>
+    <message>
+        <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
+        <translation>Diese Datei wird noch gelesen. Konvertieren und Exportieren sind möglich, sobald jeder Ordner seine Anzahl an Elementen zeigt.</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>
@@ -540,6 +548,13 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     <message>
         <source>Cancel Opening</source>
         <translation>Öffnen abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (wird gelesen…)</translation>
     </message>
 </context>
 <context>

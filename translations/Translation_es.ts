@@ -271,6 +271,14 @@
         <source>Outlook Data Files (*.pst *.ost)</source>
         <translation>Archivos de datos de Outlook (*.pst *.ost)</translation>
     </message>
+    <message>
+        <source>Still Opening</source>
+        <translation>Todavía abriéndose</translation>
+    </message>
+    <message>
+        <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
+        <translation>Este archivo todavía se está leyendo. Convertir y Exportar podrán empezar cuando cada carpeta muestre su número de elementos.</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>
@@ -540,6 +548,13 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     <message>
         <source>Cancel Opening</source>
         <translation>Cancelar apertura</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (leyendo…)</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,14 @@
         <source>Outlook Data Files (*.pst *.ost)</source>
         <translation>Fichiers de données Outlook (*.pst *.ost)</translation>
     </message>
+    <message>
+        <source>Still Opening</source>
+        <translation>Ouverture en cours</translation>
+    </message>
+    <message>
+        <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
+        <translation>Ce fichier est encore en cours de lecture. Convertir et Exporter pourront commencer dès que chaque dossier affichera son nombre d’éléments.</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>
@@ -540,6 +548,13 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     <message>
         <source>Cancel Opening</source>
         <translation>Annuler l&apos;ouverture</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (lecture…)</translation>
     </message>
 </context>
 <context>

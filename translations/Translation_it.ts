@@ -271,6 +271,14 @@
         <source>Outlook Data Files (*.pst *.ost)</source>
         <translation>File di dati di Outlook (*.pst *.ost)</translation>
     </message>
+    <message>
+        <source>Still Opening</source>
+        <translation>Apertura in corso</translation>
+    </message>
+    <message>
+        <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
+        <translation>Questo file è ancora in lettura. Converti ed Esporta potranno iniziare quando ogni cartella mostrerà il suo numero di elementi.</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>
@@ -540,6 +548,13 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
     <message>
         <source>Cancel Opening</source>
         <translation>Annulla apertura</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (lettura…)</translation>
     </message>
 </context>
 <context>

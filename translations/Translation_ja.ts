@@ -270,6 +270,14 @@
         <source>Outlook Data Files (*.pst *.ost)</source>
         <translation>Outlook データ ファイル (*.pst *.ost)</translation>
     </message>
+    <message>
+        <source>Still Opening</source>
+        <translation>まだ開いています</translation>
+    </message>
+    <message>
+        <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
+        <translation>このファイルはまだ読み込み中です。すべてのフォルダーに項目数が表示されると、変換とエクスポートを開始できます。</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>
@@ -539,6 +547,13 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
     <message>
         <source>Cancel Opening</source>
         <translation>開くのをキャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (読み込み中…)</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,14 @@
         <source>Outlook Data Files (*.pst *.ost)</source>
         <translation>Arquivos de dados do Outlook (*.pst *.ost)</translation>
     </message>
+    <message>
+        <source>Still Opening</source>
+        <translation>Ainda abrindo</translation>
+    </message>
+    <message>
+        <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
+        <translation>Este arquivo ainda está sendo lido. Converter e Exportar podem começar quando cada pasta mostrar seu número de itens.</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>
@@ -540,6 +548,13 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     <message>
         <source>Cancel Opening</source>
         <translation>Cancelar abertura</translation>
+    </message>
+</context>
+<context>
+    <name>PstTreeModel</name>
+    <message>
+        <source>%1 (reading…)</source>
+        <translation>%1 (lendo…)</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,10 @@ public:
     // the window shows them only on request.
     bool isHidden() const { return m_hidden; }
     void setHidden(bool hidden) { m_hidden = hidden; }
+    // Set while a window's open has shown the folder but not yet read its
+    // items (see PstParser::parseFolders).
+    bool itemsPending() const { return m_itemsPending; }
+    void setItemsPending(bool pending) { m_itemsPending = pending; }
     // Set on a document root by the parser; empty on other folders.
     std::shared_ptr<ParseLosses> losses() const { return m_losses; }
     void setLosses(const std::shared_ptr<ParseLosses>& losses) { m_losses = losses; }
@@ -37,5 +41,6 @@ private:
     std::shared_ptr<ParseLosses> m_losses;
     QString m_folderType;
     bool m_hidden = false;
+    bool m_itemsPending = false;
     QList<std::shared_ptr<PstItem>> m_items;
 };

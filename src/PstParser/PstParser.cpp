@@ -92,6 +92,105 @@ std::shared_ptr<PstFolderItem> PstParser::visit(const QString& path, const Visit
     return finishParsing(root);
 }
 
+std::shared_ptr<PstFolderItem> PstParser::parseFolders(const QString& path)
+{
+    pst_desc_tree* top = nullptr;
+    std::shared_ptr<PstFolderItem> root = startParsing(path, &top);
+    if (!root)
+        return nullptr;
+    root->setItemsPending(true);
+    m_pendingFolders = {{root, top}};
+    readFolderLevel(top, root);
+    if (m_stopped) {
+        Log::info("Opening cancelled.");
+        fail();
+        return nullptr;
+    }
+    const QMutexLocker locker(libpstLock().get());
+    InternalFolders::mark(*root, m_pstFile.get(), m_topOfFoldersId);
+    Log::info("Parsed the folders of the PST document.");
+    return root;
+}
+
+// Messages are never folders (see ItemFactory::isMessageNode), so every
+// other node is read here; the folders are noted in the order visitLevel()
+// hands them over, a folder before its sub-folders.
+void PstParser::readFolderLevel(pst_desc_tree* first, const std::shared_ptr<PstFolderItem>& folder)
+{
+    for (pst_desc_tree* node = first; node && !m_stopped; node = node->next) {
+        if (ItemFactory::isMessageNode(node))
+            continue;
+        countItem();
+        if (m_stopped)
+            return;
+        QMutexLocker locker(libpstLock().get());
+        bool damagedFolder = false;
+        const std::shared_ptr<PstItem> item = readItem(node, folder, &damagedFolder);
+        locker.unlock();
+        if (!item)
+            continue;
+        item->setNodeLevel(folder->nodeLevel() + 1);
+        item->setPstTree(node);
+        if (item->type() != Folder) {
+            m_itemsReadWithFolders.insert(node, item);
+            continue;
+        }
+        auto subFolder = std::static_pointer_cast<PstFolderItem>(item);
+        subFolder->setItemsPending(true);
+        folder->addChildNode(subFolder);
+        const bool hasItems = node->child && (node->no_child || damagedFolder);
+        m_pendingFolders.append({subFolder, hasItems ? node->child : nullptr});
+        if (hasItems)
+            readFolderLevel(node->child, subFolder);
+    }
+}
+
+bool PstParser::readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QList<std::shared_ptr<PstItem>>* items)
+{
+    items->clear();
+    if (m_stopped || m_nextPendingFolder >= m_pendingFolders.size())
+        return false;
+    const PendingFolder pending = m_pendingFolders.at(m_nextPendingFolder++);
+    *folder = pending.folder;
+    // The folder's level and name are read, never written, meanwhile.
+    const unsigned int level = pending.folder->nodeLevel() + 1;
+    for (pst_desc_tree* node = pending.firstChild; node && !m_stopped; node = node->next) {
+        if (!ItemFactory::isMessageNode(node)) {
+            if (std::shared_ptr<PstItem> item = m_itemsReadWithFolders.take(node))
+                items->append(item);
+            continue;
+        }
+        countItem();
+        if (m_stopped)
+            break;
+        QMutexLocker locker(libpstLock().get());
+        bool damagedFolder = false;
+        const std::shared_ptr<PstItem> item = readItem(node, pending.folder, &damagedFolder);
+        locker.unlock();
+        if (!item)
+            continue;
+        item->setNodeLevel(level);
+        item->setPstTree(node);
+        items->append(item);
+    }
+    if (level == 1)
+        m_rootItemsVisited += int(items->size());
+    return !m_stopped;
+}
+
+bool PstParser::finishFolderItems(const std::shared_ptr<PstFolderItem>& root)
+{
+    if (m_stopped) {
+        Log::info("Opening cancelled.");
+        fail();
+        return false;
+    }
+    if (!isReadable(root))
+        return false;
+    Log::info("Parsed Pst document completed.");
+    return true;
+}
+
 std::shared_ptr<PstFolderItem> PstParser::startParsing(const QString& path, pst_desc_tree** top)
 {
     if (!m_pstFile)
@@ -151,20 +250,25 @@ std::shared_ptr<PstFolderItem> PstParser::finishParsing(const std::shared_ptr<Ps
         fail();
         return nullptr;
     }
-    // A file whose every folder is unreadable and whose map was damaged too
-    // is not read at all; an empty tree would hide that.
-    if (root->childCount() == 0 && root->itemCount() == 0 && m_rootItemsVisited == 0
-        && m_losses->withoutNamedProperties) {
-        Log::warn("Parsing failed, no folder can be read.");
-        fail();
+    if (!isReadable(root))
         return nullptr;
-    }
     {
         const QMutexLocker locker(libpstLock().get());
         InternalFolders::mark(*root, m_pstFile.get(), m_topOfFoldersId);
     }
     Log::info("Parsed Pst document completed.");
     return root;
+}
+
+// A file whose every folder is unreadable and whose map was damaged too is
+// not read at all; an empty tree would hide that.
+bool PstParser::isReadable(const std::shared_ptr<PstFolderItem>& root)
+{
+    if (root->childCount() > 0 || root->itemCount() > 0 || m_rootItemsVisited > 0 || !m_losses->withoutNamedProperties)
+        return true;
+    Log::warn("Parsing failed, no folder can be read.");
+    fail();
+    return false;
 }
 
 // A folder's items are handed over before its sub-folders, so each folder is

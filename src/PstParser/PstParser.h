@@ -3,6 +3,8 @@
 
 #include "PstFolderItem.h"
 
+#include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 
@@ -42,6 +44,19 @@ public:
     // gives them. Empty on the failures parse() reports.
     std::shared_ptr<PstFolderItem> visit(const QString& path, const Visitor& visitor);
 
+    // parse() in two steps, so the folders can be shown before the items
+    // are read. parseFolders() gives the document root with every folder,
+    // hidden ones marked, each flagged as still reading its items, and no
+    // item; empty on the failures parse() reports. readNextFolderItems()
+    // then reads one folder's items, in tree order (the document root's
+    // own first), without adding them to it or touching the folder: false
+    // once every folder is read or the walk was stopped. A document root
+    // without folders may still fail: finishFolderItems() says whether the
+    // document is as parse() would have returned it.
+    std::shared_ptr<PstFolderItem> parseFolders(const QString& path);
+    bool readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QList<std::shared_ptr<PstItem>>* items);
+    bool finishFolderItems(const std::shared_ptr<PstFolderItem>& root);
+
     // Drops this parser's reference to the file.
     void close();
 
@@ -64,6 +79,12 @@ private:
     std::shared_ptr<PstFolderItem> startParsing(const QString& path, pst_desc_tree** top);
     std::shared_ptr<PstFolderItem> finishParsing(const std::shared_ptr<PstFolderItem>& root);
     void visitLevel(pst_desc_tree* first, const std::shared_ptr<PstFolderItem>& folder, const Visitor& visitor);
+    // True when the document has something to show; false (with a log
+    // line) for a file whose folders and map are all unreadable.
+    bool isReadable(const std::shared_ptr<PstFolderItem>& root);
+    // Reads the folders below `first` for parseFolders(), noting each one's
+    // items for readNextFolderItems().
+    void readFolderLevel(pst_desc_tree* first, const std::shared_ptr<PstFolderItem>& folder);
     // The item of one node of `parentFolder`, null when it is damaged,
     // unparsable or of a class the program does not show (each counted as
     // lost). A damaged folder that has contents gives a stand-in folder
@@ -89,6 +110,18 @@ private:
     std::function<bool(int)> m_progress;
     int m_itemsRead = 0;
     bool m_stopped = false;
+    // The folders whose items parseFolders() left to readNextFolderItems(),
+    // in tree order, each with its first child node (null when it has none
+    // to read), and the items among a folder's nodes that are no messages,
+    // read with the folders.
+    struct PendingFolder
+    {
+        std::shared_ptr<PstFolderItem> folder;
+        pst_desc_tree* firstChild;
+    };
+    QList<PendingFolder> m_pendingFolders;
+    qsizetype m_nextPendingFolder = 0;
+    QHash<const pst_desc_tree*, std::shared_ptr<PstItem>> m_itemsReadWithFolders;
     // Names and addresses the items repeat, held once (see LightItemReader).
     QSet<QString> m_sharedTexts;
 };

@@ -31,11 +31,12 @@ QString describeItem(const PstItem& item)
 // One line per folder and per item, in tree order.
 void describe(const PstFolderItem& folder, const QString& path, QStringList& lines)
 {
-    lines << QStringLiteral("%1 <%2> %3 items, %4 folders%5")
+    lines << QStringLiteral("%1 <%2> %3 items, %4 folders%5%6")
                  .arg(path, folder.folderType())
                  .arg(folder.itemCount())
                  .arg(folder.childCount())
-                 .arg(folder.isHidden() ? QStringLiteral(", hidden") : QString());
+                 .arg(folder.isHidden() ? QStringLiteral(", hidden") : QString())
+                 .arg(folder.itemsPending() ? QStringLiteral(", pending") : QString());
     const auto items = folder.items();
     for (const auto& item : items)
         lines << path + " : " + describeItem(*item);
@@ -70,6 +71,38 @@ QStringList openDescribed(const QString& path, bool light)
         return {QStringLiteral("cannot open")};
     const auto root = parser.parse(path);
     if (!root)
+        return {QStringLiteral("cannot parse")};
+    QStringList lines;
+    describe(*root, root->displayName(), lines);
+    if (root->losses())
+        describeLosses(*root->losses(), lines);
+    return lines;
+}
+
+// The window's open: every folder first, without items, then each folder's
+// items in turn.
+QStringList openStagedDescribed(const QString& path)
+{
+    PstParser parser;
+    if (!parser.open(path))
+        return {QStringLiteral("cannot open")};
+    const auto root = parser.parseFolders(path);
+    if (!root)
+        return {QStringLiteral("cannot parse")};
+    QStringList folders;
+    describe(*root, root->displayName(), folders);
+    for (const QString& line : std::as_const(folders)) {
+        if (!line.contains(QLatin1String(" 0 items")) || !line.endsWith(QLatin1String(", pending")))
+            return {QStringLiteral("not waiting for its items: ") + line};
+    }
+    std::shared_ptr<PstFolderItem> folder;
+    QList<std::shared_ptr<PstItem>> items;
+    while (parser.readNextFolderItems(&folder, &items)) {
+        for (const auto& item : std::as_const(items))
+            folder->addItem(item);
+        folder->setItemsPending(false);
+    }
+    if (!parser.finishFolderItems(root))
         return {QStringLiteral("cannot parse")};
     QStringList lines;
     describe(*root, root->displayName(), lines);
@@ -173,6 +206,18 @@ private slots:
         for (qsizetype i = 0; i < qMin(full.size(), light.size()); ++i)
             QCOMPARE(light.at(i), full.at(i));
         QCOMPARE(light.size(), full.size());
+    }
+
+    void stagedOpenGivesTheFullParsesItems_data() { lightOpenGivesTheFullParsesItems_data(); }
+
+    void stagedOpenGivesTheFullParsesItems()
+    {
+        QFETCH(QString, path);
+        const QStringList full = openDescribed(path, false);
+        const QStringList staged = openStagedDescribed(path);
+        for (qsizetype i = 0; i < qMin(full.size(), staged.size()); ++i)
+            QCOMPARE(staged.at(i), full.at(i));
+        QCOMPARE(staged.size(), full.size());
     }
 };
 
