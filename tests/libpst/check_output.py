@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 """Reads the writers' output back with independent parsers and prints what
 they see as JSON: Python's email package for .eml, icalendar for .ics and
-vobject for .vcf.
+vobject for .vcf. One FILE prints one object, several print a list of them.
 
-usage: check_output.py eml|ics|vcf FILE
-An output that a parser rejects prints {"error": "..."} and exits with 1."""
+usage: check_output.py eml|ics|vcf FILE...
+An output that a parser rejects gives {"error": "..."} (exit status 1)."""
 
 import base64
 import email
@@ -14,14 +14,11 @@ import sys
 from email import policy
 
 
-def leaf_part(part, depth):
+def leaf_part(part):
     data = part.get_payload(decode=True) or b''
     entry = {
-        'depth': depth,
         'type': part.get_content_type(),
-        'charset': part.get_content_charset(),
         'filename': part.get_filename(),
-        'content_id': part.get('Content-ID'),
         'data': base64.b64encode(data).decode('ascii'),
         'defects': [type(d).__name__ for d in part.defects],
     }
@@ -30,10 +27,8 @@ def leaf_part(part, depth):
     return entry
 
 
-def message_summary(message, depth):
+def message_summary(message):
     summary = {
-        'depth': depth,
-        'unixfrom': message.get_unixfrom(),
         'type': message.get_content_type(),
         'subject': str(message['Subject']) if message['Subject'] is not None else None,
         'from': str(message['From']) if message['From'] is not None else None,
@@ -43,34 +38,38 @@ def message_summary(message, depth):
         'parts': [],
         'messages': [],
     }
-    collect(message, depth, summary)
+    collect(message, summary)
+    inner = summary['messages']
+    summary['nesting'] = max([1 + m['nesting'] for m in inner], default=0)
+    summary['all_defects'] = (summary['defects'] + [d for p in summary['parts'] for d in p['defects']]
+                              + [d for m in inner for d in m['all_defects']])
     return summary
 
 
-def collect(part, depth, summary):
+def collect(part, summary):
     if part.get_content_maintype() == 'message' and part.get_content_type() != 'message/rfc822':
         # Reports (delivery-status, disposition-notification) are parsed as
         # header blocks before any transfer decoding, so an encoded one cannot
         # be read back: only its name counts.
-        summary['parts'].append({'depth': depth, 'type': part.get_content_type(), 'opaque': True,
+        summary['parts'].append({'type': part.get_content_type(), 'opaque': True,
                                  'filename': part.get_filename(), 'data': '', 'defects': []})
         return
     if part.get_content_type() == 'message/rfc822':
         for inner in part.get_payload():
-            summary['messages'].append(message_summary(inner, depth + 1))
+            summary['messages'].append(message_summary(inner))
         return
     if part.is_multipart():
         summary['defects'] += [type(d).__name__ for d in part.defects]
         for sub in part.get_payload():
-            collect(sub, depth, summary)
+            collect(sub, summary)
         return
-    summary['parts'].append(leaf_part(part, depth))
+    summary['parts'].append(leaf_part(part))
 
 
 def check_eml(path):
     with open(path, 'rb') as f:
         message = email.message_from_bytes(f.read(), policy=policy.default)
-    return message_summary(message, 0)
+    return message_summary(message)
 
 
 def ical_value(value):
@@ -94,8 +93,6 @@ def check_ics(path):
                 continue
             shown = str(value) if isinstance(value, str) else ical_value(value)
             properties.setdefault(name, []).append(shown)
-        if component.name == 'VEVENT' and 'ORGANIZER' in component:
-            properties['ORGANIZER_CN'] = [str(component['ORGANIZER'].params.get('CN', ''))]
         components.append({'name': component.name, 'properties': properties,
                            'errors': [str(e) for e in getattr(component, 'errors', [])]})
     return {'components': components}
@@ -128,9 +125,6 @@ def check_vcf(path):
             if isinstance(value, list):
                 value = ','.join(str(v) for v in value)
             properties.setdefault(child.name, []).append(str(value))
-        if 'n' in card.contents:
-            n = card.n.value
-            properties['N_PARTS'] = [n.family, n.given, n.additional, n.prefix, n.suffix]
         if 'org' in card.contents:
             properties['ORG_PARTS'] = card.org.value
         if 'agent' in card.contents:
@@ -145,18 +139,20 @@ def check_vcf(path):
     return {'cards': cards}
 
 
+def check(kind, path):
+    try:
+        return {'eml': check_eml, 'ics': check_ics, 'vcf': check_vcf}[kind](path)
+    except Exception as error:  # every parser failure is a finding
+        return {'error': '%s: %s' % (type(error).__name__, error)}
+
+
 def main():
-    if len(sys.argv) != 3 or sys.argv[1] not in ('eml', 'ics', 'vcf'):
+    if len(sys.argv) < 3 or sys.argv[1] not in ('eml', 'ics', 'vcf'):
         print(__doc__, file=sys.stderr)
         return 2
-    kind, path = sys.argv[1], sys.argv[2]
-    try:
-        result = {'eml': check_eml, 'ics': check_ics, 'vcf': check_vcf}[kind](path)
-    except Exception as error:  # every parser failure is a finding
-        print(json.dumps({'error': '%s: %s' % (type(error).__name__, error)}))
-        return 1
-    print(json.dumps(result))
-    return 0
+    results = [check(sys.argv[1], path) for path in sys.argv[2:]]
+    print(json.dumps(results[0] if len(results) == 1 else results))
+    return 1 if any('error' in r for r in results) else 0
 
 
 if __name__ == '__main__':
