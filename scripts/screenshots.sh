@@ -6,7 +6,7 @@
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build"}
-cmake --build "$build" --target lumaroo_screenshots lumaroo_print_screenshots
+cmake --build "$build" --target lumaroo_screenshots
 # The web view renders without a display; no X server is needed.
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_DISABLE_SANDBOX=1
@@ -14,4 +14,3 @@ export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 export QT_WEBVIEW_PLUGIN=webengine
 export TZ=UTC
 "$build/tests/ui/lumaroo_screenshots" "$root/docs/screenshots"
-"$build/tests/print/lumaroo_print_screenshots" "$root/docs/screenshots"

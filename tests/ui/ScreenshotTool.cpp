@@ -1,87 +1,66 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Makes the README's screenshots from the real window: the home page, a
-// mailbox with an HTML mail, a contact, an appointment and a task, each at
-// 1024 × 768; then the window in German and in Japanese, the Help menu and
-// the About box (German runs longest: these show whether texts fit).
-// Usage: lumaroo_screenshots <output folder>
+// Not a test: makes docs/screenshots/ from the real window at 1024 × 768:
+// the home page, a mailbox with an HTML mail, a contact, an appointment and
+// a task; the window in German and in Japanese (German runs longest: these
+// show whether texts fit), the Help menu and the About box; the print
+// dialog and the sample mail's first printed page (rendered by pdftoppm).
+// Usage: lumaroo_screenshots OUTPUT_FOLDER
 
 #include "About.h"
-#include "AppMenu.h"
 #include "DetailViewController.h"
+#include "HtmlPrinter.h"
 #include "MultiLanguage.h"
-#include "MailContentHandler.h"
 #include "MyWebViewWidget.h"
+#include "PSTListView.h"
+#include "PSTTreeView.h"
 #include "PstMailView.h"
 #include "PstTreeController.h"
 #include "TestHome.h"
 #include "UiDriver.h"
 #include "UiSamples.h"
 #include "mainwindow.h"
-#include "PSTListView.h"
-#include "PSTTreeView.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPainter>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QtWebView>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
-bool save(MainWindow& window, const QString& dir, const QString& name)
+QDir out;
+bool ok = true;
+
+void save(const QPixmap& shot, const QString& name)
 {
+    ok = shot.save(out.filePath(name)) && ok;
+    qInfo("wrote %s", qPrintable(out.filePath(name)));
+}
+
+void show(MainWindow& window, const QString& folder, const QString& name)
+{
+    ok = UiDriver::pressFolder(window.findChild<PSTTreeView*>(QStringLiteral("treeView")), folder)
+        && UiDriver::clickRow(window.findChild<PSTListView*>(QStringLiteral("listView")), 0) && ok;
     QTest::qWait(300);
-    const QString path = QDir(dir).filePath(name);
-    if (!window.grab().save(path)) {
-        qCritical("cannot write %s", qPrintable(path));
-        return false;
-    }
-    qInfo("wrote %s", qPrintable(path));
-    return true;
+    save(window.grab(), name);
 }
 
-bool showItem(MainWindow& window, const QString& folder, int row)
-{
-    auto* tree = window.findChild<PSTTreeView*>(QStringLiteral("treeView"));
-    auto* list = window.findChild<PSTListView*>(QStringLiteral("listView"));
-    if (!UiDriver::pressFolder(tree, folder) || !UiDriver::clickRow(list, row)) {
-        qCritical("cannot show %s row %d", qPrintable(folder), row);
-        return false;
-    }
-    return true;
-}
-
-// The window with the Help menu open over it (a popup is a window of its own).
-bool saveHelpMenu(MainWindow& window, const QString& dir, const QString& name)
+// The window with the Help menu open over it (a popup is a window of its
+// own), then the About box.
+void helpAndAbout(MainWindow& window, const QString& suffix)
 {
     QAction* helpAction = window.menuBar()->actions().constLast();
     QMenu* help = helpAction->menu();
     help->popup(window.menuBar()->mapToGlobal(window.menuBar()->actionGeometry(helpAction).bottomLeft()));
     QTest::qWait(300);
     QPixmap shot = window.grab();
-    QPainter painter(&shot);
-    painter.drawPixmap(help->pos() - window.mapToGlobal(QPoint()), help->grab());
-    painter.end();
+    QPainter(&shot).drawPixmap(help->pos() - window.mapToGlobal(QPoint()), help->grab());
     help->close();
-    const QString path = QDir(dir).filePath(name);
-    qInfo("wrote %s", qPrintable(path));
-    return shot.save(path);
-}
-
-bool saveAbout(MainWindow& window, const QString& dir, const QString& name)
-{
+    save(shot, "help-menu" + suffix + ".png");
     auto* about = new About(&window);
     about->show();
     QTest::qWait(300);
-    const QString path = QDir(dir).filePath(name);
-    const bool ok = about->grab().save(path);
-    qInfo("wrote %s", qPrintable(path));
+    save(about->grab(), "about" + suffix + ".png");
     about->close();
-    return ok;
 }
 
 } // namespace
@@ -89,16 +68,13 @@ bool saveAbout(MainWindow& window, const QString& dir, const QString& name)
 int main(int argc, char* argv[])
 {
     TestHome home;
-    qputenv("QT_WEBVIEW_PLUGIN", "webengine");
-    MailContentHandler::registerScheme();
-    QtWebView::initialize();
+    UiDriver::prepareWebEngine();
     QApplication app(argc, argv);
     QFont font = QApplication::font();
     font.setPixelSize(12);
     QApplication::setFont(font);
-    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(outDir);
-
+    out.setPath(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    out.mkpath(QStringLiteral("."));
     QTemporaryDir samples;
     const QString mailbox = UiSamples::write(UiSamples::mailbox(), samples.path(), QStringLiteral("Ada's Mailbox.pst"));
 
@@ -107,33 +83,56 @@ int main(int argc, char* argv[])
     window.resize(1024, 768);
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    bool ok = save(window, outDir, QStringLiteral("home.png"));
-
+    QTest::qWait(300);
+    save(window.grab(), QStringLiteral("home.png"));
     window.openFile(mailbox);
-    while (window.treeController()->isOpening())
-        QTest::qWait(20);
+    QTest::qWaitFor([&window] { return !window.treeController()->isOpening(); }, 60000);
     window.resize(1024, 768);
-    MyWebViewWidget* web = window.detailController()->mailView()->webView();
-    QSignalSpy loaded(web, &MyWebViewWidget::pageLoaded);
-    ok = showItem(window, QStringLiteral("Inbox"), 0) && ok;
+    QSignalSpy loaded(window.detailController()->mailView()->webView(), &MyWebViewWidget::pageLoaded);
+    UiDriver::pressFolder(window.findChild<PSTTreeView*>(QStringLiteral("treeView")), QStringLiteral("Inbox"));
+    UiDriver::clickRow(window.findChild<PSTListView*>(QStringLiteral("listView")), 0);
     if (!loaded.wait(20000))
         qWarning("the mail page did not report loading");
     QTest::qWait(1500);
-    ok = save(window, outDir, QStringLiteral("mail.png")) && ok;
-
-    ok = showItem(window, QStringLiteral("Contacts"), 0) && save(window, outDir, QStringLiteral("contact.png")) && ok;
-    ok = showItem(window, QStringLiteral("Calendar"), 0) && save(window, outDir, QStringLiteral("appointment.png")) && ok;
-    ok = showItem(window, QStringLiteral("Tasks"), 0) && save(window, outDir, QStringLiteral("task.png")) && ok;
-
+    show(window, QStringLiteral("Inbox"), QStringLiteral("mail.png"));
+    show(window, QStringLiteral("Contacts"), QStringLiteral("contact.png"));
+    show(window, QStringLiteral("Calendar"), QStringLiteral("appointment.png"));
+    show(window, QStringLiteral("Tasks"), QStringLiteral("task.png"));
     MultiLanguage::instance()->languageSwitch(MultiLanguage::German);
-    ok = showItem(window, QStringLiteral("Contacts"), 0) && save(window, outDir, QStringLiteral("window-de.png")) && ok;
-    ok = saveHelpMenu(window, outDir, QStringLiteral("help-menu-de.png")) && ok;
-    ok = saveAbout(window, outDir, QStringLiteral("about-de.png")) && ok;
+    show(window, QStringLiteral("Contacts"), QStringLiteral("window-de.png"));
+    helpAndAbout(window, QStringLiteral("-de"));
     MultiLanguage::instance()->languageSwitch(MultiLanguage::Japanese);
-    ok = showItem(window, QStringLiteral("Inbox"), 0) && save(window, outDir, QStringLiteral("window-ja.png")) && ok;
-    ok = showItem(window, QStringLiteral("Tasks"), 0) && save(window, outDir, QStringLiteral("task-ja.png")) && ok;
+    show(window, QStringLiteral("Inbox"), QStringLiteral("window-ja.png"));
+    show(window, QStringLiteral("Tasks"), QStringLiteral("task-ja.png"));
     MultiLanguage::instance()->languageSwitch(MultiLanguage::English);
-    ok = saveHelpMenu(window, outDir, QStringLiteral("help-menu.png")) && ok;
-    ok = saveAbout(window, outDir, QStringLiteral("about.png")) && ok;
+    helpAndAbout(window, QString());
+
+    // The print dialog the Print button opens, as on a desktop session; then
+    // the sample mail printed to PDF instead.
+    QTemporaryDir printed;
+    const QString pdf = printed.filePath(QStringLiteral("mail.pdf"));
+    window.printManager().setPrinterChooser([&pdf](QPrinter* printer, QWidget*) {
+        printer->setOutputFileName(QStringLiteral("/home/ada/%1.pdf").arg(printer->docName()));
+        QPrintDialog dialog(printer);
+        dialog.setWindowTitle(QObject::tr("Print"));
+        dialog.show();
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text().startsWith(QLatin1String("&Options")))
+                button->click();
+        }
+        QTest::qWait(500);
+        save(dialog.grab(), QStringLiteral("print-dialog.png"));
+        dialog.reject();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        return true;
+    });
+    UiDriver::pressFolder(window.findChild<PSTTreeView*>(QStringLiteral("treeView")), QStringLiteral("Inbox"));
+    UiDriver::clickRow(window.findChild<PSTListView*>(QStringLiteral("listView")), 0);
+    QSignalSpy finished(window.printManager().printItem(window.currentItem()), &HtmlPrinter::finished);
+    ok = finished.wait(120000) && finished.first().first().toBool() && ok;
+    ok = QProcess::execute(QStringLiteral("pdftoppm"), {"-png", "-r", "60", "-f", "1", "-l", "1", "-singlefile", pdf,
+                                                        out.filePath(QStringLiteral("print-mail"))}) == 0 && ok;
     return ok ? 0 : 1;
 }

@@ -1,80 +1,61 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The main window: pages and window sizes as documents open and close,
-// the open dialog, drag and drop, the search box and sort menu feeding the
-// list, the pane-hide buttons, the print button and the alerts.
+// The main window as a user works it: pages and sizes as documents open and
+// close, the open dialog, drag and drop, the list following the tree's
+// current row and the detail pane the list's (mouse and keyboard), search
+// and the sort menu, the pane-hide buttons, the alerts, the menus and the
+// language switch; and the program started with files on its command line.
 
 #include "AppConfig.h"
+#include "AppMenu.h"
+#include "About.h"
 #include "DetailViewController.h"
-#include "MailContentHandler.h"
+#include "GLanguage.h"
+#include "IMVLanguageMgr.h"
 #include "ListViewSortMenu.h"
+#include "MultiLanguage.h"
 #include "NativeMessageBox.h"
 #include "PSTListView.h"
 #include "PSTStackedWidget.h"
 #include "PSTTreeView.h"
 #include "PstExportDialog.h"
+#include "PstInfoLabel.h"
+#include "PstInfoView.h"
 #include "PstListController.h"
 #include "PstListModel.h"
 #include "PstMailView.h"
-#include "PstInfoView.h"
 #include "PstTreeController.h"
+#include "PstTreeModel.h"
+#include "PstTreeViewFilterModel.h"
+#include "SaveDialog.h"
 #include "TestData.h"
 #include "TestHome.h"
 #include "UiDriver.h"
 #include "UiSamples.h"
+#include "UpdateCheckResult.h"
+#include "UserFolders.h"
+#include "UserGuideWindow.h"
 #include "mainwindow.h"
 
-#include <QActionGroup>
-#include <QApplication>
-#include <QFile>
-#include <QFileDialog>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QPointer>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QSplitter>
-#include <QTextBrowser>
-#include <QStackedWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
-#include <QtWebView>
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace UiDriver;
+
+namespace {
+
+QStringList menuTitles(MainWindow* window)
+{
+    QStringList titles;
+    for (QAction* action : window->menuBar()->actions())
+        titles << action->text();
+    return titles;
+}
+
+} // namespace
 
 class MainWindowTest : public QObject
 {
     Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void startsOnTheHomePageWithItsWidgets();
-    void firstDocumentSwitchesToBrowsingOnce();
-    void openDialogOpensEveryChosenFileAndRemembersTheFolder();
-    void cancelledOpenDialogChangesNothing();
-    void dropOpensOnlyPstFiles();
-    void dragWithoutPstFileIsRefused();
-    void pressingAFolderClearsSearchAndFillsTheList();
-    void searchBoxFiltersTheList();
-    void sortMenuSortsBySubjectAndBack();
-    void hidingPanesGivesTheirWidthToTheDetailPane();
-    void printButtonFollowsTheChosenItem();
-    void convertAndExportOpenTheDialogOnTheDocument_data();
-    void convertAndExportOpenTheDialogOnTheDocument();
-    void hideButtonsFollowTheListOrTheDetailPane();
-    void closingTheShownDocumentClearsListAndDetail();
-    void closingAnotherDocumentKeepsTheList();
-    void failedOpenShowsAWarningAndReturns();
-    void alertWithoutActiveWindowWaitsForOk();
-    void itemsNotShownAreNoticedWithoutInterrupting();
-    void licencesEntryShowsTheNotices();
 
 private:
     template<typename T> T* child(const char* name) const
@@ -84,470 +65,636 @@ private:
             qFatal("no widget %s", name);
         return found;
     }
-    void openMailbox() { openAndWait(m_mailbox); }
-    void openAndWait(const QString& path)
+    PSTTreeView* tree() const { return child<PSTTreeView>("treeView"); }
+    PSTListView* list() const { return child<PSTListView>("listView"); }
+    QWidget* page() const { return child<QStackedWidget>("stackedWidget")->currentWidget(); }
+    QWidget* detail() const { return child<PSTStackedWidget>("stackedWidget_2")->currentWidget(); }
+    bool open(const QString& path)
     {
         m_window->openFile(path);
-        QTRY_VERIFY(!m_window->treeController()->isOpening());
+        return QTest::qWaitFor([this] { return !m_window->treeController()->isOpening(); }, 60000);
     }
-    QModelIndex documentRow(int row) const { return child<PSTTreeView>("treeView")->model()->index(row, 0); }
+    bool activate()
+    {
+        m_window->activateWindow();
+        return QTest::qWaitForWindowActive(m_window);
+    }
 
     QTemporaryDir m_dir;
     QString m_mailbox;
+    QString m_browsing;
     MainWindow* m_window = nullptr;
-};
 
-void MainWindowTest::initTestCase()
-{
-    QVERIFY2(TestData::available(), "the shared PST test files are missing");
-    m_mailbox = UiSamples::write(UiSamples::mailbox(), m_dir.path(), QStringLiteral("mailbox.pst"));
-}
+    void newWindow()
+    {
+        delete m_window;
+        m_window = new MainWindow;
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
 
-void MainWindowTest::init()
-{
-    m_window = new MainWindow;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-}
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(TestData::available(), "the shared PST test files are missing");
+        m_mailbox = UiSamples::write(UiSamples::mailbox(), m_dir.path(), QStringLiteral("mailbox.pst"));
+        m_browsing = UiSamples::write(UiSamples::browsing(), m_dir.path(), QStringLiteral("browsing.pst"));
+    }
 
-void MainWindowTest::cleanup()
-{
-    delete m_window;
-    m_window = nullptr;
-}
+    void init()
+    {
+        MultiLanguage::instance()->languageSwitch(MultiLanguage::English);
+        AppConfig::instance()->setLanguageVal(MultiLanguage::English);
+        newWindow();
+    }
 
-void MainWindowTest::startsOnTheHomePageWithItsWidgets()
-{
-    QCOMPARE(child<QStackedWidget>("stackedWidget")->currentWidget(), child<QWidget>("homePage"));
-    QCOMPARE(m_window->size(), QSize(860, 600));
-    QCOMPARE(m_window->minimumSize(), QSize(860, 600));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Lumaroo"));
-    QCOMPARE(child<QPushButton>("btnOpenFile")->text(), QString::fromUtf8("\uFF0B Add File(s)"));
-    QCOMPARE(child<QLabel>("label")->text(), QStringLiteral("Add or drag files here"));
-    QCOMPARE(child<QPushButton>("btnSortBy")->text(), QString::fromUtf8("Sort by  \u25BE"));
-    QCOMPARE(child<QLabel>("noItemLabel")->text(), QStringLiteral("No Item Selected"));
-    QVERIFY(!child<QToolButton>("printBtn")->isEnabled());
-    QCOMPARE(child<QLineEdit>("searchBox")->placeholderText(), QStringLiteral("Search"));
-    QCOMPARE(child<QWidget>("toolbar")->height(), 50);
-    QCOMPARE(child<PSTTreeView>("treeView")->indentation(), 14);
-    QCOMPARE(child<PSTTreeView>("treeView")->minimumSizeHint(), QSize(0, 0));
-    QCOMPARE(child<PSTListView>("listView")->minimumSizeHint(), QSize(0, 0));
-    QCOMPARE(child<PSTStackedWidget>("stackedWidget_2")->minimumSizeHint(), QSize(0, 0));
+    void cleanup()
+    {
+        delete m_window;
+        m_window = nullptr;
+    }
 
-    const QList<QAction*> fileActions = m_window->fileMenu()->actions();
-    QCOMPARE(fileActions.size(), 4);
-    QCOMPARE(fileActions.first()->shortcut(), QKeySequence(QKeySequence::Open));
-    QCOMPARE(fileActions.at(1)->shortcut(), QKeySequence(QKeySequence::Print));
-    QCOMPARE(fileActions.last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    // Every picture the program names is compiled in and loads.
-    for (const char* path : {":/img/Itemopen@3x.png", ":/img/exit@3x.png", ":/img/convert@3x.png", ":/img/print@3x.png",
-                             ":/img/hide.png", ":/img/show.png", ":/img/search.png", ":/img/icons8-document-100.png",
-                             ":/img/icons8-down-48.png", ":/img/icon.png", ":/img/icon.ico", ":/img/folder@3x.png",
-                             ":/img/contact@3x.png", ":/img/calendar@3x.png", ":/img/task@3x.png",
-                             ":/img/notepaper@3x.png", ":/img/diary@3x.png", ":/img/mail-gray.png", ":/img/mail-white.png",
-                             ":/img/attachment-gray.png", ":/img/attachment-white.png", ":/img/check-gray.png",
-                             ":/img/check-white.png", ":/img/unchecked-gray.png", ":/img/unchecked-white.png",
-                             ":/img/contact-gray.png", ":/img/contact-white.png"})
-        QVERIFY2(!QImage(QString::fromLatin1(path)).isNull(), path);
-    QVERIFY(QFile::exists(QStringLiteral(":/img/icon.icns")));
-    QVERIFY(QFile::exists(QStringLiteral(":/qml/WebView.qml")));
-}
+    void startsAtHomeAndGrowsOnceForTheFirstDocument()
+    {
+        QCOMPARE(page(), child<QWidget>("homePage"));
+        QCOMPARE(m_window->size(), QSize(860, 600));
+        QCOMPARE(m_window->minimumSize(), QSize(860, 600));
+        QVERIFY(!child<QToolButton>("printBtn")->isEnabled());
+        // Every picture the program names is compiled in and loads.
+        const QString pictures = "Itemopen@3x exit@3x convert@3x print@3x hide show search icons8-document-100 "
+                                 "icons8-down-48 icon folder@3x contact@3x calendar@3x task@3x notepaper@3x diary@3x "
+                                 "mail-gray mail-white attachment-gray attachment-white check-gray check-white "
+                                 "unchecked-gray unchecked-white contact-gray contact-white";
+        for (const QString& name : pictures.split(' '))
+            QVERIFY2(!QImage(":/img/" + name + ".png").isNull(), qPrintable(name));
+        for (const char* path : {":/img/icon.ico", ":/img/icon.icns", ":/qml/WebView.qml"})
+            QVERIFY2(QFile::exists(QLatin1String(path)), path);
 
-void MainWindowTest::firstDocumentSwitchesToBrowsingOnce()
-{
-    QSignalSpy resize(m_window, &MainWindow::sizeChangeRequested);
-    openMailbox();
-    QCOMPARE(child<QStackedWidget>("stackedWidget")->currentWidget(), child<QWidget>("mainPage"));
-    QCOMPARE(resize.count(), 1);
-    QCOMPARE(resize.at(0), (QList<QVariant>{1024, 768}));
-    QCOMPARE(m_window->size(), QSize(1024, 768));
-    // The larger window's width goes to the detail pane.
-    QTRY_COMPARE(child<QSplitter>("splitter")->sizes().value(2), 1024 - 550);
-    const QList<int> sizes = child<QSplitter>("splitter")->sizes();
-    QCOMPARE(sizes.value(0), 260);
-    QCOMPARE(sizes.value(1), 290);
-    QCOMPARE(sizes.value(2), 1024 - 550);
-    openMailbox();
-    QCOMPARE(resize.count(), 1);
-    QCOMPARE(child<PSTTreeView>("treeView")->model()->rowCount(), 2);
-}
+        QSignalSpy resize(m_window, &MainWindow::sizeChangeRequested);
+        QVERIFY(open(m_mailbox));
+        QCOMPARE(page(), child<QWidget>("mainPage"));
+        QCOMPARE(resize.count(), 1);
+        QCOMPARE(resize.at(0), (QList<QVariant>{1024, 768}));
+        QCOMPARE(m_window->size(), QSize(1024, 768));
+        // The larger window's width goes to the detail pane.
+        QTRY_COMPARE(child<QSplitter>("splitter")->sizes(), (QList<int>{260, 290, 1024 - 550}));
+        QVERIFY(open(m_mailbox));
+        QCOMPARE(resize.count(), 1);
+        QCOMPARE(tree()->model()->rowCount(), 2);
+    }
 
-void MainWindowTest::openDialogOpensEveryChosenFileAndRemembersTheFolder()
-{
-    QTemporaryDir other;
-    const QString first = UiSamples::write(UiSamples::mailbox(), other.path(), QStringLiteral("first.pst"));
-    QFile::copy(m_mailbox, QDir(other.path()).filePath(QStringLiteral("second.pst")));
-    bool dialogSeen = false;
-    QTimer::singleShot(300, this, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        dialogSeen = dialog->windowTitle() == QStringLiteral("Select File")
-            && dialog->fileMode() == QFileDialog::ExistingFiles
-            && dialog->nameFilters().contains(QStringLiteral("Outlook Data Files (*.pst *.ost)"));
-        dialog->setDirectory(other.path());
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("\"first.pst\" \"second.pst\""));
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    QTest::mouseClick(child<QPushButton>("btnOpenFile"), Qt::LeftButton);
-    QVERIFY2(dialogSeen, "the open dialog did not show as expected");
-    QCOMPARE(child<PSTTreeView>("treeView")->model()->rowCount(), 2);
-    QCOMPARE(child<PSTTreeView>("treeView")->model()->index(0, 0).data(Qt::UserRole + 1).toString(), first);
-    QCOMPARE(AppConfig::instance()->getLastOpenPath(), QDir(other.path()).absolutePath());
-}
+    void openDialogOpensEveryChosenFileAndRemembersTheFolder()
+    {
+        QTemporaryDir other;
+        const QString first = UiSamples::write(UiSamples::mailbox(), other.path(), QStringLiteral("first.pst"));
+        QFile::copy(m_mailbox, QDir(other.path()).filePath(QStringLiteral("second.pst")));
+        bool dialogSeen = false;
+        QTimer::singleShot(300, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialogSeen = dialog->windowTitle() == QStringLiteral("Select File") && dialog->fileMode() == QFileDialog::ExistingFiles
+                && dialog->nameFilters().contains(QStringLiteral("Outlook Data Files (*.pst *.ost)"));
+            dialog->setDirectory(other.path());
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("\"first.pst\" \"second.pst\""));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QTest::mouseClick(child<QPushButton>("btnOpenFile"), Qt::LeftButton);
+        QVERIFY2(dialogSeen, "the open dialog did not show as expected");
+        QCOMPARE(tree()->model()->rowCount(), 2);
+        QCOMPARE(tree()->model()->index(0, 0).data(PstTreeModel::FilePathRole).toString(), first);
+        QCOMPARE(AppConfig::instance()->getLastOpenPath(), QDir(other.path()).absolutePath());
+    }
 
-void MainWindowTest::cancelledOpenDialogChangesNothing()
-{
-    AppConfig::instance()->setLastOpenPath(m_dir.path());
-    QTimer::singleShot(300, this, [] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();
-    });
-    m_window->fileMenu()->actions().first()->trigger();
-    QCOMPARE(child<PSTTreeView>("treeView")->model()->rowCount(), 0);
-    QCOMPARE(AppConfig::instance()->getLastOpenPath(), m_dir.path());
-    QCOMPARE(child<QStackedWidget>("stackedWidget")->currentWidget(), child<QWidget>("homePage"));
-}
+    void cancelledOpenDialogChangesNothing()
+    {
+        AppConfig::instance()->setLastOpenPath(m_dir.path());
+        QTimer::singleShot(300, this, [] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        m_window->fileMenu()->actions().first()->trigger();
+        QCOMPARE(tree()->model()->rowCount(), 0);
+        QCOMPARE(AppConfig::instance()->getLastOpenPath(), m_dir.path());
+        QCOMPARE(page(), child<QWidget>("homePage"));
+    }
 
-namespace {
+    void drop_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("opened");
+        QTest::newRow("PST and OST files among others")
+            << QStringList{"readme.txt", "mailbox.pst.bak", "UPPER.PST", "offline.ost", "https://example.org/a.pst"}
+            << QStringList{"UPPER.PST", "offline.ost"};
+        QTest::newRow("no PST file") << QStringList{"refused.pst.bak"} << QStringList{};
+    }
 
-// The widget a desktop drag over the centre of `over` is delivered to: the
-// deepest widget there that accepts drops.
-QWidget* dropTarget(QWidget* over)
-{
-    QWidget* window = over->window();
-    QWidget* target = window->childAt(over->mapTo(window, over->rect().center()));
-    while (target && !target->isWindow() && !target->acceptDrops())
-        target = target->parentWidget();
-    return target && target->acceptDrops() ? target : nullptr;
-}
-
-// Sends enter and drop of `urls` over the centre of `over` as a desktop drag would.
-std::pair<bool, bool> dragAndDrop(QWidget* over, const QList<QUrl>& urls)
-{
-    QWidget* target = dropTarget(over);
-    if (!target)
-        return {false, false};
-    QMimeData data;
-    data.setUrls(urls);
-    const QPoint at = target->mapFrom(over->window(), over->mapTo(over->window(), over->rect().center()));
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(target, &enter);
-    const bool accepted = enter.isAccepted();
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(target, &drop);
-    return {accepted, drop.isAccepted()};
-}
-
-} // namespace
-
-void MainWindowTest::dropOpensOnlyPstFiles()
-{
-    const QString upper = m_dir.filePath(QStringLiteral("UPPER.PST"));
-    const QString offline = m_dir.filePath(QStringLiteral("offline.ost"));
-    QFile::copy(m_mailbox, offline);
-    const QString backup = m_dir.filePath(QStringLiteral("mailbox.pst.bak"));
-    const QString text = m_dir.filePath(QStringLiteral("readme.txt"));
-    QFile::copy(m_mailbox, upper);
-    QFile::copy(m_mailbox, backup);
-    QFile textFile(text);
-    QVERIFY(textFile.open(QIODevice::WriteOnly));
-    textFile.close();
-
-    const auto [entered, dropped] = dragAndDrop(
-        child<QWidget>("homePage"),
-        {QUrl::fromLocalFile(text), QUrl::fromLocalFile(backup), QUrl::fromLocalFile(upper), QUrl::fromLocalFile(offline),
-         QUrl(QStringLiteral("https://example.org/a.pst"))});
-    QVERIFY(entered);
-    QVERIFY(dropped);
-    QAbstractItemModel* tree = child<PSTTreeView>("treeView")->model();
-    QCOMPARE(tree->rowCount(), 2);
-    QCOMPARE(tree->index(0, 0).data(Qt::UserRole + 1).toString(), upper);
-    QCOMPARE(tree->index(1, 0).data(Qt::UserRole + 1).toString(), offline);
-
-    // The tree takes drops too, once the browsing page shows.
-    dragAndDrop(child<PSTTreeView>("treeView"), {QUrl::fromLocalFile(m_mailbox)});
-    QCOMPARE(tree->rowCount(), 3);
-}
-
-void MainWindowTest::dragWithoutPstFileIsRefused()
-{
-    const QString backup = m_dir.filePath(QStringLiteral("refused.pst.bak"));
-    QFile::copy(m_mailbox, backup);
-    const auto [entered, dropped] = dragAndDrop(child<QWidget>("homePage"), {QUrl::fromLocalFile(backup)});
-    QVERIFY(!entered);
-    QCOMPARE(child<PSTTreeView>("treeView")->model()->rowCount(), 0);
-    QCOMPARE(child<QStackedWidget>("stackedWidget")->currentWidget(), child<QWidget>("homePage"));
-}
-
-void MainWindowTest::pressingAFolderClearsSearchAndFillsTheList()
-{
-    openMailbox();
-    auto* search = child<QLineEdit>("searchBox");
-    search->setText(QStringLiteral("zzz"));
-    QVERIFY(UiDriver::pressFolder(child<PSTTreeView>("treeView"), QStringLiteral("Inbox")));
-    QVERIFY(search->text().isEmpty());
-    QCOMPARE(child<PSTListView>("listView")->model()->rowCount(), 4);
-}
-
-void MainWindowTest::searchBoxFiltersTheList()
-{
-    openMailbox();
-    QVERIFY(UiDriver::pressFolder(child<PSTTreeView>("treeView"), QStringLiteral("Inbox")));
-    auto* search = child<QLineEdit>("searchBox");
-    QTest::keyClicks(search, QStringLiteral("GRACE"));
-    QAbstractItemModel* list = child<PSTListView>("listView")->model();
-    QCOMPARE(list->rowCount(), 1);
-    QCOMPARE(list->index(0, 0).data().toString(), QStringLiteral("Grace Hopper"));
-    search->clear();
-    QCOMPARE(list->rowCount(), 4);
-}
-
-void MainWindowTest::sortMenuSortsBySubjectAndBack()
-{
-    auto* sortButton = child<QPushButton>("btnSortBy");
-    ListViewSortMenu* menu = m_window->sortMenu();
-    QCOMPARE(menu->width(), sortButton->width());
-    // With an empty list the button opens nothing.
-    QTest::mouseClick(sortButton, Qt::LeftButton);
-    QVERIFY(!menu->isVisible());
-
-    openMailbox();
-    QVERIFY(UiDriver::pressFolder(child<PSTTreeView>("treeView"), QStringLiteral("Inbox")));
-    QTest::mouseClick(sortButton, Qt::LeftButton);
-    QVERIFY(menu->isVisible());
-    menu->close();
-
-    QAbstractItemModel* list = child<PSTListView>("listView")->model();
-    auto subjects = [list] {
-        QStringList texts;
-        for (int row = 0; row < list->rowCount(); ++row)
-            texts << list->index(row, 0).data(PstListModel::SubjectRole).toString();
-        return texts;
-    };
-    const QStringList folderOrder = subjects();
-    menu->actions().at(1)->trigger(); // Subject, A → Z
-    QCOMPARE(subjects().first(), QStringLiteral("Compiler meeting moved"));
-    menu->actions().at(4)->trigger(); // Z → A
-    QCOMPARE(subjects().first(), QStringLiteral("Trajectory figures"));
-    QCOMPARE(subjects().last(), QStringLiteral("Compiler meeting moved"));
-    menu->actions().at(0)->trigger(); // Default
-    QVERIFY(!menu->orderGroup()->isEnabled());
-    QCOMPARE(subjects(), folderOrder);
-}
-
-void MainWindowTest::hidingPanesGivesTheirWidthToTheDetailPane()
-{
-    openMailbox();
-    QTest::qWait(50);
-    auto* splitter = child<QSplitter>("splitter");
-    const QList<int> before = splitter->sizes();
-    QTest::mouseClick(child<QToolButton>("btnTreeHide"), Qt::LeftButton);
-    QList<int> sizes = splitter->sizes();
-    QCOMPARE(sizes.at(0), 0);
-    QCOMPARE(sizes.at(2), before.at(2) + before.at(0));
-    QTest::mouseClick(child<QToolButton>("btnItemHide"), Qt::LeftButton);
-    sizes = splitter->sizes();
-    QCOMPARE(sizes.at(1), 0);
-    QCOMPARE(sizes.at(2), before.at(0) + before.at(1) + before.at(2));
-
-    // With both hidden the hide buttons start where the detail pane starts,
-    // never closer than 142 pixels before the search box.
-    QTest::qWait(50);
-    auto* middle = child<QToolButton>("btnTreeHide")->parentWidget();
-    Q_UNUSED(middle);
-    const int searchX = child<QLineEdit>("searchBox")->mapTo(m_window, QPoint()).x();
-    const int treeButtonX = child<QToolButton>("btnTreeHide")->mapTo(m_window, QPoint()).x();
-    QVERIFY2(treeButtonX <= searchX - 142, qPrintable(QStringLiteral("%1 vs %2").arg(treeButtonX).arg(searchX)));
-
-    QTest::mouseClick(child<QToolButton>("btnTreeHide"), Qt::LeftButton);
-    QTest::mouseClick(child<QToolButton>("btnItemHide"), Qt::LeftButton);
-    QCOMPARE(splitter->sizes(), before);
-}
-
-void MainWindowTest::hideButtonsFollowTheListOrTheDetailPane()
-{
-    openMailbox();
-    auto* treeButton = child<QToolButton>("btnTreeHide");
-    auto* list = child<PSTListView>("listView");
-    auto* detail = child<PSTStackedWidget>("stackedWidget_2");
-    auto x = [this](QWidget* widget) { return widget->mapTo(m_window, QPoint()).x(); };
-    // The buttons start at the item list's left edge.
-    QTRY_COMPARE(x(treeButton), x(list));
-    // With the list hidden they start at the detail pane's left edge.
-    QTest::mouseClick(child<QToolButton>("btnItemHide"), Qt::LeftButton);
-    QTRY_COMPARE(x(treeButton), x(detail));
-}
-
-void MainWindowTest::convertAndExportOpenTheDialogOnTheDocument_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("convert") << "convertBtn" << "Convert";
-    QTest::newRow("export") << "exportBtn" << "Export";
-}
-
-void MainWindowTest::convertAndExportOpenTheDialogOnTheDocument()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, title);
-    openMailbox();
-    QTest::mouseClick(child<QToolButton>(button.toLatin1().constData()), Qt::LeftButton);
-    QPointer<PstExportDialog> dialog = m_window->findChild<PstExportDialog*>();
-    QVERIFY(dialog);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->windowTitle(), title);
-    const QModelIndex document = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))->model()->index(0, 0);
-    QCOMPARE(document.data().toString(), m_window->treeController()->pstRootNode()->displayName());
-    dialog->close();
-    QTRY_VERIFY(dialog.isNull());
-}
-
-void MainWindowTest::printButtonFollowsTheChosenItem()
-{
-    openMailbox();
-    auto* print = child<QToolButton>("printBtn");
-    QVERIFY(UiDriver::pressFolder(child<PSTTreeView>("treeView"), QStringLiteral("Contacts")));
-    QVERIFY(!print->isEnabled());
-    QVERIFY(UiDriver::clickRow(child<PSTListView>("listView"), 0));
-    QVERIFY(print->isEnabled());
-    QVERIFY(m_window->currentItem());
-    QCOMPARE(child<PSTStackedWidget>("stackedWidget_2")->currentWidget(),
-             static_cast<QWidget*>(m_window->detailController()->infoView()));
-    QVERIFY(UiDriver::pressFolder(child<PSTTreeView>("treeView"), QStringLiteral("Calendar")));
-    QVERIFY(!print->isEnabled());
-    QVERIFY(!m_window->currentItem());
-    QCOMPARE(child<PSTStackedWidget>("stackedWidget_2")->currentWidget(), child<QWidget>("blankPage"));
-}
-
-void MainWindowTest::closingTheShownDocumentClearsListAndDetail()
-{
-    openMailbox();
-    QVERIFY(UiDriver::pressFolder(child<PSTTreeView>("treeView"), QStringLiteral("Inbox")));
-    QVERIFY(UiDriver::clickRow(child<PSTListView>("listView"), 0));
-    QCOMPARE(child<PSTStackedWidget>("stackedWidget_2")->currentWidget(),
-             static_cast<QWidget*>(m_window->detailController()->mailView()));
-    std::weak_ptr<PstItem> shownMail = m_window->currentItem();
-
-    QSignalSpy resize(m_window, &MainWindow::sizeChangeRequested);
-    m_window->treeController()->closeDocument(documentRow(0));
-    QCOMPARE(child<PSTListView>("listView")->model()->rowCount(), 0);
-    QCOMPARE(child<PSTStackedWidget>("stackedWidget_2")->currentWidget(), child<QWidget>("blankPage"));
-    QVERIFY(!child<QToolButton>("printBtn")->isEnabled());
-    QVERIFY(!m_window->detailController()->currentItem());
-    QVERIFY2(shownMail.expired(), "nothing may keep the closed document's mail alive");
-    QCOMPARE(child<QStackedWidget>("stackedWidget")->currentWidget(), child<QWidget>("homePage"));
-    QCOMPARE(resize.count(), 1);
-    QCOMPARE(resize.at(0), (QList<QVariant>{860, 600}));
-    QCOMPARE(m_window->size(), QSize(860, 600));
-}
-
-void MainWindowTest::closingAnotherDocumentKeepsTheList()
-{
-    openMailbox();
-    openAndWait(TestData::pst(QStringLiteral("hughbe__PstReader__hughbe_hughbe_Outlook.pst")));
-    QVERIFY(UiDriver::pressFolder(child<PSTTreeView>("treeView"), QStringLiteral("Inbox")));
-    QVERIFY(UiDriver::clickRow(child<PSTListView>("listView"), 1));
-    m_window->treeController()->closeDocument(documentRow(1));
-    QCOMPARE(child<PSTListView>("listView")->model()->rowCount(), 4);
-    QVERIFY(m_window->currentItem());
-    QCOMPARE(child<QStackedWidget>("stackedWidget")->currentWidget(), child<QWidget>("mainPage"));
-}
-
-void MainWindowTest::failedOpenShowsAWarningAndReturns()
-{
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    const QString broken = TestData::pst(QStringLiteral("aspose-email__Aspose.Email-for-C__SMTP_Outlook.pst"));
-    m_window->openFile(broken);
-    // The call came back at once; the alert comes when the opening fails and
-    // waits on the window.
-    QTRY_VERIFY(m_window->findChild<QMessageBox*>());
-    auto* box = m_window->findChild<QMessageBox*>();
-    QVERIFY(box->isVisible());
-    QCOMPARE(box->windowModality(), Qt::WindowModal);
-    QCOMPARE(box->text(), QStringLiteral("Warning"));
-    QCOMPARE(box->informativeText(), QStringLiteral("Error opening file!\n") + broken
-             + QStringLiteral("\nThis is not a PST file: it does not start with a PST file's signature."));
-    QCOMPARE(box->icon(), QMessageBox::Warning);
-    QCOMPARE(box->buttons().size(), 1);
-    QCOMPARE(box->buttons().first()->text(), QStringLiteral("OK"));
-    QCOMPARE(child<QStackedWidget>("stackedWidget")->currentWidget(), child<QWidget>("homePage"));
-    box->buttons().first()->click();
-    QTRY_VERIFY(!m_window->findChild<QMessageBox*>());
-}
-
-void MainWindowTest::alertWithoutActiveWindowWaitsForOk()
-{
-    m_window->hide();
-    QTRY_VERIFY(!QApplication::activeWindow());
-    bool pressedBeforeReturn = false;
-    QTimer::singleShot(200, this, [&pressedBeforeReturn] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box->windowModality() != Qt::ApplicationModal || box->text() != QStringLiteral("Done"))
-            return;
-        pressedBeforeReturn = true;
-        box->buttons().first()->click();
-    });
-    NativeMessageBox::info(nullptr, QStringLiteral("Done"), QStringLiteral("All items were written."));
-    QVERIFY(pressedBeforeReturn);
-}
-
-void MainWindowTest::itemsNotShownAreNoticedWithoutInterrupting()
-{
-    PstDescription description = UiSamples::mailbox();
-    PstMessage odd;
-    odd.subject = QStringLiteral("odd");
-    odd.messageClass = QStringLiteral("IPM.Unheard.Of");
-    description.folders.first().messages.append(odd);
-    m_window->openFile(UiSamples::write(description, m_dir.path(), QStringLiteral("odd.pst")));
-    auto* notice = m_window->findChild<QLabel*>(QStringLiteral("lossNotice"));
-    QVERIFY(notice);
-    QTRY_VERIFY(notice->isVisible());
-    QCOMPARE(notice->text(), QStringLiteral("odd.pst: 1 item(s) could not be shown (see the log)."));
-    QVERIFY(!m_window->findChild<QMessageBox*>());
-    openMailbox();
-    QCOMPARE(notice->text(), QStringLiteral("odd.pst: 1 item(s) could not be shown (see the log)."));
-}
-
-void MainWindowTest::licencesEntryShowsTheNotices()
-{
-    QAction* licences = nullptr;
-    for (QAction* menu : m_window->menuBar()->actions()) {
-        for (QAction* action : menu->menu()->actions()) {
-            if (action->text() == QStringLiteral("Licences"))
-                licences = action;
+    void drop()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, opened);
+        QList<QUrl> urls;
+        for (const QString& file : files) {
+            QFile::copy(m_mailbox, m_dir.filePath(file));
+            urls << (file.startsWith("https:") ? QUrl(file) : QUrl::fromLocalFile(m_dir.filePath(file)));
+        }
+        const auto [entered, dropped] = dragAndDrop(child<QWidget>("homePage"), urls);
+        QCOMPARE(entered, !opened.isEmpty());
+        QStringList paths;
+        for (int row = 0; row < tree()->model()->rowCount(); ++row)
+            paths << QFileInfo(tree()->model()->index(row, 0).data(PstTreeModel::FilePathRole).toString()).fileName();
+        QCOMPARE(paths, opened);
+        QCOMPARE(page(), child<QWidget>(opened.isEmpty() ? "homePage" : "mainPage"));
+        if (!opened.isEmpty()) {
+            // The tree takes drops too, once the browsing page shows.
+            QVERIFY(dropped);
+            dragAndDrop(tree(), {QUrl::fromLocalFile(m_mailbox)});
+            QCOMPARE(tree()->model()->rowCount(), 3);
         }
     }
-    QVERIFY(licences);
-    licences->trigger();
-    auto* dialog = m_window->findChild<QDialog*>(QStringLiteral("licencesDialog"));
-    QVERIFY(dialog);
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    const QString text = dialog->findChild<QTextBrowser*>()->toPlainText();
-    for (const char* notice : {"GNU General Public License", "libpst", "Qt 6", "Chromium", "zlib", "Icons"})
-        QVERIFY2(text.contains(QLatin1String(notice)), notice);
-    if (!qEnvironmentVariableIsEmpty("LUMAROO_SCREENSHOTS"))
-        dialog->grab().save(qEnvironmentVariable("LUMAROO_SCREENSHOTS") + "/licences.png");
-    dialog->close();
-}
+
+    void detailPaneAndPrintButtonFollowTheChoiceAndClosing()
+    {
+        QVERIFY(open(m_mailbox));
+        QVERIFY(open(TestData::pst(QStringLiteral("hughbe__PstReader__hughbe_hughbe_Outlook.pst"))));
+        auto* print = child<QToolButton>("printBtn");
+        QVERIFY(pressFolder(tree(), QStringLiteral("Contacts")));
+        QVERIFY(!print->isEnabled());
+        {
+            QSignalSpy chosen(m_window->listController(), &PstListController::itemSelected);
+            QVERIFY(clickRow(list(), 0));
+            QVERIFY(print->isEnabled());
+            QCOMPARE(detail(), static_cast<QWidget*>(m_window->detailController()->infoView()));
+            // The chosen item is announced once; a cleared selection announces nothing.
+            list()->clearSelection();
+            QCOMPARE(chosen.count(), 1);
+            QCOMPARE(m_window->currentItem(), chosen.first().first().value<std::shared_ptr<PstItem>>());
+        }
+        // Another folder empties the pane.
+        QVERIFY(pressFolder(tree(), QStringLiteral("Calendar")));
+        QVERIFY(!print->isEnabled());
+        QVERIFY(!m_window->currentItem());
+        QCOMPARE(detail(), child<QWidget>("blankPage"));
+
+        QVERIFY(pressFolder(tree(), QStringLiteral("Inbox")));
+        QVERIFY(clickRow(list(), 0));
+        QCOMPARE(detail(), static_cast<QWidget*>(m_window->detailController()->mailView()));
+        std::weak_ptr<PstItem> shownMail = m_window->currentItem();
+        // Closing another document keeps the list and the pane.
+        m_window->treeController()->closeDocument(tree()->model()->index(1, 0));
+        QCOMPARE(list()->model()->rowCount(), 4);
+        QCOMPARE(m_window->currentItem(), shownMail.lock());
+        QSignalSpy resize(m_window, &MainWindow::sizeChangeRequested);
+        m_window->treeController()->closeDocument(tree()->model()->index(0, 0));
+        QCOMPARE(list()->model()->rowCount(), 0);
+        QCOMPARE(detail(), child<QWidget>("blankPage"));
+        QVERIFY(!print->isEnabled());
+        QVERIFY(!m_window->detailController()->currentItem());
+        QVERIFY2(shownMail.expired(), "nothing may keep the closed document's mail alive");
+        QCOMPARE(page(), child<QWidget>("homePage"));
+        QCOMPARE(resize.count(), 1);
+        QCOMPARE(m_window->size(), QSize(860, 600));
+    }
+
+    void keyboardMovesUpdateListAndPane()
+    {
+        QVERIFY(open(m_browsing));
+        tree()->expandAll();
+        tree()->setFocus();
+        // Every key press moves the current row; the list shows that row's folder.
+        for (int step = 0; step < 4; ++step) {
+            QTest::keyClick(tree(), Qt::Key_Down);
+            const QModelIndex source = m_window->treeController()->proxy()->mapToSource(tree()->currentIndex());
+            auto* folder = dynamic_cast<PstFolderItem*>(PstTreeModel::itemFromIndex(source));
+            QVERIFY(folder);
+            QCOMPARE(m_window->listController()->items(), folder->items());
+        }
+        QVERIFY(pressFolder(tree(), QStringLiteral("Inbox")));
+        list()->setFocus();
+        for (int row = 0; row < 3; ++row) {
+            QTest::keyClick(list(), row == 0 ? Qt::Key_Home : Qt::Key_Down);
+            const std::shared_ptr<PstItem> shown = m_window->detailController()->currentItem();
+            QVERIFY(shown);
+            QCOMPARE(shown->subject(), list()->currentIndex().data(PstListModel::SubjectRole).toString());
+            QCOMPARE(m_window->currentItem(), shown);
+        }
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("subjects");
+        QTest::newRow("subject, other case") << "Inbox" << "CHECK" << QStringList{"check results"};
+        QTest::newRow("subject without accent") << "Inbox" << "eclair" << QStringList{"Éclair recipe"};
+        QTest::newRow("inside a sender name") << "Inbox" << "EB TE" << QStringList{"HTML newsletter"};
+        QTest::newRow("sender name without accents") << "Inbox" << "zoe angstrom" << QStringList{"check results"};
+        QTest::newRow("sender address") << "Inbox" << "news@microsoft" << QStringList{"Microsoft update"};
+        QTest::newRow("word in several subjects") << "Inbox" << "item" << QStringList{"Item 10", "Item 9"};
+        QTest::newRow("body text is not searched") << "Inbox" << "nothing like this" << QStringList{};
+        QTest::newRow("note by its name") << "Notes" << "CAFE" << QStringList{"Café opening hours"};
+    }
+
+    void search()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, text);
+        QFETCH(QStringList, subjects);
+        QVERIFY(open(m_browsing));
+        QVERIFY(pressFolder(tree(), folder));
+        auto* searchBox = child<QLineEdit>("searchBox");
+        QTest::keyClicks(searchBox, text);
+        QCOMPARE(texts(list()->model(), PstListModel::SubjectRole), subjects);
+        // A shown row stands for its own item, not the folder's row of that number.
+        QVERIFY(subjects.isEmpty() || clickRow(list(), subjects.size() - 1));
+        QVERIFY(subjects.isEmpty() || m_window->currentItem()->subject() == subjects.last());
+        // Another folder clears the search and shows all its items.
+        QVERIFY(pressFolder(tree(), folder == "Inbox" ? QStringLiteral("Notes") : QStringLiteral("Inbox")));
+        QVERIFY(searchBox->text().isEmpty());
+        QCOMPARE(list()->model()->rowCount(), folder == "Inbox" ? 1 : 6);
+    }
+
+    void sortMenu_data()
+    {
+        QTest::addColumn<QList<int>>("choices"); // menu entries: 0 Default, 1 Subject, 3 A → Z, 4 Z → A
+        QTest::addColumn<QStringList>("subjects");
+        const QStringList byLocale{"check results", "Éclair recipe", "HTML newsletter", "Item 9", "Item 10", "Microsoft update"};
+        QStringList reversed = byLocale;
+        std::reverse(reversed.begin(), reversed.end());
+        QTest::newRow("subject A to Z") << QList<int>{1} << byLocale;
+        QTest::newRow("subject Z to A") << QList<int>{1, 4} << reversed;
+        QTest::newRow("back to the folder's order")
+            << QList<int>{1, 4, 0}
+            << QStringList{"Microsoft update", "check results", "HTML newsletter", "Item 10", "Item 9", "Éclair recipe"};
+    }
+
+    void sortMenu()
+    {
+        QFETCH(QList<int>, choices);
+        QFETCH(QStringList, subjects);
+        auto* sortButton = child<QPushButton>("btnSortBy");
+        ListViewSortMenu* menu = m_window->sortMenu();
+        // With an empty list the button opens nothing.
+        QTest::mouseClick(sortButton, Qt::LeftButton);
+        QVERIFY(!menu->isVisible());
+        QVERIFY(open(m_browsing));
+        QVERIFY(pressFolder(tree(), QStringLiteral("Inbox")));
+        QTest::mouseClick(sortButton, Qt::LeftButton);
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->width(), sortButton->width());
+        menu->close();
+        for (int choice : choices)
+            menu->actions().at(choice)->trigger();
+        QCOMPARE(texts(list()->model(), PstListModel::SubjectRole), subjects);
+        QCOMPARE(menu->orderGroup()->isEnabled(), choices.last() != 0);
+    }
+
+    void hidingPanesGivesTheirWidthToTheDetailPane()
+    {
+        QVERIFY(open(m_mailbox));
+        auto* splitter = child<QSplitter>("splitter");
+        auto* treeButton = child<QToolButton>("btnTreeHide");
+        auto* listButton = child<QToolButton>("btnItemHide");
+        auto x = [this](QWidget* widget) { return widget->mapTo(m_window, QPoint()).x(); };
+        // The buttons start at the item list's left edge.
+        QTRY_COMPARE(x(treeButton), x(list()));
+        const QList<int> before = splitter->sizes();
+        QTest::mouseClick(listButton, Qt::LeftButton);
+        QCOMPARE(splitter->sizes(), (QList<int>{before.at(0), 0, before.at(2) + before.at(1)}));
+        // With the list hidden they start at the detail pane's left edge.
+        QTRY_COMPARE(x(treeButton), x(child<PSTStackedWidget>("stackedWidget_2")));
+        QTest::mouseClick(treeButton, Qt::LeftButton);
+        QCOMPARE(splitter->sizes(), (QList<int>{0, 0, before.at(0) + before.at(1) + before.at(2)}));
+        // With both hidden, never closer than 142 pixels before the search box.
+        QTRY_VERIFY(x(treeButton) <= x(child<QLineEdit>("searchBox")) - 142);
+        QTest::mouseClick(treeButton, Qt::LeftButton);
+        QTest::mouseClick(listButton, Qt::LeftButton);
+        QCOMPARE(splitter->sizes(), before);
+    }
+
+    void convertAndExportOpenTheDialogOnTheDocument_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("convert") << "convertBtn" << "Convert";
+        QTest::newRow("export") << "exportBtn" << "Export";
+    }
+
+    void convertAndExportOpenTheDialogOnTheDocument()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, title);
+        QVERIFY(open(m_mailbox));
+        QTest::mouseClick(child<QToolButton>(button.toLatin1().constData()), Qt::LeftButton);
+        QPointer<PstExportDialog> dialog = m_window->findChild<PstExportDialog*>();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), title);
+        const QModelIndex document = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))->model()->index(0, 0);
+        QCOMPARE(document.data().toString(), m_window->treeController()->pstRootNode()->displayName());
+        dialog->close();
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+    void hiddenFoldersAndTheJournalsStart()
+    {
+        QVERIFY(open(m_browsing));
+        tree()->expandAll();
+        QVERIFY(!findRow(tree(), QStringLiteral("Reminders")).isValid());
+        auto* toggle = m_window->findChild<QAction*>(QStringLiteral("showHiddenFoldersAction"));
+        QVERIFY(toggle && toggle->isCheckable() && !toggle->isChecked());
+        toggle->trigger();
+        tree()->expandAll();
+        QVERIFY(findRow(tree(), QStringLiteral("Reminders")).isValid());
+        toggle->trigger();
+        QVERIFY(!findRow(tree(), QStringLiteral("Reminders")).isValid());
+        // A journal entry without a creation time is listed by its start.
+        QVERIFY(pressFolder(tree(), QStringLiteral("Journal")));
+        const QString date = texts(list()->model(), PstListModel::CreateDateRole).value(0);
+        QVERIFY2(date.contains(QLatin1String("2024")), qPrintable(date));
+    }
+
+    void attachedMailOpensInTheMailView()
+    {
+        QVERIFY(open(m_browsing));
+        QVERIFY(pressFolder(tree(), QStringLiteral("Inbox")));
+        QVERIFY(clickRow(list(), texts(list()->model(), PstListModel::SubjectRole).indexOf(QStringLiteral("Item 10"))));
+        QMenu* menu = m_window->detailController()->mailView()->attachmentMenu();
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 1);
+        QMenu* entry = menu->actions().first()->menu();
+        QVERIFY(entry);
+        QCOMPARE(entry->title(), QStringLiteral("The attached one"));
+        entry->actions().first()->trigger(); // Open
+        QTRY_COMPARE(m_window->detailController()->currentItem()->subject(), QStringLiteral("The attached one"));
+        QCOMPARE(m_window->currentItem(), m_window->detailController()->currentItem()); // printed by the Print button
+        QCOMPARE(m_window->detailController()->mailView()->findChild<QLabel*>(QStringLiteral("from"))->text(),
+                 QStringLiteral("Inner Sender"));
+    }
+
+    void saveDialogsStartInTheLastSaveFolder()
+    {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(SaveDialog::proposedPath(QStringLiteral("a.txt")), QDir(documents).filePath(QStringLiteral("a.txt")));
+        SaveDialog::remember(m_dir.filePath(QStringLiteral("saved.eml")));
+        QCOMPARE(SaveDialog::proposedPath(QStringLiteral("b.txt")), m_dir.filePath(QStringLiteral("b.txt")));
+        QCOMPARE(AppConfig::instance()->getLastSavePath(), m_dir.path());
+        AppConfig::instance()->setLastSavePath(documents);
+    }
+
+    void failedOpenShowsAWarningAndReturns()
+    {
+        QVERIFY(activate());
+        const QString broken = TestData::pst(QStringLiteral("aspose-email__Aspose.Email-for-C__SMTP_Outlook.pst"));
+        m_window->openFile(broken);
+        // The call came back at once; the alert comes when the opening fails and
+        // waits on the window.
+        QTRY_VERIFY(m_window->findChild<QMessageBox*>());
+        auto* box = m_window->findChild<QMessageBox*>();
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->windowModality(), Qt::WindowModal);
+        QCOMPARE(box->text(), QStringLiteral("Warning"));
+        QCOMPARE(box->informativeText(), "Error opening file!\n" + broken
+                 + "\nThis is not a PST file: it does not start with a PST file's signature.");
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        QCOMPARE(box->buttons().size(), 1);
+        QCOMPARE(page(), child<QWidget>("homePage"));
+        box->buttons().first()->click();
+        QTRY_VERIFY(!m_window->findChild<QMessageBox*>());
+    }
+
+    void alertWithoutActiveWindowWaitsForOk()
+    {
+        m_window->hide();
+        QTRY_VERIFY(!QApplication::activeWindow());
+        bool pressedBeforeReturn = false;
+        QTimer::singleShot(200, this, [&pressedBeforeReturn] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box->windowModality() != Qt::ApplicationModal || box->text() != QStringLiteral("Done"))
+                return;
+            pressedBeforeReturn = true;
+            box->buttons().first()->click();
+        });
+        NativeMessageBox::info(nullptr, QStringLiteral("Done"), QStringLiteral("All items were written."));
+        QVERIFY(pressedBeforeReturn);
+    }
+
+    void itemsNotShownAreNoticedWithoutInterrupting()
+    {
+        PstDescription description = UiSamples::mailbox();
+        PstMessage odd;
+        odd.subject = QStringLiteral("odd");
+        odd.messageClass = QStringLiteral("IPM.Unheard.Of");
+        description.folders.first().messages.append(odd);
+        m_window->openFile(UiSamples::write(description, m_dir.path(), QStringLiteral("odd.pst")));
+        auto* notice = m_window->findChild<QLabel*>(QStringLiteral("lossNotice"));
+        QVERIFY(notice);
+        QTRY_VERIFY(notice->isVisible());
+        const QString text = QStringLiteral("odd.pst: 1 item could not be shown (see the log).");
+        QCOMPARE(notice->text(), text);
+        QVERIFY(!m_window->findChild<QMessageBox*>());
+        QVERIFY(open(m_mailbox));
+        QCOMPARE(notice->text(), text);
+    }
+
+    void helpMenuEntriesWork()
+    {
+        QMenu* help = m_window->menuBar()->actions().last()->menu();
+        auto entry = [help](const std::function<bool(QAction*)>& matches) {
+            const QList<QAction*> actions = help->actions();
+            auto found = std::find_if(actions.cbegin(), actions.cend(), matches);
+            return found == actions.cend() ? nullptr : *found;
+        };
+        // Licences: the notices of everything the program contains.
+        QAction* licences = entry([](QAction* action) { return action->text() == QStringLiteral("Licences"); });
+        QVERIFY(licences);
+        licences->trigger();
+        auto* dialog = m_window->findChild<QDialog*>(QStringLiteral("licencesDialog"));
+        QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
+        const QString notices = dialog->findChild<QTextBrowser*>()->toPlainText();
+        for (const char* notice : {"GNU General Public License", "libpst", "Qt 6", "Chromium", "zlib", "Icons"})
+            QVERIFY2(notices.contains(QLatin1String(notice)), notice);
+        dialog->close();
+
+        // The log folder opens even when it is missing.
+        const QString logDir = UserFolders::logDir();
+        QDir(logDir).removeRecursively();
+        {
+            UrlCatcher files(QStringLiteral("file"));
+            QAction* showLog = entry([](QAction* action) { return action->data().toInt() == AppMenu::ShowLogFolder; });
+            QVERIFY(showLog);
+            QCOMPARE(showLog->text(), QStringLiteral("Show &Log Folder"));
+            showLog->trigger();
+            QCOMPARE(files.opened, QList<QUrl>({QUrl::fromLocalFile(logDir)}));
+            QVERIFY(QDir(logDir).exists());
+        }
+
+        // A newer version offers its download.
+        UpdateCheckResult result;
+        result.outcome = UpdateCheckResult::NewerAvailable;
+        result.link = QUrl(QStringLiteral("https://example.org/5.1"));
+        result.message = QStringLiteral("Lumaroo 5.1 is available.");
+        m_window->appMenu()->presentUpdateResult(result);
+        auto* box = m_window->findChild<QMessageBox*>(QStringLiteral("updateResultBox"));
+        QVERIFY(box);
+        QCOMPARE(box->text(), result.message);
+        UrlCatcher web(QStringLiteral("https"));
+        const QList<QAbstractButton*> buttons = box->buttons();
+        auto download = std::find_if(buttons.cbegin(), buttons.cend(), [](QAbstractButton* b) { return b->text() == "Download"; });
+        QVERIFY(download != buttons.cend());
+        (*download)->click();
+        QCOMPARE(web.opened, QList<QUrl>({result.link}));
+
+        // Ctrl+F goes to the search box, F1 shows the user guide.
+        QVERIFY(open(m_mailbox));
+        QVERIFY(activate());
+        QTest::keyClick(m_window, Qt::Key_F, Qt::ControlModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>("searchBox"));
+        QTest::keyClick(m_window, Qt::Key_F1);
+        UserGuideWindow* guide = nullptr;
+        QTRY_VERIFY((guide = qobject_cast<UserGuideWindow*>(QApplication::activeWindow())) != nullptr
+                    || (guide = m_window->findChild<UserGuideWindow*>()) != nullptr);
+        const QString text = guide->browser()->toPlainText();
+        QVERIFY2(text.startsWith(QLatin1String("Lumaroo User Guide")), qPrintable(text.left(80)));
+        QVERIFY(text.contains(QLatin1String("Keyboard shortcuts")));
+        guide->close();
+    }
+
+    void choosingFrenchTranslatesEverythingAtOnceAndIsStored()
+    {
+        QVERIFY(open(m_mailbox));
+        QVERIFY(pressFolder(tree(), QStringLiteral("Contacts")));
+        QVERIFY(clickRow(list(), 0));
+        PstInfoView* info = m_window->detailController()->infoView();
+        QCOMPARE(info->infoLabels().first()->labelTitle(), QStringLiteral("Contact Name"));
+        auto* about = new About(m_window);
+        about->show();
+        AppMenu* menu = m_window->appMenu();
+        QVERIFY(menu->languageAction(MultiLanguage::English)->isChecked());
+
+        menu->languageAction(MultiLanguage::French)->trigger();
+
+        QVERIFY(menu->languageAction(MultiLanguage::French)->isChecked());
+        QVERIFY(!menu->languageAction(MultiLanguage::English)->isChecked());
+        QCOMPARE(AppConfig::instance()->getLanguageVal(), 2);
+        QCOMPARE(Morvek::IMVLanguageMgr::LanguageCode(), Morvek::IMVLanguageMgr::French);
+        QCOMPARE(menuTitles(m_window), QStringList({"&Fichier", "É&dition", "&Affichage", "Fe&nêtre", "&Aide"}));
+        QCOMPARE(child<QToolButton>("exportBtn")->text(), QStringLiteral("Exporter"));
+        QCOMPARE(child<QLineEdit>("searchBox")->placeholderText(), QStringLiteral("Rechercher"));
+        QCOMPARE(info->infoLabels().first()->labelTitle(), QStringLiteral("Nom du contact"));
+        QCOMPARE(about->windowTitle(), QStringLiteral("À propos"));
+        // The Help menu also reports its submenu's actions: a language is no menu event.
+        UrlCatcher catcher(QStringLiteral("https"));
+        emit m_window->menuBar()->actions().last()->menu()->triggered(menu->languageAction(MultiLanguage::French));
+        QVERIFY(catcher.opened.isEmpty());
+        // Qt's own texts follow as well.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+        QCOMPARE(QCoreApplication::translate("GLanguage", GLanguage::getString(GLanguage::NewestVersion)),
+                 QStringLiteral("est actuellement la version la plus récente disponible."));
+        about->close();
+    }
+
+    void storedLanguageAppliesAtStart_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("help");
+        QTest::addColumn<QString>("addButton");
+        QTest::newRow("Japanese") << int(MultiLanguage::Japanese) << int(MultiLanguage::Japanese) << "ヘルプ(&H)" << "追加";
+        for (int outOfRange : {0, 8, -1})
+            QTest::addRow("%d", outOfRange) << outOfRange << int(MultiLanguage::English) << "&Help" << "Add";
+    }
+
+    void storedLanguageAppliesAtStart()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, language);
+        QFETCH(QString, help);
+        QFETCH(QString, addButton);
+        MultiLanguage::instance()->languageSwitch(MultiLanguage::German);
+        AppConfig::instance()->setLanguageVal(stored);
+        MultiLanguage::instance()->initAppLanguage(); // what the program does at start
+        newWindow();
+        QCOMPARE(MultiLanguage::instance()->currentLanguage(), language);
+        QVERIFY(m_window->appMenu()->languageAction(language)->isChecked());
+        QCOMPARE(menuTitles(m_window).last(), help);
+        QCOMPARE(child<QToolButton>("openBtn")->text(), addButton);
+        if (language == MultiLanguage::Japanese)
+            QCOMPARE(child<QLabel>("label")->text(), QStringLiteral("ここにファイルを追加するか、ドラッグしてください"));
+    }
+
+    void editActionsWorkOnTheFocusedWidget()
+    {
+        QVERIFY(open(m_mailbox));
+        QVERIFY(activate());
+        auto* search = child<QLineEdit>("searchBox");
+        search->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), search);
+        QTest::keyClicks(search, QStringLiteral("report"));
+        AppMenu* menu = m_window->appMenu();
+        menu->editAction("selectAll")->trigger();
+        QCOMPARE(search->selectedText(), QStringLiteral("report"));
+        menu->editAction("copy")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("report"));
+        menu->editAction("cut")->trigger();
+        QCOMPARE(search->text(), QString());
+        menu->editAction("undo")->trigger();
+        QCOMPARE(search->text(), QStringLiteral("report"));
+        menu->editAction("redo")->trigger();
+        QCOMPARE(search->text(), QString());
+        menu->editAction("paste")->trigger();
+        QCOMPARE(search->text(), QStringLiteral("report"));
+
+        // Copy takes the selected part of the mail's sender label.
+        QVERIFY(pressFolder(tree(), QStringLiteral("Inbox")));
+        QVERIFY(clickRow(list(), 0));
+        auto* sender = m_window->detailController()->mailView()->findChild<QLabel*>(QStringLiteral("from"));
+        QVERIFY(sender->text().size() > 4);
+        QGuiApplication::clipboard()->clear();
+        sender->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), sender);
+        sender->setSelection(1, 3);
+        menu->editAction("copy")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), sender->text().mid(1, 3));
+    }
+
+    void commandLineFilesAreOpened()
+    {
+        // The program opens every existing file named on its command line, as
+        // if the desktop had asked it to, and reports the others.
+        const QString first = TestData::pst("emk__pstsdk__sample1.pst");
+        const QString second = TestData::pst("hughbe__PstReader__hughbe_hughbe_Outlook.pst");
+        const QString missing = m_dir.filePath("missing.pst");
+        QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        environment.insert("XDG_DATA_HOME", home.filePath("data"));
+        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(LUMAROO_PROGRAM), {first, missing, second});
+        QVERIFY(program.waitForStarted());
+        QFile logFile(home.filePath("data/Tavrel/Lumaroo/Log/lumaroo.log"));
+        auto log = [&logFile] {
+            logFile.close();
+            return logFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(logFile.readAll()) : QString();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(log().count("Parsed Pst document completed.") == 2, 60000);
+        const QString text = log();
+        QVERIFY(text.indexOf(first) < text.indexOf(second));
+        QVERIFY(text.contains("Cannot open command-line argument " + missing + ": no such file"));
+        QVERIFY(text.contains("Program startup: initialization in progress..."));
+        program.terminate();
+        QVERIFY(program.waitForFinished(20000));
+    }
+};
 
 int main(int argc, char* argv[])
 {
     TestHome home;
-    // A desktop-sized screen: the window keeps to the screen it is on, and
-    // the offscreen default of 800 × 600 is smaller than the browsing size.
-    const QString screenConfig = home.path() + QStringLiteral("/screen.json");
-    QFile config(screenConfig);
-    if (!config.open(QIODevice::WriteOnly)
-        || config.write(R"({"windowFrameMargins": true, "screens": [{"name": "Desktop", "x": 0, "y": 0,
-            "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0)
-        qFatal("cannot write the screen configuration");
-    config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screenConfig));
-    qputenv("QT_WEBVIEW_PLUGIN", "webengine");
-    MailContentHandler::registerScheme();
-    QtWebView::initialize();
+    // The window keeps to the screen it is on, and the offscreen default is
+    // smaller than the browsing size.
+    UiDriver::useDesktopScreen(home.path());
+    UiDriver::prepareWebEngine();
     QApplication app(argc, argv);
     MainWindowTest test;
     return QTest::qExec(&test, argc, argv);

@@ -4,6 +4,7 @@
 #include "PstWriter.h"
 
 #include <QBuffer>
+#include <QRandomGenerator>
 #include <QDir>
 #include <QImage>
 #include <QTest>
@@ -199,6 +200,111 @@ PstDescription singleHtmlMail(const QByteArray& html, const QString& subject)
     PstDescription description;
     description.folders = {folder(QStringLiteral("Inbox"), QStringLiteral("IPF.Note"), {message})};
     return description;
+}
+
+PstDescription browsing()
+{
+    auto dated = [](const QString& sender, const QString& address, const QString& subject) {
+        PstMessage message = mail(sender, address, subject, utc(2024, 5, 6, 7, 8));
+        message.body = subject;
+        message.recipients.clear();
+        return message;
+    };
+    PstMessage withAttachedMail = dated(QStringLiteral("Forwarder"), QStringLiteral("fwd@example.org"), QStringLiteral("Item 10"));
+    PstAttachment attached;
+    attached.embedded = std::make_shared<PstMessage>(
+        dated(QStringLiteral("Inner Sender"), QStringLiteral("inner@example.org"), QStringLiteral("The attached one")));
+    withAttachedMail.attachments = {attached};
+    PstMessage note;
+    note.kind = PstMessage::Kind::StickyNote;
+    note.subject = QStringLiteral("Café opening hours");
+    PstMessage call;
+    call.kind = PstMessage::Kind::Journal;
+    call.subject = QStringLiteral("Phone call");
+    call.start = utc(2024, 2, 3, 10, 0);
+    call.end = call.start.addSecs(600);
+    PstDescription description;
+    description.folders = {
+        folder(QStringLiteral("Inbox"), QStringLiteral("IPF.Note"),
+               {dated(QStringLiteral("Microsoft"), QStringLiteral("news@microsoft.example"), QStringLiteral("Microsoft update")),
+                dated(QStringLiteral("Zoë Ångström"), QStringLiteral("zoe@example.org"), QStringLiteral("check results")),
+                dated(QStringLiteral("Web Team"), QStringLiteral("web@example.org"), QStringLiteral("HTML newsletter")),
+                withAttachedMail,
+                dated(QStringLiteral("Numbers"), QStringLiteral("numbers@example.org"), QStringLiteral("Item 9")),
+                dated(QStringLiteral("Baker"), QStringLiteral("baker@example.org"), QStringLiteral("Éclair recipe"))}),
+        folder(QStringLiteral("Notes"), QStringLiteral("IPF.StickyNote"), {note}),
+        folder(QStringLiteral("Journal"), QStringLiteral("IPF.Journal"), {call}),
+        folder(QStringLiteral("Reminders"), QStringLiteral("Outlook.Reminder")),
+    };
+    return description;
+}
+
+PstDescription printing()
+{
+    auto html = [](const QString& subject, const QByteArray& body) {
+        PstMessage message = mail(QStringLiteral("Mallory"), QStringLiteral("mallory@example.net"), subject,
+                                  utc(2023, 5, 1, 12, 0));
+        message.recipients = {{QStringLiteral("Bob"), QStringLiteral("bob@example.org")}};
+        message.htmlBody = body;
+        return message;
+    };
+    QByteArray lines;
+    for (int i = 1; i <= 400; ++i)
+        lines += "<p>Line " + QByteArray::number(i) + " of the long mail.</p>";
+    PstMessage large = html(QStringLiteral("Large picture"),
+                            "<html><body><p>Before the picture.</p><img src=\"cid:noise\"><p>After it.</p></body></html>");
+    QImage noise(900, 900, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, random.generate() | 0xff000000);
+    }
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    noise.save(&png, "PNG");
+    PstAttachment picture;
+    picture.longName = QStringLiteral("noise.png");
+    picture.mimeType = QStringLiteral("image/png");
+    picture.contentId = QStringLiteral("noise");
+    picture.data = png.data();
+    large.attachments = {picture};
+    PstMessage markup = html(QStringLiteral("<img src=x> </div><h1>%2</h1>"), "<p>Body</p>");
+    markup.senderName = QStringLiteral("<b>Eve</b> & co");
+    PstMessage trudy = contact({{QStringLiteral("first_name"), QStringLiteral("<i>Trudy</i>")},
+                                {QStringLiteral("fullname"), QStringLiteral("<i>Trudy</i>")}},
+                               QStringLiteral("<i>Trudy</i>"));
+    trudy.body = QStringLiteral("</span></div><h1>Not a heading</h1>\nsecond line");
+    PstDescription description;
+    description.folders = {
+        folder(QStringLiteral("Inbox"), QStringLiteral("IPF.Note"),
+               {html(QStringLiteral("Long"), "<html><body>" + lines + "</body></html>"), large, markup}),
+        folder(QStringLiteral("Contacts"), QStringLiteral("IPF.Contact"), {trudy}),
+    };
+    return description;
+}
+
+namespace {
+
+class DescribedItem : public PstItem
+{
+public:
+    explicit DescribedItem(QList<InfoSection> sections) : m_sections(std::move(sections)) {}
+    ItemType type() const override { return Contact; }
+    QString icon() const override { return QStringLiteral(":/img/contact@3x.png"); }
+    std::shared_ptr<PstItem> clone() const override { return std::make_shared<DescribedItem>(m_sections); }
+    QList<InfoSection> sections() const override { return m_sections; }
+
+private:
+    QList<InfoSection> m_sections;
+};
+
+} // namespace
+
+std::shared_ptr<PstItem> described(const QString& name, const QList<InfoSection>& sections)
+{
+    auto item = std::make_shared<DescribedItem>(sections);
+    item->setDisplayName(name);
+    return item;
 }
 
 QString write(const PstDescription& description, const QString& dir, const QString& fileName)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "InfoSection.h"
 #include "PstDescription.h"
+#include "PstItem.h"
 
 #include <QString>
 
@@ -17,6 +19,19 @@ PstDescription mailbox();
 
 // One "Inbox" holding one HTML mail with the given body.
 PstDescription singleHtmlMail(const QByteArray& html, const QString& subject = QStringLiteral("Untrusted"));
+
+// An "Inbox" of subjects to sort and search (accents, case, numbers) and a
+// mail with an attached mail, "Notes", a "Journal" entry with a start but no
+// creation time, and a "Reminders" folder Outlook keeps for itself.
+PstDescription browsing();
+
+// For printing: an "Inbox" with a 400-line mail, a mail with a large picture
+// of noise (it does not compress) and a mail whose subject and sender are
+// markup; "Contacts" with a contact whose name and note are markup.
+PstDescription printing();
+
+// An item (shown as a contact) with the given name and sections.
+std::shared_ptr<PstItem> described(const QString& name, const QList<InfoSection>& sections);
 
 // Writes `description` to dir/fileName; fails the calling test on error.
 QString write(const PstDescription& description, const QString& dir, const QString& fileName);
