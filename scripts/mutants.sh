@@ -68,12 +68,15 @@ echo "testing the unmutated copy"
 (cd "$build" && ctest -j "$jobs" --timeout 300 --output-on-failure) >"$logs/unmutated.log" 2>&1 ||
     { echo "the unmutated copy fails its tests: $logs/unmutated.log" >&2; exit 2; }
 
-# The suite that killed a mutant last time runs first on its own: when it
-# kills again, the whole run is spared. Otherwise every suite runs as before.
+# The suite that killed a mutant last time is built and run first on its own:
+# when it kills again, the full build and run are spared. Otherwise every
+# suite is built and runs as before.
 killers=$work/killers
 mkdir -p "$killers"
 killed_again() {
     [ -s "$killers/$1" ] || return 1
+    # shellcheck disable=SC2046 # one target per line
+    cmake --build "$build" -j "$jobs" --target $(cat "$killers/$1") >>"$2" 2>&1 || return 1
     (cd "$build" && ctest -j "$jobs" --no-tests=error --timeout 300 --output-on-failure \
         -R "^($(paste -sd'|' "$killers/$1"))\$") >>"$2" 2>&1 && return 1
     [ -s "$build/Testing/Temporary/LastTestsFailed.log" ]
@@ -89,11 +92,20 @@ for patch in "${patches[@]}"; do
     log=$logs/$name.log
     (cd "$tree" && git apply "$patch")
     applied=$patch
-    if ! cmake --build "$build" -j "$jobs" >"$log" 2>&1; then
+    rm -f "$build/Testing/Temporary/LastTestsFailed.log" "$log"
+    outcome=killed
+    if ! killed_again "$name" "$log"; then
+        rm -f "$build/Testing/Temporary/LastTestsFailed.log"
+        if ! cmake --build "$build" -j "$jobs" >>"$log" 2>&1; then
+            outcome=uncompiled
+        elif (cd "$build" && ctest -j "$jobs" --stop-on-failure --timeout 300 --output-on-failure) >>"$log" 2>&1; then
+            outcome=survived
+        fi
+    fi
+    if [ "$outcome" = uncompiled ]; then
         result="did not compile"
         uncompiled=$((uncompiled + 1))
-    elif rm -f "$build/Testing/Temporary/LastTestsFailed.log" && ! killed_again "$name" "$log" &&
-        (cd "$build" && ctest -j "$jobs" --stop-on-failure --timeout 300 --output-on-failure) >>"$log" 2>&1; then
+    elif [ "$outcome" = survived ]; then
         result="SURVIVED"
         survived=$((survived + 1))
     else
