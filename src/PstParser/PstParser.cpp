@@ -120,17 +120,12 @@ void PstParser::readFolderLevel(pst_desc_tree* first, const std::shared_ptr<PstF
     for (pst_desc_tree* node = first; node && !m_stopped; node = node->next) {
         if (ItemFactory::isMessageNode(node))
             continue;
-        countItem();
+        bool damagedFolder = false;
+        const std::shared_ptr<PstItem> item = readCountedItem(node, folder, &damagedFolder);
         if (m_stopped)
             return;
-        QMutexLocker locker(libpstLock().get());
-        bool damagedFolder = false;
-        const std::shared_ptr<PstItem> item = readItem(node, folder, &damagedFolder);
-        locker.unlock();
         if (!item)
             continue;
-        item->setNodeLevel(folder->nodeLevel() + 1);
-        item->setPstTree(node);
         if (item->type() != Folder) {
             m_itemsReadWithFolders.insert(node, item);
             continue;
@@ -153,27 +148,17 @@ bool PstParser::readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QLis
     const PendingFolder pending = m_pendingFolders.at(m_nextPendingFolder++);
     *folder = pending.folder;
     // The folder's level and name are read, never written, meanwhile.
-    const unsigned int level = pending.folder->nodeLevel() + 1;
     for (pst_desc_tree* node = pending.firstChild; node && !m_stopped; node = node->next) {
         if (!ItemFactory::isMessageNode(node)) {
             if (std::shared_ptr<PstItem> item = m_itemsReadWithFolders.take(node))
                 items->append(item);
             continue;
         }
-        countItem();
-        if (m_stopped)
-            break;
-        QMutexLocker locker(libpstLock().get());
         bool damagedFolder = false;
-        const std::shared_ptr<PstItem> item = readItem(node, pending.folder, &damagedFolder);
-        locker.unlock();
-        if (!item)
-            continue;
-        item->setNodeLevel(level);
-        item->setPstTree(node);
-        items->append(item);
+        if (const std::shared_ptr<PstItem> item = readCountedItem(node, pending.folder, &damagedFolder))
+            items->append(item);
     }
-    if (level == 1)
+    if (pending.folder->nodeLevel() == 0)
         m_rootItemsVisited += int(items->size());
     return !m_stopped;
 }
@@ -283,17 +268,10 @@ void PstParser::visitLevel(pst_desc_tree* first, const std::shared_ptr<PstFolder
     };
     QList<SubFolder> subFolders;
     for (pst_desc_tree* node = first; node && !m_stopped; node = node->next) {
-        countItem();
-        if (m_stopped)
-            break;
-        QMutexLocker locker(libpstLock().get());
         bool damagedFolder = false;
-        const std::shared_ptr<PstItem> item = readItem(node, folder, &damagedFolder);
-        locker.unlock();
+        const std::shared_ptr<PstItem> item = readCountedItem(node, folder, &damagedFolder);
         if (!item)
             continue;
-        item->setNodeLevel(folder->nodeLevel() + 1);
-        item->setPstTree(node);
         if (item->type() != Folder) {
             item->setParent(folder);
             if (folder->nodeLevel() == 0)
@@ -368,6 +346,22 @@ void PstParser::countItem()
     constexpr int kProgressEvery = 256;
     if (++m_itemsRead % kProgressEvery == 0 && m_progress && !m_progress(m_itemsRead))
         m_stopped = true;
+}
+
+std::shared_ptr<PstItem> PstParser::readCountedItem(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& folder,
+                                                    bool* damagedFolder)
+{
+    countItem();
+    if (m_stopped)
+        return nullptr;
+    QMutexLocker locker(libpstLock().get());
+    const std::shared_ptr<PstItem> item = readItem(node, folder, damagedFolder);
+    locker.unlock();
+    if (item) {
+        item->setNodeLevel(folder->nodeLevel() + 1);
+        item->setPstTree(node);
+    }
+    return item;
 }
 
 std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder,

@@ -85,6 +85,11 @@ private:
     // Reads the folders below `first` for parseFolders(), noting each one's
     // items for readNextFolderItems().
     void readFolderLevel(pst_desc_tree* first, const std::shared_ptr<PstFolderItem>& folder);
+    // Counts `node` towards the progress, then reads it under libpst's lock
+    // as an item one level below `folder`; null when the open was stopped
+    // or the node gave no item.
+    std::shared_ptr<PstItem> readCountedItem(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& folder,
+                                             bool* damagedFolder);
     // The item of one node of `parentFolder`, null when it is damaged,
     // unparsable or of a class the program does not show (each counted as
     // lost). A damaged folder that has contents gives a stand-in folder
