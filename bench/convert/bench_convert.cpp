@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Converts a generated mailbox with lumaroo-cli, once per format (.eml, one
 // mbox per folder, a Maildir++ tree), and prints items per second, output
-// size, MB per second and peak resident memory of each; then exports the
-// same file with pffexport (Debian's pff-tools) and prints the time ratio.
+// size, MB per second and peak resident memory of each.
 //
-// usage: bench_convert [--mails N] [--work DIR] [--keep] [--formats eml,mbox,maildir] [--no-pffexport]
+// usage: bench_convert [--mails N] [--work DIR] [--keep] [--formats eml,mbox,maildir]
 // Defaults: 100000 mails of 20 KB body text, every tenth with one 100 KB
 // attachment, in a temporary folder removed afterwards.
 
@@ -15,7 +14,6 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -147,7 +145,6 @@ int main(int argc, char* argv[])
     QString workDir;
     bool keep = false;
     QStringList formats{"eml", "mbox", "maildir"};
-    bool withPff = true;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == "--mails" && i + 1 < args.size())
@@ -158,8 +155,6 @@ int main(int argc, char* argv[])
             keep = true;
         else if (args[i] == "--formats" && i + 1 < args.size())
             formats = args[++i].split(',', Qt::SkipEmptyParts);
-        else if (args[i] == "--no-pffexport")
-            withPff = false;
     }
     bool allOk = true;
     std::unique_ptr<QTemporaryDir> temporary;
@@ -184,7 +179,6 @@ int main(int argc, char* argv[])
     out.flush();
 
     ChildRun convert;
-    double emlSeconds = 0;
     for (const QString& format : formats) {
         const QString ours = workDir + "/lumaroo-" + format;
         convert = runChild(QStringLiteral(LUMAROO_CLI), {"convert", pst, ours, "--formats", format});
@@ -200,29 +194,9 @@ int main(int argc, char* argv[])
                    .arg(double(convert.peakRssKb) / 1024, 0, 'f', 1);
         out.flush();
         allOk = allOk && convert.ok;
-        if (format == QLatin1String("eml"))
-            emlSeconds = convert.seconds;
         // Each output is as large as the mailbox's text: keep one at a time.
         if (!keep)
             QDir(ours).removeRecursively();
     }
-    if (!withPff || emlSeconds <= 0)
-        return allOk ? 0 : 1;
-
-    const QString pffexport = QStandardPaths::findExecutable("pffexport");
-    if (pffexport.isEmpty()) {
-        out << "pffexport not found (Debian package pff-tools): no comparison\n";
-        return allOk ? 0 : 1;
-    }
-    const ChildRun pff = runChild(pffexport, {"-q", "-t", workDir + "/pff", pst});
-    qint64 pffFiles = 0, pffBytes = 0;
-    countFiles(workDir + "/pff.export", QString(), &pffFiles, &pffBytes);
-    out << QStringLiteral("pffexport: %1 (%2 files, %3 MB)\n")
-               .arg(pff.ok ? "ok" : "FAILED").arg(pffFiles).arg(double(pffBytes) / 1e6, 0, 'f', 1);
-    out << QStringLiteral("  %1 s, %2 mails/s, peak RSS %3 MB\n")
-               .arg(pff.seconds, 0, 'f', 2)
-               .arg(double(mails) / pff.seconds, 0, 'f', 0)
-               .arg(double(pff.peakRssKb) / 1024, 0, 'f', 1);
-    out << QStringLiteral("time ratio pffexport / lumaroo-cli eml: %1\n").arg(pff.seconds / emlSeconds, 0, 'f', 2);
     return allOk ? 0 : 1;
 }
