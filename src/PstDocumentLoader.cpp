@@ -77,9 +77,7 @@ void PstDocumentLoader::start()
                 promise.addResult(Stage{Stage::FolderItems, folder, items, {}});
                 continue;
             }
-            for (const auto& item : std::as_const(items))
-                folder->addItem(item);
-            folder->setItemsPending(false);
+            folder->addReadItems(items);
         }
         if (!parser.finishFolderItems(root))
             return fail(unreadable);

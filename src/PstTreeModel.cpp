@@ -140,9 +140,7 @@ void PstTreeModel::addFolderItems(PstFolderItem* folder, const QList<std::shared
 {
     if (!folder)
         return;
-    for (const auto& item : items)
-        folder->addItem(item);
-    folder->setItemsPending(false);
+    folder->addReadItems(items);
     refresh(folder);
 }
 

@@ -53,6 +53,13 @@ void PstFolderItem::addItem(const std::shared_ptr<PstItem>& item)
     m_items.append(item);
 }
 
+void PstFolderItem::addReadItems(const QList<std::shared_ptr<PstItem>>& items)
+{
+    for (const auto& item : items)
+        addItem(item);
+    m_itemsPending = false;
+}
+
 void PstFolderItem::setFolderType(const char* containerClass)
 {
     m_folderType = containerClass ? QString::fromLatin1(containerClass) : QString(QLatin1String(""));

@@ -33,6 +33,8 @@ public:
     // items (see PstParser::parseFolders).
     bool itemsPending() const { return m_itemsPending; }
     void setItemsPending(bool pending) { m_itemsPending = pending; }
+    // Adds a pending folder's items once they are read; it is pending no more.
+    void addReadItems(const QList<std::shared_ptr<PstItem>>& items);
     // Set on a document root by the parser; empty on other folders.
     std::shared_ptr<ParseLosses> losses() const { return m_losses; }
     void setLosses(const std::shared_ptr<ParseLosses>& losses) { m_losses = losses; }
