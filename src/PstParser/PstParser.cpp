@@ -101,11 +101,8 @@ std::shared_ptr<PstFolderItem> PstParser::parseFolders(const QString& path)
     root->setItemsPending(true);
     m_pendingFolders = {{root, top}};
     readFolderLevel(top, root);
-    if (m_stopped) {
-        Log::info("Opening cancelled.");
-        fail();
+    if (endIfCancelled())
         return nullptr;
-    }
     const QMutexLocker locker(libpstLock().get());
     InternalFolders::mark(*root, m_pstFile.get(), m_topOfFoldersId);
     Log::info("Parsed the folders of the PST document.");
@@ -165,11 +162,8 @@ bool PstParser::readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QLis
 
 bool PstParser::finishFolderItems(const std::shared_ptr<PstFolderItem>& root)
 {
-    if (m_stopped) {
-        Log::info("Opening cancelled.");
-        fail();
+    if (endIfCancelled())
         return false;
-    }
     if (!isReadable(root))
         return false;
     Log::info("Parsed Pst document completed.");
@@ -230,11 +224,8 @@ std::shared_ptr<PstFolderItem> PstParser::startParsing(const QString& path, pst_
 
 std::shared_ptr<PstFolderItem> PstParser::finishParsing(const std::shared_ptr<PstFolderItem>& root)
 {
-    if (m_stopped) {
-        Log::info("Opening cancelled.");
-        fail();
+    if (endIfCancelled())
         return nullptr;
-    }
     if (!isReadable(root))
         return nullptr;
     {
@@ -243,6 +234,16 @@ std::shared_ptr<PstFolderItem> PstParser::finishParsing(const std::shared_ptr<Ps
     }
     Log::info("Parsed Pst document completed.");
     return root;
+}
+
+// A stopped open gives no document: what was read is dropped.
+bool PstParser::endIfCancelled()
+{
+    if (!m_stopped)
+        return false;
+    Log::info("Opening cancelled.");
+    fail();
+    return true;
 }
 
 // A file whose every folder is unreadable and whose map was damaged too is

@@ -101,6 +101,7 @@ private:
     std::shared_ptr<PstItem> unreadNode(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder,
                                         bool* damagedFolder);
     void countItem();
+    bool endIfCancelled();
 
     QString m_pstPath;
     QString m_openError;
