@@ -86,6 +86,11 @@ void PstDocumentLoader::start()
     m_progressTimer.start();
 }
 
+QFuture<QList<std::shared_ptr<PstItem>>> PstDocumentLoader::readItems(const std::shared_ptr<PstFolderItem>& folder)
+{
+    return QtConcurrent::run(&loaderPool(), [folder] { return PstParser::itemsOf(*folder); });
+}
+
 void PstDocumentLoader::onStage(int index)
 {
     if (isCancelled())

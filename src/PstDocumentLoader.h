@@ -25,6 +25,9 @@ public:
     ~PstDocumentLoader() override;
 
     void start();
+    // The items of a folder of an open document (see PstParser::itemsOf),
+    // read on a worker thread.
+    static QFuture<QList<std::shared_ptr<PstItem>>> readItems(const std::shared_ptr<PstFolderItem>& folder);
     // Stops the walk soon; nothing more is announced after it.
     void cancel();
     bool isCancelled() const;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLocale>
@@ -90,7 +91,31 @@ void PstTreeController::showFolderItems(PstFolderItem* placeholder, const std::s
     // The current folder showed an empty list while it was read.
     if (!items.isEmpty() && m_lastPressed.isValid()
         && PstTreeModel::itemFromIndex(m_proxy->mapToSource(m_lastPressed)) == shown)
-        emit folderSelected(shown->items());
+        showFolder(shown);
+    // Only the counts stay: the list keeps what it shows, and a folder is
+    // read again when chosen. The document row's own items are few and kept.
+    if (shown != placeholder)
+        shown->releaseItems();
+}
+
+void PstTreeController::showFolder(PstFolderItem* folder)
+{
+    const quint64 request = ++m_folderRequest;
+    m_readingFolder = false;
+    if (!folder || folder->holdsItems() || folder->itemsPending()) {
+        emit folderSelected(folder ? folder->items() : QList<std::shared_ptr<PstItem>>());
+        return;
+    }
+    auto* watcher = new QFutureWatcher<QList<std::shared_ptr<PstItem>>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request] {
+        watcher->deleteLater();
+        if (request != m_folderRequest)
+            return;
+        m_readingFolder = false;
+        emit folderSelected(watcher->result());
+    });
+    m_readingFolder = true;
+    watcher->setFuture(PstDocumentLoader::readItems(std::static_pointer_cast<PstFolderItem>(folder->shared_from_this())));
 }
 
 void PstTreeController::finishOpening(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root,
@@ -201,8 +226,7 @@ void PstTreeController::onTreeItemClicked(const QModelIndex& proxyIndex)
     if (m_lastPressed.isValid() && m_lastPressed == proxyIndex)
         return;
     m_lastPressed = proxyIndex;
-    auto* folder = dynamic_cast<PstFolderItem*>(PstTreeModel::itemFromIndex(m_proxy->mapToSource(proxyIndex)));
-    emit folderSelected(folder ? folder->items() : QList<std::shared_ptr<PstItem>>());
+    showFolder(dynamic_cast<PstFolderItem*>(PstTreeModel::itemFromIndex(m_proxy->mapToSource(proxyIndex))));
 }
 
 void PstTreeController::onTreeContextMenu(const QPoint& pos)

@@ -57,6 +57,9 @@ public:
     void showInFinder(const QModelIndex& proxyIndex);
     void closeDocument(const QModelIndex& proxyIndex);
 
+    // True while the chosen folder's items are being read again.
+    bool isReadingFolder() const { return m_readingFolder; }
+
 signals:
     void folderSelected(const QList<std::shared_ptr<PstItem>>& items);
     void openPstFailed(const QString& path);
@@ -76,6 +79,9 @@ private:
     // Adds a folder's items, announcing them again when it is the current folder.
     void showFolderItems(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& folder,
                          const QList<std::shared_ptr<PstItem>>& items);
+    // Announces the folder's items; a folder that released them has them
+    // read again on a worker thread first.
+    void showFolder(PstFolderItem* folder);
     // `error` says why `root` is null (empty after a cancel).
     void finishOpening(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root, const QString& error);
     // Stops opening the document of `placeholder`; false when it is open.
@@ -92,6 +98,10 @@ private:
     QAction* m_showInFinderAction = nullptr;
     QAction* m_closeFileAction = nullptr;
     QPersistentModelIndex m_lastPressed;
+    // Counts the folders shown, so a read finishing after another folder
+    // was chosen is dropped.
+    quint64 m_folderRequest = 0;
+    bool m_readingFolder = false;
     std::shared_ptr<PstFolderItem> m_invisibleRoot;
     PstTreeModel* m_model = nullptr;
     PstTreeViewFilterModel* m_proxy = nullptr;

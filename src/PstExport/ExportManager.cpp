@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ExportManager.h"
 
+
 #include "CalendarBridge.h"
 #include "ContactImporter.h"
 
@@ -17,6 +18,7 @@
 #include "OutputNames.h"
 #include "ProgressReporter.h"
 #include "PstFolderItem.h"
+#include "PstParser.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -231,9 +233,10 @@ ExportManager::Counts ExportManager::scanFolder(const std::shared_ptr<PstItem>& 
     const auto folder = std::dynamic_pointer_cast<PstFolderItem>(item);
     if (!folder)
         return counts;
-    for (const auto& child : folder->items()) {
-        for (int index : formatIndexesFor(child))
-            ++counts[size_t(index)];
+    const auto& table = formatTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (m_formats.contains(QLatin1String(table[i].key)))
+            counts[i] += folder->itemCount(table[i].kind);
     }
     for (int i = 0; i < folder->childCount(); ++i) {
         const Counts below = scanFolder(folder->child(i));
@@ -296,7 +299,7 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
     const auto folder = std::dynamic_pointer_cast<PstFolderItem>(item);
     const bool hadItems = folder && folder->itemCount() > 0 && writesIntoFolderDirectories();
     if (folder) {
-        for (const auto& child : folder->items()) {
+        for (const auto& child : PstParser::itemsOf(*folder)) {
             for (int index : formatIndexesFor(child))
                 queueItem(child, index, outputDir);
         }

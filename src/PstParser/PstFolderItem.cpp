@@ -44,6 +44,8 @@ std::shared_ptr<PstItem> PstFolderItem::clone() const
         copy->addChildNode(child->clone());
     for (const auto& item : m_items)
         copy->addItem(item->clone());
+    copy->m_itemCount = m_itemCount;
+    copy->m_kindCounts = m_kindCounts;
     return copy;
 }
 
@@ -51,6 +53,13 @@ void PstFolderItem::addItem(const std::shared_ptr<PstItem>& item)
 {
     item->setParent(shared_from_this());
     m_items.append(item);
+    ++m_itemCount;
+    ++m_kindCounts[item->type()];
+}
+
+void PstFolderItem::releaseItems()
+{
+    m_items = {};
 }
 
 void PstFolderItem::addReadItems(const QList<std::shared_ptr<PstItem>>& items)
@@ -68,7 +77,7 @@ void PstFolderItem::setFolderType(const char* containerClass)
 
 QString PstFolderItem::itemCountStr() const
 {
-    if (m_items.isEmpty())
+    if (m_itemCount == 0)
         return QString(QLatin1String(""));
-    return QLatin1Char(' ') + QObject::tr("(%1 items)").arg(m_items.size());
+    return QLatin1Char(' ') + QObject::tr("(%1 items)").arg(m_itemCount);
 }

@@ -4,6 +4,8 @@
 #include "ParseLosses.h"
 #include "PstItem.h"
 
+#include <QHash>
+
 // A folder of a PST document, or a document root (node level 0).
 class PstFolderItem : public PstItem
 {
@@ -20,8 +22,16 @@ public:
     void setFolderType(const char* containerClass);
     QString folderType() const { return m_folderType; }
 
+    // The items the folder holds: all of them, or none once released (read
+    // them again with PstParser::itemsOf()).
     QList<std::shared_ptr<PstItem>> items() const { return m_items; }
-    int itemCount() const { return int(m_items.size()); }
+    // How many items the folder has, held or released; by kind too.
+    int itemCount() const { return m_itemCount; }
+    int itemCount(ItemType type) const { return m_kindCounts.value(type); }
+    // Drops the items, keeping their counts: a folder nobody looks at holds
+    // none, so memory does not grow with the file.
+    void releaseItems();
+    bool holdsItems() const { return m_itemCount == m_items.size(); }
     // "" for an empty folder, otherwise " (N items)".
     QString itemCountStr() const;
 
@@ -45,4 +55,6 @@ private:
     bool m_hidden = false;
     bool m_itemsPending = false;
     QList<std::shared_ptr<PstItem>> m_items;
+    int m_itemCount = 0;
+    QHash<ItemType, int> m_kindCounts;
 };

@@ -170,6 +170,34 @@ bool PstParser::finishFolderItems(const std::shared_ptr<PstFolderItem>& root)
     return true;
 }
 
+QList<std::shared_ptr<PstItem>> PstParser::itemsOf(const PstFolderItem& folder)
+{
+    if (folder.holdsItems())
+        return folder.items();
+    // Items link to their folder through shared ownership.
+    const auto shared = std::const_pointer_cast<PstFolderItem>(
+        std::static_pointer_cast<const PstFolderItem>(folder.shared_from_this()));
+    PstParser parser;
+    parser.m_pstFile = shared->pstFile();
+    parser.m_losses = std::make_shared<ParseLosses>();
+    pst_desc_tree* node = folder.pstTree();
+    QList<std::shared_ptr<PstItem>> items;
+    if (!parser.m_pstFile || !node)
+        return items;
+    // The nodes readNextFolderItems() took the folder's items from.
+    for (pst_desc_tree* child = node->child; child; child = child->next) {
+        if (LossCounter::isFolderNode(child))
+            continue;
+        bool damagedFolder = false;
+        const std::shared_ptr<PstItem> item = parser.readCountedItem(child, shared, &damagedFolder);
+        if (!item || item->type() == Folder)
+            continue;
+        item->setParent(shared);
+        items.append(item);
+    }
+    return items;
+}
+
 std::shared_ptr<PstFolderItem> PstParser::startParsing(const QString& path, pst_desc_tree** top)
 {
     if (!m_pstFile)
@@ -401,7 +429,7 @@ std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node, const std::sha
         // Passed by value: libpst's records are packed.
         const char* const messageClass = record->ascii_type;
         LossCounter::countUnshown(*m_losses, parentFolder, node, messageClass);
-    } else if (item->type() == Folder) {
+    } else if (item->type() == Folder && m_folderNames) {
         m_folderNames->apply(*item, record);
         if (record->folder)
             LossCounter::countMissing(*m_losses, std::static_pointer_cast<PstFolderItem>(item), node,

@@ -57,6 +57,12 @@ public:
     bool readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QList<std::shared_ptr<PstItem>>* items);
     bool finishFolderItems(const std::shared_ptr<PstFolderItem>& root);
 
+    // The items of a folder of a parsed document: those it holds, or, once
+    // it has released them, the same items read again from the file (its
+    // losses were counted when the document was opened). Runs on any thread:
+    // libpst is held one node at a time.
+    static QList<std::shared_ptr<PstItem>> itemsOf(const PstFolderItem& folder);
+
     // Drops this parser's reference to the file.
     void close();
 

@@ -13,9 +13,18 @@ std::shared_ptr<PstFolderItem> CliDocument::open(const QString& path)
         err << "lumaroo-cli: " << path << ": " << parser.openError() << "\n";
         return nullptr;
     }
-    auto root = parser.parse(path);
-    if (!root)
+    auto root = parser.parseFolders(path);
+    std::shared_ptr<PstFolderItem> folder;
+    QList<std::shared_ptr<PstItem>> items;
+    while (root && parser.readNextFolderItems(&folder, &items)) {
+        folder->addReadItems(items);
+        if (folder != root)
+            folder->releaseItems();
+    }
+    if (!root || !parser.finishFolderItems(root)) {
         err << "lumaroo-cli: " << path << ": the PST file's folder structure cannot be read\n";
+        return nullptr;
+    }
     return root;
 }
 

@@ -13,6 +13,8 @@ class CliDocument
 {
 public:
     // The document root, or empty after printing a one-line error to stderr.
+    // Its folders keep their counts, not their items: read those with
+    // PstParser::itemsOf(), so memory does not grow with the file.
     static std::shared_ptr<PstFolderItem> open(const QString& path);
     // Reads the file folder by folder without keeping its items (see
     // PstParser::visit): the document root with its folders only, or empty

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ItemJson.h"
 
+
 #include "PstCalendarItem.h"
 #include "PstJournalItem.h"
 #include "PstMailItem.h"
 #include "PstNoteItem.h"
+#include "PstParser.h"
 #include "PstTaskItem.h"
 
 #include <QJsonArray>
@@ -154,7 +156,9 @@ std::shared_ptr<PstItem> ItemJson::find(const PstFolderItem& root, const QString
     const bool byId = digits.match(idOrPath).hasMatch();
     std::shared_ptr<PstItem> found;
     forEachFolder(root, [&](const PstFolderItem& folder, const QString& folderPath) {
-        const auto items = folder.items();
+        if (found)
+            return;
+        const auto items = PstParser::itemsOf(folder);
         for (int i = 0; i < items.size() && !found; ++i) {
             const QString itemPath = folderPath + QStringLiteral("/#%1").arg(i);
             if (byId ? itemId(*items[i]) == idOrPath : itemPath == idOrPath) {

@@ -144,6 +144,11 @@ private slots:
         const auto contacts = selected.at(0).at(0).value<ItemList>();
         QCOMPARE(contacts.size(), 2);
         QCOMPARE(contacts.at(0)->type(), Contact);
+        // Folders keep their counts only; the list holds what it shows.
+        const auto* contactsFolder = static_cast<PstFolderItem*>(PstTreeModel::itemFromIndex(
+            tree.controller->proxy()->mapToSource(findRow(&tree.view, QStringLiteral("Contacts")))));
+        QCOMPARE(contactsFolder->itemCount(), 2);
+        QVERIFY(contactsFolder->items().isEmpty());
         QVERIFY(pressFolder(&tree.view, QStringLiteral("Empty")));
         QCOMPARE(selected.count(), 2);
         QVERIFY(selected.at(1).at(0).value<ItemList>().isEmpty());

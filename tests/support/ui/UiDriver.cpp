@@ -3,6 +3,7 @@
 
 #include "MailContentHandler.h"
 #include "PstParser.h"
+#include "PstTreeController.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -40,7 +41,9 @@ bool pressFolder(QTreeView* tree, const QString& prefix)
     tree->scrollTo(index);
     QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
     QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
-    return true;
+    // A folder's items are read again when it is chosen.
+    const auto* controller = qobject_cast<const PstTreeController*>(tree->model()->parent());
+    return !controller || QTest::qWaitFor([controller] { return !controller->isReadingFolder(); });
 }
 
 bool clickRow(QAbstractItemView* view, int row)
