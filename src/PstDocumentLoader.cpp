@@ -50,7 +50,7 @@ void PstDocumentLoader::start()
     const QString path = m_path;
     const std::shared_ptr<State> state = m_state;
     m_watcher.setFuture(QtConcurrent::run(&loaderPool(), [path, state](QPromise<Stage>& promise) {
-        const auto fail = [&promise](const QString& error) { promise.addResult(Stage{Stage::Done, nullptr, {}, error}); };
+        const auto fail = [&promise](const QString& error) { promise.addResult(Stage{Stage::Done, nullptr, {}, {}, error}); };
         PstParser parser;
         parser.setProgressHandler([state](int itemsRead) {
             state->itemsRead = itemsRead;
@@ -69,19 +69,21 @@ void PstDocumentLoader::start()
         // shown at the end, whole.
         const bool shownEarly = root->childCount() > 0;
         if (shownEarly)
-            promise.addResult(Stage{Stage::Folders, root, {}, {}});
+            promise.addResult(Stage{Stage::Folders, root, {}, {}, {}});
         std::shared_ptr<PstFolderItem> folder;
         QList<std::shared_ptr<PstItem>> items;
         while (parser.readNextFolderItems(&folder, &items)) {
             if (shownEarly) {
-                promise.addResult(Stage{Stage::FolderItems, folder, items, {}});
+                const bool keep = folder == root;
+                promise.addResult(Stage{Stage::FolderItems, folder, PstFolderItem::countsOf(items),
+                                        keep ? items : QList<std::shared_ptr<PstItem>>(), {}});
                 continue;
             }
             folder->addReadItems(items);
         }
         if (!parser.finishFolderItems(root))
             return fail(unreadable);
-        promise.addResult(Stage{Stage::Done, root, {}, {}});
+        promise.addResult(Stage{Stage::Done, root, {}, {}, {}});
     }));
     m_progressTimer.start();
 }
@@ -101,7 +103,7 @@ void PstDocumentLoader::onStage(int index)
         emit foldersRead(stage.folder);
         break;
     case Stage::FolderItems:
-        emit folderItemsRead(stage.folder, stage.items);
+        emit folderItemsRead(stage.folder, stage.counts, stage.items);
         break;
     case Stage::Done:
         m_result = stage;

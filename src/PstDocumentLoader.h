@@ -40,9 +40,12 @@ signals:
     // (PstFolderItem::itemsPending) and none holding any; not announced for
     // a document without folders. The losses come with finished().
     void foldersRead(const std::shared_ptr<PstFolderItem>& root);
-    // Every item of one folder of foldersRead()'s tree, in order; the
-    // receiver adds them. The root's own items come first.
-    void folderItemsRead(const std::shared_ptr<PstFolderItem>& folder, const QList<std::shared_ptr<PstItem>>& items);
+    // One folder of foldersRead()'s tree is read: its items by kind, for the
+    // receiver to take. Only the document root's own items come along (they
+    // come first); any other folder's are let go on the worker, so a large
+    // file is never held whole (see PstParser::itemsOf()).
+    void folderItemsRead(const std::shared_ptr<PstFolderItem>& folder, const PstFolderItem::ItemCounts& counts,
+                         const QList<std::shared_ptr<PstItem>>& items);
     // The document root (the one foldersRead() gave, if it came), or null
     // when the file could not be opened (then `error` says why, for the
     // user) or the load was cancelled. Without foldersRead() before it, the
@@ -65,6 +68,7 @@ private:
         Kind kind = Done;
         // The document root, or the folder of the items.
         std::shared_ptr<PstFolderItem> folder;
+        PstFolderItem::ItemCounts counts;
         QList<std::shared_ptr<PstItem>> items;
         QString error;
     };

@@ -60,9 +60,8 @@ void PstTreeController::openPstFile(const QString& path)
     connect(loader, &PstDocumentLoader::foldersRead, this,
             [this, row](const std::shared_ptr<PstFolderItem>& root) { showFolders(row, root); });
     connect(loader, &PstDocumentLoader::folderItemsRead, this,
-            [this, row](const std::shared_ptr<PstFolderItem>& folder, const QList<std::shared_ptr<PstItem>>& items) {
-                showFolderItems(row, folder, items);
-            });
+            [this, row](const std::shared_ptr<PstFolderItem>& folder, const PstFolderItem::ItemCounts& counts,
+                        const QList<std::shared_ptr<PstItem>>& items) { showFolderItems(row, folder, counts, items); });
     connect(loader, &PstDocumentLoader::finished, this,
             [this, row](const std::shared_ptr<PstFolderItem>& root, const QString& error) {
                 finishOpening(row, root, error);
@@ -81,21 +80,18 @@ void PstTreeController::showFolders(PstFolderItem* placeholder, const std::share
 }
 
 void PstTreeController::showFolderItems(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& folder,
+                                        const PstFolderItem::ItemCounts& counts,
                                         const QList<std::shared_ptr<PstItem>>& items)
 {
     if (!m_loads.contains(placeholder))
         return;
     // The document root's own items go to the row that stands for it.
     PstFolderItem* shown = folder->nodeLevel() == 0 ? placeholder : folder.get();
-    m_model->addFolderItems(shown, items);
+    m_model->addFolderItems(shown, counts, items);
     // The current folder showed an empty list while it was read.
-    if (!items.isEmpty() && m_lastPressed.isValid()
+    if (shown->itemCount() > 0 && m_lastPressed.isValid()
         && PstTreeModel::itemFromIndex(m_proxy->mapToSource(m_lastPressed)) == shown)
         showFolder(shown);
-    // Only the counts stay: the list keeps what it shows, and a folder is
-    // read again when chosen. The document row's own items are few and kept.
-    if (shown != placeholder)
-        shown->releaseItems();
 }
 
 void PstTreeController::showFolder(PstFolderItem* folder)
@@ -263,6 +259,9 @@ void PstTreeController::closeDocument(const QModelIndex& proxyIndex)
     // A document still opening may have folders and items on show too.
     if (root) {
         cancelOpening(root.get());
+        // A folder still being read must not show up after its document went.
+        ++m_folderRequest;
+        m_readingFolder = false;
         emit documentClosing(root);
     }
     m_model->removeIndex(sourceIndex);

@@ -76,9 +76,10 @@ private slots:
 private:
     // Shows the folders of a document still opening in its row.
     void showFolders(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root);
-    // Adds a folder's items, announcing them again when it is the current folder.
+    // Gives a folder its counts (the document row its own items too), and
+    // the list its items when it is the current folder.
     void showFolderItems(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& folder,
-                         const QList<std::shared_ptr<PstItem>>& items);
+                         const PstFolderItem::ItemCounts& counts, const QList<std::shared_ptr<PstItem>>& items);
     // Announces the folder's items; a folder that released them has them
     // read again on a worker thread first.
     void showFolder(PstFolderItem* folder);

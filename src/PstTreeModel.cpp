@@ -136,11 +136,15 @@ void PstTreeModel::adoptDocument(PstFolderItem* placeholder, const std::shared_p
     refresh(placeholder);
 }
 
-void PstTreeModel::addFolderItems(PstFolderItem* folder, const QList<std::shared_ptr<PstItem>>& items)
+void PstTreeModel::addFolderItems(PstFolderItem* folder, const PstFolderItem::ItemCounts& counts,
+                                  const QList<std::shared_ptr<PstItem>>& items)
 {
     if (!folder)
         return;
-    folder->addReadItems(items);
+    if (items.isEmpty())
+        folder->setReadCounts(counts);
+    else
+        folder->addReadItems(items);
     refresh(folder);
 }
 

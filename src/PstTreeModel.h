@@ -37,8 +37,10 @@ public:
     // `placeholder` (a document root shown while the file opens), which
     // becomes the document; its name and losses come with completeDocument().
     void adoptDocument(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& parsed);
-    // Gives `folder`, shown while its items were read, its items.
-    void addFolderItems(PstFolderItem* folder, const QList<std::shared_ptr<PstItem>>& items);
+    // Gives `folder`, shown while its items were read, their counts, and
+    // `items` when it keeps them (a document root's own).
+    void addFolderItems(PstFolderItem* folder, const PstFolderItem::ItemCounts& counts,
+                        const QList<std::shared_ptr<PstItem>>& items);
     // Gives the adopted document its name and losses once every item is read.
     void completeDocument(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& parsed);
 

@@ -4,8 +4,10 @@
 // each in a fresh process, seconds and peak resident memory of:
 //   floor      libpst: open, index load, name map, folders parsed (reference)
 //   walk       libpst: the same and every item parsed (reference)
-//   open       our open (light: list fields through our own reader)
-//   open-full  our open with every item parsed by libpst (the former open)
+//   open       our open as the window does it: folders first, then each
+//              folder's items read (list fields through our own reader),
+//              counted and let go
+//   open-full  every item parsed by libpst and kept (the first open)
 //   cli-tree   lumaroo-cli tree, against the floor
 //   cli-list   lumaroo-cli list, against the walk
 //
@@ -87,7 +89,26 @@ int measureOpen(const QString& path, bool light)
     timer.start();
     PstParser parser;
     parser.setLightOpen(light);
-    std::shared_ptr<PstFolderItem> root = parser.open(path) ? parser.parse(path) : nullptr;
+    if (!parser.open(path))
+        return 1;
+    std::shared_ptr<PstFolderItem> root;
+    if (light) {
+        // The window's open: the folders, then each folder's items counted
+        // and let go.
+        root = parser.parseFolders(path);
+        std::shared_ptr<PstFolderItem> folder;
+        QList<std::shared_ptr<PstItem>> items;
+        while (root && parser.readNextFolderItems(&folder, &items)) {
+            folder->addReadItems(items);
+            if (folder != root)
+                folder->releaseItems();
+        }
+        items.clear();
+        if (root && !parser.finishFolderItems(root))
+            root.reset();
+    } else {
+        root = parser.parse(path);
+    }
     if (!root)
         return 1;
     QTextStream(stdout) << countItems(*root) << ' ' << timer.elapsed() / 1000.0 << ' ' << peakRssMb() << "\n";

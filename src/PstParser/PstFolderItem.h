@@ -45,6 +45,12 @@ public:
     void setItemsPending(bool pending) { m_itemsPending = pending; }
     // Adds a pending folder's items once they are read; it is pending no more.
     void addReadItems(const QList<std::shared_ptr<PstItem>>& items);
+    // Items by kind.
+    using ItemCounts = QHash<ItemType, int>;
+    static ItemCounts countsOf(const QList<std::shared_ptr<PstItem>>& items);
+    // Takes the counts of a pending folder's items, read and let go
+    // elsewhere, as if added and released; it is pending no more.
+    void setReadCounts(const ItemCounts& counts);
     // Set on a document root by the parser; empty on other folders.
     std::shared_ptr<ParseLosses> losses() const { return m_losses; }
     void setLosses(const std::shared_ptr<ParseLosses>& losses) { m_losses = losses; }
@@ -56,5 +62,5 @@ private:
     bool m_itemsPending = false;
     QList<std::shared_ptr<PstItem>> m_items;
     int m_itemCount = 0;
-    QHash<ItemType, int> m_kindCounts;
+    ItemCounts m_kindCounts;
 };
