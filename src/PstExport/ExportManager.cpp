@@ -81,17 +81,19 @@ ExportManager::ExportManager(QObject* parent)
 {
     for (const Format& format : formatTable())
         m_errors.insert(QLatin1String(format.key), 0);
-    // One thread: the walk runs before every task it queues, the tasks run
-    // one after the other, and the pending counter needs no lock.
+    // One thread: the exporters keep per-item state, so the tasks run one
+    // after the other. The walk that queues them has a thread of its own.
     QThreadPool::globalInstance()->setMaxThreadCount(1);
     QThreadPool::globalInstance()->setExpiryTimeout(kPoolThreadExpiryMs);
+    m_walkPool.setMaxThreadCount(1);
 }
 
 ExportManager::~ExportManager()
 {
     // Queued tasks point at this manager's token and exporters.
-    if (m_pendingTasks > 0 || m_running || m_importing) {
+    if (m_pendingTasks > 0 || m_running || m_importing || !m_walkDone) {
         m_token.cancel();
+        m_walkPool.waitForDone();
         QThreadPool::globalInstance()->waitForDone();
     }
 }
@@ -205,9 +207,13 @@ void ExportManager::startRun(const std::shared_ptr<PstItem>& root, const QString
     // Running from here on: a cancel before the walk has started must stop
     // the run, not close its dialog under it.
     m_running = true;
-    // The run ends through threadFinished, not through this future.
-    (void)QtConcurrent::run(QThreadPool::globalInstance(),
-                            [this, root, outputDir, toApp] { exportFolder(root, outputDir, toApp); });
+    m_walkDone = false;
+    // The run ends through walkFinished and threadFinished, not through this future.
+    (void)QtConcurrent::run(&m_walkPool, [this, root, outputDir, toApp] {
+        Counts skipped{};
+        exportFolder(root, outputDir, toApp, skipped);
+        QMetaObject::invokeMethod(this, [this, skipped] { walkFinished(skipped); }, Qt::QueuedConnection);
+    });
 }
 
 bool ExportManager::preScan(const std::shared_ptr<PstItem>& root)
@@ -293,15 +299,27 @@ void ExportManager::initStrategyPool(bool toApp)
         strategy->resetProcessedCount();
 }
 
-void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QString& outputDir, bool toApp)
+void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QString& outputDir, bool toApp,
+                                 Counts& skipped)
 {
-    QDir().mkpath(outputDir);
     const auto folder = std::dynamic_pointer_cast<PstFolderItem>(item);
+    if (m_token.isCancelled()) {
+        // Counted as not written, as the queued tasks a cancel ends are.
+        const Counts rest = scanFolder(item);
+        for (size_t i = 0; i < rest.size(); ++i)
+            skipped[i] += rest[i];
+        return;
+    }
+    QDir().mkpath(outputDir);
     const bool hadItems = folder && folder->itemCount() > 0 && writesIntoFolderDirectories();
     if (folder) {
         for (const auto& child : PstParser::itemsOf(*folder)) {
-            for (int index : formatIndexesFor(child))
-                queueItem(child, index, outputDir);
+            for (int index : formatIndexesFor(child)) {
+                if (m_token.isCancelled())
+                    ++skipped[size_t(index)];
+                else
+                    queueItem(child, index, outputDir);
+            }
         }
     }
     for (int i = 0; item && i < item->childCount(); ++i) {
@@ -311,10 +329,10 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
         // A folder name is PST data: it must not climb out of the output folder.
         const QString childDir =
             toApp ? outputDir : QStringLiteral("%1/%2").arg(outputDir, OutputNames::directoryName(child->displayName()));
-        exportFolder(child, childDir, toApp);
+        exportFolder(child, childDir, toApp, skipped);
     }
     // Children come first, so a chain of folders that produced nothing goes
-    // from the bottom up. Tasks have not run yet, hence the test on own items.
+    // from the bottom up. Tasks may not have run yet, hence the test on own items.
     if (m_ignoreEmptyFolder && !toApp && !hadItems && QDir(outputDir).isEmpty())
         QDir().rmdir(outputDir);
 }
@@ -326,6 +344,9 @@ void ExportManager::queueItem(const std::shared_ptr<PstItem>& item, int formatIn
                                 m_reporters.value(QLatin1String(format.key)).get(), &m_token,
                                 m_scanTotals[size_t(formatIndex)]);
     connect(task, &ExportTask::taskFinished, this, &ExportManager::threadFinished, Qt::QueuedConnection);
+    // Freed on the task's thread as it ends, so the walk goes on meanwhile.
+    connect(task, &ExportTask::taskFinished, this, [this] { m_taskSlots.release(); }, Qt::DirectConnection);
+    m_taskSlots.acquire();
     ++m_pendingTasks;
     QThreadPool::globalInstance()->start(task, 0);
 }
@@ -334,7 +355,22 @@ void ExportManager::threadFinished(QString formatKey, bool ok)
 {
     if (!ok)
         ++m_errors[formatKey];
-    if (--m_pendingTasks > 0)
+    --m_pendingTasks;
+    finishIfDone();
+}
+
+void ExportManager::walkFinished(const Counts& skipped)
+{
+    const auto& table = formatTable();
+    for (size_t i = 0; i < table.size(); ++i)
+        m_errors[QLatin1String(table[i].key)] += skipped[i];
+    m_walkDone = true;
+    finishIfDone();
+}
+
+void ExportManager::finishIfDone()
+{
+    if (!m_walkDone || m_pendingTasks > 0)
         return;
     if (m_appMode)
         finishAppRun();

@@ -4,7 +4,9 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QSemaphore>
 #include <QString>
+#include <QThreadPool>
 
 #include "CancelToken.h"
 #include "ExportFormat.h"
@@ -102,7 +104,13 @@ private:
     bool writesIntoFolderDirectories() const;
     void initReporters();
     void initStrategyPool(bool toApp);
-    void exportFolder(const std::shared_ptr<PstItem>& item, const QString& outputDir, bool toApp);
+    // Queues the tasks of `item`'s tree; after a cancel it queues no more and
+    // counts the rest in `skipped`.
+    void exportFolder(const std::shared_ptr<PstItem>& item, const QString& outputDir, bool toApp, Counts& skipped);
+    // The walk has queued its last task (on the caller's thread).
+    void walkFinished(const Counts& skipped);
+    // Ends the run once the walk is done and no task is left.
+    void finishIfDone();
     void finishRun();
     // App mode: stores what the exporters queued and hands the collected
     // vCards to the address book, off the UI thread; then finishes the run.
@@ -112,7 +120,14 @@ private:
     bool m_ignoreEmptyFolder = true;
     std::atomic<bool> m_running{false};
     bool m_appMode = false;
-    int m_pendingTasks = 0;
+    // Changed by the walk (up) and on the caller's thread (down).
+    std::atomic<int> m_pendingTasks{0};
+    bool m_walkDone = true;
+    // The walk reads one folder at a time and waits while this many tasks
+    // are queued, so a run holds few items however large the file.
+    static constexpr int kQueuedTasks = 64;
+    QSemaphore m_taskSlots{kQueuedTasks};
+    QThreadPool m_walkPool;
     Counts m_scanTotals{};
     QMap<QString, int> m_errors;
     QList<QString> m_formats;
