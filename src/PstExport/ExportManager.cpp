@@ -107,6 +107,15 @@ QString ExportManager::progressLabel(const QString& formatKey)
     return QString();
 }
 
+ItemType ExportManager::formatKind(const QString& formatKey)
+{
+    for (const Format& format : formatTable()) {
+        if (formatKey == QLatin1String(format.key))
+            return format.kind;
+    }
+    return Mail;
+}
+
 QList<ExportFormat> ExportManager::formats()
 {
     QList<ExportFormat> list;
@@ -233,6 +242,11 @@ bool ExportManager::preScan(const std::shared_ptr<PstItem>& root)
     return false;
 }
 
+bool ExportManager::takesItemsOf(const PstFolderItem& folder) const
+{
+    return !m_folderShare || m_folderShare(folder);
+}
+
 ExportManager::Counts ExportManager::scanFolder(const std::shared_ptr<PstItem>& item) const
 {
     Counts counts{};
@@ -240,7 +254,7 @@ ExportManager::Counts ExportManager::scanFolder(const std::shared_ptr<PstItem>& 
     if (!folder)
         return counts;
     const auto& table = formatTable();
-    for (size_t i = 0; i < table.size(); ++i) {
+    for (size_t i = 0; i < table.size() && takesItemsOf(*folder); ++i) {
         if (m_formats.contains(QLatin1String(table[i].key)))
             counts[i] += folder->itemCount(table[i].kind);
     }
@@ -312,7 +326,7 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
     }
     QDir().mkpath(outputDir);
     const bool hadItems = folder && folder->itemCount() > 0 && writesIntoFolderDirectories();
-    if (folder) {
+    if (folder && takesItemsOf(*folder)) {
         for (const auto& child : PstParser::itemsOf(*folder)) {
             for (int index : formatIndexesFor(child)) {
                 if (m_token.isCancelled())

@@ -10,13 +10,16 @@
 
 #include "CancelToken.h"
 #include "ExportFormat.h"
+#include "ItemType.h"
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class ExportStrategy;
 class ProgressReporter;
+class PstFolderItem;
 class PstItem;
 
 // The export engine: walks a folder of a PST document (everything below it
@@ -45,6 +48,9 @@ public:
                           const QList<QString>& formats);
     // Whether folders that produced no file are removed again (default true).
     void setIgnoreEmptyFolder(bool ignore);
+    // Runs write (and count) the items of the folders `takes` accepts only;
+    // the folder tree is made whole still. Unset: every folder's.
+    void setFolderShare(std::function<bool(const PstFolderItem&)> takes) { m_folderShare = std::move(takes); }
     // Stops the run: the tasks not yet run fail at once; exportCompleted
     // still follows.
     void cancel();
@@ -79,6 +85,8 @@ public:
     // unknown key.
     static QString formatCaption(const QString& formatKey);
     static constexpr int kFormatCount = 8;
+    // The kind of item a format writes (Mail for an unknown key).
+    static ItemType formatKind(const QString& formatKey);
 
 signals:
     // The run's last item has been handled; `appMode` as the run was started.
@@ -102,6 +110,7 @@ private:
     // and to mailboxes).
     QList<int> formatIndexesFor(const std::shared_ptr<PstItem>& item) const;
     bool writesIntoFolderDirectories() const;
+    bool takesItemsOf(const PstFolderItem& folder) const;
     void initReporters();
     void initStrategyPool(bool toApp);
     // Queues the tasks of `item`'s tree; after a cancel it queues no more and
@@ -128,6 +137,7 @@ private:
     static constexpr int kQueuedTasks = 64;
     QSemaphore m_taskSlots{kQueuedTasks};
     QThreadPool m_walkPool;
+    std::function<bool(const PstFolderItem&)> m_folderShare;
     Counts m_scanTotals{};
     QMap<QString, int> m_errors;
     QList<QString> m_formats;

@@ -12,11 +12,12 @@ const QList<CliHelp::Command>& CliHelp::commands()
         {"show", "FILE.pst PATH-OR-ID",
          "Prints one item in full as JSON: its properties and sections, and a mail's attachments and body.\n"
          "PATH-OR-ID is an item path as `list` prints it or a descriptor id."},
-        {"convert", "FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks,mbox,maildir] [--keep-empty-folders]",
+        {"convert", "FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks,mbox,maildir] [--keep-empty-folders] [--jobs N]",
          "Writes one file per item into OUTDIR, in a folder tree that mirrors the PST file's, with a\n"
          "progress bar per format and a summary at the end; mbox writes one mailbox per folder, maildir a\n"
-         "Maildir++ tree. Without --formats: eml,vcf,ics,txt,ics2,tasks. Exits 1 when any item could not be\n"
-         "written or read."},
+         "Maildir++ tree. Without --formats: eml,vcf,ics,txt,ics2,tasks. The one-file-per-item formats are\n"
+         "written by N processes at once, sharing out the folders (default: one per processor core).\n"
+         "Exits 1 when any item could not be written or read."},
         {"export", "FILE.pst [--contacts] [--calendar]",
          "Hands the file's contacts and appointments to the desktop's address book and calendar\n"
          "(Evolution Data Server), into a book and a calendar named after the file. Without options both.\n"

@@ -2,21 +2,24 @@
 #include "ConvertCommand.h"
 
 #include "CliDocument.h"
+#include "ConvertWorkers.h"
 #include "ExportManager.h"
 #include "LossReport.h"
 #include "OutputFolderCheck.h"
+#include "ProgressDisplay.h"
 #include "ProgressReporter.h"
 
 #include <QDir>
 #include <QEventLoop>
 #include <QTextStream>
+#include <QThread>
+
+#include <optional>
 
 #include <cstdio>
 #include <unistd.h>
 
 namespace {
-
-constexpr int kBarWidth = 30;
 
 struct Options
 {
@@ -24,6 +27,9 @@ struct Options
     QString outputDir;
     QList<QString> formats = ExportManager::defaultFormats();
     bool keepEmptyFolders = false;
+    int jobs = QThread::idealThreadCount();
+    // Set in a worker process of a conversion split among several.
+    std::optional<QStringList> workerFolders;
 };
 
 int usage(const QString& problem = QString())
@@ -31,7 +37,7 @@ int usage(const QString& problem = QString())
     QTextStream err(stderr);
     if (!problem.isEmpty())
         err << "lumaroo-cli convert: " << problem << "\n";
-    err << "usage: lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks,mbox,maildir] [--keep-empty-folders]\n";
+    err << "usage: lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks,mbox,maildir] [--keep-empty-folders] [--jobs N]\n";
     return 2;
 }
 
@@ -58,6 +64,19 @@ bool parseOptions(QStringList args, Options* options, QString* problem)
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--keep-empty-folders")) {
             options->keepEmptyFolders = true;
+        } else if (arg == QLatin1String("--jobs") || arg == QLatin1String("--worker-folders")) {
+            if (args.isEmpty()) {
+                *problem = QStringLiteral("%1 needs a value").arg(arg);
+                return false;
+            }
+            const QString value = args.takeFirst();
+            bool isNumber = false;
+            if (arg == QLatin1String("--worker-folders"))
+                options->workerFolders = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+            else if ((options->jobs = value.toInt(&isNumber)) < 1 || !isNumber) {
+                *problem = QStringLiteral("--jobs needs a number of 1 or more");
+                return false;
+            }
         } else if (arg == QLatin1String("--formats") || arg.startsWith(QLatin1String("--formats="))) {
             if (arg == QLatin1String("--formats") && args.isEmpty()) {
                 *problem = QStringLiteral("--formats needs a value");
@@ -82,81 +101,6 @@ bool parseOptions(QStringList args, Options* options, QString* problem)
     return true;
 }
 
-// The progress of each format of the run, as bars redrawn in place on a
-// terminal or as one plain line per change elsewhere.
-class ProgressDisplay
-{
-public:
-    explicit ProgressDisplay(bool terminal) : m_terminal(terminal), m_out(stdout) {}
-
-    int addFormat(const QString& label, int total)
-    {
-        m_rows.append(Row{label, total, 0});
-        if (m_terminal)
-            m_out << line(m_rows.last()) << "\n" << Qt::flush;
-        return int(m_rows.size()) - 1;
-    }
-
-    void update(int row, int done)
-    {
-        m_rows[row].done = done;
-        if (!m_terminal) {
-            m_out << line(m_rows[row]) << "\n" << Qt::flush;
-            return;
-        }
-        // Back to the first bar, then every bar again.
-        m_out << "\033[" << m_rows.size() << "A";
-        for (const Row& each : std::as_const(m_rows))
-            m_out << "\r\033[K" << line(each) << "\n";
-        m_out << Qt::flush;
-    }
-
-    struct Row
-    {
-        QString label;
-        int total = 0;
-        int done = 0;
-    };
-    const QList<Row>& rows() const { return m_rows; }
-
-private:
-    QString line(const Row& row) const
-    {
-        const QString counts = QStringLiteral("%1/%2").arg(row.done).arg(row.total);
-        if (!m_terminal)
-            return QStringLiteral("%1: %2").arg(row.label, counts);
-        const int filled = row.total > 0 ? int(qint64(row.done) * kBarWidth / row.total) : kBarWidth;
-        const QString bar = QString(filled, QLatin1Char('#')) + QString(kBarWidth - filled, QLatin1Char('-'));
-        return QStringLiteral("%1 [%2] %3").arg(row.label, -12).arg(bar, counts);
-    }
-
-    bool m_terminal;
-    QTextStream m_out;
-    QList<Row> m_rows;
-};
-
-// Items written and failed per format; true when nothing failed.
-bool printSummary(const ProgressDisplay& display, const QMap<QString, int>& errors, const QList<QString>& formats,
-                  const QString& verb)
-{
-    QTextStream out(stdout);
-    bool allWritten = true;
-    int row = 0;
-    for (const QString& key : ExportManager::allFormats()) {
-        if (!formats.contains(key))
-            continue;
-        const auto& counts = display.rows().at(row++);
-        const int failed = errors.value(key);
-        allWritten = allWritten && failed == 0;
-        out << QStringLiteral("%1 (%2): %3 %4, %5 failed\n")
-                   .arg(counts.label, key)
-                   .arg(counts.total - failed)
-                   .arg(verb)
-                   .arg(failed);
-    }
-    return allWritten;
-}
-
 } // namespace
 
 int ConvertCommand::run(const QStringList& args)
@@ -165,6 +109,9 @@ int ConvertCommand::run(const QStringList& args)
     QString problem;
     if (!parseOptions(args, &options, &problem))
         return usage(problem);
+    const ConvertWorkers::Job job{options.pstPath, options.outputDir, options.formats, options.keepEmptyFolders};
+    if (options.workerFolders)
+        return ConvertWorkers::runWorker(job, *options.workerFolders);
     const auto root = CliDocument::open(options.pstPath);
     if (!root)
         return 1;
@@ -173,6 +120,11 @@ int ConvertCommand::run(const QStringList& args)
     if (!outputProblem.isEmpty()) {
         QTextStream(stderr) << "lumaroo-cli convert: " << outputProblem << "\n";
         return 1;
+    }
+    if (options.jobs > 1 && ConvertWorkers::canSplit(options.formats)) {
+        const QList<QStringList> shares = ConvertWorkers::shares(*root, options.formats, options.jobs);
+        if (shares.size() > 1)
+            return ConvertWorkers::runParent(job, *root, shares);
     }
     ExportManager manager;
     manager.setIgnoreEmptyFolder(!options.keepEmptyFolders);
@@ -209,7 +161,7 @@ int ConvertCommand::execute(ExportManager& manager, const std::function<void()>&
         return LossReport::lostCount(root) == 0 ? 0 : 1;
     }
     loop.exec();
-    const bool allDone = printSummary(display, manager.lastRunErrors(), formats, doneVerb);
+    const bool allDone = display.printSummary(manager.lastRunErrors(), formats, doneVerb);
     QTextStream(stdout) << LossReport::summary(root);
     return allDone && LossReport::lostCount(root) == 0 ? 0 : 1;
 }

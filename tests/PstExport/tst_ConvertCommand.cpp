@@ -284,9 +284,19 @@ private slots:
             << QStringList{"Empty/", "Inbox/", "People/Ann.vcf"};
         QTest::newRow("nothing of the kind") << QStringList{"--formats=txt"} << 0 << QStringList{"Nothing to convert"} << QStringList{};
         // A file where the Inbox folder should go: none of its mails can be written.
-        QTest::newRow("blocked folder") << QStringList{"BLOCK"} << 1
-                                        << QStringList{"Emails (eml): 0 written, 3 failed\n", "Contacts (vcf): 1 written, 0 failed\n"}
-                                        << QStringList{"Inbox", "People/Ann.vcf"};
+        for (const QString& jobs : {"1", "3"}) {
+            QTest::addRow("blocked folder, %s processes", qPrintable(jobs))
+                << QStringList{"BLOCK", "--jobs", jobs} << 1
+                << QStringList{"Emails (eml): 0 written, 3 failed\n", "Contacts (vcf): 1 written, 0 failed\n"}
+                << QStringList{"Inbox", "People/Ann.vcf"};
+            QTest::addRow("every kind, %s processes", qPrintable(jobs))
+                << QStringList{"--jobs", jobs} << 0
+                << QStringList{"Emails: 3/3\n", "Emails (eml): 3 written, 0 failed\n", "Contacts: 1/1\n"}
+                << QStringList{"Inbox/One.eml", "Inbox/Three.eml", "Inbox/Two.eml", "People/Ann.vcf"};
+            QTest::addRow("empty folders kept, %s processes", qPrintable(jobs))
+                << QStringList{"--jobs", jobs, "--keep-empty-folders"} << 0 << QStringList{"Emails (eml): 3 written, 0 failed\n"}
+                << QStringList{"Empty/", "Inbox/One.eml", "Inbox/Three.eml", "Inbox/Two.eml", "People/Ann.vcf"};
+        }
     }
 
     void runsSayWhatTheyDid()
@@ -324,6 +334,8 @@ private slots:
         QTest::newRow("unknown format") << QStringList{m_pst, out, "--formats", "pdf"} << 2 << "";
         QTest::newRow("formats without value") << QStringList{m_pst, out, "--formats"} << 2 << "";
         QTest::newRow("unknown option") << QStringList{m_pst, out, "--colour"} << 2 << "";
+        QTest::newRow("no processes") << QStringList{m_pst, out, "--jobs", "0"} << 2 << "--jobs needs a number";
+        QTest::newRow("processes without a number") << QStringList{m_pst, out, "--jobs", "many"} << 2 << "--jobs needs a number";
         QTest::newRow("missing") << QStringList{path("missing.pst"), out} << 1 << path("missing.pst") + ": There is no file or folder of this name.";
         QTest::newRow("folder") << QStringList{m_dir.path(), out} << 1 << m_dir.path() + ": This is a folder, not a PST file.";
         QTest::newRow("fifo") << QStringList{fifo, out} << 1 << fifo + ": This is a named pipe (FIFO), not a PST file";

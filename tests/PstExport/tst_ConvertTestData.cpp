@@ -14,6 +14,25 @@
 
 using namespace ExportFixture;
 
+namespace {
+
+// What a conversion said once done: the lines that are no progress.
+QStringList summaryLines(const QByteArray& out)
+{
+    static const QRegularExpression progress(QStringLiteral("^\\w+: \\d+/\\d+$"));
+    QStringList lines = QString::fromUtf8(out).split('\n');
+    lines.removeIf([](const QString& line) { return progress.match(line).hasMatch(); });
+    return lines;
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+}
+
+} // namespace
+
 class TestConvertTestData : public QObject
 {
     Q_OBJECT
@@ -52,8 +71,17 @@ private slots:
                 ++kinds[item.toObject().value("type").toString()];
         }
         const QString out = m_dir.filePath(QFileInfo(path).completeBaseName());
-        const CliRunner::Result convert = CliRunner::run({"convert", path, out});
+        const CliRunner::Result convert = CliRunner::run({"convert", path, out, "--jobs", "3"});
         QVERIFY2(!QString::fromUtf8(convert.out).contains(QRegularExpression("[1-9]\\d* failed\n")), convert.out.constData());
+        // Split among processes or not, the same files, summary and status.
+        const QString alone = out + "-in-one-process";
+        const CliRunner::Result single = CliRunner::run({"convert", path, alone, "--jobs", "1"});
+        QCOMPARE(single.status, convert.status);
+        QCOMPARE(summaryLines(single.out), summaryLines(convert.out));
+        QCOMPARE(directoriesUnder(alone), directoriesUnder(out));
+        QCOMPARE(filesUnder(alone), filesUnder(out));
+        for (const QString& file : filesUnder(out))
+            QVERIFY2(bytesOf(out + "/" + file) == bytesOf(alone + "/" + file), qPrintable(file));
         QMap<QString, int> files; // extension -> count
         for (const QString& file : filesUnder(out))
             ++files[QFileInfo(file).suffix()];

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "ProgressDisplay.h"
+
+#include "ExportManager.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kBarWidth = 30;
+
+} // namespace
+
+ProgressDisplay::ProgressDisplay(bool terminal) : m_terminal(terminal), m_out(stdout)
+{
+}
+
+int ProgressDisplay::addFormat(const QString& label, int total)
+{
+    m_rows.append(Row{label, total, 0});
+    if (m_terminal)
+        m_out << line(m_rows.last()) << "\n" << Qt::flush;
+    return int(m_rows.size()) - 1;
+}
+
+void ProgressDisplay::update(int row, int done)
+{
+    m_rows[row].done = done;
+    if (!m_terminal) {
+        m_out << line(m_rows[row]) << "\n" << Qt::flush;
+        return;
+    }
+    // Back to the first bar, then every bar again.
+    m_out << "\033[" << m_rows.size() << "A";
+    for (const Row& each : std::as_const(m_rows))
+        m_out << "\r\033[K" << line(each) << "\n";
+    m_out << Qt::flush;
+}
+
+bool ProgressDisplay::printSummary(const QMap<QString, int>& errors, const QList<QString>& formats,
+                                   const QString& verb) const
+{
+    QTextStream out(stdout);
+    bool allWritten = true;
+    int row = 0;
+    for (const QString& key : ExportManager::allFormats()) {
+        if (!formats.contains(key))
+            continue;
+        const Row& counts = m_rows.at(row++);
+        const int failed = errors.value(key);
+        allWritten = allWritten && failed == 0;
+        out << QStringLiteral("%1 (%2): %3 %4, %5 failed\n")
+                   .arg(counts.label, key)
+                   .arg(counts.total - failed)
+                   .arg(verb)
+                   .arg(failed);
+    }
+    return allWritten;
+}
+
+QString ProgressDisplay::line(const Row& row) const
+{
+    const QString counts = QStringLiteral("%1/%2").arg(row.done).arg(row.total);
+    if (!m_terminal)
+        return QStringLiteral("%1: %2").arg(row.label, counts);
+    const int filled = row.total > 0 ? int(qint64(row.done) * kBarWidth / row.total) : kBarWidth;
+    const QString bar = QString(filled, QLatin1Char('#')) + QString(kBarWidth - filled, QLatin1Char('-'));
+    return QStringLiteral("%1 [%2] %3").arg(row.label, -12).arg(bar, counts);
+}
