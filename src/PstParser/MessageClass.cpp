@@ -61,6 +61,27 @@ MessageClass::Kind MessageClass::kindOf(const char* messageClass)
     return messageClass ? kindOf(QString::fromLatin1(messageClass)) : Kind::Unknown;
 }
 
+ItemType MessageClass::itemType(Kind kind)
+{
+    switch (kind) {
+    case Kind::Contact:
+    case Kind::DistList:
+        return Contact;
+    case Kind::Appointment:
+        return Calendar;
+    case Kind::Task:
+        return Task;
+    case Kind::Note:
+        return Note;
+    case Kind::Journal:
+        return Journal;
+    case Kind::Unknown:
+    case Kind::Mail:
+        break;
+    }
+    return Mail;
+}
+
 void MessageClass::completeRecord(pst_item* record, Kind kind)
 {
     if (!record)

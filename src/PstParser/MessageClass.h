@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "ItemType.h"
+
 #include <QString>
 
 #include <libpst/libpst.h>
@@ -24,6 +26,8 @@ enum class Kind {
 
 Kind kindOf(const QString& messageClass);
 Kind kindOf(const char* messageClass);
+// The type of item a message of a shown kind becomes (Mail for Unknown).
+ItemType itemType(Kind kind);
 
 // Gives a record whose class is of `kind` the libpst part the item
 // constructors and writers read (e.g. the mail part of a report that carries

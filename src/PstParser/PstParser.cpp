@@ -10,6 +10,7 @@
 #include "MessageClass.h"
 #include "NamedPropertyMask.h"
 #include "NodeGuard.h"
+#include "TableContext.h"
 #include "Log.h"
 #include "PstFileCheck.h"
 #include "PstFileDeleter.h"
@@ -196,6 +197,99 @@ QList<std::shared_ptr<PstItem>> PstParser::itemsOf(const PstFolderItem& folder)
         items.append(item);
     }
     return items;
+}
+
+std::shared_ptr<PstFolderItem> PstParser::countFolderItems(const QString& path)
+{
+    const std::shared_ptr<PstFolderItem> root = parseFolders(path);
+    if (!root)
+        return nullptr;
+    const QHash<quint32, pst_desc_tree*> tables = contentsTables();
+    std::shared_ptr<PstFolderItem> folder;
+    QList<std::shared_ptr<PstItem>> items;
+    int fromTables = 0, read = 0;
+    while (m_nextPendingFolder < m_pendingFolders.size() && !m_stopped) {
+        const PendingFolder& pending = m_pendingFolders.at(m_nextPendingFolder);
+        if (const auto counts = countFromTable(pending, tables)) {
+            pending.folder->setReadCounts(*counts);
+            ++m_nextPendingFolder;
+            ++fromTables;
+        } else if (readNextFolderItems(&folder, &items)) {
+            folder->setReadCounts(PstFolderItem::countsOf(items));
+            ++read;
+        }
+    }
+    Log::info(QStringLiteral("Counted the items of %1 folders from their contents tables and read those of %2.")
+                  .arg(fromTables)
+                  .arg(read));
+    return finishFolderItems(root) ? root : nullptr;
+}
+
+QHash<quint32, pst_desc_tree*> PstParser::contentsTables() const
+{
+    constexpr quint64 kNodeTypeMask = 0x1F;
+    constexpr quint64 kContentsTable = 0x0E;
+    QHash<quint32, pst_desc_tree*> tables;
+    const QMutexLocker locker(libpstLock().get());
+    // Tables are nodes of their own, at the top of libpst's node tree.
+    for (pst_desc_tree* node = m_pstFile ? m_pstFile->d_head : nullptr; node; node = node->next) {
+        if ((node->d_id & kNodeTypeMask) == kContentsTable)
+            tables.insert(quint32(node->d_id), node);
+    }
+    return tables;
+}
+
+std::optional<PstFolderItem::ItemCounts> PstParser::countFromTable(const PendingFolder& pending,
+                                                                  const QHash<quint32, pst_desc_tree*>& tables)
+{
+    constexpr quint32 kContentsTableOf = 0x0E;
+    constexpr quint16 kMessageClass = 0x001A;
+    const pst_desc_tree* folderNode = pending.folder->pstTree();
+    if (pending.folder->nodeLevel() == 0 || !folderNode)
+        return std::nullopt;
+    PstFolderItem::ItemCounts counts;
+    if (!pending.firstChild)
+        return counts;
+    const pst_desc_tree* tableNode = tables.value((quint32(folderNode->d_id) & ~0x1Fu) | kContentsTableOf);
+    if (!tableNode || !tableNode->desc)
+        return std::nullopt;
+    QMutexLocker locker(libpstLock().get());
+    const NodeDataReader reader(m_pstFile.get());
+    const auto subnodes = tableNode->assoc_tree ? reader.subnodes(tableNode->assoc_tree->i_id)
+                                                : QHash<quint32, NodeDataReader::Subnode>();
+    TableContext table;
+    const bool parsed = table.parse(reader.dataBlocks(tableNode->desc->i_id), [&](quint32 id) {
+        const auto subnode = subnodes.constFind(id);
+        return subnode == subnodes.constEnd() ? QList<QByteArray>() : reader.dataBlocks(subnode->dataBlockId);
+    });
+    if (!parsed)
+        return std::nullopt;
+    QHash<quint32, int> rowOf;
+    for (int row = 0; row < table.rowCount(); ++row)
+        rowOf.insert(table.rowId(row), row);
+    QList<std::pair<pst_desc_tree*, QString>> messages;
+    for (pst_desc_tree* node = pending.firstChild; node; node = node->next) {
+        if (!ItemFactory::isMessageNode(node))
+            continue;
+        const auto row = rowOf.constFind(quint32(node->d_id));
+        if (row == rowOf.constEnd())
+            return std::nullopt;
+        messages.append({node, table.string(*row, kMessageClass).value_or(QString())});
+    }
+    locker.unlock();
+    for (const auto& [node, messageClass] : messages) {
+        const MessageClass::Kind kind = MessageClass::kindOf(messageClass);
+        if (kind == MessageClass::Kind::Unknown)
+            LossCounter::countUnshown(*m_losses, pending.folder, node, messageClass.toLatin1().constData());
+        else
+            ++counts[MessageClass::itemType(kind)];
+    }
+    // The folder's other items were read with the folders.
+    for (pst_desc_tree* node = pending.firstChild; node; node = node->next) {
+        if (const std::shared_ptr<PstItem> item = m_itemsReadWithFolders.take(node))
+            ++counts[item->type()];
+    }
+    return counts;
 }
 
 std::shared_ptr<PstFolderItem> PstParser::startParsing(const QString& path, pst_desc_tree** top)

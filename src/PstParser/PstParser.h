@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FolderNameDecoder;
 class ItemFactory;
@@ -57,6 +58,13 @@ public:
     bool readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QList<std::shared_ptr<PstItem>>* items);
     bool finishFolderItems(const std::shared_ptr<PstFolderItem>& root);
 
+    // parseFolders() with every folder's items counted, not read: from the
+    // folder's contents table, which lists each message with its class. A
+    // folder whose table is unreadable or lacks any of its messages is read
+    // as readNextFolderItems() does. Damage inside a message the table
+    // lists shows only once the message is read.
+    std::shared_ptr<PstFolderItem> countFolderItems(const QString& path);
+
     // The items of a folder of a parsed document: those it holds, or, once
     // it has released them, the same items read again from the file (its
     // losses were counted when the document was opened). Runs on any thread:
@@ -76,6 +84,15 @@ public:
     void setProgressHandler(std::function<bool(int itemsRead)> handler) { m_progress = std::move(handler); }
 
 private:
+    // The folders whose items parseFolders() left to readNextFolderItems(),
+    // in tree order, each with its first child node (null when it has none
+    // to read), and the items among a folder's nodes that are no messages,
+    // read with the folders.
+    struct PendingFolder
+    {
+        std::shared_ptr<PstFolderItem> folder;
+        pst_desc_tree* firstChild;
+    };
     void fail();
     // libpst's record of node, or null when the node is damaged (logged) or
     // libpst cannot parse it.
@@ -107,6 +124,13 @@ private:
     std::shared_ptr<PstItem> unreadNode(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder,
                                         bool* damagedFolder);
     void countItem();
+    // The counts of a pending folder's items from its contents table, with
+    // the messages of a class not shown counted as lost; nothing when the
+    // table cannot stand in for reading the messages.
+    std::optional<PstFolderItem::ItemCounts> countFromTable(const PendingFolder& pending,
+                                                            const QHash<quint32, pst_desc_tree*>& tables);
+    // Each folder's contents table by node id.
+    QHash<quint32, pst_desc_tree*> contentsTables() const;
     bool endIfCancelled();
 
     QString m_pstPath;
@@ -122,15 +146,6 @@ private:
     std::function<bool(int)> m_progress;
     int m_itemsRead = 0;
     bool m_stopped = false;
-    // The folders whose items parseFolders() left to readNextFolderItems(),
-    // in tree order, each with its first child node (null when it has none
-    // to read), and the items among a folder's nodes that are no messages,
-    // read with the folders.
-    struct PendingFolder
-    {
-        std::shared_ptr<PstFolderItem> folder;
-        pst_desc_tree* firstChild;
-    };
     QList<PendingFolder> m_pendingFolders;
     qsizetype m_nextPendingFolder = 0;
     QHash<const pst_desc_tree*, std::shared_ptr<PstItem>> m_itemsReadWithFolders;

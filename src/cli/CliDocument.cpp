@@ -28,6 +28,20 @@ std::shared_ptr<PstFolderItem> CliDocument::open(const QString& path)
     return root;
 }
 
+std::shared_ptr<PstFolderItem> CliDocument::count(const QString& path)
+{
+    QTextStream err(stderr);
+    PstParser parser;
+    if (!parser.open(path)) {
+        err << "lumaroo-cli: " << path << ": " << parser.openError() << "\n";
+        return nullptr;
+    }
+    auto root = parser.countFolderItems(path);
+    if (!root)
+        err << "lumaroo-cli: " << path << ": the PST file's folder structure cannot be read\n";
+    return root;
+}
+
 std::shared_ptr<PstFolderItem> CliDocument::visit(const QString& path, const PstParser::Visitor& visitor)
 {
     QTextStream err(stderr);

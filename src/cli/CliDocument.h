@@ -19,5 +19,8 @@ public:
     // Reads the file folder by folder without keeping its items (see
     // PstParser::visit): the document root with its folders only, or empty
     // after printing the same errors as open().
+    // The document root with its folders and their counts, the items
+    // counted from the folders' contents tables (PstParser::countFolderItems).
+    static std::shared_ptr<PstFolderItem> count(const QString& path);
     static std::shared_ptr<PstFolderItem> visit(const QString& path, const PstParser::Visitor& visitor);
 };

@@ -7,19 +7,19 @@
 #include <QJsonDocument>
 #include <QTextStream>
 
-QJsonObject TreeCommand::folderToJson(const PstFolderItem& folder, const QHash<const PstItem*, int>* counts)
+QJsonObject TreeCommand::folderToJson(const PstFolderItem& folder)
 {
     QJsonArray children;
     for (int i = 0; i < folder.childCount(); ++i) {
         const auto child = std::dynamic_pointer_cast<PstFolderItem>(folder.child(i));
         if (child)
-            children.append(folderToJson(*child, counts));
+            children.append(folderToJson(*child));
     }
     QJsonObject json{
         {"displayName", folder.displayName()},
         {"folderType", folder.folderType()},
         {"nodeLevel", int(folder.nodeLevel())},
-        {"itemCount", counts ? counts->value(&folder) : folder.itemCount()},
+        {"itemCount", folder.itemCount()},
         {"children", children},
     };
     // Outlook's own folders, which the window hides unless asked.
@@ -34,13 +34,10 @@ int TreeCommand::run(const QStringList& args)
         QTextStream(stderr) << "usage: lumaroo-cli tree FILE.pst\n";
         return 2;
     }
-    // Only folders are kept; items are counted as they are read.
-    QHash<const PstItem*, int> counts;
-    PstParser::Visitor visitor;
-    visitor.item = [&](const std::shared_ptr<PstItem>& item) { ++counts[item->parent().get()]; };
-    const std::shared_ptr<PstFolderItem> root = CliDocument::visit(args.first(), visitor);
+    // Only folders are kept; their items are counted, not read.
+    const std::shared_ptr<PstFolderItem> root = CliDocument::count(args.first());
     if (!root)
         return 1;
-    QTextStream(stdout) << QJsonDocument(folderToJson(*root, &counts)).toJson(QJsonDocument::Indented);
+    QTextStream(stdout) << QJsonDocument(folderToJson(*root)).toJson(QJsonDocument::Indented);
     return 0;
 }
