@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Converts a generated mailbox with lumaroo-cli, once per format (.eml, one
 // mbox per folder, a Maildir++ tree), and prints items per second, output
-// size, MB per second and peak resident memory of each.
+// size, MB per second and peak resident memory of each; the one-file-per-item
+// formats once in one process (the reference) and once with a worker process
+// per core, with the speed-up.
 //
-// usage: bench_convert [--mails N] [--work DIR] [--keep] [--formats eml,mbox,maildir]
+// usage: bench_convert [--mails N] [--work DIR] [--keep] [--formats eml,mbox,maildir] [--pst FILE]
 // Defaults: 100000 mails of 20 KB body text, every tenth with one 100 KB
-// attachment, in a temporary folder removed afterwards.
+// attachment, in a temporary folder removed afterwards; --pst converts FILE
+// instead of writing a mailbox (N is then only used for the rates).
 
 #include "PstWriter.h"
 
@@ -16,6 +19,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -144,6 +148,7 @@ int main(int argc, char* argv[])
     int mails = 100000;
     QString workDir;
     bool keep = false;
+    QString givenPst;
     QStringList formats{"eml", "mbox", "maildir"};
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
@@ -155,6 +160,8 @@ int main(int argc, char* argv[])
             keep = true;
         else if (args[i] == "--formats" && i + 1 < args.size())
             formats = args[++i].split(',', Qt::SkipEmptyParts);
+        else if (args[i] == "--pst" && i + 1 < args.size())
+            givenPst = args[++i];
     }
     bool allOk = true;
     std::unique_ptr<QTemporaryDir> temporary;
@@ -164,12 +171,12 @@ int main(int argc, char* argv[])
         workDir = temporary->path();
     }
     QDir().mkpath(workDir);
-    const QString pst = workDir + "/mailbox.pst";
+    const QString pst = givenPst.isEmpty() ? workDir + "/mailbox.pst" : givenPst;
 
     QElapsedTimer timer;
     timer.start();
     QString error;
-    if (!writeMailbox(pst, mails, &error)) {
+    if (givenPst.isEmpty() && !writeMailbox(pst, mails, &error)) {
         out << "cannot write the mailbox: " << error << "\n";
         return 1;
     }
@@ -178,25 +185,33 @@ int main(int argc, char* argv[])
                .arg(mails).arg(pstMb, 0, 'f', 1).arg(double(timer.elapsed()) / 1000, 0, 'f', 1);
     out.flush();
 
-    ChildRun convert;
+    const QString cores = QString::number(QThread::idealThreadCount());
     for (const QString& format : formats) {
-        const QString ours = workDir + "/lumaroo-" + format;
-        convert = runChild(QStringLiteral(LUMAROO_CLI), {"convert", pst, ours, "--formats", format});
-        qint64 files = 0, bytes = 0;
-        countFiles(ours, QString(), &files, &bytes);
-        const double outMb = double(bytes) / 1e6;
-        out << QStringLiteral("lumaroo-cli convert --formats %1: %2 (%3 files, %4 MB)\n")
-                   .arg(format, convert.ok ? "ok" : "FAILED").arg(files).arg(outMb, 0, 'f', 1);
-        out << QStringLiteral("  %1 s, %2 mails/s, %3 MB/s output, peak RSS %4 MB\n")
-                   .arg(convert.seconds, 0, 'f', 2)
-                   .arg(double(mails) / convert.seconds, 0, 'f', 0)
-                   .arg(outMb / convert.seconds, 0, 'f', 1)
-                   .arg(double(convert.peakRssKb) / 1024, 0, 'f', 1);
-        out.flush();
-        allOk = allOk && convert.ok;
-        // Each output is as large as the mailbox's text: keep one at a time.
-        if (!keep)
-            QDir(ours).removeRecursively();
+        const bool splits = format != "mbox" && format != "maildir";
+        double reference = 0;
+        for (const QString& jobs : splits ? QStringList{"1", cores} : QStringList{"1"}) {
+            const QString ours = workDir + "/lumaroo-" + format + "-" + jobs;
+            const ChildRun convert =
+                runChild(QStringLiteral(LUMAROO_CLI), {"convert", pst, ours, "--formats", format, "--jobs", jobs});
+            qint64 files = 0, bytes = 0;
+            countFiles(ours, QString(), &files, &bytes);
+            const double outMb = double(bytes) / 1e6;
+            if (jobs == "1")
+                reference = convert.seconds;
+            out << QStringLiteral("lumaroo-cli convert --formats %1 --jobs %2: %3 (%4 files, %5 MB)\n")
+                       .arg(format, jobs, convert.ok ? "ok" : "FAILED").arg(files).arg(outMb, 0, 'f', 1);
+            out << QStringLiteral("  %1 s, %2 mails/s, %3 MB/s output, peak RSS %4 MB, %5x one process\n")
+                       .arg(convert.seconds, 0, 'f', 2)
+                       .arg(double(mails) / convert.seconds, 0, 'f', 0)
+                       .arg(outMb / convert.seconds, 0, 'f', 1)
+                       .arg(double(convert.peakRssKb) / 1024, 0, 'f', 1)
+                       .arg(reference / convert.seconds, 0, 'f', 2);
+            out.flush();
+            allOk = allOk && convert.ok;
+            // Each output is as large as the mailbox's text: keep one at a time.
+            if (!keep)
+                QDir(ours).removeRecursively();
+        }
     }
     return allOk ? 0 : 1;
 }
