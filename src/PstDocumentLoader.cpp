@@ -72,14 +72,13 @@ void PstDocumentLoader::start()
             promise.addResult(Stage{Stage::Folders, root, {}, {}, {}});
         std::shared_ptr<PstFolderItem> folder;
         QList<std::shared_ptr<PstItem>> items;
-        while (parser.readNextFolderItems(&folder, &items)) {
-            if (shownEarly) {
-                const bool keep = folder == root;
-                promise.addResult(Stage{Stage::FolderItems, folder, PstFolderItem::countsOf(items),
-                                        keep ? items : QList<std::shared_ptr<PstItem>>(), {}});
-                continue;
-            }
-            folder->addReadItems(items);
+        PstFolderItem::ItemCounts counts;
+        // A document shown whole at the end keeps its items, as it has no folders.
+        while (parser.readNextFolderItems(&folder, &items, shownEarly ? &counts : nullptr)) {
+            if (shownEarly)
+                promise.addResult(Stage{Stage::FolderItems, folder, counts, items, {}});
+            else
+                folder->addReadItems(items);
         }
         if (!parser.finishFolderItems(root))
             return fail(unreadable);

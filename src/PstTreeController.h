@@ -80,7 +80,7 @@ private:
     // the list its items when it is the current folder.
     void showFolderItems(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& folder,
                          const PstFolderItem::ItemCounts& counts, const QList<std::shared_ptr<PstItem>>& items);
-    // Announces the folder's items; a folder that released them has them
+    // Announces the folder's items; a folder that holds only their counts has them
     // read again on a worker thread first.
     void showFolder(PstFolderItem* folder);
     // `error` says why `root` is null (empty after a cancel).

@@ -91,24 +91,8 @@ int measureOpen(const QString& path, bool light)
     parser.setLightOpen(light);
     if (!parser.open(path))
         return 1;
-    std::shared_ptr<PstFolderItem> root;
-    if (light) {
-        // The window's open: the folders, then each folder's items counted
-        // and let go.
-        root = parser.parseFolders(path);
-        std::shared_ptr<PstFolderItem> folder;
-        QList<std::shared_ptr<PstItem>> items;
-        while (root && parser.readNextFolderItems(&folder, &items)) {
-            folder->addReadItems(items);
-            if (folder != root)
-                folder->releaseItems();
-        }
-        items.clear();
-        if (root && !parser.finishFolderItems(root))
-            root.reset();
-    } else {
-        root = parser.parse(path);
-    }
+    // The window's open reads each folder's items, counts them and lets them go.
+    const std::shared_ptr<PstFolderItem> root = light ? parser.parseReleased(path) : parser.parse(path);
     if (!root)
         return 1;
     QTextStream(stdout) << countItems(*root) << ' ' << timer.elapsed() / 1000.0 << ' ' << peakRssMb() << "\n";

@@ -57,14 +57,6 @@ void PstFolderItem::addItem(const std::shared_ptr<PstItem>& item)
     ++m_kindCounts[item->type()];
 }
 
-PstFolderItem::ItemCounts PstFolderItem::countsOf(const QList<std::shared_ptr<PstItem>>& items)
-{
-    ItemCounts counts;
-    for (const auto& item : items)
-        ++counts[item->type()];
-    return counts;
-}
-
 void PstFolderItem::setReadCounts(const ItemCounts& counts)
 {
     for (auto it = counts.begin(); it != counts.end(); ++it) {
@@ -74,10 +66,6 @@ void PstFolderItem::setReadCounts(const ItemCounts& counts)
     m_itemsPending = false;
 }
 
-void PstFolderItem::releaseItems()
-{
-    m_items = {};
-}
 
 void PstFolderItem::addReadItems(const QList<std::shared_ptr<PstItem>>& items)
 {

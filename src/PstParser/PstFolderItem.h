@@ -22,15 +22,14 @@ public:
     void setFolderType(const char* containerClass);
     QString folderType() const { return m_folderType; }
 
-    // The items the folder holds: all of them, or none once released (read
-    // them again with PstParser::itemsOf()).
+    // The items the folder holds: all of them, or none when it took only
+    // their counts (read them with PstParser::itemsOf()).
     QList<std::shared_ptr<PstItem>> items() const { return m_items; }
-    // How many items the folder has, held or released; by kind too.
+    // How many items the folder has, held or not; by kind too.
     int itemCount() const { return m_itemCount; }
     int itemCount(ItemType type) const { return m_kindCounts.value(type); }
-    // Drops the items, keeping their counts: a folder nobody looks at holds
-    // none, so memory does not grow with the file.
-    void releaseItems();
+    // False for a folder that took the counts of items it does not hold
+    // (setReadCounts()): a folder nobody looks at holds none.
     bool holdsItems() const { return m_itemCount == m_items.size(); }
     // "" for an empty folder, otherwise " (N items)".
     QString itemCountStr() const;
@@ -47,9 +46,8 @@ public:
     void addReadItems(const QList<std::shared_ptr<PstItem>>& items);
     // Items by kind.
     using ItemCounts = QHash<ItemType, int>;
-    static ItemCounts countsOf(const QList<std::shared_ptr<PstItem>>& items);
     // Takes the counts of a pending folder's items, read and let go
-    // elsewhere, as if added and released; it is pending no more.
+    // elsewhere, without the items; it is pending no more.
     void setReadCounts(const ItemCounts& counts);
     // Set on a document root by the parser; empty on other folders.
     std::shared_ptr<ParseLosses> losses() const { return m_losses; }

@@ -138,22 +138,27 @@ void PstParser::readFolderLevel(pst_desc_tree* first, const std::shared_ptr<PstF
     }
 }
 
-bool PstParser::readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QList<std::shared_ptr<PstItem>>* items)
+bool PstParser::readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QList<std::shared_ptr<PstItem>>* items,
+                                    PstFolderItem::ItemCounts* counts)
 {
     items->clear();
+    if (counts)
+        counts->clear();
     if (m_stopped || m_nextPendingFolder >= m_pendingFolders.size())
         return false;
     const PendingFolder pending = m_pendingFolders.at(m_nextPendingFolder++);
     *folder = pending.folder;
     // The folder's level and name are read, never written, meanwhile.
     for (pst_desc_tree* node = pending.firstChild; node && !m_stopped; node = node->next) {
-        if (!ItemFactory::isMessageNode(node)) {
-            if (std::shared_ptr<PstItem> item = m_itemsReadWithFolders.take(node))
-                items->append(item);
-            continue;
-        }
         bool damagedFolder = false;
-        if (const std::shared_ptr<PstItem> item = readCountedItem(node, pending.folder, &damagedFolder))
+        const std::shared_ptr<PstItem> item = ItemFactory::isMessageNode(node)
+            ? readCountedItem(node, pending.folder, &damagedFolder)
+            : m_itemsReadWithFolders.take(node);
+        if (!item)
+            continue;
+        if (counts)
+            ++(*counts)[item->type()];
+        if (!counts || pending.folder->nodeLevel() == 0)
             items->append(item);
     }
     if (pending.folder->nodeLevel() == 0)
@@ -199,6 +204,21 @@ QList<std::shared_ptr<PstItem>> PstParser::itemsOf(const PstFolderItem& folder)
     return items;
 }
 
+std::shared_ptr<PstFolderItem> PstParser::parseReleased(const QString& path)
+{
+    const std::shared_ptr<PstFolderItem> root = parseFolders(path);
+    std::shared_ptr<PstFolderItem> folder;
+    QList<std::shared_ptr<PstItem>> items;
+    PstFolderItem::ItemCounts counts;
+    while (root && readNextFolderItems(&folder, &items, &counts)) {
+        if (folder == root)
+            folder->addReadItems(items);
+        else
+            folder->setReadCounts(counts);
+    }
+    return root && finishFolderItems(root) ? root : nullptr;
+}
+
 std::shared_ptr<PstFolderItem> PstParser::countFolderItems(const QString& path)
 {
     const std::shared_ptr<PstFolderItem> root = parseFolders(path);
@@ -207,15 +227,19 @@ std::shared_ptr<PstFolderItem> PstParser::countFolderItems(const QString& path)
     const QHash<quint32, pst_desc_tree*> tables = contentsTables();
     std::shared_ptr<PstFolderItem> folder;
     QList<std::shared_ptr<PstItem>> items;
+    PstFolderItem::ItemCounts counts;
     int fromTables = 0, read = 0;
     while (m_nextPendingFolder < m_pendingFolders.size() && !m_stopped) {
         const PendingFolder& pending = m_pendingFolders.at(m_nextPendingFolder);
-        if (const auto counts = countFromTable(pending, tables)) {
-            pending.folder->setReadCounts(*counts);
+        if (const auto fromTable = countFromTable(pending, tables)) {
+            pending.folder->setReadCounts(*fromTable);
             ++m_nextPendingFolder;
             ++fromTables;
-        } else if (readNextFolderItems(&folder, &items)) {
-            folder->setReadCounts(PstFolderItem::countsOf(items));
+        } else if (readNextFolderItems(&folder, &items, &counts)) {
+            if (folder == root)
+                folder->addReadItems(items);
+            else
+                folder->setReadCounts(counts);
             ++read;
         }
     }
@@ -267,23 +291,24 @@ std::optional<PstFolderItem::ItemCounts> PstParser::countFromTable(const Pending
     QHash<quint32, int> rowOf;
     for (int row = 0; row < table.rowCount(); ++row)
         rowOf.insert(table.rowId(row), row);
-    QList<std::pair<pst_desc_tree*, QString>> messages;
+    // Nothing is counted before every message is found in the table.
+    QList<std::pair<pst_desc_tree*, QString>> unshown;
     for (pst_desc_tree* node = pending.firstChild; node; node = node->next) {
         if (!ItemFactory::isMessageNode(node))
             continue;
         const auto row = rowOf.constFind(quint32(node->d_id));
         if (row == rowOf.constEnd())
             return std::nullopt;
-        messages.append({node, table.string(*row, kMessageClass).value_or(QString())});
-    }
-    locker.unlock();
-    for (const auto& [node, messageClass] : messages) {
+        const QString messageClass = table.string(*row, kMessageClass).value_or(QString());
         const MessageClass::Kind kind = MessageClass::kindOf(messageClass);
         if (kind == MessageClass::Kind::Unknown)
-            LossCounter::countUnshown(*m_losses, pending.folder, node, messageClass.toLatin1().constData());
+            unshown.append({node, messageClass});
         else
             ++counts[MessageClass::itemType(kind)];
     }
+    locker.unlock();
+    for (const auto& [node, messageClass] : std::as_const(unshown))
+        LossCounter::countUnshown(*m_losses, pending.folder, node, messageClass.toLatin1().constData());
     // The folder's other items were read with the folders.
     for (pst_desc_tree* node = pending.firstChild; node; node = node->next) {
         if (const std::shared_ptr<PstItem> item = m_itemsReadWithFolders.take(node))

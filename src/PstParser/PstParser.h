@@ -55,8 +55,18 @@ public:
     // without folders may still fail: finishFolderItems() says whether the
     // document is as parse() would have returned it.
     std::shared_ptr<PstFolderItem> parseFolders(const QString& path);
-    bool readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QList<std::shared_ptr<PstItem>>* items);
+    // With `counts`, only the document root's own items are handed over;
+    // any other folder's are counted there by kind and let go at once, so a
+    // folder of any size takes no memory.
+    bool readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QList<std::shared_ptr<PstItem>>* items,
+                             PstFolderItem::ItemCounts* counts = nullptr);
     bool finishFolderItems(const std::shared_ptr<PstFolderItem>& root);
+
+    // parse() whose folders keep their counts, not their items: each
+    // folder's items are read, counted and let go (itemsOf() reads them
+    // again); the document root keeps its own. Memory does not grow with
+    // the file.
+    std::shared_ptr<PstFolderItem> parseReleased(const QString& path);
 
     // parseFolders() with every folder's items counted, not read: from the
     // folder's contents table, which lists each message with its class. A
@@ -66,7 +76,7 @@ public:
     std::shared_ptr<PstFolderItem> countFolderItems(const QString& path);
 
     // The items of a folder of a parsed document: those it holds, or, once
-    // it has released them, the same items read again from the file (its
+    // it took only their counts, the same items read again from the file (its
     // losses were counted when the document was opened). Runs on any thread:
     // libpst is held one node at a time.
     static QList<std::shared_ptr<PstItem>> itemsOf(const PstFolderItem& folder);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "CliDocument.h"
 
-#include "PstParser.h"
-
 #include <QTextStream>
 
-std::shared_ptr<PstFolderItem> CliDocument::open(const QString& path)
+namespace {
+
+// Opens the file and reads it `how`; errors go to stderr in one line.
+std::shared_ptr<PstFolderItem> read(const QString& path,
+                                    const std::function<std::shared_ptr<PstFolderItem>(PstParser&)>& how)
 {
     QTextStream err(stderr);
     PstParser parser;
@@ -13,45 +15,25 @@ std::shared_ptr<PstFolderItem> CliDocument::open(const QString& path)
         err << "lumaroo-cli: " << path << ": " << parser.openError() << "\n";
         return nullptr;
     }
-    auto root = parser.parseFolders(path);
-    std::shared_ptr<PstFolderItem> folder;
-    QList<std::shared_ptr<PstItem>> items;
-    while (root && parser.readNextFolderItems(&folder, &items)) {
-        folder->addReadItems(items);
-        if (folder != root)
-            folder->releaseItems();
-    }
-    if (!root || !parser.finishFolderItems(root)) {
+    auto root = how(parser);
+    if (!root)
         err << "lumaroo-cli: " << path << ": the PST file's folder structure cannot be read\n";
-        return nullptr;
-    }
     return root;
+}
+
+} // namespace
+
+std::shared_ptr<PstFolderItem> CliDocument::open(const QString& path)
+{
+    return read(path, [&path](PstParser& parser) { return parser.parseReleased(path); });
 }
 
 std::shared_ptr<PstFolderItem> CliDocument::count(const QString& path)
 {
-    QTextStream err(stderr);
-    PstParser parser;
-    if (!parser.open(path)) {
-        err << "lumaroo-cli: " << path << ": " << parser.openError() << "\n";
-        return nullptr;
-    }
-    auto root = parser.countFolderItems(path);
-    if (!root)
-        err << "lumaroo-cli: " << path << ": the PST file's folder structure cannot be read\n";
-    return root;
+    return read(path, [&path](PstParser& parser) { return parser.countFolderItems(path); });
 }
 
 std::shared_ptr<PstFolderItem> CliDocument::visit(const QString& path, const PstParser::Visitor& visitor)
 {
-    QTextStream err(stderr);
-    PstParser parser;
-    if (!parser.open(path)) {
-        err << "lumaroo-cli: " << path << ": " << parser.openError() << "\n";
-        return nullptr;
-    }
-    auto root = parser.visit(path, visitor);
-    if (!root)
-        err << "lumaroo-cli: " << path << ": the PST file's folder structure cannot be read\n";
-    return root;
+    return read(path, [&](PstParser& parser) { return parser.visit(path, visitor); });
 }

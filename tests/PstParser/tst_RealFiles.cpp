@@ -61,21 +61,27 @@ void describe(const PstFolderItem& folder, const QString& path, QStringList& lin
 enum class Open { Full, Light, Staged, Released, Counted };
 
 // Staged: the window's open, every folder first without items, then each
-// folder's items in turn. Released: the same, each folder then dropping its
-// items, which are read again to be described. Counted: the folders with
-// their items counted, not read (no item lines).
+// folder's items in turn. Released: each folder's items read, counted and
+// let go, then read again to be described. Counted: the folders with their
+// items counted, not read (no item lines).
 QStringList describeFile(const QString& path, Open how)
 {
     PstParser parser;
     parser.setLightOpen(how != Open::Full);
-    const bool staged = how == Open::Staged || how == Open::Released;
-    const auto root = !parser.open(path)        ? nullptr
-                      : how == Open::Counted ? parser.countFolderItems(path)
-                      : staged               ? parser.parseFolders(path)
-                                             : parser.parse(path);
+    const bool staged = how == Open::Staged;
+    const auto root = !parser.open(path)         ? nullptr
+                      : how == Open::Counted  ? parser.countFolderItems(path)
+                      : how == Open::Released ? parser.parseReleased(path)
+                      : staged                ? parser.parseFolders(path)
+                                              : parser.parse(path);
     if (!root)
         return {QStringLiteral("cannot open")};
     QStringList lines;
+    if (how == Open::Released && root->childCount() > 0) {
+        const auto& first = static_cast<const PstFolderItem&>(*root->child(0));
+        if (first.itemCount() > 0 && first.holdsItems())
+            return {"still holding its items: " + first.displayName()};
+    }
     describe(*root, root->displayName(), lines, how != Open::Counted);
     if (staged) {
         for (const QString& line : std::as_const(lines)) {
@@ -84,14 +90,8 @@ QStringList describeFile(const QString& path, Open how)
         }
         std::shared_ptr<PstFolderItem> folder;
         QList<std::shared_ptr<PstItem>> items;
-        while (parser.readNextFolderItems(&folder, &items)) {
+        while (parser.readNextFolderItems(&folder, &items))
             folder->addReadItems(items);
-            if (how == Open::Released && folder != root) {
-                folder->releaseItems();
-                if (folder->itemCount() > 0 && folder->holdsItems())
-                    return {"still holding its items: " + folder->displayName()};
-            }
-        }
         if (!parser.finishFolderItems(root))
             return {QStringLiteral("cannot open")};
         describe(*root, root->displayName(), lines = {});

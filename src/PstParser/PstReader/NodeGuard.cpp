@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "NodeGuard.h"
 
+#include "ByteFields.h"
 #include "NameMapLayout.h"
 
 #include <QSet>
-#include <QtEndian>
 
 namespace {
 
@@ -24,15 +24,8 @@ constexpr quint16 kObjectType = 0x000D;
 // Attached messages checked inside one another, as deep as the writers go.
 constexpr int kMaxAttachedDepth = 32;
 
-quint16 u16At(const QByteArray& bytes, qsizetype offset)
-{
-    return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(bytes.constData()) + offset);
-}
-
-quint32 u32At(const QByteArray& bytes, qsizetype offset)
-{
-    return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(bytes.constData()) + offset);
-}
+using ByteFields::u16At;
+using ByteFields::u32At;
 
 bool isFixedInRecord(quint16 type)
 {

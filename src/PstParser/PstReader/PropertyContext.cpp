@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "PropertyContext.h"
 
-#include <QtEndian>
+#include "ByteFields.h"
 
 namespace {
 
@@ -17,15 +17,8 @@ constexpr int kPropertyRecordDataSize = 6;
 constexpr int kMaxIndexLevels = 4;
 constexpr qsizetype kMaxRecords = 65536;
 
-quint16 u16At(const QByteArray& bytes, qsizetype offset)
-{
-    return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(bytes.constData()) + offset);
-}
-
-quint32 u32At(const QByteArray& bytes, qsizetype offset)
-{
-    return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(bytes.constData()) + offset);
-}
+using ByteFields::u16At;
+using ByteFields::u32At;
 
 // Types whose values are stored in the record itself (at most 32 bits).
 bool isStoredInRecord(quint16 type)

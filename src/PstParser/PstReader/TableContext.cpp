@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "TableContext.h"
 
+#include "ByteFields.h"
 #include "PropertyContext.h"
-
-#include <QtEndian>
 
 namespace {
 
@@ -22,15 +21,8 @@ constexpr quint16 kRowIdProperty = 0x67F2;
 constexpr quint16 kUnicodeString = 0x001F;
 constexpr quint16 kEightBitString = 0x001E;
 
-quint16 u16At(const QByteArray& bytes, qsizetype offset)
-{
-    return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(bytes.constData()) + offset);
-}
-
-quint32 u32At(const QByteArray& bytes, qsizetype offset)
-{
-    return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(bytes.constData()) + offset);
-}
+using ByteFields::u16At;
+using ByteFields::u32At;
 
 bool isHeapId(quint32 reference)
 {
