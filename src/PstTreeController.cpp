@@ -97,20 +97,22 @@ void PstTreeController::showFolderItems(PstFolderItem* placeholder, const std::s
 void PstTreeController::showFolder(PstFolderItem* folder)
 {
     const quint64 request = ++m_folderRequest;
-    m_readingFolder = false;
+    setReadingFolder(false);
     if (!folder || folder->holdsItems() || folder->itemsPending()) {
         emit folderSelected(folder ? folder->items() : QList<std::shared_ptr<PstItem>>());
         return;
     }
+    // The list shows nothing of another folder while this one is read.
+    emit folderSelected({});
     auto* watcher = new QFutureWatcher<QList<std::shared_ptr<PstItem>>>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request] {
         watcher->deleteLater();
         if (request != m_folderRequest)
             return;
-        m_readingFolder = false;
+        setReadingFolder(false);
         emit folderSelected(watcher->result());
     });
-    m_readingFolder = true;
+    setReadingFolder(true);
     watcher->setFuture(PstDocumentLoader::readItems(std::static_pointer_cast<PstFolderItem>(folder->shared_from_this())));
 }
 
@@ -150,10 +152,16 @@ bool PstTreeController::cancelOpening(PstItem* placeholder)
     return true;
 }
 
+void PstTreeController::setReadingFolder(bool reading)
+{
+    m_readingFolder = reading;
+    updateBusyCursor();
+}
+
 void PstTreeController::updateBusyCursor()
 {
     // The window stays usable: an arrow with a busy sign, not a wait cursor.
-    const bool busy = isOpening();
+    const bool busy = isOpening() || m_readingFolder;
     if (busy == m_busyCursor)
         return;
     m_busyCursor = busy;
@@ -261,7 +269,7 @@ void PstTreeController::closeDocument(const QModelIndex& proxyIndex)
         cancelOpening(root.get());
         // A folder still being read must not show up after its document went.
         ++m_folderRequest;
-        m_readingFolder = false;
+        setReadingFolder(false);
         emit documentClosing(root);
     }
     m_model->removeIndex(sourceIndex);

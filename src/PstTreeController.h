@@ -87,6 +87,7 @@ private:
     void finishOpening(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root, const QString& error);
     // Stops opening the document of `placeholder`; false when it is open.
     bool cancelOpening(PstItem* placeholder);
+    void setReadingFolder(bool reading);
     void updateBusyCursor();
 
     QTreeView* m_view = nullptr;
