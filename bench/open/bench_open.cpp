@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // bench_open: writes mailboxes (20 KB bodies, a 100 KB attachment in every
-// tenth mail; nested folders of 5,000 mails each, or one folder) and measures,
+// tenth mail; nested folders of 5,000 mails each, or one folder; "small": 1 KB
+// bodies, no attachments, nested) and measures,
 // each in a fresh process, seconds and peak resident memory of:
 //   floor      libpst: open, index load, name map, folders parsed (reference)
 //   walk       libpst: the same and every item parsed (reference)
@@ -11,7 +12,7 @@
 //   cli-tree   lumaroo-cli tree, against the floor
 //   cli-list   lumaroo-cli list, against the walk
 //
-//   bench_open [--sizes 10000,100000] [--layouts nested,flat] [--dir FOLDER]
+//   bench_open [--sizes 10000,100000] [--layouts nested,flat,small] [--dir FOLDER]
 //
 // Files are kept in FOLDER and reused when present (default: a temporary
 // folder removed at the end).
@@ -47,14 +48,18 @@ double peakRssMb(int who = RUSAGE_SELF)
     return double(usage.ru_maxrss) / 1024.0;
 }
 
-bool writeMailbox(const QString& path, int mails, bool nested)
+// "nested": folders of 5,000 mails; "flat": one folder; "small": nested, with
+// 1 KB bodies and no attachments, so a million mails fit on a small disk.
+bool writeMailbox(const QString& path, int mails, const QString& layout)
 {
+    const bool nested = layout != QLatin1String("flat");
+    const bool small = layout == QLatin1String("small");
     PstPresets::MailboxOptions options;
     options.mails = mails;
-    options.bodyKb = 20;
+    options.bodyKb = small ? 1 : 20;
     options.mailsPerFolder = nested ? kMailsPerFolder : 0;
     PstPresets::MailboxOptions withAttachment = options;
-    withAttachment.attachmentsPerMail = 1;
+    withAttachment.attachmentsPerMail = small ? 0 : 1;
     withAttachment.attachmentKb = 100;
     // Every tenth mail carries the attachment: write through the preset's
     // folder layout, choosing the options per mail.
@@ -208,7 +213,7 @@ int main(int argc, char* argv[])
     for (int mails : sizes) {
         for (const QString& layout : layouts) {
             const QString path = QDir(folder).filePath(QStringLiteral("mailbox-%1-%2.pst").arg(mails).arg(layout));
-            if (!QFileInfo::exists(path) && !writeMailbox(path, mails, layout == "nested"))
+            if (!QFileInfo::exists(path) && !writeMailbox(path, mails, layout))
                 return 1;
             const QString megabytes = QString::number(QFileInfo(path).size() / 1048576.0, 'f', 0);
             QHash<QString, QStringList> figures;
