@@ -14,6 +14,7 @@
 #include "ExportToMbox.h"
 #include "ExportToTxt.h"
 #include "ExportToVcf.h"
+#include "ExportWorkers.h"
 #include "Log.h"
 #include "OutputNames.h"
 #include "ProgressReporter.h"
@@ -192,6 +193,8 @@ void ExportManager::cancel()
     Log::info(QStringLiteral("Cancel export."));
     m_token.cancel();
     m_running = false;
+    if (m_workers)
+        m_workers->cancel();
 }
 
 bool ExportManager::isRunning() const
@@ -216,6 +219,8 @@ void ExportManager::startRun(const std::shared_ptr<PstItem>& root, const QString
     // Running from here on: a cancel before the walk has started must stop
     // the run, not close its dialog under it.
     m_running = true;
+    if (!toApp && startWorkers(root, outputDir))
+        return;
     m_walkDone = false;
     // The run ends through walkFinished and threadFinished, not through this future.
     (void)QtConcurrent::run(&m_walkPool, [this, root, outputDir, toApp] {
@@ -223,6 +228,40 @@ void ExportManager::startRun(const std::shared_ptr<PstItem>& root, const QString
         exportFolder(root, outputDir, toApp, skipped);
         QMetaObject::invokeMethod(this, [this, skipped] { walkFinished(skipped); }, Qt::QueuedConnection);
     });
+}
+
+void ExportManager::setWorkers(int jobs, const QString& program)
+{
+    m_workerJobs = jobs;
+    m_workerProgram = program;
+}
+
+bool ExportManager::startWorkers(const std::shared_ptr<PstItem>& root, const QString& outputDir)
+{
+    const auto document = std::dynamic_pointer_cast<PstFolderItem>(root);
+    // Workers open the file themselves and write all of it: only a whole
+    // document, read from a file, in formats they can share, is split.
+    if (m_workerJobs < 2 || m_workerProgram.isEmpty() || !document || document->nodeLevel() != 0
+        || document->filePath().isEmpty() || m_folderShare || !ExportWorkers::canSplit(m_formats))
+        return false;
+    const QList<QStringList> shares = ExportWorkers::shares(*document, m_formats, m_workerJobs);
+    if (shares.size() < 2)
+        return false;
+    delete m_workers;
+    m_workers = new ExportWorkers(this);
+    connect(m_workers, &ExportWorkers::progressed, this, [this](const QString& key, int done) {
+        if (const auto reporter = m_reporters.value(key))
+            reporter->onProgress(done);
+    });
+    connect(m_workers, &ExportWorkers::finished, this, [this](const QMap<QString, int>& failed) {
+        for (auto it = failed.begin(); it != failed.end(); ++it)
+            m_errors[it.key()] += it.value();
+        m_walkDone = true;
+        finishIfDone();
+    });
+    m_walkDone = false;
+    m_workers->start(m_workerProgram, *document, outputDir, m_formats, shares, m_ignoreEmptyFolder);
+    return true;
 }
 
 bool ExportManager::preScan(const std::shared_ptr<PstItem>& root)

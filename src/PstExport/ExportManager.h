@@ -18,6 +18,7 @@
 #include <memory>
 
 class ExportStrategy;
+class ExportWorkers;
 class ProgressReporter;
 class PstFolderItem;
 class PstItem;
@@ -51,6 +52,10 @@ public:
     // Runs write (and count) the items of the folders `takes` accepts only;
     // the folder tree is made whole still. Unset: every folder's.
     void setFolderShare(std::function<bool(const PstFolderItem&)> takes) { m_folderShare = std::move(takes); }
+    // Runs that write a whole document in one-file-per-item formats share
+    // its folders out among `jobs` processes of `program` (lumaroo-cli; see
+    // ExportWorkers). Fewer than two jobs or no program: one process.
+    void setWorkers(int jobs, const QString& program);
     // Stops the run: the tasks not yet run fail at once; exportCompleted
     // still follows.
     void cancel();
@@ -111,6 +116,8 @@ private:
     QList<int> formatIndexesFor(const std::shared_ptr<PstItem>& item) const;
     bool writesIntoFolderDirectories() const;
     bool takesItemsOf(const PstFolderItem& folder) const;
+    // Starts the run in worker processes when it can be shared out.
+    bool startWorkers(const std::shared_ptr<PstItem>& root, const QString& outputDir);
     void initReporters();
     void initStrategyPool(bool toApp);
     // Queues the tasks of `item`'s tree; after a cancel it queues no more and
@@ -138,6 +145,9 @@ private:
     QSemaphore m_taskSlots{kQueuedTasks};
     QThreadPool m_walkPool;
     std::function<bool(const PstFolderItem&)> m_folderShare;
+    int m_workerJobs = 1;
+    QString m_workerProgram;
+    ExportWorkers* m_workers = nullptr;
     Counts m_scanTotals{};
     QMap<QString, int> m_errors;
     QList<QString> m_formats;

@@ -4,6 +4,7 @@
 
 #include "Common.h"
 #include "ExportManager.h"
+#include "ExportWorkers.h"
 #include "Log.h"
 #include "NativeMessageBox.h"
 #include "ProgressReporter.h"
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace {
 
@@ -67,6 +69,8 @@ PstExportDialog::PstExportDialog(ExportDialogMode mode, QWidget* parent)
     setFixedSize(kDialogWidth, kDialogHeight);
 
     m_manager = new ExportManager(this);
+    // A conversion uses every core through the command-line program beside this one.
+    m_manager->setWorkers(QThread::idealThreadCount(), ExportWorkers::siblingProgram());
     m_treeController = new PstTreeController(m_ui->treeView, this);
     m_treeController->hideEmptyFolders(true);
     m_ui->stackedWidget->setCurrentWidget(m_ui->exportPage);

@@ -9,6 +9,7 @@
 #include "ProgressDisplay.h"
 #include "ProgressReporter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QTextStream>
@@ -109,9 +110,8 @@ int ConvertCommand::run(const QStringList& args)
     QString problem;
     if (!parseOptions(args, &options, &problem))
         return usage(problem);
-    const ConvertWorkers::Job job{options.pstPath, options.outputDir, options.formats, options.keepEmptyFolders};
     if (options.workerFolders)
-        return ConvertWorkers::runWorker(job, *options.workerFolders);
+        return ConvertWorkers::runWorker({options.pstPath, options.outputDir, options.formats}, *options.workerFolders);
     const auto root = CliDocument::open(options.pstPath);
     if (!root)
         return 1;
@@ -121,13 +121,9 @@ int ConvertCommand::run(const QStringList& args)
         QTextStream(stderr) << "lumaroo-cli convert: " << outputProblem << "\n";
         return 1;
     }
-    if (options.jobs > 1 && ConvertWorkers::canSplit(options.formats)) {
-        const QList<QStringList> shares = ConvertWorkers::shares(*root, options.formats, options.jobs);
-        if (shares.size() > 1)
-            return ConvertWorkers::runParent(job, *root, shares);
-    }
     ExportManager manager;
     manager.setIgnoreEmptyFolder(!options.keepEmptyFolders);
+    manager.setWorkers(options.jobs, QCoreApplication::applicationFilePath());
     return execute(
         manager, [&] { manager.startExportToFiles(root, options.outputDir, options.formats); }, options.formats,
         QStringLiteral("Nothing to convert: %1 has no item of the chosen formats.").arg(options.pstPath),

@@ -3,6 +3,7 @@
 // what they are called, which folders stay, progress, cancellation and runs
 // with nothing to do.
 
+#include "CliRunner.h"
 #include "ExportFixture.h"
 #include "ExportManager.h"
 #include "IMVLogConfig.h"
@@ -217,11 +218,60 @@ private slots:
         QVERIFY(logSays(30));
     }
 
+    void workerProcessesWriteWhatOneProcessWrites_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("whole run") << false;
+        QTest::newRow("cancelled at once") << true;
+    }
+
+    // A whole document shared out among lumaroo-cli workers: the same files,
+    // progress up to the totals, one completion; a cancel stops the workers
+    // and counts what they did not report as not written.
+    void workerProcessesWriteWhatOneProcessWrites()
+    {
+        QFETCH(bool, cancelled);
+        QFile log(QString::fromStdString(Morvek::IMVLogConfig::CurrentLogFile()));
+        log.resize(0);
+        const auto root = make({folder("Inbox", kMailClass, messages(PstMessage::Kind::Mail, 40)),
+                                folder("Sent", kMailClass, messages(PstMessage::Kind::Mail, 30),
+                                       {folder("Old", kMailClass, messages(PstMessage::Kind::Mail, 20))}),
+                                folder("People", "IPF.Contact", messages(PstMessage::Kind::Contact, 5))});
+        QVERIFY(root);
+        const QString base = m_dir.filePath(QStringLiteral("workers-%1").arg(cancelled));
+        const Run alone = runExport(root, base + "/alone", {"eml", "vcf"});
+        // Set while the run starts, before it decides how to run.
+        const auto withWorkers = [](ExportManager& manager, const QString&, ProgressReporter*) {
+            manager.setWorkers(3, CliRunner::path());
+        };
+        const Run shared = runExport(root, base + "/shared", {"eml", "vcf"}, true, withWorkers,
+                                     [cancelled](ExportManager& manager) {
+                                         if (cancelled)
+                                             manager.cancel();
+                                     });
+        QCOMPARE(shared.completions, 1);
+        QVERIFY(log.open(QIODevice::ReadOnly) && log.readAll().contains("Converting in 3 processes."));
+        if (cancelled) {
+            QVERIFY(shared.errors.value("eml") > 0);
+            QVERIFY(filesUnder(base + "/shared").size() + shared.errors.value("eml") + shared.errors.value("vcf") >= 95);
+            return;
+        }
+        QCOMPARE(shared.errors, alone.errors);
+        QCOMPARE(shared.progress.value("Emails").last(), 90);
+        QCOMPARE(shared.progress.value("Contacts").last(), 5);
+        QCOMPARE(filesUnder(base + "/shared"), filesUnder(base + "/alone"));
+        for (const QString& file : filesUnder(base + "/alone")) {
+            QFile a(base + "/alone/" + file), b(base + "/shared/" + file);
+            QVERIFY2(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) && a.readAll() == b.readAll(), qPrintable(file));
+        }
+    }
+
     void cancelDuringARunEndsItOnce()
     {
-        // The test holds the document's lock from before the first task and
-        // lets the tasks through a few at a time, so the run is cancelled
-        // between two items however fast or slow the machine is.
+        // The test holds the document's lock from before the first task, lets
+        // the tasks go and cancels as soon as a few files are written, without
+        // waiting for the lock again: a mutex need not hand it back to a
+        // waiting thread while the tasks keep taking it.
         QList<PstMessage> inbox = messages(PstMessage::Kind::Mail, 300);
         for (PstMessage& m : inbox) {
             m.attachments.append(PstAttachment());
@@ -235,13 +285,10 @@ private slots:
         const Run run = runExport(
             root, out, {"eml"}, true, [&](ExportManager&, const QString&, ProgressReporter*) { lock->lock(); },
             [&](ExportManager& manager) {
-                while (filesUnder(out).size() < 3) {
-                    lock->unlock();
-                    QThread::msleep(2);
-                    lock->lock();
-                }
-                manager.cancel();
                 lock->unlock();
+                while (filesUnder(out).size() < 3)
+                    QThread::usleep(200);
+                manager.cancel();
             });
         QCOMPARE(run.completions, 1);
         const int written = int(filesUnder(out).size());
