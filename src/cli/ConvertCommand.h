@@ -8,7 +8,8 @@
 class ExportManager;
 
 // `lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2]
-// [--keep-empty-folders]`: the window's conversion, headless. Shows one
+// [--keep-empty-folders] [--jobs N]`: the window's conversion, headless, in
+// N worker processes where it can be shared out (see ExportWorkers). Shows one
 // progress bar per format (plain lines when stdout is no terminal), then
 // what was written and what failed per format. Exit status 0 when every item
 // was written, 1 when any failed or the file cannot be opened, 2 for a usage
