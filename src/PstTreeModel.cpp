@@ -141,10 +141,7 @@ void PstTreeModel::addFolderItems(PstFolderItem* folder, const PstFolderItem::It
 {
     if (!folder)
         return;
-    if (items.isEmpty())
-        folder->setReadCounts(counts);
-    else
-        folder->addReadItems(items);
+    folder->setReadItems(counts, items);
     refresh(folder);
 }
 

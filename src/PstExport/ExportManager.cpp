@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ExportManager.h"
 
-
 #include "CalendarBridge.h"
 #include "ContactImporter.h"
 
@@ -293,8 +292,8 @@ ExportManager::Counts ExportManager::scanFolder(const std::shared_ptr<PstItem>& 
     if (!folder)
         return counts;
     const auto& table = formatTable();
-    for (size_t i = 0; i < table.size() && takesItemsOf(*folder); ++i) {
-        if (m_formats.contains(QLatin1String(table[i].key)))
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (takesItemsOf(*folder) && m_formats.contains(QLatin1String(table[i].key)))
             counts[i] += folder->itemCount(table[i].kind);
     }
     for (int i = 0; i < folder->childCount(); ++i) {

@@ -119,14 +119,9 @@ void ExportWorkers::start(const QString& program, const PstFolderItem& root, con
     m_formats = formats;
     m_workers = QList<Worker>(shares.size());
     m_running = int(shares.size());
-    QList<std::pair<QString, bool>> directories;
-    folderDirectories(root, outputDir, directories);
-    m_prune = [directories, pruneEmptyFolders] {
-        for (const auto& [dir, hadItems] : directories) {
-            if (pruneEmptyFolders && !hadItems && QDir(dir).exists() && QDir(dir).isEmpty())
-                QDir().rmdir(dir);
-        }
-    };
+    m_directories.clear();
+    folderDirectories(root, outputDir, m_directories);
+    m_pruneEmptyFolders = pruneEmptyFolders;
     Log::info(QStringLiteral("Converting in %1 processes.").arg(shares.size()));
     for (qsizetype w = 0; w < shares.size(); ++w) {
         Worker& worker = m_workers[w];
@@ -197,6 +192,9 @@ void ExportWorkers::workerEnded()
             failed[key] += failedThere + qMax(0, expected - total);
         }
     }
-    m_prune();
+    for (const auto& [dir, hadItems] : std::as_const(m_directories)) {
+        if (m_pruneEmptyFolders && !hadItems && QDir(dir).exists() && QDir(dir).isEmpty())
+            QDir().rmdir(dir);
+    }
     emit finished(failed);
 }

@@ -8,8 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 class PstFolderItem;
 class QProcess;
 
@@ -69,6 +67,8 @@ private:
     QList<Worker> m_workers;
     QList<QString> m_formats;
     int m_running = 0;
-    // What the end needs of the document: the folder tree, as directories.
-    std::function<void()> m_prune;
+    // The folder directories, deepest first, each with whether its folder
+    // had items; those left empty go at the end when m_pruneEmptyFolders.
+    QList<std::pair<QString, bool>> m_directories;
+    bool m_pruneEmptyFolders = false;
 };

@@ -57,15 +57,18 @@ void PstFolderItem::addItem(const std::shared_ptr<PstItem>& item)
     ++m_kindCounts[item->type()];
 }
 
-void PstFolderItem::setReadCounts(const ItemCounts& counts)
+void PstFolderItem::setReadItems(const ItemCounts& counts, const QList<std::shared_ptr<PstItem>>& items)
 {
+    if (!items.isEmpty()) {
+        addReadItems(items);
+        return;
+    }
     for (auto it = counts.begin(); it != counts.end(); ++it) {
         m_kindCounts[it.key()] += it.value();
         m_itemCount += it.value();
     }
     m_itemsPending = false;
 }
-
 
 void PstFolderItem::addReadItems(const QList<std::shared_ptr<PstItem>>& items)
 {

@@ -29,7 +29,7 @@ public:
     int itemCount() const { return m_itemCount; }
     int itemCount(ItemType type) const { return m_kindCounts.value(type); }
     // False for a folder that took the counts of items it does not hold
-    // (setReadCounts()): a folder nobody looks at holds none.
+    // (setReadItems()): a folder nobody looks at holds none.
     bool holdsItems() const { return m_itemCount == m_items.size(); }
     // "" for an empty folder, otherwise " (N items)".
     QString itemCountStr() const;
@@ -46,9 +46,10 @@ public:
     void addReadItems(const QList<std::shared_ptr<PstItem>>& items);
     // Items by kind.
     using ItemCounts = QHash<ItemType, int>;
-    // Takes the counts of a pending folder's items, read and let go
-    // elsewhere, without the items; it is pending no more.
-    void setReadCounts(const ItemCounts& counts);
+    // What was read of a pending folder's items: the items themselves when
+    // given (a document root keeps its own), otherwise only their counts,
+    // the items let go elsewhere. It is pending no more.
+    void setReadItems(const ItemCounts& counts, const QList<std::shared_ptr<PstItem>>& items);
     // Set on a document root by the parser; empty on other folders.
     std::shared_ptr<ParseLosses> losses() const { return m_losses; }
     void setLosses(const std::shared_ptr<ParseLosses>& losses) { m_losses = losses; }

@@ -210,12 +210,8 @@ std::shared_ptr<PstFolderItem> PstParser::parseReleased(const QString& path)
     std::shared_ptr<PstFolderItem> folder;
     QList<std::shared_ptr<PstItem>> items;
     PstFolderItem::ItemCounts counts;
-    while (root && readNextFolderItems(&folder, &items, &counts)) {
-        if (folder == root)
-            folder->addReadItems(items);
-        else
-            folder->setReadCounts(counts);
-    }
+    while (root && readNextFolderItems(&folder, &items, &counts))
+        folder->setReadItems(counts, items);
     return root && finishFolderItems(root) ? root : nullptr;
 }
 
@@ -232,14 +228,11 @@ std::shared_ptr<PstFolderItem> PstParser::countFolderItems(const QString& path)
     while (m_nextPendingFolder < m_pendingFolders.size() && !m_stopped) {
         const PendingFolder& pending = m_pendingFolders.at(m_nextPendingFolder);
         if (const auto fromTable = countFromTable(pending, tables)) {
-            pending.folder->setReadCounts(*fromTable);
+            pending.folder->setReadItems(*fromTable, {});
             ++m_nextPendingFolder;
             ++fromTables;
         } else if (readNextFolderItems(&folder, &items, &counts)) {
-            if (folder == root)
-                folder->addReadItems(items);
-            else
-                folder->setReadCounts(counts);
+            folder->setReadItems(counts, items);
             ++read;
         }
     }

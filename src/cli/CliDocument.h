@@ -16,11 +16,11 @@ public:
     // Its folders keep their counts, not their items: read those with
     // PstParser::itemsOf(), so memory does not grow with the file.
     static std::shared_ptr<PstFolderItem> open(const QString& path);
-    // Reads the file folder by folder without keeping its items (see
-    // PstParser::visit): the document root with its folders only, or empty
-    // after printing the same errors as open().
     // The document root with its folders and their counts, the items
     // counted from the folders' contents tables (PstParser::countFolderItems).
     static std::shared_ptr<PstFolderItem> count(const QString& path);
+    // Reads the file folder by folder without keeping its items (see
+    // PstParser::visit): the document root with its folders only, or empty
+    // after printing the same errors as open().
     static std::shared_ptr<PstFolderItem> visit(const QString& path, const PstParser::Visitor& visitor);
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ItemJson.h"
 
-
 #include "PstCalendarItem.h"
 #include "PstJournalItem.h"
 #include "PstMailItem.h"

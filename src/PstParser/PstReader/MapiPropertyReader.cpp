@@ -129,13 +129,7 @@ std::optional<QByteArray> storedBytes(const NodeDataReader& blocks,
     const auto subnode = subnodes.constFind(property.subnodeId);
     if (subnode == subnodes.constEnd())
         return std::nullopt;
-    const QList<QByteArray> parts = blocks.dataBlocks(subnode->dataBlockId);
-    if (parts.isEmpty())
-        return std::nullopt;
-    QByteArray joined;
-    for (const QByteArray& part : parts)
-        joined += part;
-    return joined;
+    return NodeDataReader::joined(blocks.dataBlocks(subnode->dataBlockId));
 }
 
 } // namespace

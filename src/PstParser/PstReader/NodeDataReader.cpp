@@ -78,10 +78,17 @@ QList<QByteArray> NodeDataReader::dataBlocks(quint64 blockId) const
 
 QByteArray NodeDataReader::data(quint64 blockId) const
 {
-    QByteArray joined;
-    for (const QByteArray& part : dataBlocks(blockId))
-        joined += part;
-    return joined;
+    return joined(dataBlocks(blockId)).value_or(QByteArray());
+}
+
+std::optional<QByteArray> NodeDataReader::joined(const QList<QByteArray>& blocks)
+{
+    if (blocks.isEmpty())
+        return std::nullopt;
+    QByteArray whole;
+    for (const QByteArray& block : blocks)
+        whole += block;
+    return whole;
 }
 
 // level counts the data-tree pages above blockId: a node's tree has at most

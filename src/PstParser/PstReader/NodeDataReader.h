@@ -6,6 +6,7 @@
 #include <QList>
 
 #include <functional>
+#include <optional>
 
 #include <libpst/libpst.h>
 
@@ -39,6 +40,9 @@ public:
     QList<QByteArray> dataBlocks(quint64 blockId) const;
     // The node's data as one buffer (the blocks joined); empty on any fault.
     QByteArray data(quint64 blockId) const;
+    // Blocks read for one value as one buffer; nothing when there are none,
+    // which is how a value that cannot be read comes back.
+    static std::optional<QByteArray> joined(const QList<QByteArray>& blocks);
     // The subnode tree rooted at blockId, keyed by subnode id. Empty when the
     // id is 0 or the tree is damaged.
     QHash<quint32, Subnode> subnodes(quint64 blockId) const;

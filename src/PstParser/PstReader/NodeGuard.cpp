@@ -97,11 +97,6 @@ bool libpstReadsUntyped(const pst_file* file, quint16 id)
     return id >= 0x8000 ? namedIdReachesLibpst(file, id) : ids.contains(id);
 }
 
-bool isHeapId(quint32 id)
-{
-    return (id & 0x1F) == 0;
-}
-
 quint64 dataBlockOf(const pst_desc_tree* node)
 {
     return node && node->desc ? node->desc->i_id : 0;
@@ -166,13 +161,7 @@ std::optional<QByteArray> streamBytes(const NodeDataReader& reader, const Proper
         return QByteArray();
     if (property->subnodeId == 0)
         return property->data;
-    const QList<QByteArray> parts = reader.dataBlocks(subnodes.value(property->subnodeId).dataBlockId);
-    if (parts.isEmpty())
-        return std::nullopt;
-    QByteArray joined;
-    for (const QByteArray& part : parts)
-        joined += part;
-    return joined;
+    return NodeDataReader::joined(reader.dataBlocks(subnodes.value(property->subnodeId).dataBlockId));
 }
 
 // Each entry names its property set by index and, for string names, the
@@ -324,7 +313,7 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode, QSet<quin
     // Rows kept in a subnode of their own are read by libpst through its
     // block index, which checks them; rows on the heap must be there.
     const quint32 rows = u32At(*info, 14);
-    return rows == 0 || !isHeapId(rows) || PropertyContext::heapAllocation(blocks, rows).has_value();
+    return rows == 0 || !PropertyContext::isHeapId(rows) || PropertyContext::heapAllocation(blocks, rows).has_value();
 }
 
 bool NodeGuard::isNameMapSound() const

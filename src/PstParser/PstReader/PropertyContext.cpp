@@ -55,7 +55,7 @@ public:
     std::optional<QByteArray> allocation(quint32 heapId) const
     {
         // The low five bits are zero in heap ids; otherwise it names a node.
-        if (heapId == 0 || (heapId & 0x1F) != 0)
+        if (heapId == 0 || !PropertyContext::isHeapId(heapId))
             return std::nullopt;
         const int index = int((heapId >> 5) & 0x7FF);
         const int blockIndex = int(heapId >> 16);

@@ -37,6 +37,9 @@ public:
     // heap; they are left out of the properties.
     int damagedValueCount() const;
 
+    // Whether a value reference names an allocation of the heap (its low
+    // five bits are zero) rather than a subnode.
+    static bool isHeapId(quint32 reference) { return (reference & 0x1F) == 0; }
     // The bytes of one allocation of the heap-on-node made of blocks;
     // nothing when heapId names no allocation inside them.
     static std::optional<QByteArray> heapAllocation(const QList<QByteArray>& blocks, quint32 heapId);

@@ -2,6 +2,7 @@
 #include "TableContext.h"
 
 #include "ByteFields.h"
+#include "NodeDataReader.h"
 #include "PropertyContext.h"
 
 namespace {
@@ -23,11 +24,6 @@ constexpr quint16 kEightBitString = 0x001E;
 
 using ByteFields::u16At;
 using ByteFields::u32At;
-
-bool isHeapId(quint32 reference)
-{
-    return (reference & 0x1F) == 0;
-}
 
 } // namespace
 
@@ -76,7 +72,7 @@ bool TableContext::readRows(quint32 rowsReference)
     if (rowsReference == 0)
         return true;
     QList<QByteArray> parts;
-    if (isHeapId(rowsReference)) {
+    if (PropertyContext::isHeapId(rowsReference)) {
         const std::optional<QByteArray> rows = PropertyContext::heapAllocation(m_blocks, rowsReference);
         if (!rows)
             return false;
@@ -131,15 +127,9 @@ QByteArray TableContext::cell(int row, const Column& column) const
 
 std::optional<QByteArray> TableContext::value(quint32 reference) const
 {
-    if (isHeapId(reference))
+    if (PropertyContext::isHeapId(reference))
         return reference == 0 ? QByteArray() : PropertyContext::heapAllocation(m_blocks, reference);
-    const QList<QByteArray> parts = m_subnodeData ? m_subnodeData(reference) : QList<QByteArray>();
-    if (parts.isEmpty())
-        return std::nullopt;
-    QByteArray joined;
-    for (const QByteArray& part : parts)
-        joined += part;
-    return joined;
+    return NodeDataReader::joined(m_subnodeData ? m_subnodeData(reference) : QList<QByteArray>());
 }
 
 const TableContext::Column* TableContext::column(quint16 propertyId) const
