@@ -28,6 +28,8 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <utility>
+
 namespace {
 
 constexpr int kPoolThreadExpiryMs = 60000;
@@ -255,6 +257,7 @@ bool ExportManager::startWorkers(const std::shared_ptr<PstItem>& root, const QSt
     connect(m_workers, &ExportWorkers::finished, this, [this](const QMap<QString, int>& failed) {
         for (auto it = failed.begin(); it != failed.end(); ++it)
             m_errors[it.key()] += it.value();
+        addFailureReasons(m_workers->failureReasons());
         m_walkDone = true;
         finishIfDone();
     });
@@ -380,7 +383,7 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
             continue;
         // A folder name is PST data: it must not climb out of the output folder.
         const QString childDir =
-            toApp ? outputDir : QStringLiteral("%1/%2").arg(outputDir, OutputNames::directoryName(child->displayName()));
+            toApp ? outputDir : OutputNames::folderPath(outputDir, child->displayName());
         exportFolder(child, childDir, toApp, skipped);
     }
     // Children come first, so a chain of folders that produced nothing goes
@@ -464,8 +467,19 @@ void ExportManager::finishAppRun()
     }));
 }
 
+void ExportManager::addFailureReasons(const QMap<QString, QMap<QString, int>>& reasons)
+{
+    for (auto format = reasons.begin(); format != reasons.end(); ++format) {
+        for (auto reason = format->begin(); reason != format->end(); ++reason)
+            m_reasons[format.key()][reason.key()] += reason.value();
+    }
+}
+
 void ExportManager::finishRun()
 {
+    for (const auto& strategy : std::as_const(m_strategyPool))
+        addFailureReasons({{strategy->formatKey(), strategy->takeFailureReasons()}});
+    m_lastRunReasons = std::exchange(m_reasons, {});
     m_lastRunErrors = m_errors;
     m_lastRunSummary.clear();
     const auto& table = formatTable();

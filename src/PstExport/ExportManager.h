@@ -74,6 +74,9 @@ public:
         int done() const { return total - failed; }
     };
     QList<FormatResult> lastRunSummary() const { return m_lastRunSummary; }
+    // Per format key of the last finished run: why items could not be
+    // written (the system's words), with how many items each.
+    QMap<QString, QMap<QString, int>> lastRunFailureReasons() const { return m_lastRunReasons; }
     // Whether the last run was cancelled before its end.
     bool wasCancelled() const { return m_token.isCancelled(); }
 
@@ -128,6 +131,7 @@ private:
     // Ends the run once the walk is done and no task is left.
     void finishIfDone();
     void finishRun();
+    void addFailureReasons(const QMap<QString, QMap<QString, int>>& reasons);
     // App mode: stores what the exporters queued and hands the collected
     // vCards to the address book, off the UI thread; then finishes the run.
     void finishAppRun();
@@ -156,6 +160,8 @@ private:
     QMap<QString, std::shared_ptr<ProgressReporter>> m_reporters;
     QMap<QString, int> m_lastRunErrors;
     QList<FormatResult> m_lastRunSummary;
+    QMap<QString, QMap<QString, int>> m_reasons;
+    QMap<QString, QMap<QString, int>> m_lastRunReasons;
     QString m_contactsFilePath;
     QString m_documentName;
     bool m_importing = false;

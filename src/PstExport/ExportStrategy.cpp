@@ -2,11 +2,16 @@
 #include "ExportStrategy.h"
 
 #include "CancelToken.h"
+#include "ClaimedFile.h"
 #include "Log.h"
 #include "OutputNames.h"
 #include "PstDataConverter.h"
 
 #include <QFile>
+#include <QMutexLocker>
+
+#include <cerrno>
+#include <utility>
 
 ExportStrategy::ExportStrategy(bool appMode)
     : m_appMode(appMode)
@@ -24,12 +29,17 @@ QString ExportStrategy::getOutputFilename(pst_item* item, const QString& outputD
 {
     if (!item)
         return QString();
+    return OutputNames::uniqueFilePath(outputDir, outputName(item, defaultName), type());
+}
+
+QString ExportStrategy::outputName(pst_item* item, const QString& defaultName) const
+{
     QString name = OutputNames::sanitized(
         PstDataConverter::toQString(item->subject, PstDataConverter::recordCodePage(item)));
     // A subject of line breaks alone would leave a name that is only the extension.
     if (name.isEmpty())
         name = OutputNames::sanitized(defaultName);
-    return OutputNames::uniqueFilePath(outputDir, name, type());
+    return name;
 }
 
 void ExportStrategy::writeQString(FILE* out, const QString& text, bool newline)
@@ -57,22 +67,58 @@ FILE* ExportStrategy::openItemFile(pst_item* item, bool hasRecord, const QString
 {
     if (!acceptItem(item, hasRecord, token, missingMessage))
         return nullptr;
-    const QString filePath = getOutputFilename(item, outputDir, defaultName);
-    FILE* out = fopen(QFile::encodeName(filePath).constData(), "wb");
-    if (!out) {
+    // Claimed, not looked up and then opened: other worker processes may
+    // write into the same directory at the same time.
+    m_itemFile = std::make_unique<ClaimedFile>();
+    const QString name = outputName(item, defaultName);
+    if (!m_itemFile->claim(outputDir, name, type())) {
+        const QString filePath = OutputNames::numberedFilePath(outputDir, name, type(), 0);
         if (!openFailedMessage.isEmpty())
             Log::warn(openFailedMessage.arg(filePath));
+        Log::warn(QStringLiteral("Export %1 failed: %2: %3").arg(formatKey(), filePath, m_itemFile->errorString()));
+        noteFailure(m_itemFile->errorString());
+        m_itemFile.reset();
         return nullptr;
     }
     if (path)
-        *path = filePath;
-    return out;
+        *path = m_itemFile->path();
+    return m_itemFile->stream();
 }
 
 bool ExportStrategy::finishItemFile(FILE* out, const std::function<void(int)>& progress)
 {
-    fclose(out);
+    bool whole = true;
+    if (m_itemFile && m_itemFile->stream() == out) {
+        whole = m_itemFile->commit();
+        if (!whole) {
+            Log::warn(QStringLiteral("Export %1 failed: unable to write %2: %3")
+                          .arg(formatKey(), m_itemFile->path(), m_itemFile->errorString()));
+            noteFailure(m_itemFile->errorString());
+        }
+        m_itemFile.reset();
+    } else {
+        // A file the exporter opened itself (the contacts file of an app run).
+        whole = fflush(out) == 0 && !ferror(out);
+        const QString why = qt_error_string(errno);
+        whole = fclose(out) == 0 && whole;
+        if (!whole)
+            noteFailure(why);
+    }
+    if (!whole)
+        return false;
     if (progress)
         progress(m_processed);
     return true;
+}
+
+void ExportStrategy::noteFailure(const QString& reason)
+{
+    QMutexLocker locker(&m_reasonsLock);
+    ++m_failureReasons[reason];
+}
+
+QMap<QString, int> ExportStrategy::takeFailureReasons()
+{
+    QMutexLocker locker(&m_reasonsLock);
+    return std::exchange(m_failureReasons, {});
 }

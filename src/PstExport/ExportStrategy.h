@@ -3,10 +3,15 @@
 
 #include <libpst/libpst.h>
 
+#include <QMap>
+#include <QMutex>
 #include <QString>
 
 #include <cstdio>
 #include <functional>
+#include <memory>
+
+class ClaimedFile;
 
 class CancelToken;
 class PstItem;
@@ -61,6 +66,10 @@ public:
     // Writes the UTF-8 bytes of `text`, then a line feed when asked.
     static void writeQString(FILE* out, const QString& text, bool newline);
 
+    // Why items could not be written since the last call (a full disk, a
+    // name that cannot be created, ...), with how many items each; cleared.
+    QMap<QString, int> takeFailureReasons();
+
 protected:
     // Counts one exportItem call; returns the new count.
     int countProcessed() { return ++m_processed; }
@@ -73,8 +82,14 @@ protected:
     FILE* openItemFile(pst_item* item, bool hasRecord, const QString& outputDir, CancelToken* token,
                        const QString& defaultName, const QString& missingMessage, const QString& openFailedMessage,
                        QString* path = nullptr);
-    // Closes the file and reports progress; always true.
+    // Closes the file and reports progress; true when the file is on disk
+    // whole. A file that is not is removed, and the reason noted.
     bool finishItemFile(FILE* out, const std::function<void(int)>& progress);
+    // Notes why an item could not be written, for the run's summary.
+    void noteFailure(const QString& reason);
+    // The item's name before it is made unique: its subject (or
+    // `defaultName`) made safe.
+    QString outputName(pst_item* item, const QString& defaultName) const;
 
     bool m_appMode = false;
     pst_file* m_pstFile = nullptr;
@@ -83,4 +98,8 @@ protected:
 
 private:
     int m_processed = 0;
+    // The file openItemFile() claimed, until finishItemFile().
+    std::unique_ptr<ClaimedFile> m_itemFile;
+    QMutex m_reasonsLock;
+    QMap<QString, int> m_failureReasons;
 };

@@ -2,20 +2,27 @@
 #include "ExportToMaildir.h"
 
 #include "CancelToken.h"
+#include "ClaimedFile.h"
 #include "Log.h"
 #include "MailboxStream.h"
 #include "NodeDataReader.h"
+#include "OutputNames.h"
 #include "PropertyContext.h"
 #include "PstDataConverter.h"
 #include "readpst.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QSysInfo>
 #include <QtEndian>
 
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -26,6 +33,8 @@ constexpr qint32 kFlagStatusFlagged = 2;
 constexpr quint16 kLastVerbExecuted = 0x1081; // 102 reply, 103 reply to all
 constexpr quint16 kIconIndex = 0x1080;        // 261: the replied icon
 constexpr qint32 kIconReplied = 261;
+// Hex digits of the digest that ends a shortened folder name.
+constexpr int kDigestLength = 16;
 
 qint64 deliveryTime(const pst_item* item)
 {
@@ -45,6 +54,23 @@ QString hostName()
     return host.isEmpty() ? QStringLiteral("localhost") : host;
 }
 
+// Moves a file, never over an entry that is there already (a link
+// included): the hard link of classic Maildir delivery where the file
+// system cannot rename that way.
+bool moveWithoutReplacing(const QString& from, const QString& to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    if (link(source.constData(), target.constData()) != 0)
+        return false;
+    unlink(source.constData());
+    return true;
+}
+
 } // namespace
 
 QString ExportToMaildir::folderName(const QString& relativeDir)
@@ -54,7 +80,15 @@ QString ExportToMaildir::folderName(const QString& relativeDir)
     QStringList parts = relativeDir.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (QString& part : parts)
         part.replace(QLatin1Char('.'), QLatin1Char('_'));
-    return QLatin1Char('.') + parts.join(QLatin1Char('.'));
+    const QString name = QLatin1Char('.') + parts.join(QLatin1Char('.'));
+    if (name.toUtf8().size() <= OutputNames::kMaxNameBytes)
+        return name;
+    // The whole path is one directory name here: deep or long folders are
+    // cut as file names are, and a digest of the whole name keeps two
+    // folders that differ only past the cut apart.
+    const QString digest = QLatin1Char('~') +
+        QString::fromLatin1(QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex().left(kDigestLength));
+    return OutputNames::cutToUtf8Bytes(name, OutputNames::kMaxNameBytes - int(digest.size())) + digest;
 }
 
 void ExportToMaildir::beginRun(const QString& outputRoot)
@@ -73,13 +107,23 @@ bool ExportToMaildir::prepareFolder(const QString& folder)
     // only folders below hold mails.
     for (const QString& dir : {QString(), folder}) {
         for (const char* sub : {"cur", "new", "tmp"}) {
-            if (!root.mkpath(dir.isEmpty() ? QString::fromLatin1(sub) : dir + QLatin1Char('/') + QLatin1String(sub)))
+            const QString path = dir.isEmpty() ? QString::fromLatin1(sub) : dir + QLatin1Char('/') + QLatin1String(sub);
+            // A link there was not made by this run: never written through.
+            if (QFileInfo(root.filePath(dir)).isSymLink() || QFileInfo(root.filePath(path)).isSymLink()) {
+                errno = ELOOP;
+                return false;
+            }
+            if (!root.mkpath(path))
                 return false;
         }
     }
     // Maildir++ marks every folder below the top.
-    if (!folder.isEmpty())
-        QFile(root.filePath(folder + QStringLiteral("/maildirfolder"))).open(QIODevice::WriteOnly);
+    if (!folder.isEmpty()) {
+        const int marker = open(QFile::encodeName(root.filePath(folder + QStringLiteral("/maildirfolder"))).constData(),
+                                O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (marker >= 0)
+            close(marker);
+    }
     m_prepared.insert(folder);
     return true;
 }
@@ -127,38 +171,52 @@ bool ExportToMaildir::exportItem(pst_item* item, const QString& outputDir, Cance
     const QString folder = folderName(QDir(m_root).relativeFilePath(outputDir));
     const QDir root(m_root);
     if (!prepareFolder(folder)) {
-        Log::warn(QStringLiteral("Export maildir failed: unable to create folder %1.").arg(root.filePath(folder)));
+        const QString why = qt_error_string(errno);
+        Log::warn(QStringLiteral("Export maildir failed: unable to create folder %1: %2.").arg(root.filePath(folder), why));
+        noteFailure(why);
         return false;
     }
     const qint64 delivered = deliveryTime(item);
     const QString base = folder.isEmpty() ? QString() : folder + QLatin1Char('/');
-    QString name = uniqueName(delivered);
-    while (QFile::exists(root.filePath(base + QStringLiteral("tmp/") + name)))
+    // Delivered the Maildir way: written in tmp/, then moved into cur/ once
+    // it is whole, so a reader never sees half a message.
+    ClaimedFile file;
+    QString name;
+    do {
         name = uniqueName(delivered);
-    // Delivered the Maildir way: written in tmp/, then moved into cur/.
-    const QString tmpPath = root.filePath(base + QStringLiteral("tmp/") + name);
+    } while (!file.claimPath(root.filePath(base + QStringLiteral("tmp/") + name)) && errno == EEXIST);
+    const QString tmpPath = file.path();
     const QString curPath = root.filePath(base + QStringLiteral("cur/") + name + QStringLiteral(":2,") + flagsOf(item));
-    FILE* out = fopen(QFile::encodeName(tmpPath).constData(), "wb");
-    if (!out) {
-        Log::warn(QStringLiteral("Export maildir failed: unable to open output file %1.").arg(tmpPath));
+    if (!file.stream()) {
+        Log::warn(QStringLiteral("Export maildir failed: unable to open output file %1: %2.").arg(root.filePath(base + QStringLiteral("tmp/") + name), file.errorString()));
+        noteFailure(file.errorString());
         return false;
     }
-    MailboxStream message(out, false, {});
+    MailboxStream message(file.stream(), false, {});
     bool ok = message.stream() != nullptr;
     if (ok) {
         char* extraMimeHeaders = nullptr;
         write_normal_email(message.stream(), nullptr, item, 0, 0, m_pstFile, 1, 0, &extraMimeHeaders);
         ok = message.finish();
     }
-    ok = fclose(out) == 0 && ok;
-    if (ok && delivered >= 0) {
-        QFile file(tmpPath);
-        const QDateTime time = QDateTime::fromSecsSinceEpoch(delivered, Qt::UTC);
-        ok = file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime) &&
-            file.setFileTime(time, QFileDevice::FileAccessTime);
+    const bool whole = file.commit();
+    if (!ok || !whole) {
+        const QString why = whole ? qt_error_string(ENOMEM) : file.errorString();
+        if (whole)
+            QFile::remove(tmpPath);
+        Log::warn(QStringLiteral("Export maildir failed: unable to write %1: %2.").arg(tmpPath, why));
+        noteFailure(why);
+        return false;
     }
-    ok = ok && QFile::rename(tmpPath, curPath);
+    if (ok && delivered >= 0) {
+        QFile written(tmpPath);
+        const QDateTime time = QDateTime::fromSecsSinceEpoch(delivered, Qt::UTC);
+        ok = written.open(QIODevice::ReadWrite) && written.setFileTime(time, QFileDevice::FileModificationTime) &&
+            written.setFileTime(time, QFileDevice::FileAccessTime);
+    }
+    ok = ok && moveWithoutReplacing(tmpPath, curPath);
     if (!ok) {
+        noteFailure(qt_error_string(errno));
         QFile::remove(tmpPath);
         Log::warn(QStringLiteral("Export maildir failed: unable to write %1.").arg(curPath));
         return false;

@@ -26,7 +26,8 @@ public:
     // The Maildir++ folder name of a directory of the mirrored tree given
     // relative to the run's output folder ("Inbox/Sub" gives ".Inbox.Sub",
     // "." gives ""): dots inside a name become "_", as the dot parts the
-    // levels.
+    // levels. A name longer than a file name may be is cut and ends in "~"
+    // and a digest of the whole name, so it stays unique.
     static QString folderName(const QString& relativeDir);
 
 private:

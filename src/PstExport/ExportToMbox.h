@@ -25,8 +25,9 @@ public:
     static QByteArray separatorLine(const QByteArray& sender, qint64 unixTime);
 
 private:
-    // The mailbox of the folder written to outputDir: made unique the first
-    // time the run writes to it, then appended to.
+    // The mailbox of the folder written to outputDir: created under a free
+    // name the first time the run writes to it, then appended to; "" when
+    // it cannot be created.
     QString mailboxPath(const QString& outputDir);
 
     QMutex m_lock;

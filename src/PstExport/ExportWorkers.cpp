@@ -46,7 +46,7 @@ void folderDirectories(const PstFolderItem& folder, const QString& dir, QList<st
 {
     for (int i = 0; i < folder.childCount(); ++i) {
         if (const auto* child = dynamic_cast<const PstFolderItem*>(folder.child(i).get()))
-            folderDirectories(*child, QStringLiteral("%1/%2").arg(dir, OutputNames::directoryName(child->displayName())), out);
+            folderDirectories(*child, OutputNames::folderPath(dir, child->displayName()), out);
     }
     out.append({dir, folder.itemCount() > 0});
 }
@@ -165,6 +165,8 @@ void ExportWorkers::readReport(qsizetype index)
             emit progressed(key, done);
         } else if (words.size() == 4 && words.at(0) == QLatin1String("result")) {
             worker.results[words.at(1)] = {words.at(2).toInt(), words.at(3).toInt()};
+        } else if (words.size() >= 4 && words.at(0) == QLatin1String("reason")) {
+            m_reasons[words.at(1)][words.mid(3).join(QLatin1Char(' '))] += words.at(2).toInt();
         }
     }
 }

@@ -43,6 +43,9 @@ public:
                const QList<QString>& formats, const QList<QStringList>& shares, bool pruneEmptyFolders);
     // Stops every worker; what they did not report counts as failed.
     void cancel();
+    // Why the workers could not write items, per format key, with how
+    // many items each (as ExportManager::lastRunFailureReasons()).
+    QMap<QString, QMap<QString, int>> failureReasons() const { return m_reasons; }
 
 signals:
     // Items of a format written so far, by all workers together.
@@ -71,4 +74,5 @@ private:
     // had items; those left empty go at the end when m_pruneEmptyFolders.
     QList<std::pair<QString, bool>> m_directories;
     bool m_pruneEmptyFolders = false;
+    QMap<QString, QMap<QString, int>> m_reasons;
 };

@@ -66,11 +66,15 @@ void MailboxStream::take(const char* data, size_t size)
             m_state = newline ? State::LineStart : State::MidLine;
             data = stop;
         } else {
-            // At a line's start: hold bytes while they may still become "From ".
+            // At a line's start: hold bytes while they may still become
+            // ">...>From " (mboxrd: each such line gets one more ">").
             const char c = *data++;
+            if (c == '>' && m_pending.size() == m_pendingQuotes)
+                ++m_pendingQuotes;
             m_pending.append(c);
-            if (m_pending.size() <= kFromLength && memcmp(m_pending.constData(), kFromLine, size_t(m_pending.size())) == 0) {
-                if (m_pending.size() == kFromLength) {
+            const qsizetype rest = m_pending.size() - m_pendingQuotes;
+            if (rest <= kFromLength && memcmp(m_pending.constData() + m_pendingQuotes, kFromLine, size_t(rest)) == 0) {
+                if (rest == kFromLength) {
                     put(">", 1);
                     flushPending();
                     m_state = State::MidLine;
@@ -98,5 +102,6 @@ void MailboxStream::flushPending()
 {
     const QByteArray pending = m_pending;
     m_pending.clear();
+    m_pendingQuotes = 0;
     put(pending.constData(), size_t(pending.size()));
 }

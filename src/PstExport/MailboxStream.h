@@ -9,9 +9,10 @@
 // A stdio stream that takes one message from the MIME writer and passes it
 // on to a mailbox file: the writer's own separator line (its first line) is
 // held back and handed to a callback, which writes the mailbox's own in its
-// place; in mbox mode every later line that starts with "From " gets a ">"
-// in front (lines the writer quoted already, ">From ", are left as they
-// are), so the mailbox splits exactly between messages. Memory stays small
+// place; in mbox mode (mboxrd) every later line that starts with "From ",
+// or with ">" signs and "From ", gets one more ">" in front, so the mailbox
+// splits exactly between messages and readers can take the quoting off
+// again. Memory stays small
 // whatever the message's size: bytes go through as they come.
 class MailboxStream
 {
@@ -46,6 +47,8 @@ private:
     std::function<void(const QByteArray&)> m_firstLine;
     State m_state = State::FirstLine;
     QByteArray m_pending;
+    // How many ">" open the held bytes of a line's start.
+    qsizetype m_pendingQuotes = 0;
     bool m_failed = false;
     char m_lastByte = 0;
     bool m_endsWithEmptyLine = false;

@@ -53,18 +53,30 @@ QString OutputNames::directoryName(const QString& displayName)
     return name;
 }
 
+QString OutputNames::folderPath(const QString& parentDir, const QString& displayName)
+{
+    const QString name = directoryName(displayName);
+    for (int n = 0;; ++n) {
+        const QString ending = n > 0 ? QStringLiteral("_%1").arg(n) : QString();
+        const QString path = filePath(parentDir, cutToUtf8Bytes(name, kMaxNameBytes - utf8Length(ending)) + ending);
+        if (!QFileInfo(path).isSymLink())
+            return path;
+    }
+}
+
 QString OutputNames::uniqueFilePath(const QString& dir, const QString& name, const QString& ext)
 {
-    const QString extension = QStringLiteral(".") + ext;
-    const QString first = filePath(dir, cutToUtf8Bytes(name, kMaxNameBytes - utf8Length(extension)) + extension);
-    if (!QFileInfo::exists(first))
-        return first;
-    for (int n = 1;; ++n) {
-        const QString ending = QStringLiteral("_%1%2").arg(n).arg(extension);
-        const QString candidate = filePath(dir, cutToUtf8Bytes(name, kMaxNameBytes - utf8Length(ending)) + ending);
-        if (!QFileInfo::exists(candidate))
+    for (int n = 0;; ++n) {
+        const QString candidate = numberedFilePath(dir, name, ext, n);
+        if (!QFileInfo::exists(candidate) && !QFileInfo(candidate).isSymLink())
             return candidate;
     }
+}
+
+QString OutputNames::numberedFilePath(const QString& dir, const QString& name, const QString& ext, int number)
+{
+    const QString ending = (number > 0 ? QStringLiteral("_%1").arg(number) : QString()) + QStringLiteral(".") + ext;
+    return filePath(dir, cutToUtf8Bytes(name, kMaxNameBytes - utf8Length(ending)) + ending);
 }
 
 QString OutputNames::cutToUtf8Bytes(const QString& text, int maxBytes)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "PstMailItem.h"
 
+#include "FileTarget.h"
 #include "Log.h"
 #include "PstDataConverter.h"
 #include "ReparsedRecord.h"
@@ -10,7 +11,6 @@
 #include <QHash>
 #include <QObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 #include <QStringList>
 
@@ -335,10 +335,10 @@ bool PstMailItem::saveAttachment(const std::shared_ptr<Attachment>& attachment, 
         fetchContents(fetched, reparsed, false);
         contents = fetched.data;
     }
-    QSaveFile file(targetPath);
-    const bool saved = attachment && file.open(QIODevice::WriteOnly)
-        && file.write(contents) == contents.size() && file.commit();
-    if (!saved) {
+    // A FIFO or a device is written into, a file replaced whole.
+    const QString problem = attachment ? FileTarget::write(targetPath, contents) : QStringLiteral("no attachment");
+    if (!problem.isEmpty()) {
+        Log::warn(QStringLiteral("%1: %2").arg(targetPath, problem));
         Log::warn(QStringLiteral("Attachment save failed."));
         return false;
     }

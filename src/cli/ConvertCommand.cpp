@@ -157,7 +157,7 @@ int ConvertCommand::execute(ExportManager& manager, const std::function<void()>&
         return LossReport::lostCount(root) == 0 ? 0 : 1;
     }
     loop.exec();
-    const bool allDone = display.printSummary(manager.lastRunErrors(), formats, doneVerb);
+    const bool allDone = display.printSummary(manager.lastRunErrors(), formats, doneVerb, manager.lastRunFailureReasons());
     QTextStream(stdout) << LossReport::summary(root);
     return allDone && LossReport::lostCount(root) == 0 ? 0 : 1;
 }

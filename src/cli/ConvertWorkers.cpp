@@ -45,6 +45,9 @@ int ConvertWorkers::runWorker(const Job& job, const QStringList& folderIds)
                 total = result.total, failed = result.failed;
         }
         report(QStringLiteral("result %1 %2 %3").arg(key).arg(total).arg(failed));
+        const QMap<QString, int> reasons = manager.lastRunFailureReasons().value(key);
+        for (auto it = reasons.begin(); it != reasons.end(); ++it)
+            report(QStringLiteral("reason %1 %2 %3").arg(key).arg(it.value()).arg(QString(it.key()).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     }
     return 0;
 }

@@ -38,7 +38,7 @@ void ProgressDisplay::update(int row, int done)
 }
 
 bool ProgressDisplay::printSummary(const QMap<QString, int>& errors, const QList<QString>& formats,
-                                   const QString& verb) const
+                                   const QString& verb, const QMap<QString, QMap<QString, int>>& reasons) const
 {
     QTextStream out(stdout);
     bool allWritten = true;
@@ -54,6 +54,9 @@ bool ProgressDisplay::printSummary(const QMap<QString, int>& errors, const QList
                    .arg(counts.total - failed)
                    .arg(verb)
                    .arg(failed);
+        const QMap<QString, int> why = reasons.value(key);
+        for (auto it = why.begin(); it != why.end(); ++it)
+            out << QStringLiteral("  %1 failed: %2\n").arg(it.value()).arg(it.key());
     }
     return allWritten;
 }

@@ -19,8 +19,11 @@ public:
 
     // Per chosen format, in the engine's order: items written (the row's
     // total less `errors`) and failed, with `verb` ("written"); true when
-    // nothing failed. Expects a row per chosen format, in that order.
-    bool printSummary(const QMap<QString, int>& errors, const QList<QString>& formats, const QString& verb) const;
+    // nothing failed. Expects a row per chosen format, in that order. Under
+    // a format's line, one line per reason in `reasons` (why items of the
+    // format could not be written, with how many).
+    bool printSummary(const QMap<QString, int>& errors, const QList<QString>& formats, const QString& verb,
+                      const QMap<QString, QMap<QString, int>>& reasons = {}) const;
 
     struct Row
     {

@@ -43,8 +43,7 @@ bool write_embedded_message(FILE* out, pst_item_attach* attach, char const* boun
 // attachment). Writes nothing when the item has no appointment record.
 bool write_schedule_part(FILE* out, pst_item* item, char const* sender, char const* boundary);
 
-// Writes the text line by line, putting one more ">" before every line that
-// starts with zero or more ">" and "From ".
+// Writes the text unchanged ("From " lines are quoted by mailbox writers only).
 void write_email_body(FILE* out, char* text);
 
 // ---- Header text operations (NUL-terminated 8-bit text) ------------------

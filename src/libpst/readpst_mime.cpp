@@ -233,23 +233,12 @@ std::string display_name_phrase(pst_item* item, char const* name)
     return result;
 }
 
-// Writes the text line by line with "From " quoting; the text may hold NULs
-// only when it is base64 text, which has none.
+// Writes the text as it is: a message file holds its body unchanged. "From "
+// lines are quoted only where messages are joined into a mailbox, by the
+// mailbox writer, whose readers undo it.
 void write_email_body_bytes(FILE* out, char const* text, size_t length)
 {
-    char const* const end = text + length;
-    char const* line = text;
-    while (line < end) {
-        char const* newline = static_cast<char const*>(memchr(line, '\n', end - line));
-        char const* lineEnd = newline ? newline + 1 : end;
-        char const* p = line;
-        while (p < lineEnd && *p == '>')
-            ++p;
-        if (lineEnd - p >= 5 && memcmp(p, "From ", 5) == 0)
-            fputc('>', out);
-        fwrite(line, 1, lineEnd - line, out);
-        line = lineEnd;
-    }
+    fwrite(text, 1, length, out);
 }
 
 void free_vbuf(pst_vbuf* buffer)

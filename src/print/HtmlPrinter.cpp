@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "HtmlPrinter.h"
 
+#include "FileTarget.h"
 #include "Log.h"
 #include "PrintPage.h"
 
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTimer>
 #include <QWebEngineView>
 
@@ -19,10 +19,7 @@ const QSize kLayoutSize(800, 1200);
 // Writes the whole file or nothing; returns why not, or "" on success.
 QString writeFile(const QString& path, const QByteArray& contents)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit())
-        return QString();
-    return file.errorString();
+    return FileTarget::write(path, contents);
 }
 
 } // namespace

@@ -87,8 +87,12 @@ def tree(root, brief):
     return {'files': files, 'errors': errors, 'lines': lines}
 
 
+def mboxrd_unquoted(data):
+    return re.sub(rb'(?m)^>(>*From )', rb'\1', data)
+
+
 def message_lines(where, data):
-    message = email.message_from_bytes(re.sub(rb'(?m)^>(>*From )', rb'\1', data))
+    message = email.message_from_bytes(data)
     where = '%s | %s | ' % (where, message['Subject'])
     body = next((p for p in message.walk() if p.get_content_type() == 'text/plain' and not p.get_filename()), None)
     if body is not None:
@@ -106,8 +110,9 @@ def mailboxes(root):
         lines.append('%s: %d messages, %d .eml files' % (relative, len(box), len(emls)))
         for key in box.keys():
             data = box.get_bytes(key)
-            lines += list(message_lines(relative, data))
-            lines.append('%s | %s | eml: %s, sender: %s' % (relative, box.get_message(key)['Subject'], data in emls,
+            lines += list(message_lines(relative, mboxrd_unquoted(data)))
+            lines.append('%s | %s | eml: %s, sender: %s' % (relative, box.get_message(key)['Subject'],
+                                                            mboxrd_unquoted(data) in emls,
                                                             box.get_message(key).get_from().split()[0]))
     top = mailbox.Maildir(root, factory=None, create=False)
     for name in [''] + top.list_folders():

@@ -269,7 +269,7 @@ private slots:
                                    "Fro\nFrom\nFromage\n From x\nFrom ";
         QByteArray firstLine;
         QCOMPARE(throughMboxStream(message, chunk, &firstLine),
-                 QByteArray("Subject: x\n\n>From here\n>From there\nFro\nFrom\nFromage\n From x\n>From "));
+                 QByteArray("Subject: x\n\n>From here\n>>From there\nFro\nFrom\nFromage\n From x\n>From "));
         QCOMPARE(firstLine, QByteArray("From \"a@b\" Thu Jan 1 00:00:00 1970"));
     }
 

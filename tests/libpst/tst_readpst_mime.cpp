@@ -218,8 +218,9 @@ private slots:
             {"html", "<head><meta charset = \"UTF-8\"></head>", "", "UTF-8"}, {"html", "<meta name=x charset='koi8-r'>", "", "koi8-r"},
             {"html", "<meta charset=iso-8859-15>", "#4", "iso"}, {"html", "<html><body>charset=utf-8</body></html>", "", "none:"},
             {"rfc2231", "!#$&+-.^_`|~%*'()\"x/ ", "", "utf-8''!#$&+-.^_`|~%25%2a%27%28%29%22x%2f%20"},
+            // A message file holds its body unchanged: quoting is the mailbox writer's.
             {"body", "From here\n>From there\n>>From x\nFrom: header-like\nA From b\nFrom ", "",
-             ">From here\n>>From there\n>>>From x\nFrom: header-like\nA From b\n>From "}};
+             "From here\n>From there\n>>From x\nFrom: header-like\nA From b\nFrom "}};
         for (const auto& [helper, input, argument, result] : rows)
             QTest::addRow("%s %s", helper, input.left(30).constData()) << QByteArray(helper) << input << argument << result;
     }
@@ -281,7 +282,7 @@ private slots:
         }, {}, {QString::fromUtf8("subject=Gr\xc3\xbc\xc3\x9f" "e \xe2\x9c\x93 \"quoted\""), "from=\"Doe, John \\\"JD\\\"\" <doe@x.org>"});
         row("encoded name", "S", "b", [](pst_item* i) { addSender(i, "j@x.org", "J\xc3\xbcrgen M\xc3\xbcller"); }, {},
             {QString::fromUtf8("from=J\xc3\xbcrgen M\xc3\xbcller <j@x.org>")});
-        row("from lines quoted", "S", "From me\n>From you\nok", none, {"\n\n>From me\n>>From you\nok\n--"});
+        row("from lines unchanged", "S", "From me\n>From you\nok", none, {"\n\nFrom me\n>From you\nok\n--"});
         row("control bytes", "S", "page\fbreak\r\n", none,
             {"Content-Type: text/plain; charset=\"utf-8\"\nContent-Transfer-Encoding: base64\n\n"}, {"parts.0.text=page\fbreak\n"});
         row("tabs stay plain", "S", "tab\there\nline", none, {"!base64"});
