@@ -126,14 +126,15 @@ bool ExportToMbox::exportItem(pst_item* item, const QString& outputDir, CancelTo
         ok = fflush(out) == 0 && ok;
     }
     QString why = file.errorString();
-    if ((!ok || !why.isEmpty()) && start >= 0 && ftruncate(file.fd(), start) != 0)
+    const bool written = ok && why.isEmpty();
+    if (!written && start >= 0 && ftruncate(file.fd(), start) != 0)
         Log::warn(QStringLiteral("Export mbox: could not cut %1 back to its last whole message.").arg(path));
-    ok = file.close() && ok;
-    if (!ok) {
+    const bool closed = file.close();
+    if (!written || !closed) {
         if (why.isEmpty())
             why = file.errorString().isEmpty() ? qt_error_string(ENOMEM) : file.errorString();
         // Closing can be the first to tell (a network file system).
-        if (start >= 0)
+        if (written && start >= 0)
             truncate(QFile::encodeName(path).constData(), start);
         Log::warn(QStringLiteral("Export mbox failed: unable to write to %1: %2.").arg(path, why));
         noteFailure(why);
