@@ -23,5 +23,9 @@ public:
     static bool isStream(const QString& path);
 
 private:
+    // Through a temporary file beside the target, renamed over it once whole.
+    static QString replace(const QString& path, const QByteArray& contents);
     static QString writeInto(const QString& path, const QByteArray& contents);
+    // 0 when every byte was written, else errno.
+    static int writeAll(int fd, const QByteArray& contents);
 };

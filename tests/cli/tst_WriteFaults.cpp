@@ -225,6 +225,9 @@ private slots:
         // Whatever is on disk is whole: the same bytes as the roomy conversion.
         int files = 0;
         for (const QString& entry : entriesBelow(out)) {
+            // Maildir++ marks its folders with an empty file.
+            if (entry.endsWith("/maildirfolder"))
+                continue;
             const QByteArray bytes = contents(out + "/" + entry);
             QVERIFY2(!bytes.isEmpty(), qPrintable(entry + " is empty"));
             if (entry.endsWith(".mbox")) {
@@ -241,7 +244,7 @@ private slots:
                     known = known || contents(reference + "/" + each) == bytes;
                 QVERIFY2(known, qPrintable(entry + " is not a whole message"));
                 ++files;
-            } else if (!entry.endsWith("maildirfolder")) {
+            } else {
                 QVERIFY2(contents(m_reference + "/" + entry) == bytes, qPrintable(entry + " is not whole"));
                 ++files;
             }
@@ -370,10 +373,10 @@ private slots:
         QVERIFY2(run.status == 0, run.out + run.err);
         QCOMPARE(summaryOf(run).counts.value("maildir"), std::make_pair(3, 0));
         const QStringList folders = QDir(out).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).filter(QRegularExpression("^\\."));
-        QCOMPARE(folders.size(), 4); // the top, the long folder and its two children
+        QCOMPARE(folders.size(), 3); // the long folder and its two children, apart
         for (const QString& name : folders) {
             QVERIFY2(name.toUtf8().size() <= 255, qPrintable(name));
-            QCOMPARE(QDir(out + "/" + name + "/cur").entryList(QDir::Files).size(), name.endsWith(kTop) ? 0 : 1);
+            QCOMPARE(QDir(out + "/" + name + "/cur").entryList(QDir::Files).size(), 1);
         }
     }
 
@@ -408,7 +411,9 @@ private slots:
             close(fd);
         }
         QProcess reader;
+        const QString received = node + ".received";
         if (target == "fifo") {
+            reader.setStandardOutputFile(received);
             reader.start("cat", {node});
             QVERIFY(reader.waitForStarted());
         }
@@ -419,7 +424,7 @@ private slots:
         QVERIFY(target == "fifo" ? S_ISFIFO(info.st_mode) : S_ISCHR(info.st_mode));
         if (target == "fifo") {
             QVERIFY(reader.waitForFinished());
-            QVERIFY(reader.readAllStandardOutput().startsWith("%PDF"));
+            QVERIFY(contents(received).startsWith("%PDF"));
         }
     }
 
@@ -451,15 +456,17 @@ private slots:
         if (target == "existing" || target == "full disk")
             writeFile(file, "old contents");
         QProcess reader;
+        const QString received = path("received-" + target);
         if (target == "fifo") {
             QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+            reader.setStandardOutputFile(received);
             reader.start("cat", {file});
             QVERIFY(reader.waitForStarted());
         }
         QCOMPARE(FileTarget::write(file, payload), error);
         if (target == "fifo") {
             QVERIFY(reader.waitForFinished());
-            QCOMPARE(reader.readAllStandardOutput(), payload);
+            QCOMPARE(contents(received), payload);
             QVERIFY(QFileInfo(file).exists() && !QFileInfo(file).isFile());
         } else {
             QCOMPARE(contents(file), error.isEmpty() ? payload : QByteArray("old contents"));
