@@ -211,7 +211,7 @@ bool ExportToMaildir::exportItem(pst_item* item, const QString& outputDir, Cance
     if (ok && delivered >= 0) {
         QFile written(tmpPath);
         const QDateTime time = QDateTime::fromSecsSinceEpoch(delivered, Qt::UTC);
-        ok = written.open(QIODevice::ReadWrite) && written.setFileTime(time, QFileDevice::FileModificationTime) &&
+        ok = written.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) && written.setFileTime(time, QFileDevice::FileModificationTime) &&
             written.setFileTime(time, QFileDevice::FileAccessTime);
     }
     ok = ok && moveWithoutReplacing(tmpPath, curPath);
