@@ -4,6 +4,7 @@
 #include "CliDocument.h"
 #include "ConvertWorkers.h"
 #include "ExportManager.h"
+#include "ItemJson.h"
 #include "LossReport.h"
 #include "OutputFolderCheck.h"
 #include "ProgressDisplay.h"
@@ -12,6 +13,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTextStream>
 #include <QThread>
 
@@ -29,6 +32,8 @@ struct Options
     QList<QString> formats = ExportManager::defaultFormats();
     bool keepEmptyFolders = false;
     int jobs = QThread::idealThreadCount();
+    // --folder PATH: only these folders (each with its sub-folders).
+    QStringList folders;
     // Set in a worker process of a conversion split among several.
     std::optional<QStringList> workerFolders;
 };
@@ -38,7 +43,7 @@ int usage(const QString& problem = QString())
     QTextStream err(stderr);
     if (!problem.isEmpty())
         err << "lumaroo-cli convert: " << problem << "\n";
-    err << "usage: lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks,mbox,maildir] [--keep-empty-folders] [--jobs N]\n";
+    err << "usage: lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks,mbox,maildir] [--keep-empty-folders] [--jobs N] [--folder PATH]...\n";
     return 2;
 }
 
@@ -65,6 +70,12 @@ bool parseOptions(QStringList args, Options* options, QString* problem)
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--keep-empty-folders")) {
             options->keepEmptyFolders = true;
+        } else if (arg == QLatin1String("--folder")) {
+            if (args.isEmpty()) {
+                *problem = QStringLiteral("--folder needs a folder path");
+                return false;
+            }
+            options->folders.append(args.takeFirst());
         } else if (arg == QLatin1String("--jobs") || arg == QLatin1String("--worker-folders")) {
             if (args.isEmpty()) {
                 *problem = QStringLiteral("%1 needs a value").arg(arg);
@@ -102,6 +113,27 @@ bool parseOptions(QStringList args, Options* options, QString* problem)
     return true;
 }
 
+// The folders the paths name (as `tree` and `list` print them), each with
+// every folder below it; false, naming the first path that names none.
+bool selectFolders(const PstFolderItem& root, const QStringList& paths, QSet<quint64>* selected, QString* unknown)
+{
+    for (const QString& wanted : paths) {
+        const QString path = wanted.trimmed().remove(QRegularExpression(QStringLiteral("^/+|/+$")));
+        bool found = false;
+        ItemJson::forEachFolder(root, [&](const PstFolderItem& folder, const QString& folderPath) {
+            if (folderPath == path || folderPath.startsWith(path + QLatin1Char('/'))) {
+                selected->insert(folder.fileId());
+                found = true;
+            }
+        });
+        if (!found) {
+            *unknown = wanted;
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int ConvertCommand::run(const QStringList& args)
@@ -124,6 +156,15 @@ int ConvertCommand::run(const QStringList& args)
     ExportManager manager;
     manager.setIgnoreEmptyFolder(!options.keepEmptyFolders);
     manager.setWorkers(options.jobs, QCoreApplication::applicationFilePath());
+    if (!options.folders.isEmpty()) {
+        QSet<quint64> selected;
+        QString unknown;
+        if (!selectFolders(*root, options.folders, &selected, &unknown))
+            return usage(QStringLiteral("%1 has no folder \"%2\"").arg(options.pstPath, unknown));
+        manager.setFolderSelection([selected](const PstFolderItem& folder) {
+            return folder.nodeLevel() > 0 && selected.contains(folder.fileId());
+        });
+    }
     return execute(
         manager, [&] { manager.startExportToFiles(root, options.outputDir, options.formats); }, options.formats,
         QStringLiteral("Nothing to convert: %1 has no item of the chosen formats.").arg(options.pstPath),
@@ -157,7 +198,12 @@ int ConvertCommand::execute(ExportManager& manager, const std::function<void()>&
         return LossReport::lostCount(root) == 0 ? 0 : 1;
     }
     loop.exec();
-    const bool allDone = display.printSummary(manager.lastRunErrors(), formats, doneVerb);
+    const QList<ExportManager::FormatResult> results = manager.lastRunSummary();
+    const bool allDone = display.printSummary(manager.lastRunErrors(), formats, doneVerb, results);
     QTextStream(stdout) << LossReport::summary(root);
-    return allDone && LossReport::lostCount(root) == 0 ? 0 : 1;
+    // The losses of the folders the run took, whether of a chosen format or not.
+    int lost = manager.lastRunOtherLosses().lost();
+    for (const ExportManager::FormatResult& result : results)
+        lost += result.lost();
+    return allDone && lost == 0 ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "ExportManager.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -18,9 +20,13 @@ public:
     void update(int row, int done);
 
     // Per chosen format, in the engine's order: items written (the row's
-    // total less `errors`) and failed, with `verb` ("written"); true when
-    // nothing failed. Expects a row per chosen format, in that order.
-    bool printSummary(const QMap<QString, int>& errors, const QList<QString>& formats, const QString& verb) const;
+    // total less `errors`) and failed, with `verb` ("written"), and the
+    // format's losses in `results` when it has any; true when nothing
+    // failed. Expects a row per chosen format, in that order.
+    bool printSummary(const QMap<QString, int>& errors, const QList<QString>& formats, const QString& verb,
+                      const QList<ExportManager::FormatResult>& results = {}) const;
+    // ", 1 damaged, 2 unshown" for the losses of a result; "" without any.
+    static QString lossesText(const ExportManager::FormatResult& result);
 
     struct Row
     {

@@ -283,6 +283,13 @@ private slots:
             << QStringList{"--formats", "vcf", "--keep-empty-folders"} << 0 << QStringList{"Contacts (vcf): 1 written, 0 failed\n"}
             << QStringList{"Empty/", "Inbox/", "People/Ann.vcf"};
         QTest::newRow("nothing of the kind") << QStringList{"--formats=txt"} << 0 << QStringList{"Nothing to convert"} << QStringList{};
+        // Folders of no contact leave no directory behind, as for any format.
+        QTest::newRow("contacts only, empty folders pruned")
+            << QStringList{"--formats", "vcf"} << 0 << QStringList{"Contacts (vcf): 1 written, 0 failed\n"}
+            << QStringList{"People/Ann.vcf"};
+        QTest::newRow("mails only, empty folders pruned")
+            << QStringList{"--formats", "eml", "--jobs", "3"} << 0 << QStringList{"Emails (eml): 3 written, 0 failed\n"}
+            << QStringList{"Inbox/One.eml", "Inbox/Three.eml", "Inbox/Two.eml"};
         // A file where the Inbox folder should go: none of its mails can be written.
         for (const QString& jobs : {"1", "3"}) {
             QTest::addRow("blocked folder, %s processes", qPrintable(jobs))
@@ -292,6 +299,18 @@ private slots:
             QTest::addRow("every kind, %s processes", qPrintable(jobs))
                 << QStringList{"--jobs", jobs} << 0
                 << QStringList{"Emails: 3/3\n", "Emails (eml): 3 written, 0 failed\n", "Contacts: 1/1\n"}
+                << QStringList{"Inbox/One.eml", "Inbox/Three.eml", "Inbox/Two.eml", "People/Ann.vcf"};
+            // Only the folders named, in one process or shared out.
+            QTest::addRow("one folder, %s processes", qPrintable(jobs))
+                << QStringList{"--jobs", jobs, "--folder", kTop + "People"} << 0
+                << QStringList{"Emails (eml): 0 written, 0 failed\n", "Contacts (vcf): 1 written, 0 failed\n"}
+                << QStringList{"People/Ann.vcf"};
+            QTest::addRow("two folders, %s processes", qPrintable(jobs))
+                << QStringList{"--jobs", jobs, "--folder", kTop + "People", "--folder", "/" + kTop + "Inbox/"} << 0
+                << QStringList{"Emails (eml): 3 written, 0 failed\n", "Contacts (vcf): 1 written, 0 failed\n"}
+                << QStringList{"Inbox/One.eml", "Inbox/Three.eml", "Inbox/Two.eml", "People/Ann.vcf"};
+            QTest::addRow("a folder and all below it, %s processes", qPrintable(jobs))
+                << QStringList{"--jobs", jobs, "--folder", kTop.chopped(1)} << 0 << QStringList{"Emails (eml): 3 written, 0 failed\n"}
                 << QStringList{"Inbox/One.eml", "Inbox/Three.eml", "Inbox/Two.eml", "People/Ann.vcf"};
             QTest::addRow("empty folders kept, %s processes", qPrintable(jobs))
                 << QStringList{"--jobs", jobs, "--keep-empty-folders"} << 0 << QStringList{"Emails (eml): 3 written, 0 failed\n"}
@@ -336,6 +355,9 @@ private slots:
         QTest::newRow("unknown option") << QStringList{m_pst, out, "--colour"} << 2 << "";
         QTest::newRow("no processes") << QStringList{m_pst, out, "--jobs", "0"} << 2 << "--jobs needs a number";
         QTest::newRow("processes without a number") << QStringList{m_pst, out, "--jobs", "many"} << 2 << "--jobs needs a number";
+        QTest::newRow("unknown folder") << QStringList{m_pst, out, "--folder", kTop + "Nowhere"} << 2
+                                        << m_pst + " has no folder \"" + kTop + "Nowhere\"";
+        QTest::newRow("folder without path") << QStringList{m_pst, out, "--folder"} << 2 << "--folder needs a folder path";
         QTest::newRow("missing") << QStringList{path("missing.pst"), out} << 1 << path("missing.pst") + ": There is no file or folder of this name.";
         QTest::newRow("folder") << QStringList{m_dir.path(), out} << 1 << m_dir.path() + ": This is a folder, not a PST file.";
         QTest::newRow("fifo") << QStringList{fifo, out} << 1 << fifo + ": This is a named pipe (FIFO), not a PST file";
