@@ -10,6 +10,8 @@
 #include "TestData.h"
 #include "TestHome.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QtTest>
 
 using namespace ExportFixture;
@@ -338,6 +340,46 @@ private slots:
         found.replaceInStrings(kTop, QString());
         found.sort();
         QTEST(found, "files");
+    }
+
+    // Outlook's own bookkeeping counts as internal, no loss, only in its
+    // internal folders; a message of a class no kind stands for elsewhere is
+    // a loss, and convert says so in its exit status.
+    void bookkeepingIsInternalOnlyInInternalFolders_data()
+    {
+        QTest::addColumn<QString>("containerClass");
+        QTest::addColumn<QString>("messageClass");
+        QTest::addColumn<QStringList>("internal"); // folder | class
+        QTest::addColumn<QStringList>("unshown");
+        QTest::addColumn<int>("status");
+        const QString freeBusy = "IPM.Microsoft.ScheduleData.FreeBusy";
+        const QString folder = kTop + "Kept";
+        QTest::newRow("free/busy in an internal folder")
+            << "IPF.Configuration" << freeBusy << QStringList{folder + " | " + freeBusy} << QStringList{} << 0;
+        QTest::newRow("free/busy in a mail folder") << "IPF.Note" << freeBusy << QStringList{} << QStringList{folder + " | " + freeBusy} << 1;
+        QTest::newRow("unknown class in an internal folder")
+            << "IPF.Configuration" << "IPM.Lumaroo.Unheard" << QStringList{} << QStringList{folder + " | IPM.Lumaroo.Unheard"} << 1;
+    }
+
+    void bookkeepingIsInternalOnlyInInternalFolders()
+    {
+        QFETCH(QString, containerClass);
+        QFETCH(QString, messageClass);
+        PstMessage kept = mail("Kept");
+        kept.messageClass = messageClass;
+        const QString pst = path(QStringLiteral("%1.pst").arg(QTest::currentDataTag()).replace(' ', '-').replace('/', '-'));
+        QVERIFY(writeAndOpen(description({folder("Inbox", "IPF.Note", {mail("Hello")}), folder("Kept", containerClass, {kept})}), pst));
+        const CliRunner::Result list = CliRunner::run({"list", pst});
+        QCOMPARE(list.status, 0);
+        const QJsonObject listed = QJsonDocument::fromJson(list.out).object();
+        for (const char* kind : {"internal", "unshown"}) {
+            QStringList found;
+            for (const QJsonValue& each : listed.value(kind).toArray())
+                found.append(each.toObject().value("folder").toString() + " | " + each.toObject().value("messageClass").toString());
+            QTEST(found, kind);
+        }
+        const CliRunner::Result convert = CliRunner::run({"convert", pst, path(QStringLiteral("out-%1").arg(QTest::currentDataTag())).replace(' ', '-')});
+        QTEST(convert.status, "status");
     }
 
     void inputsThatAreNoPstFileAreNamed_data()
