@@ -556,7 +556,13 @@ std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node, const std::sha
 
 bool PstParser::inInternalFolder(const std::shared_ptr<PstFolderItem>& folder) const
 {
-    return folder && InternalFolders::isInternal(*folder, m_pstFile.get(), m_topOfFoldersId);
+    if (!folder)
+        return false;
+    // Reading a folder of a document read before (itemsOf()): its folders
+    // are marked already.
+    if (!m_topOfFoldersId)
+        return folder->isHidden();
+    return InternalFolders::isInternal(*folder, m_pstFile.get(), m_topOfFoldersId);
 }
 
 // A folder whose own record is damaged still holds readable items: they are
