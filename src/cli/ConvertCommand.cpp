@@ -148,6 +148,11 @@ int ConvertCommand::run(const QStringList& args)
     if (!root)
         return 1;
 
+    // Folders the file lacks are a wrong call: nothing is written for it.
+    QSet<quint64> selected;
+    QString unknown;
+    if (!options.folders.isEmpty() && !selectFolders(*root, options.folders, &selected, &unknown))
+        return usage(QStringLiteral("%1 has no folder \"%2\"").arg(options.pstPath, unknown));
     const QString outputProblem = OutputFolderCheck::prepare(options.outputDir);
     if (!outputProblem.isEmpty()) {
         QTextStream(stderr) << "lumaroo-cli convert: " << outputProblem << "\n";
@@ -157,10 +162,6 @@ int ConvertCommand::run(const QStringList& args)
     manager.setIgnoreEmptyFolder(!options.keepEmptyFolders);
     manager.setWorkers(options.jobs, QCoreApplication::applicationFilePath());
     if (!options.folders.isEmpty()) {
-        QSet<quint64> selected;
-        QString unknown;
-        if (!selectFolders(*root, options.folders, &selected, &unknown))
-            return usage(QStringLiteral("%1 has no folder \"%2\"").arg(options.pstPath, unknown));
         manager.setFolderSelection([selected](const PstFolderItem& folder) {
             return folder.nodeLevel() > 0 && selected.contains(folder.fileId());
         });

@@ -424,10 +424,10 @@ private slots:
     {
         const QString out = path("lists");
         const CliRunner::Result r = CliRunner::run({"convert", TestData::pst("rjohnsondev__java-libpst__dist-list.pst"), out, "--formats", "vcf"});
-        // The file also holds a free/busy message, which no kind stands for.
-        QCOMPARE(r.status, 1);
+        // The file also holds Outlook's free/busy record, which is no loss.
+        QCOMPARE(r.status, 0);
         QVERIFY2(r.out.contains("Contacts (vcf): 2 written, 0 failed\n"), r.out.constData());
-        QVERIFY2(r.out.contains("1 item(s) of unknown message classes are not shown\n"), r.out.constData());
+        QVERIFY2(!r.out.contains("unknown message classes"), r.out.constData());
         const QJsonObject checked = check({"tree", out});
         QCOMPARE(checked.value("errors").toObject(), QJsonObject());
         const QStringList lines = checked.value("lines").toVariant().toStringList();
