@@ -72,6 +72,14 @@ QList<ExportManager::FormatResult> runToApp(const std::shared_ptr<PstItem>& root
 }
 
 
+// The description with a store named `store`: the store's identity (its
+// record key) comes from its name.
+PstDescription ownStore(PstDescription description, const QString& store)
+{
+    description.storeName = store;
+    return description;
+}
+
 // A file of one store (`store` names it) with these items: "contact:NAME:PHONE",
 // "event:SUBJECT" (an hour on 2024-05-06) or "allday:SUBJECT" (2024-07-04).
 bool writeStore(const QString& path, const QString& store, const QStringList& items)
@@ -272,7 +280,9 @@ private slots:
                          [](const PstMessage& m) { return m.kind == PstMessage::Kind::Contact; });
         }
         QVERIFY(!contacts.isEmpty());
-        const auto root = writeAndOpen(description({folder("Contacts", "IPF.Contact", {contacts.first()})}), m_dir.filePath("Helen.pst"));
+        // A store of its own: files of one store share a book and a calendar.
+        const auto root = writeAndOpen(ownStore(description({folder("Contacts", "IPF.Contact", {contacts.first()})}), "Helen"),
+                                       m_dir.filePath("Helen.pst"));
         QVERIFY(root);
         QCOMPARE(runToApp(root, {"vcf"}).value(0).failed, 0);
         // What the vCard writer makes of the contact, field by field.
@@ -328,7 +338,7 @@ private slots:
         series.attachments[1].longName = "Minutes";
         series.attachments[1].embedded = std::make_shared<PstMessage>(mail("Minutes", "Agreed."));
         const QString pst = m_dir.filePath("Series.pst");
-        QVERIFY(writeAndOpen(description({folder("Calendar", "IPF.Appointment", {series})}), pst));
+        QVERIFY(writeAndOpen(ownStore(description({folder("Calendar", "IPF.Appointment", {series})}), "Series"), pst));
         // The second time replaces the series and its occurrences.
         for (int time = 0; time < 2; ++time) {
             const CliRunner::Result cli = CliRunner::run({"export", pst});
