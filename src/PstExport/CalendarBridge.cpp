@@ -9,7 +9,6 @@
 #include "readpst.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QList>
 #include <QTimeZone>
 
