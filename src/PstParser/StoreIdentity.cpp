@@ -2,6 +2,7 @@
 #include "StoreIdentity.h"
 
 #include "MapiPropertyReader.h"
+#include "NodeGuard.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -37,13 +38,14 @@ bool isUsable(const QByteArray& key)
     return key.size() >= kProviderIdBytes && key.count('\0') != key.size();
 }
 
+// Read through the node guard, which a damaged store does not pass, and
+// without the name-to-id map, which the identity does not need.
 QString fromStore(pst_file* file)
 {
-    if (!file || !file->d_head)
+    NodeGuard::CheckedNode checked;
+    if (!file || !file->d_head || !NodeGuard(file).isSound(file->d_head, &checked) || !checked.hasContext)
         return QString();
-    const MapiPropertyReader store(file, file->d_head);
-    if (!store.isValid())
-        return QString();
+    const MapiPropertyReader store(file, checked.context, checked.subnodes);
     const QByteArray recordKey = store.binary(kRecordKey).value_or(QByteArray());
     if (isUsable(recordKey))
         return QString::fromLatin1(recordKey.toHex());

@@ -201,6 +201,10 @@ int ConvertCommand::execute(ExportManager& manager, const std::function<void()>&
     loop.exec();
     const QList<ExportManager::FormatResult> results = manager.lastRunSummary();
     const bool allDone = display.printSummary(manager.lastRunErrors(), formats, doneVerb, results);
+    // Losses in folders of no chosen format, as the window's summary has them.
+    const QString others = ProgressDisplay::lossesText(manager.lastRunOtherLosses());
+    if (!others.isEmpty())
+        QTextStream(stdout) << "Other items: " << others.mid(2) << "\n";
     QTextStream(stdout) << LossReport::summary(root);
     // The losses of the folders the run took, whether of a chosen format or not.
     int lost = manager.lastRunOtherLosses().lost();

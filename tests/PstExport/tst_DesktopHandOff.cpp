@@ -417,18 +417,22 @@ private slots:
 
     // The .ics files of two files of one name: icalendar reads every one,
     // all-day events are dates, UIDs are each file's own and the same when
-    // converted again, and both import into one calendar with nothing
-    // replaced.
+    // converted again (from a copy too), and both import into one calendar
+    // with nothing replaced.
     void convertedCalendarsImportSideBySide()
     {
         const QString x = m_dir.filePath("X/archive.pst"), y = m_dir.filePath("Y/archive.pst");
         QVERIFY(writeStore(x, "Store X", {"event:X one", "event:X two", "allday:X holiday"}));
         QVERIFY(writeStore(y, "Store Y", {"event:Y one", "event:Y two", "allday:Y holiday"}));
+        // The second conversion of X is of a copy elsewhere: UIDs follow the store, not the path.
+        const QString xCopy = m_dir.filePath("X copy/archive.pst");
+        QVERIFY(QDir().mkpath(QFileInfo(xCopy).path()) && QFile::copy(x, xCopy));
         QMap<QString, QStringList> uids;
         QStringList firstRuns;
         for (const QString& run : {"x1", "y1", "x2", "y2"}) {
             const QString out = m_dir.filePath("ics-" + run);
-            const CliRunner::Result cli = CliRunner::run({"convert", run.startsWith('x') ? x : y, out, "--formats", "ics"});
+            const QString source = run == QLatin1String("x2") ? xCopy : run.startsWith('x') ? x : y;
+            const CliRunner::Result cli = CliRunner::run({"convert", source, out, "--formats", "ics"});
             QVERIFY2(cli.status == 0, cli.out + cli.err);
             const QJsonObject read = check({"calendar", out, kZone});
             QVERIFY2(!read.contains("error"), qPrintable(read.value("error").toString()));

@@ -480,7 +480,8 @@ private slots:
         QCOMPARE(root->displayName(), QStringLiteral("Shown Name.pst"));
         QCOMPARE(root->filePath(), path);
         QVERIFY(root->nodeLevel() == 0 && root->child(0)->nodeLevel() == 1);
-        QCOMPARE(logLines().filter("INFO ").mid(0, 3), (QStringList{"INFO Open file completed",
+        // Outlook's free/busy record in the file is logged as internal on the way.
+        QCOMPARE(logLines().filter("INFO ").filter(QRegularExpression("^INFO (?!Internal:)")).mid(0, 3), (QStringList{"INFO Open file completed",
                  "INFO Start parsing PST document.", "INFO Parsed Pst document completed."}));
         auto clone = root->clone();
         root.reset();
