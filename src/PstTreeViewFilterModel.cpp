@@ -57,3 +57,70 @@ bool PstTreeViewFilterModel::holdsItems(const QModelIndex& sourceIndex) const
     }
     return false;
 }
+
+void PstTreeViewFilterModel::setCheckable(bool checkable)
+{
+    if (checkable == m_checkable)
+        return;
+    beginResetModel();
+    m_checkable = checkable;
+    m_unchecked.clear();
+    endResetModel();
+}
+
+QSet<unsigned long long> PstTreeViewFilterModel::uncheckedFolderIds() const
+{
+    QSet<unsigned long long> ids;
+    for (const PstItem* folder : m_unchecked)
+        ids.insert(folder->fileId());
+    return ids;
+}
+
+QVariant PstTreeViewFilterModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::CheckStateRole || !m_checkable || index.column() != 0)
+        return QSortFilterProxyModel::data(index, role);
+    const PstItem* item = PstTreeModel::itemFromIndex(mapToSource(index));
+    return item && !isChecked(item) ? Qt::Unchecked : Qt::Checked;
+}
+
+bool PstTreeViewFilterModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || !m_checkable)
+        return QSortFilterProxyModel::setData(index, value, role);
+    PstItem* item = PstTreeModel::itemFromIndex(mapToSource(index));
+    if (!item)
+        return false;
+    setCheckedBelow(item, value.value<Qt::CheckState>() != Qt::Unchecked);
+    announceCheckChange(index);
+    return true;
+}
+
+Qt::ItemFlags PstTreeViewFilterModel::flags(const QModelIndex& index) const
+{
+    const Qt::ItemFlags flags = QSortFilterProxyModel::flags(index);
+    return m_checkable && index.isValid() ? flags | Qt::ItemIsUserCheckable : flags;
+}
+
+// Hidden and filtered folders below it too: what a folder's box says holds
+// for its whole subtree.
+void PstTreeViewFilterModel::setCheckedBelow(PstItem* item, bool checked)
+{
+    if (dynamic_cast<PstFolderItem*>(item)) {
+        if (checked)
+            m_unchecked.remove(item);
+        else
+            m_unchecked.insert(item);
+    }
+    for (int row = 0; row < item->childCount(); ++row) {
+        if (const auto child = item->child(row))
+            setCheckedBelow(child.get(), checked);
+    }
+}
+
+void PstTreeViewFilterModel::announceCheckChange(const QModelIndex& index)
+{
+    emit dataChanged(index, index, {Qt::CheckStateRole});
+    for (int row = 0; row < rowCount(index); ++row)
+        announceCheckChange(this->index(row, 0, index));
+}

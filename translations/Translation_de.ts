@@ -458,6 +458,22 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <source>Convert to a Maildir folder tree</source>
         <translation>In eine Maildir-Ordnerstruktur konvertieren</translation>
     </message>
+    <message>
+        <source>Other items: %1</source>
+        <translation>Andere Elemente: %1</translation>
+    </message>
+    <message>
+        <source>%1 damaged, could not be read</source>
+        <translation>%1 beschädigt, nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%1 of an unknown kind, not shown</source>
+        <translation>%1 unbekannter Art, nicht angezeigt</translation>
+    </message>
+    <message>
+        <source>%1 missing from the file&apos;s index</source>
+        <translation>%1 fehlen im Index der Datei</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

@@ -458,6 +458,22 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <source>Convert to a Maildir folder tree</source>
         <translation>Convertir en un árbol de carpetas Maildir</translation>
     </message>
+    <message>
+        <source>Other items: %1</source>
+        <translation>Otros elementos: %1</translation>
+    </message>
+    <message>
+        <source>%1 damaged, could not be read</source>
+        <translation>%1 dañados, no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>%1 of an unknown kind, not shown</source>
+        <translation>%1 de tipo desconocido, no mostrados</translation>
+    </message>
+    <message>
+        <source>%1 missing from the file&apos;s index</source>
+        <translation>%1 ausentes del índice del archivo</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

@@ -458,6 +458,22 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <source>Convert to a Maildir folder tree</source>
         <translation>Convertir en arborescence de dossiers Maildir</translation>
     </message>
+    <message>
+        <source>Other items: %1</source>
+        <translation>Autres éléments : %1</translation>
+    </message>
+    <message>
+        <source>%1 damaged, could not be read</source>
+        <translation>%1 endommagé(s), illisible(s)</translation>
+    </message>
+    <message>
+        <source>%1 of an unknown kind, not shown</source>
+        <translation>%1 de type inconnu, non affiché(s)</translation>
+    </message>
+    <message>
+        <source>%1 missing from the file&apos;s index</source>
+        <translation>%1 absent(s) de l&apos;index du fichier</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

@@ -458,6 +458,22 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <source>Convert to a Maildir folder tree</source>
         <translation>Converti in un albero di cartelle Maildir</translation>
     </message>
+    <message>
+        <source>Other items: %1</source>
+        <translation>Altri elementi: %1</translation>
+    </message>
+    <message>
+        <source>%1 damaged, could not be read</source>
+        <translation>%1 danneggiati, non leggibili</translation>
+    </message>
+    <message>
+        <source>%1 of an unknown kind, not shown</source>
+        <translation>%1 di tipo sconosciuto, non mostrati</translation>
+    </message>
+    <message>
+        <source>%1 missing from the file&apos;s index</source>
+        <translation>%1 mancanti dall&apos;indice del file</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

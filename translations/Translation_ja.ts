@@ -457,6 +457,22 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
         <source>Convert to a Maildir folder tree</source>
         <translation>Maildir フォルダー ツリーに変換</translation>
     </message>
+    <message>
+        <source>Other items: %1</source>
+        <translation>その他のアイテム: %1</translation>
+    </message>
+    <message>
+        <source>%1 damaged, could not be read</source>
+        <translation>%1 件が破損していて読み取れません</translation>
+    </message>
+    <message>
+        <source>%1 of an unknown kind, not shown</source>
+        <translation>%1 件が不明な種類のため表示されません</translation>
+    </message>
+    <message>
+        <source>%1 missing from the file&apos;s index</source>
+        <translation>%1 件がファイルのインデックスにありません</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

@@ -458,6 +458,22 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
         <source>Convert to a Maildir folder tree</source>
         <translation>Converter em uma árvore de pastas Maildir</translation>
     </message>
+    <message>
+        <source>Other items: %1</source>
+        <translation>Outros itens: %1</translation>
+    </message>
+    <message>
+        <source>%1 damaged, could not be read</source>
+        <translation>%1 danificado(s), ilegível(is)</translation>
+    </message>
+    <message>
+        <source>%1 of an unknown kind, not shown</source>
+        <translation>%1 de tipo desconhecido, não exibido(s)</translation>
+    </message>
+    <message>
+        <source>%1 missing from the file&apos;s index</source>
+        <translation>%1 ausente(s) do índice do arquivo</translation>
+    </message>
 </context>
 <context>
     <name>PstFileCheck</name>

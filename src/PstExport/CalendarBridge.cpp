@@ -9,7 +9,6 @@
 #include "readpst.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QList>
 #include <QTimeZone>
 
@@ -38,13 +37,6 @@ QDateTime fromFiletime(const FILETIME* time)
 QByteArray utcStamp(const QDateTime& time)
 {
     return time.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
-}
-
-// Outlook stores an all-day event as midnight to midnight of the days in the
-// user's time zone, in UTC; the days are those of this desktop's zone.
-QDate allDayDate(const FILETIME* time)
-{
-    return fromFiletime(time).toLocalTime().date();
 }
 
 // The desktop's time zone as libical knows it; empty when it does not.
@@ -115,11 +107,11 @@ QByteArray written(const std::function<void(FILE*)>& write)
 }
 
 // The .ics writer's VEVENT for the item, as text.
-QByteArray writerEvent(pst_item* item)
+QByteArray writerEvent(pst_item* item, const std::string& uid)
 {
-    return written([item](FILE* out) {
+    return written([item, &uid](FILE* out) {
         fputs("BEGIN:VEVENT\n", out);
-        write_appointment(out, item);
+        write_appointment(out, item, uid.empty() ? nullptr : uid.c_str());
     });
 }
 
@@ -183,12 +175,6 @@ bool CalendarBridge::requestCalendarAuthorizationSync()
     return isCalendarAuthorized() == 1;
 }
 
-QString CalendarBridge::calendarTitleFor(const pst_file* file)
-{
-    const QString name = file && file->fname ? QFileInfo(QFile::decodeName(file->fname)).fileName() : QString();
-    return name.isEmpty() ? QStringLiteral("PST Imported Calendar") : name;
-}
-
 QByteArray CalendarBridge::eventText(pst_item* item)
 {
     return eventText(item, ical_event_extras());
@@ -199,8 +185,7 @@ QByteArray CalendarBridge::eventText(pst_item* item, const ical_event_extras& ex
     if (!item || !item->appointment)
         return QByteArray();
     const pst_item_appointment* appointment = item->appointment;
-    const bool allDay = appointment->all_day == 1 && appointment->start;
-    const QByteArray writtenEvent = writerEvent(item);
+    const QByteArray writtenEvent = writerEvent(item, extras.uid);
     const SeriesZone zone = seriesZone(appointment, writtenEvent.contains("\nRRULE:"));
     const QByteArray extraLines = written([item, &extras](FILE* out) { write_event_extras(out, item, extras); });
     QByteArray event;
@@ -211,9 +196,7 @@ QByteArray CalendarBridge::eventText(pst_item* item, const ical_event_extras& ex
         // The writer's alarm is relative and limited to a day; ours follows.
         if (line == "BEGIN:VALARM")
             inAlarm = true;
-        // "NONE" is the writer's mark for no label, not a category to file under.
-        const bool skip = inAlarm || line.isEmpty() || line == "END:VEVENT" || line == "CATEGORIES:NONE" ||
-                          (allDay && (line.startsWith("DTSTART") || line.startsWith("DTEND")));
+        const bool skip = inAlarm || line.isEmpty() || line == "END:VEVENT";
         if (line == "END:VALARM")
             inAlarm = false;
         if (!skip)
@@ -224,14 +207,6 @@ QByteArray CalendarBridge::eventText(pst_item* item, const ical_event_extras& ex
             line = atSeriesWallTime(line, zone.id, zone.firstOffsetSeconds);
         if (!line.isEmpty())
             event += line + '\n';
-    }
-    if (allDay) {
-        const QDate first = allDayDate(appointment->start);
-        QDate last = appointment->end ? allDayDate(appointment->end) : first;
-        if (last <= first)
-            last = first.addDays(1);
-        event += "DTSTART;VALUE=DATE:" + first.toString(QStringLiteral("yyyyMMdd")).toLatin1() + '\n';
-        event += "DTEND;VALUE=DATE:" + last.toString(QStringLiteral("yyyyMMdd")).toLatin1() + '\n';
     }
     event += alarmText(item);
     event += "END:VEVENT\n";
@@ -258,24 +233,24 @@ QList<QByteArray> CalendarBridge::occurrenceTexts(pst_item* item, const ical_eve
     return occurrences;
 }
 
-bool CalendarBridge::addEventToMacCalendar(pst_item* item, const QString& calendarTitle)
+bool CalendarBridge::addEventToMacCalendar(pst_item* item, const EdsSources::Target& calendar)
 {
-    return queueEvent(item, calendarTitle) && flush() == 0;
+    return queueEvent(item, calendar) && flush() == 0;
 }
 
-bool CalendarBridge::queueEvent(pst_item* item, const QString& calendarTitle)
+bool CalendarBridge::queueEvent(pst_item* item, const EdsSources::Target& calendar)
 {
-    return queueEvent(item, calendarTitle, ical_event_extras());
+    return queueEvent(item, calendar, ical_event_extras());
 }
 
-bool CalendarBridge::queueEvent(pst_item* item, const QString& calendarTitle, const ical_event_extras& extras)
+bool CalendarBridge::queueEvent(pst_item* item, const EdsSources::Target& calendar, const ical_event_extras& extras)
 {
     const QByteArray text = eventText(item, extras);
     if (text.isEmpty())
         return false;
-    if (calendarTitle != m_title && !m_pending.isEmpty())
+    if (calendar.uid != m_calendarUid && !m_pending.isEmpty())
         m_failedEarlier += storePending();
-    if (!findOrCreateCalendarForPST(calendarTitle))
+    if (!findOrCreateCalendarForPST(calendar))
         return false;
     ICalComponent* event = i_cal_component_new_from_string(text.constData());
     if (!event) {
@@ -379,14 +354,14 @@ int CalendarBridge::store(const QList<ICalComponent*>& events, bool known)
     return failed;
 }
 
-bool CalendarBridge::findOrCreateCalendarForPST(const QString& title)
+bool CalendarBridge::findOrCreateCalendarForPST(const EdsSources::Target& calendar)
 {
-    if (m_client && title == m_title)
+    if (m_client && calendar.uid == m_calendarUid)
         return true;
     disconnect();
     QString error;
     m_registry = EdsSources::openRegistry(&error);
-    ESource* source = m_registry ? EdsSources::findOrCreate(m_registry, E_SOURCE_EXTENSION_CALENDAR, title, &error)
+    ESource* source = m_registry ? EdsSources::findOrCreate(m_registry, E_SOURCE_EXTENSION_CALENDAR, calendar, &error)
                                  : nullptr;
     if (source) {
         m_client = EdsSources::connect(
@@ -402,7 +377,7 @@ bool CalendarBridge::findOrCreateCalendarForPST(const QString& title)
         disconnect();
         return false;
     }
-    m_title = title;
+    m_calendarUid = calendar.uid;
     // Series are stored in the desktop's zone; the calendar must know it.
     const QByteArray zone = localZoneId();
     if (!zone.isEmpty())
@@ -426,5 +401,5 @@ void CalendarBridge::disconnect()
     m_knownUids.clear();
     g_clear_object(&m_client);
     g_clear_object(&m_registry);
-    m_title.clear();
+    m_calendarUid.clear();
 }

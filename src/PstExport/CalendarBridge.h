@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "EdsSources.h"
+
 #include <libpst/libpst.h>
 
 #include <QByteArray>
@@ -14,8 +16,8 @@ typedef struct _ESourceRegistry ESourceRegistry;
 struct ical_event_extras;
 
 // Appointments into the desktop calendar (Evolution Data Server): one event
-// per appointment in a local calendar named after the PST file, found or
-// created on first use. One bridge serves one export run on the export
+// per appointment in a local calendar of the PST file's own (see
+// EdsSources::calendarFor), found or created on first use. One bridge serves one export run on the export
 // thread; it keeps its connection to the calendar for the run.
 class CalendarBridge
 {
@@ -32,44 +34,39 @@ public:
     // Whether access is granted; there is no prompt, so this is the state.
     static bool requestCalendarAuthorizationSync();
 
-    // The calendar for the items of `file`: its file name, or
-    // "PST Imported Calendar" without one.
-    static QString calendarTitleFor(const pst_file* file);
-
     // The appointment as one VEVENT: the .ics writer's event (recurrence rule
-    // included) with times in UTC (a series' start and end in the desktop's
-    // time zone), all-day events as dates and the reminder as one absolute
-    // alarm. Empty without an appointment record. Converts
+    // and all-day dates included) with times in UTC (a series' start and end
+    // in the desktop's time zone) and the reminder as one absolute alarm. Empty without an appointment record. Converts
     // the item's strings in place, as the writers do.
     static QByteArray eventText(pst_item* item);
-    // The same with the deleted occurrences as EXDATE and the attachments
-    // inline, as the .ics writer has them.
+    // The same with the deleted occurrences as EXDATE, the attachments
+    // inline and the UID, as the .ics writer has them.
     static QByteArray eventText(pst_item* item, const ical_event_extras& extras);
     // Each changed occurrence of the series as a VEVENT of its own (the
     // series' UID and a RECURRENCE-ID), in the series' time zone.
     static QList<QByteArray> occurrenceTexts(pst_item* item, const ical_event_extras& extras);
 
-    // Stores `item` as an event in the calendar titled `calendarTitle` at
-    // once; true when the calendar service stored it. An event already there
-    // from an earlier export of the same file is replaced, not doubled.
-    bool addEventToMacCalendar(pst_item* item, const QString& calendarTitle);
+    // Stores `item` as an event in the calendar `calendar` at once; true when
+    // the calendar service stored it. An event already there from an earlier
+    // export of the same item (the same UID) is replaced, not doubled.
+    bool addEventToMacCalendar(pst_item* item, const EdsSources::Target& calendar);
 
     // The same for a run of many: the event is queued and stored with the
     // next batch (a calendar stores a batch much faster than its events one
     // by one). False when it cannot be queued (no appointment, no calendar).
-    bool queueEvent(pst_item* item, const QString& calendarTitle);
+    bool queueEvent(pst_item* item, const EdsSources::Target& calendar);
     // With the series' exceptions and the attachments: the changed
     // occurrences are stored after their series, as changes of one
     // occurrence each.
-    bool queueEvent(pst_item* item, const QString& calendarTitle, const ical_event_extras& extras);
+    bool queueEvent(pst_item* item, const EdsSources::Target& calendar, const ical_event_extras& extras);
     // Stores the queued events; returns how many of the events queued since
     // the last flush the calendar did not store (each logged).
     int flush();
 
 private:
-    // Connects to the calendar titled `title`, finding or creating it, and
-    // learns the UIDs of the events it already holds.
-    bool findOrCreateCalendarForPST(const QString& title);
+    // Connects to the calendar, finding or creating it, and learns the UIDs
+    // of the events it already holds.
+    bool findOrCreateCalendarForPST(const EdsSources::Target& calendar);
     void disconnect();
     // Stores the queued events; returns how many failed.
     int storePending();
@@ -82,7 +79,7 @@ private:
 
     ESourceRegistry* m_registry = nullptr;
     EClient* m_client = nullptr;
-    QString m_title;
+    QByteArray m_calendarUid;
     QSet<QByteArray> m_knownUids;
     QList<ICalComponent*> m_pending;
     QList<ICalComponent*> m_pendingOccurrences;

@@ -22,12 +22,6 @@ constexpr guint32 kDoNotWaitForConnection = guint32(-1);
 // enough that one refused contact costs little to find.
 constexpr int kBatchSize = 200;
 
-// The same card exported again gets the same UID, so a second export finds
-// it in the book instead of doubling it.
-QByteArray uidFor(const QByteArray& card)
-{
-    return "lumaroo-" + QCryptographicHash::hash(card, QCryptographicHash::Sha1).toHex();
-}
 
 QSet<QByteArray> existingUids(EBookClient* client)
 {
@@ -45,9 +39,10 @@ QSet<QByteArray> existingUids(EBookClient* client)
     return uids;
 }
 
-// Adds the contacts; returns how many the book stored. A refused batch is
-// retried one contact at a time, so one bad card costs only itself.
-int addContacts(EBookClient* client, const QList<EContact*>& contacts)
+// Adds the contacts (`known`: replaces the ones of the same UIDs); returns
+// how many the book stored. A refused batch is retried one contact at a
+// time, so one bad card costs only itself.
+int storeContacts(EBookClient* client, const QList<EContact*>& contacts, bool known)
 {
     if (contacts.isEmpty())
         return 0;
@@ -56,8 +51,9 @@ int addContacts(EBookClient* client, const QList<EContact*>& contacts)
         list = g_slist_prepend(list, contact);
     list = g_slist_reverse(list);
     GError* error = nullptr;
-    const bool added = e_book_client_add_contacts_sync(client, list, E_BOOK_OPERATION_FLAG_NONE, nullptr, nullptr,
-                                                       &error);
+    const bool added =
+        known ? e_book_client_modify_contacts_sync(client, list, E_BOOK_OPERATION_FLAG_NONE, nullptr, &error)
+              : e_book_client_add_contacts_sync(client, list, E_BOOK_OPERATION_FLAG_NONE, nullptr, nullptr, &error);
     g_slist_free(list);
     if (added)
         return int(contacts.size());
@@ -70,25 +66,25 @@ int addContacts(EBookClient* client, const QList<EContact*>& contacts)
     g_clear_error(&error);
     int stored = 0;
     for (EContact* contact : contacts)
-        stored += addContacts(client, {contact});
+        stored += storeContacts(client, {contact}, known);
     return stored;
 }
 
-int addAndRelease(EBookClient* client, QList<EContact*>* batch)
+int storeAndRelease(EBookClient* client, QList<EContact*>* batch, bool known)
 {
-    const int stored = addContacts(client, *batch);
+    const int stored = storeContacts(client, *batch, known);
     for (EContact* contact : std::as_const(*batch))
         g_object_unref(contact);
     batch->clear();
     return stored;
 }
 
-EBookClient* connectBook(const QString& title)
+EBookClient* connectBook(const EdsSources::Target& book)
 {
     QString error;
     ESourceRegistry* registry = EdsSources::openRegistry(&error);
     ESource* source =
-        registry ? EdsSources::findOrCreate(registry, E_SOURCE_EXTENSION_ADDRESS_BOOK, title, &error) : nullptr;
+        registry ? EdsSources::findOrCreate(registry, E_SOURCE_EXTENSION_ADDRESS_BOOK, book, &error) : nullptr;
     EClient* client = nullptr;
     if (source) {
         client = EdsSources::connect(
@@ -123,7 +119,17 @@ QList<QByteArray> ContactImporter::splitCards(const QByteArray& text)
     return cards;
 }
 
-bool ContactImporter::importVCardFile(const QString& path, const QString& bookTitle, Result* result)
+QByteArray ContactImporter::uidOf(const QByteArray& card)
+{
+    for (const QByteArray& line : card.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.size() > 4 && trimmed.left(4).toUpper() == "UID:")
+            return trimmed.mid(4);
+    }
+    return "lumaroo-" + QCryptographicHash::hash(card, QCryptographicHash::Sha1).toHex();
+}
+
+bool ContactImporter::importVCardFile(const QString& path, const EdsSources::Target& book, Result* result)
 {
     Result counts;
     QFile file(path);
@@ -136,24 +142,26 @@ bool ContactImporter::importVCardFile(const QString& path, const QString& bookTi
     }
     const QList<QByteArray> cards = splitCards(file.readAll());
     counts.cards = int(cards.size());
-    EBookClient* client = cards.isEmpty() ? nullptr
-                                          : connectBook(bookTitle.isEmpty() ? QStringLiteral("PST Imported Contacts")
-                                                                            : bookTitle);
+    const EdsSources::Target target =
+        book.uid.isEmpty() ? EdsSources::addressBookFor(nullptr) : book;
+    EBookClient* client = cards.isEmpty() ? nullptr : connectBook(target);
     if (client) {
-        const QSet<QByteArray> known = existingUids(client);
-        QList<EContact*> batch;
+        QSet<QByteArray> known = existingUids(client);
+        // New contacts are added, those of an earlier export replaced.
+        QList<EContact*> fresh;
+        QList<EContact*> changed;
         for (const QByteArray& card : cards) {
-            const QByteArray uid = uidFor(card);
-            if (known.contains(uid)) {
-                ++counts.stored;
-                continue;
-            }
+            const QByteArray uid = uidOf(card);
             EContact* contact = e_contact_new_from_vcard_with_uid(card.constData(), uid.constData());
+            const bool isKnown = known.contains(uid);
+            known.insert(uid);
+            QList<EContact*>& batch = isKnown ? changed : fresh;
             batch.append(contact);
             if (batch.size() == kBatchSize)
-                counts.stored += addAndRelease(client, &batch);
+                counts.stored += storeAndRelease(client, &batch, isKnown);
         }
-        counts.stored += addAndRelease(client, &batch);
+        counts.stored += storeAndRelease(client, &fresh, false);
+        counts.stored += storeAndRelease(client, &changed, true);
         g_object_unref(client);
     }
     if (result)

@@ -4,6 +4,11 @@
 
 #include "EdsSources.h"
 
+#include "StoreIdentity.h"
+
+#include <QDir>
+#include <QFile>
+
 namespace {
 
 constexpr char kLocalBackend[] = "local";
@@ -16,23 +21,23 @@ constexpr char kCalendarColour[] = "#3584e4";
 constexpr int kConnectAttempts = 50;
 constexpr gulong kConnectPauseMicroseconds = 100000;
 
-bool isLocal(ESource* source, const char* extensionName)
+// The path the file was opened from, made absolute against the folder
+// libpst was opened in.
+QString openedPath(const pst_file* file)
 {
-    auto* backend = E_SOURCE_BACKEND(e_source_get_extension(source, extensionName));
-    return g_strcmp0(e_source_backend_get_backend_name(backend), kLocalBackend) == 0;
+    if (!file || !file->fname)
+        return QString();
+    const QString name = QFile::decodeName(file->fname);
+    return file->cwd ? QDir(QFile::decodeName(file->cwd)).absoluteFilePath(name) : name;
 }
 
-ESource* findLocal(ESourceRegistry* registry, const char* extensionName, const QByteArray& title)
+EdsSources::Target targetFor(const pst_file* file, const char* kind, const QString& fallbackTitle)
 {
-    ESource* found = nullptr;
-    GList* sources = e_source_registry_list_sources(registry, extensionName);
-    for (GList* it = sources; it && !found; it = it->next) {
-        auto* source = E_SOURCE(it->data);
-        if (g_strcmp0(e_source_get_display_name(source), title.constData()) == 0 && isLocal(source, extensionName))
-            found = E_SOURCE(g_object_ref(source));
-    }
-    g_list_free_full(sources, g_object_unref);
-    return found;
+    const QString identity = StoreIdentity::of(file);
+    const QString path = openedPath(file);
+    if (identity.isEmpty() || path.isEmpty())
+        return {QByteArray("lumaroo-") + kind + "-imported", fallbackTitle};
+    return {QByteArray("lumaroo-") + kind + '-' + identity.toLatin1(), StoreIdentity::displayTitle(path)};
 }
 
 } // namespace
@@ -48,14 +53,29 @@ ESourceRegistry* EdsSources::openRegistry(QString* error)
     return registry;
 }
 
-ESource* EdsSources::findOrCreate(ESourceRegistry* registry, const char* extensionName, const QString& title,
+EdsSources::Target EdsSources::calendarFor(const pst_file* file)
+{
+    return targetFor(file, "calendar", QStringLiteral("PST Imported Calendar"));
+}
+
+EdsSources::Target EdsSources::addressBookFor(const pst_file* file)
+{
+    return targetFor(file, "contacts", QStringLiteral("PST Imported Contacts"));
+}
+
+ESource* EdsSources::findOrCreate(ESourceRegistry* registry, const char* extensionName, const Target& target,
                                   QString* error)
 {
-    const QByteArray name = title.toUtf8();
-    if (ESource* existing = findLocal(registry, extensionName, name))
-        return existing;
-
-    ESource* scratch = e_source_new(nullptr, nullptr, nullptr);
+    if (ESource* existing = e_source_registry_ref_source(registry, target.uid.constData())) {
+        if (e_source_has_extension(existing, extensionName))
+            return existing;
+        g_object_unref(existing);
+        if (error)
+            *error = QStringLiteral("the source %1 is not of the expected kind").arg(QString::fromLatin1(target.uid));
+        return nullptr;
+    }
+    const QByteArray name = target.title.toUtf8();
+    ESource* scratch = e_source_new_with_uid(target.uid.constData(), nullptr, nullptr);
     e_source_set_parent(scratch, kLocalParent);
     e_source_set_display_name(scratch, name.constData());
     auto* backend = E_SOURCE_BACKEND(e_source_get_extension(scratch, extensionName));

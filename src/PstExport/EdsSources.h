@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <libpst/libpst.h>
 
 #include <functional>
 
@@ -20,10 +23,23 @@ public:
     // registry service cannot be reached.
     static ESourceRegistry* openRegistry(QString* error);
 
+    // A calendar or address book of one PST file: found by its UID, which
+    // the file's store identity gives it, and titled so that a person tells
+    // it from another file's of the same name.
+    struct Target
+    {
+        QByteArray uid;
+        QString title;
+    };
+    // The calendar / address book of the store in `file` (opened through
+    // PstParser); a shared "PST Imported ..." one without a file.
+    static Target calendarFor(const pst_file* file);
+    static Target addressBookFor(const pst_file* file);
+
     // The calendar or address book (`extensionName`, E_SOURCE_EXTENSION_*)
-    // titled `title` in the local backend, created there when there is none;
-    // null with *error set on failure.
-    static ESource* findOrCreate(ESourceRegistry* registry, const char* extensionName, const QString& title,
+    // with the target's UID, created in the local backend with the target's
+    // title when there is none; null with *error set on failure.
+    static ESource* findOrCreate(ESourceRegistry* registry, const char* extensionName, const Target& target,
                                  QString* error);
 
     // A client from `connect` (a call of e_cal_client_connect_sync or

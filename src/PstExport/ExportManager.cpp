@@ -23,12 +23,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
+#include <optional>
 
 namespace {
 
@@ -175,7 +175,7 @@ void ExportManager::startExportToApp(const std::shared_ptr<PstItem>& root, const
         return;
     }
     m_appMode = true;
-    m_documentName = root ? QFileInfo(root->filePath()).fileName() : QString();
+    m_addressBook = EdsSources::addressBookFor(root ? root->pstFile().get() : nullptr);
     m_contactsFilePath.clear();
     if (formats.contains(QLatin1String("vcf"))) {
         m_contactsFilePath = QStringLiteral("%1/%2.%3").arg(scratchDir, QStringLiteral("contact"), QStringLiteral("vcf"));
@@ -208,6 +208,7 @@ void ExportManager::startRun(const std::shared_ptr<PstItem>& root, const QString
 {
     Log::info(QStringLiteral("Start exporting PST data."));
     m_formats = formats;
+    m_runRoot = root;
     if (!preScan(root)) {
         emit exportItemNotFound();
         return;
@@ -245,7 +246,7 @@ bool ExportManager::startWorkers(const std::shared_ptr<PstItem>& root, const QSt
     if (m_workerJobs < 2 || m_workerProgram.isEmpty() || !document || document->nodeLevel() != 0
         || document->filePath().isEmpty() || m_folderShare || !ExportWorkers::canSplit(m_formats))
         return false;
-    const QList<QStringList> shares = ExportWorkers::shares(*document, m_formats, m_workerJobs);
+    const QList<QStringList> shares = ExportWorkers::shares(*document, m_formats, m_workerJobs, m_folderSelection);
     if (shares.size() < 2)
         return false;
     delete m_workers;
@@ -285,7 +286,71 @@ bool ExportManager::preScan(const std::shared_ptr<PstItem>& root)
 
 bool ExportManager::takesItemsOf(const PstFolderItem& folder) const
 {
-    return !m_folderShare || m_folderShare(folder);
+    return (!m_folderShare || m_folderShare(folder)) && (!m_folderSelection || m_folderSelection(folder));
+}
+
+int ExportManager::itemsOfFormats(const PstFolderItem& folder) const
+{
+    int count = 0;
+    for (const Format& format : formatTable()) {
+        if (m_formats.contains(QLatin1String(format.key)))
+            count += folder.itemCount(format.kind);
+    }
+    return count;
+}
+
+namespace {
+
+// The kind of item a folder of Outlook's is made for, by its container class.
+std::optional<ItemType> folderKind(const QString& containerClass)
+{
+    static const QList<std::pair<QString, ItemType>> kinds{
+        {QStringLiteral("IPF.Note"), Mail},         {QStringLiteral("IPF.Imap"), Mail},
+        {QStringLiteral("IPF.Contact"), Contact},   {QStringLiteral("IPF.Appointment"), Calendar},
+        {QStringLiteral("IPF.Task"), Task},         {QStringLiteral("IPF.Journal"), Journal},
+        {QStringLiteral("IPF.StickyNote"), Note},
+    };
+    for (const auto& [prefix, kind] : kinds) {
+        if (containerClass.compare(prefix, Qt::CaseInsensitive) == 0 ||
+            containerClass.startsWith(prefix + QLatin1Char('.'), Qt::CaseInsensitive))
+            return kind;
+    }
+    // Folders without a class hold mail, as Outlook's own mail folders do.
+    return containerClass.isEmpty() ? std::optional<ItemType>(Mail) : std::nullopt;
+}
+
+} // namespace
+
+void ExportManager::attributeLosses(const std::shared_ptr<PstItem>& root)
+{
+    m_lastRunOtherLosses = FormatResult();
+    const auto document = std::dynamic_pointer_cast<PstFolderItem>(root);
+    const auto losses = document ? document->losses() : nullptr;
+    if (!losses)
+        return;
+    const auto resultFor = [this](const std::weak_ptr<PstFolderItem>& weakFolder) -> FormatResult* {
+        const auto folder = weakFolder.lock();
+        if (folder && !takesItemsOf(*folder))
+            return nullptr;
+        const std::optional<ItemType> kind = folder ? folderKind(folder->folderType()) : std::nullopt;
+        for (FormatResult& result : m_lastRunSummary) {
+            if (kind && formatKind(result.key) == *kind)
+                return &result;
+        }
+        return &m_lastRunOtherLosses;
+    };
+    for (const ParseLosses::Item& item : losses->damaged) {
+        if (FormatResult* result = resultFor(item.folder))
+            ++result->damaged;
+    }
+    for (const ParseLosses::Item& item : losses->unshown) {
+        if (FormatResult* result = resultFor(item.folder))
+            ++result->unshown;
+    }
+    for (const ParseLosses::Missing& each : losses->missing) {
+        if (FormatResult* result = resultFor(each.folder))
+            result->missing += each.count;
+    }
 }
 
 ExportManager::Counts ExportManager::scanFolder(const std::shared_ptr<PstItem>& item) const
@@ -366,7 +431,8 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
         return;
     }
     QDir().mkpath(outputDir);
-    const bool hadItems = folder && folder->itemCount() > 0 && writesIntoFolderDirectories();
+    // Only items of the chosen formats in a chosen folder make a file here.
+    const bool hadItems = folder && takesItemsOf(*folder) && itemsOfFormats(*folder) > 0 && writesIntoFolderDirectories();
     if (folder && takesItemsOf(*folder)) {
         for (const auto& child : PstParser::itemsOf(*folder)) {
             for (int index : formatIndexesFor(child)) {
@@ -438,7 +504,7 @@ void ExportManager::finishAppRun()
     m_importing = true;
     // Copies: the job runs on the export thread while this manager waits.
     const QString contactsPath = m_contactsFilePath;
-    const QString bookTitle = m_documentName;
+    const EdsSources::Target book = m_addressBook;
     const auto strategies = m_strategyPool;
     auto* watcher = new QFutureWatcher<QMap<QString, int>>(this);
     connect(watcher, &QFutureWatcher<QMap<QString, int>>::finished, this, [this, watcher] {
@@ -453,13 +519,13 @@ void ExportManager::finishAppRun()
     });
     // Also after a cancel: what was handed over before it is stored, and
     // counted as done only once it is.
-    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [contactsPath, bookTitle, strategies] {
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [contactsPath, book, strategies] {
         QMap<QString, int> lost;
         for (const auto& strategy : strategies)
             lost[strategy->formatKey()] += strategy->finishAppRun();
         if (!contactsPath.isEmpty() && QFile::exists(contactsPath)) {
             ContactImporter::Result result;
-            ContactImporter::importVCardFile(contactsPath, bookTitle, &result);
+            ContactImporter::importVCardFile(contactsPath, book, &result);
             // Appended cards the address book did not take are lost items too.
             lost[QStringLiteral("vcf")] += result.failed();
         }
@@ -488,6 +554,8 @@ void ExportManager::finishRun()
         if (m_formats.contains(key))
             m_lastRunSummary.append({key, QString::fromLatin1(table[i].label), m_scanTotals[i], m_errors.value(key)});
     }
+    attributeLosses(m_runRoot);
+    m_runRoot.reset();
     emit exportCompleted(m_appMode);
     m_running = false;
     Log::info(QStringLiteral("Exported error emails: %1, contacts: %2, appointments: %3")

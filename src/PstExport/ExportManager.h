@@ -9,6 +9,7 @@
 #include <QThreadPool>
 
 #include "CancelToken.h"
+#include "EdsSources.h"
 #include "ExportFormat.h"
 #include "ItemType.h"
 
@@ -52,6 +53,13 @@ public:
     // Runs write (and count) the items of the folders `takes` accepts only;
     // the folder tree is made whole still. Unset: every folder's.
     void setFolderShare(std::function<bool(const PstFolderItem&)> takes) { m_folderShare = std::move(takes); }
+    // Converts the items of the folders `selected` accepts only, in one
+    // process or shared out among workers (the user's choice of folders);
+    // folders left empty are pruned as ever. Unset: every folder's.
+    void setFolderSelection(std::function<bool(const PstFolderItem&)> selected)
+    {
+        m_folderSelection = std::move(selected);
+    }
     // Runs that write a whole document in one-file-per-item formats share
     // its folders out among `jobs` processes of `program` (lumaroo-cli; see
     // ExportWorkers). Fewer than two jobs or no program: one process.
@@ -71,12 +79,22 @@ public:
         QString label;
         int total = 0;  // items of the format found
         int failed = 0; // not written / not stored (cancelled ones included)
+        // Messages of the run's folders of this format's kind (by their
+        // folder's kind) that the file could not give: damaged, of an
+        // unknown class, missing from its index.
+        int damaged = 0;
+        int unshown = 0;
+        int missing = 0;
         int done() const { return total - failed; }
+        int lost() const { return damaged + unshown + missing; }
     };
     QList<FormatResult> lastRunSummary() const { return m_lastRunSummary; }
     // Per format key of the last finished run: why items could not be
     // written (the system's words), with how many items each.
     QMap<QString, QMap<QString, int>> lastRunFailureReasons() const { return m_lastRunReasons; }
+    // The losses of the last run's folders that belong to no chosen format
+    // (in `damaged`, `unshown` and `missing`; its key is empty).
+    FormatResult lastRunOtherLosses() const { return m_lastRunOtherLosses; }
     // Whether the last run was cancelled before its end.
     bool wasCancelled() const { return m_token.isCancelled(); }
 
@@ -119,6 +137,11 @@ private:
     QList<int> formatIndexesFor(const std::shared_ptr<PstItem>& item) const;
     bool writesIntoFolderDirectories() const;
     bool takesItemsOf(const PstFolderItem& folder) const;
+    // Counts the document's losses in the run's folders into the summary,
+    // each under the chosen format of its folder's kind.
+    void attributeLosses(const std::shared_ptr<PstItem>& root);
+    // The items of the chosen formats `folder` holds.
+    int itemsOfFormats(const PstFolderItem& folder) const;
     // Starts the run in worker processes when it can be shared out.
     bool startWorkers(const std::shared_ptr<PstItem>& root, const QString& outputDir);
     void initReporters();
@@ -149,6 +172,9 @@ private:
     QSemaphore m_taskSlots{kQueuedTasks};
     QThreadPool m_walkPool;
     std::function<bool(const PstFolderItem&)> m_folderShare;
+    std::function<bool(const PstFolderItem&)> m_folderSelection;
+    std::shared_ptr<PstItem> m_runRoot;
+    FormatResult m_lastRunOtherLosses;
     int m_workerJobs = 1;
     QString m_workerProgram;
     ExportWorkers* m_workers = nullptr;
@@ -163,6 +189,6 @@ private:
     QMap<QString, QMap<QString, int>> m_reasons;
     QMap<QString, QMap<QString, int>> m_lastRunReasons;
     QString m_contactsFilePath;
-    QString m_documentName;
+    EdsSources::Target m_addressBook;
     bool m_importing = false;
 };

@@ -6,6 +6,7 @@
 #include "Log.h"
 #include "OutputNames.h"
 #include "PstDataConverter.h"
+#include "StoreIdentity.h"
 
 #include <QFile>
 #include <QMutexLocker>
@@ -23,6 +24,11 @@ ExportStrategy::~ExportStrategy() = default;
 QString ExportStrategy::formatKey() const
 {
     return type();
+}
+
+QByteArray ExportStrategy::itemUid() const
+{
+    return m_pstNode ? StoreIdentity::itemUid(m_pstFile, m_pstNode->d_id) : QByteArray();
 }
 
 QString ExportStrategy::getOutputFilename(pst_item* item, const QString& outputDir, const QString& defaultName) const

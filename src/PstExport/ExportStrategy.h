@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QMutex>
+#include <QByteArray>
 #include <QString>
 
 #include <cstdio>
@@ -55,6 +56,10 @@ public:
     // does not carry. Not owned; set by the task with the file.
     void setPstNode(pst_desc_tree* node) { m_pstNode = node; }
     pst_desc_tree* pstNode() const { return m_pstNode; }
+    // The UID of the next item: its store's identity and its node id, the
+    // same in every export of the item and in no other file (see
+    // StoreIdentity). Empty without a node.
+    QByteArray itemUid() const;
 
     // Called once before a run's first item with the run's output folder.
     virtual void beginRun(const QString& outputRoot) { (void)outputRoot; }

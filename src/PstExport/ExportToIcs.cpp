@@ -35,6 +35,7 @@ ical_event_extras ExportToIcs::extrasFor(pst_item* item) const
     // attachments and the exceptions of its series.
     ical_event_extras extras;
     extras.attachments_from = m_pstFile;
+    extras.uid = itemUid().toStdString();
     SeriesExceptions::read(m_pstFile, m_pstNode, item, extras);
     return extras;
 }
@@ -48,7 +49,7 @@ bool ExportToIcs::handToCalendar(pst_item* item, CancelToken* token, const std::
         m_calendar = std::make_unique<CalendarBridge>();
     // Queued: the calendar stores events in batches; finishAppRun() counts
     // any the calendar refuses in the end.
-    const bool added = m_calendar->queueEvent(item, CalendarBridge::calendarTitleFor(pstFile()), extrasFor(item));
+    const bool added = m_calendar->queueEvent(item, EdsSources::calendarFor(pstFile()), extrasFor(item));
     if (progress)
         progress(processed);
     return added;

@@ -11,6 +11,7 @@ bool ExportToIcs2::exportItem(pst_item* item, const QString& outputDir, CancelTo
                              QStringLiteral("Export ics failed: unable to open output file %1."));
     if (!out)
         return false;
-    write_journal(out, item);
+    const QByteArray uid = itemUid();
+    write_journal(out, item, uid.isEmpty() ? nullptr : uid.constData());
     return finishItemFile(out, progress);
 }

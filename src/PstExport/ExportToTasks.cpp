@@ -50,6 +50,8 @@ bool ExportToTasks::exportItem(pst_item* item, const QString& outputDir, CancelT
     values.start = start ? &*start : nullptr;
     values.due = due ? &*due : nullptr;
     values.completed = completed ? &*completed : nullptr;
+    const QByteArray uid = itemUid();
+    values.uid = uid.isEmpty() ? nullptr : uid.constData();
     write_task(out, item, values);
     return finishItemFile(out, progress);
 }

@@ -26,7 +26,8 @@ bool ExportToVcf::exportItem(pst_item* item, const QString& outputDir, CancelTok
     // The writer converts the contact's own strings; the comment comes from
     // the item and may still be in the record's 8-bit code page.
     pst_convert_utf8_null(item, &item->comment);
-    write_vcard(out, item, item->contact, item->comment.str);
+    const QByteArray uid = itemUid();
+    write_vcard(out, item, item->contact, item->comment.str, uid.isEmpty() ? nullptr : uid.constData());
     return finishItemFile(out, progress);
 }
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 
 #include <algorithm>
 
@@ -41,14 +42,16 @@ int itemsOf(const PstFolderItem& folder, const QList<QString>& formats)
 }
 
 // The folder directories in the order a single-process run removes the
-// empty ones, from the bottom up, with whether each folder had items.
-void folderDirectories(const PstFolderItem& folder, const QString& dir, QList<std::pair<QString, bool>>& out)
+// empty ones, from the bottom up, with whether each folder is written (is
+// in a share).
+void folderDirectories(const PstFolderItem& folder, const QString& dir, const QSet<QString>& written,
+                       QList<std::pair<QString, bool>>& out)
 {
     for (int i = 0; i < folder.childCount(); ++i) {
         if (const auto* child = dynamic_cast<const PstFolderItem*>(folder.child(i).get()))
-            folderDirectories(*child, OutputNames::folderPath(dir, child->displayName()), out);
+            folderDirectories(*child, OutputNames::folderPath(dir, child->displayName()), written, out);
     }
-    out.append({dir, folder.itemCount() > 0});
+    out.append({dir, written.contains(folderId(folder))});
 }
 
 } // namespace
@@ -82,12 +85,15 @@ bool ExportWorkers::canSplit(const QList<QString>& formats)
     return std::all_of(formats.begin(), formats.end(), [&perItem](const QString& key) { return perItem.contains(key); });
 }
 
-QList<QStringList> ExportWorkers::shares(const PstFolderItem& root, const QList<QString>& formats, int jobs)
+QList<QStringList> ExportWorkers::shares(const PstFolderItem& root, const QList<QString>& formats, int jobs,
+                                         const std::function<bool(const PstFolderItem&)>& selected)
 {
     QHash<QString, const PstFolderItem*> folders;
     collectFolders(root, folders);
     QList<std::pair<int, QString>> sized;
     for (auto it = folders.cbegin(); it != folders.cend(); ++it) {
+        if (selected && !selected(**it))
+            continue;
         if (const int count = itemsOf(**it, formats))
             sized.append({count, it.key()});
     }
@@ -120,7 +126,10 @@ void ExportWorkers::start(const QString& program, const PstFolderItem& root, con
     m_workers = QList<Worker>(shares.size());
     m_running = int(shares.size());
     m_directories.clear();
-    folderDirectories(root, outputDir, m_directories);
+    QSet<QString> written;
+    for (const QStringList& share : shares)
+        written.unite(QSet<QString>(share.begin(), share.end()));
+    folderDirectories(root, outputDir, written, m_directories);
     m_pruneEmptyFolders = pruneEmptyFolders;
     Log::info(QStringLiteral("Converting in %1 processes.").arg(shares.size()));
     for (qsizetype w = 0; w < shares.size(); ++w) {

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class PstFolderItem;
 class QProcess;
 
@@ -29,16 +31,18 @@ public:
     // Whether several processes can write `formats` at once: each item to
     // a file of its own in its folder's directory, nothing shared.
     static bool canSplit(const QList<QString>& formats);
-    // The ids of the folders holding items of `formats`, in at most `jobs`
-    // shares with about as many items each ("root" for the document's own
-    // items); fewer shares when there are fewer such folders.
-    static QList<QStringList> shares(const PstFolderItem& root, const QList<QString>& formats, int jobs);
+    // The ids of the folders holding items of `formats` (of those `selected`
+    // accepts, when given), in at most `jobs` shares with about as many
+    // items each ("root" for the document's own items); fewer shares when
+    // there are fewer such folders.
+    static QList<QStringList> shares(const PstFolderItem& root, const QList<QString>& formats, int jobs,
+                                     const std::function<bool(const PstFolderItem&)>& selected = {});
     // Whether `folder` is one of `folderIds` (as shares() names them).
     static bool isInShare(const PstFolderItem& folder, const QStringList& folderIds);
 
     // Starts one worker of `program` per share, writing the document of
     // `root` into `outputDir`; removes the directories left empty at the
-    // end when `pruneEmptyFolders`.
+    // end when `pruneEmptyFolders` (those of folders in no share).
     void start(const QString& program, const PstFolderItem& root, const QString& outputDir,
                const QList<QString>& formats, const QList<QStringList>& shares, bool pruneEmptyFolders);
     // Stops every worker; what they did not report counts as failed.

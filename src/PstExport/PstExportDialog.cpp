@@ -9,7 +9,9 @@
 #include "NativeMessageBox.h"
 #include "ProgressReporter.h"
 #include "PstItem.h"
+#include "PstFolderItem.h"
 #include "PstTreeController.h"
+#include "PstTreeViewFilterModel.h"
 #include "UserFolders.h"
 
 #include <QCheckBox>
@@ -73,6 +75,9 @@ PstExportDialog::PstExportDialog(ExportDialogMode mode, QWidget* parent)
     m_manager->setWorkers(QThread::idealThreadCount(), ExportWorkers::siblingProgram());
     m_treeController = new PstTreeController(m_ui->treeView, this);
     m_treeController->hideEmptyFolders(true);
+    // A conversion writes the checked folders; all of them at first.
+    if (isConvertMode())
+        m_treeController->proxy()->setCheckable(true);
     m_ui->stackedWidget->setCurrentWidget(m_ui->exportPage);
 
     connect(m_ui->cancelBtn, &QPushButton::clicked, this, &PstExportDialog::onCancelClicked);
@@ -177,6 +182,11 @@ void PstExportDialog::startConversion()
     }
     rememberedDirectory() = QFileInfo(path).absolutePath();
     m_outputPath = path;
+    const QSet<unsigned long long> unchecked = m_treeController->proxy()->uncheckedFolderIds();
+    if (!unchecked.isEmpty()) {
+        m_manager->setFolderSelection(
+            [unchecked](const PstFolderItem& folder) { return !unchecked.contains(folder.fileId()); });
+    }
     m_manager->startExportToFiles(m_root, path, getFormats());
 }
 
@@ -264,14 +274,24 @@ QString PstExportDialog::resultText(bool appMode) const
     QStringList lines;
     bool failures = false;
     for (const ExportManager::FormatResult& result : m_manager->lastRunSummary()) {
-        if (result.total == 0)
+        if (result.total == 0 && result.lost() == 0)
             continue;
-        failures = failures || result.failed > 0;
-        lines.append((appMode ? tr("%1: %2 of %3 handed over, %4 failed.") : tr("%1: %2 of %3 converted, %4 failed."))
-                         .arg(result.label)
-                         .arg(result.done())
-                         .arg(result.total)
-                         .arg(result.failed));
+        failures = failures || result.failed > 0 || result.lost() > 0;
+        QString line = (appMode ? tr("%1: %2 of %3 handed over, %4 failed.") : tr("%1: %2 of %3 converted, %4 failed."))
+                           .arg(result.label)
+                           .arg(result.done())
+                           .arg(result.total)
+                           .arg(result.failed);
+        const QString losses = lossesText(result);
+        if (!losses.isEmpty())
+            line += QLatin1Char(' ') + losses;
+        lines.append(line);
+    }
+    // What the file could not give in folders of no chosen format.
+    const ExportManager::FormatResult other = m_manager->lastRunOtherLosses();
+    if (other.lost() > 0) {
+        failures = true;
+        lines.append(tr("Other items: %1").arg(lossesText(other)));
     }
     if (m_manager->wasCancelled())
         lines.prepend(tr("Cancelled."));
@@ -280,6 +300,18 @@ QString PstExportDialog::resultText(bool appMode) const
     else
         lines.prepend(tr("Finished."));
     return lines.join(QLatin1Char('\n'));
+}
+
+QString PstExportDialog::lossesText(const ExportManager::FormatResult& result)
+{
+    QStringList parts;
+    if (result.damaged > 0)
+        parts.append(tr("%1 damaged, could not be read").arg(result.damaged));
+    if (result.unshown > 0)
+        parts.append(tr("%1 of an unknown kind, not shown").arg(result.unshown));
+    if (result.missing > 0)
+        parts.append(tr("%1 missing from the file's index").arg(result.missing));
+    return parts.isEmpty() ? QString() : parts.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 
 void PstExportDialog::showOutputFolder()

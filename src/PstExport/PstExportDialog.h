@@ -7,10 +7,10 @@
 #include <QString>
 
 #include "ExportFormat.h"
+#include "ExportManager.h"
 
 #include <memory>
 
-class ExportManager;
 class ProgressReporter;
 class PstItem;
 class PstTreeController;
@@ -61,6 +61,8 @@ private:
     static QString convertDescription(const ExportFormat& format);
     void startConversion();
     QString resultText(bool appMode) const;
+    // The result's losses as a sentence ("1 damaged, could not be read."); "" without any.
+    static QString lossesText(const ExportManager::FormatResult& result);
     void showOutputFolder();
 
     QWidget* m_parent = nullptr;

@@ -37,6 +37,20 @@ void InternalFolders::markFolder(PstFolderItem& folder, pst_file* file, bool int
     }
 }
 
+bool InternalFolders::isInternal(const PstFolderItem& folder, pst_file* file, quint64 topOfFoldersId)
+{
+    std::shared_ptr<const PstFolderItem> held;
+    for (const PstFolderItem* each = &folder; each && each->nodeLevel() > 0;) {
+        if (each->isHidden() || isInternalClass(each->folderType()) || flaggedHidden(file, each->pstTree()))
+            return true;
+        held = std::dynamic_pointer_cast<const PstFolderItem>(each->parent());
+        if (!held || held->nodeLevel() == 0)
+            return each->fileId() != topOfFoldersId;
+        each = held.get();
+    }
+    return false;
+}
+
 bool InternalFolders::isInternalClass(const QString& containerClass)
 {
     static const QStringList internalClasses{

@@ -20,6 +20,9 @@ public:
     static void mark(PstFolderItem& documentRoot, pst_file* file, quint64 topOfFoldersId);
     // True for container classes of Outlook's internal folders.
     static bool isInternalClass(const QString& containerClass);
+    // Whether mark() marks (or will mark) `folder`, judged from the folder
+    // and the folders above it; usable while the tree is still being read.
+    static bool isInternal(const PstFolderItem& folder, pst_file* file, quint64 topOfFoldersId);
 
 private:
     static void markFolder(PstFolderItem& folder, pst_file* file, bool internal);

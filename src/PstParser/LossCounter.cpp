@@ -2,6 +2,7 @@
 #include "LossCounter.h"
 
 #include "Log.h"
+#include "MessageClass.h"
 #include "PstFolderItem.h"
 
 #include <QDebug>
@@ -51,9 +52,17 @@ void LossCounter::countUnread(ParseLosses& losses, const std::shared_ptr<PstFold
 }
 
 void LossCounter::countUnshown(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder,
-                               const pst_desc_tree* node, const char* storedClass)
+                               const pst_desc_tree* node, const char* storedClass, bool inInternalFolder)
 {
     const QString messageClass = storedClass ? QString::fromLatin1(storedClass) : QString();
+    if (inInternalFolder && nodeKind(node) == kNormalMessage && MessageClass::isBookkeeping(messageClass)) {
+        losses.internal.append({node->d_id, messageClass, folder});
+        Log::info(QStringLiteral("Internal: Outlook's own message of class \"%1\" at d_id=%2 in folder \"%3\".")
+                      .arg(messageClass)
+                      .arg(node->d_id)
+                      .arg(folderName(folder)));
+        return;
+    }
     if (nodeKind(node) != kNormalMessage) {
         qDebug().noquote() << "not an item: d_id=" + QString::number(node ? node->d_id : 0) + " class " + messageClass;
         return;

@@ -20,9 +20,10 @@ bool isFolderNode(const pst_desc_tree* node);
 // only logged: its contents are still read.
 void countUnread(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder, const pst_desc_tree* node);
 // A message read whose class (as stored, null when it has none) no item
-// kind stands for.
+// kind stands for; in an internal folder (`inInternalFolder`) a message of
+// Outlook's own bookkeeping is counted as internal instead.
 void countUnshown(ParseLosses& losses, const std::shared_ptr<PstFolderItem>& folder, const pst_desc_tree* node,
-                  const char* messageClass);
+                  const char* messageClass, bool inInternalFolder);
 
 // Compares the folder's own count of its messages with the message nodes
 // found below it in the index; the difference is recorded as missing, unless

@@ -116,3 +116,19 @@ void MessageClass::completeRecord(pst_item* record, Kind kind)
         break;
     }
 }
+
+bool MessageClass::isBookkeeping(const QString& messageClass)
+{
+    static const QStringList prefixes{
+        QStringLiteral("IPM.Microsoft."),     // free/busy, views, navigation links, migration state
+        QStringLiteral("IPM.Configuration."), // calendar, work hours, RSS and other settings
+        QStringLiteral("IPC.MS.Outlook."),    // archive (aging) settings
+        QStringLiteral("IPM.ExtendedRule."),  QStringLiteral("IPM.Rule."),
+        QStringLiteral("IPM.Sharing."),       QStringLiteral("IPM.Aggregation."),
+    };
+    for (const QString& prefix : prefixes) {
+        if (messageClass.startsWith(prefix, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}

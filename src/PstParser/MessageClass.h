@@ -28,6 +28,10 @@ Kind kindOf(const QString& messageClass);
 Kind kindOf(const char* messageClass);
 // The type of item a message of a shown kind becomes (Mail for Unknown).
 ItemType itemType(Kind kind);
+// True for the classes of Outlook's own bookkeeping messages (free/busy
+// data, folder views, settings, rules, sharing and navigation entries),
+// which it keeps in its internal folders.
+bool isBookkeeping(const QString& messageClass);
 
 // Gives a record whose class is of `kind` the libpst part the item
 // constructors and writers read (e.g. the mail part of a report that carries

@@ -31,6 +31,9 @@ struct ParseLosses
 
     QList<Item> damaged;
     QList<Item> unshown;
+    // Outlook's own bookkeeping (free/busy data, views, settings, ...) in
+    // its internal folders: not the user's items, so not a loss either.
+    QList<Item> internal;
     QList<Missing> missing;
     // The name-to-id map was damaged: items were read without named
     // properties (task and journal values among them).

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "PstFileDeleter.h"
 
+#include "StoreIdentity.h"
+
 #include "Log.h"
 
 #include <QMutexLocker>
@@ -19,6 +21,7 @@ void PstFileDeleter::operator()(pst_file* file) const
         return;
     {
         const QMutexLocker locker(libpstLock().get());
+        StoreIdentity::forget(file);
         pst_close(file);
     }
     std::free(file);

@@ -14,6 +14,7 @@
 #include "Log.h"
 #include "PstFileCheck.h"
 #include "PstFileDeleter.h"
+#include "StoreIdentity.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -65,6 +66,7 @@ bool PstParser::open(const QString& path)
     m_losses->withoutNamedProperties =
         !NodeGuard(file).isNameMapSound() || pst_load_extended_attributes(file) != 1;
     NamedPropertyMask::install(file);
+    StoreIdentity::read(file, path);
     m_pstPath = path;
     Log::info("Open file completed");
     if (m_losses->withoutNamedProperties)
@@ -299,9 +301,10 @@ std::optional<PstFolderItem::ItemCounts> PstParser::countFromTable(const Pending
         else
             ++counts[MessageClass::itemType(kind)];
     }
+    const bool internal = !unshown.isEmpty() && inInternalFolder(pending.folder);
     locker.unlock();
     for (const auto& [node, messageClass] : std::as_const(unshown))
-        LossCounter::countUnshown(*m_losses, pending.folder, node, messageClass.toLatin1().constData());
+        LossCounter::countUnshown(*m_losses, pending.folder, node, messageClass.toLatin1().constData(), internal);
     // The folder's other items were read with the folders.
     for (pst_desc_tree* node = pending.firstChild; node; node = node->next) {
         if (const std::shared_ptr<PstItem> item = m_itemsReadWithFolders.take(node))
@@ -526,7 +529,7 @@ std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node, const std::sha
             const char* className = messageClass.isNull() ? nullptr : messageClass.constData();
             const MessageClass::Kind kind = MessageClass::kindOf(className);
             if (kind == MessageClass::Kind::Unknown) {
-                LossCounter::countUnshown(*m_losses, parentFolder, node, className);
+                LossCounter::countUnshown(*m_losses, parentFolder, node, className, inInternalFolder(parentFolder));
                 return nullptr;
             }
             if (kind == MessageClass::Kind::Mail)
@@ -540,7 +543,7 @@ std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node, const std::sha
     if (!item) {
         // Passed by value: libpst's records are packed.
         const char* const messageClass = record->ascii_type;
-        LossCounter::countUnshown(*m_losses, parentFolder, node, messageClass);
+        LossCounter::countUnshown(*m_losses, parentFolder, node, messageClass, inInternalFolder(parentFolder));
     } else if (item->type() == Folder && m_folderNames) {
         m_folderNames->apply(*item, record);
         if (record->folder)
@@ -549,6 +552,17 @@ std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node, const std::sha
     }
     pst_freeItem(record);
     return item;
+}
+
+bool PstParser::inInternalFolder(const std::shared_ptr<PstFolderItem>& folder) const
+{
+    if (!folder)
+        return false;
+    // Reading a folder of a document read before (itemsOf()): its folders
+    // are marked already.
+    if (!m_topOfFoldersId)
+        return folder->isHidden();
+    return InternalFolders::isInternal(*folder, m_pstFile.get(), m_topOfFoldersId);
 }
 
 // A folder whose own record is damaged still holds readable items: they are

@@ -108,6 +108,8 @@ private:
     // libpst cannot parse it.
     pst_item* parseSoundItem(pst_desc_tree* node);
     static pst_desc_tree* topFromStoreEntry(pst_file* file);
+    // Whether `folder` is one of Outlook's internal ones (libpst lock held).
+    bool inInternalFolder(const std::shared_ptr<PstFolderItem>& folder) const;
     void processLevel(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder);
     std::shared_ptr<PstFolderItem> startParsing(const QString& path, pst_desc_tree** top);
     std::shared_ptr<PstFolderItem> finishParsing(const std::shared_ptr<PstFolderItem>& root);

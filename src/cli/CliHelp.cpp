@@ -12,15 +12,18 @@ const QList<CliHelp::Command>& CliHelp::commands()
         {"show", "FILE.pst PATH-OR-ID",
          "Prints one item in full as JSON: its properties and sections, and a mail's attachments and body.\n"
          "PATH-OR-ID is an item path as `list` prints it or a descriptor id."},
-        {"convert", "FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks,mbox,maildir] [--keep-empty-folders] [--jobs N]",
+        {"convert", "FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks,mbox,maildir] [--keep-empty-folders] [--jobs N] [--folder PATH]...",
          "Writes one file per item into OUTDIR, in a folder tree that mirrors the PST file's, with a\n"
          "progress bar per format and a summary at the end; mbox writes one mailbox per folder, maildir a\n"
          "Maildir++ tree. Without --formats: eml,vcf,ics,txt,ics2,tasks. The one-file-per-item formats are\n"
          "written by N processes at once, sharing out the folders (default: one per processor core).\n"
+         "--folder PATH (repeatable; a folder path as `tree` and `list` print it) converts only that folder\n"
+         "and the folders below it.\n"
          "Exits 1 when any item could not be written or read."},
         {"export", "FILE.pst [--contacts] [--calendar]",
          "Hands the file's contacts and appointments to the desktop's address book and calendar\n"
-         "(Evolution Data Server), into a book and a calendar named after the file. Without options both.\n"
+         "(Evolution Data Server), into a book and a calendar of the file's own, named after the file and its\n"
+         "folder. Exporting the file again updates what it stored before. Without options both.\n"
          "Exits 1 when any item was not stored or the service cannot be reached."},
         {"pdf", "FILE.pst PATH-OR-ID -o OUT.pdf",
          "Writes the item's printed page as a PDF, laid out as the window's Print does. Needs no display.\n"

@@ -4,6 +4,7 @@
 #include "CliDocument.h"
 #include "ConvertWorkers.h"
 #include "ExportManager.h"
+#include "ItemJson.h"
 #include "LossReport.h"
 #include "OutputFolderCheck.h"
 #include "ProgressDisplay.h"
@@ -12,6 +13,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTextStream>
 #include <QThread>
 
@@ -29,6 +32,8 @@ struct Options
     QList<QString> formats = ExportManager::defaultFormats();
     bool keepEmptyFolders = false;
     int jobs = QThread::idealThreadCount();
+    // --folder PATH: only these folders (each with its sub-folders).
+    QStringList folders;
     // Set in a worker process of a conversion split among several.
     std::optional<QStringList> workerFolders;
 };
@@ -38,7 +43,7 @@ int usage(const QString& problem = QString())
     QTextStream err(stderr);
     if (!problem.isEmpty())
         err << "lumaroo-cli convert: " << problem << "\n";
-    err << "usage: lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks,mbox,maildir] [--keep-empty-folders] [--jobs N]\n";
+    err << "usage: lumaroo-cli convert FILE.pst OUTDIR [--formats eml,vcf,ics,txt,ics2,tasks,mbox,maildir] [--keep-empty-folders] [--jobs N] [--folder PATH]...\n";
     return 2;
 }
 
@@ -65,6 +70,12 @@ bool parseOptions(QStringList args, Options* options, QString* problem)
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--keep-empty-folders")) {
             options->keepEmptyFolders = true;
+        } else if (arg == QLatin1String("--folder")) {
+            if (args.isEmpty()) {
+                *problem = QStringLiteral("--folder needs a folder path");
+                return false;
+            }
+            options->folders.append(args.takeFirst());
         } else if (arg == QLatin1String("--jobs") || arg == QLatin1String("--worker-folders")) {
             if (args.isEmpty()) {
                 *problem = QStringLiteral("%1 needs a value").arg(arg);
@@ -102,6 +113,27 @@ bool parseOptions(QStringList args, Options* options, QString* problem)
     return true;
 }
 
+// The folders the paths name (as `tree` and `list` print them), each with
+// every folder below it; false, naming the first path that names none.
+bool selectFolders(const PstFolderItem& root, const QStringList& paths, QSet<quint64>* selected, QString* unknown)
+{
+    for (const QString& wanted : paths) {
+        const QString path = wanted.trimmed().remove(QRegularExpression(QStringLiteral("^/+|/+$")));
+        bool found = false;
+        ItemJson::forEachFolder(root, [&](const PstFolderItem& folder, const QString& folderPath) {
+            if (folderPath == path || folderPath.startsWith(path + QLatin1Char('/'))) {
+                selected->insert(folder.fileId());
+                found = true;
+            }
+        });
+        if (!found) {
+            *unknown = wanted;
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int ConvertCommand::run(const QStringList& args)
@@ -116,6 +148,11 @@ int ConvertCommand::run(const QStringList& args)
     if (!root)
         return 1;
 
+    // Folders the file lacks are a wrong call: nothing is written for it.
+    QSet<quint64> selected;
+    QString unknown;
+    if (!options.folders.isEmpty() && !selectFolders(*root, options.folders, &selected, &unknown))
+        return usage(QStringLiteral("%1 has no folder \"%2\"").arg(options.pstPath, unknown));
     const QString outputProblem = OutputFolderCheck::prepare(options.outputDir);
     if (!outputProblem.isEmpty()) {
         QTextStream(stderr) << "lumaroo-cli convert: " << outputProblem << "\n";
@@ -124,6 +161,11 @@ int ConvertCommand::run(const QStringList& args)
     ExportManager manager;
     manager.setIgnoreEmptyFolder(!options.keepEmptyFolders);
     manager.setWorkers(options.jobs, QCoreApplication::applicationFilePath());
+    if (!options.folders.isEmpty()) {
+        manager.setFolderSelection([selected](const PstFolderItem& folder) {
+            return folder.nodeLevel() > 0 && selected.contains(folder.fileId());
+        });
+    }
     return execute(
         manager, [&] { manager.startExportToFiles(root, options.outputDir, options.formats); }, options.formats,
         QStringLiteral("Nothing to convert: %1 has no item of the chosen formats.").arg(options.pstPath),
@@ -157,7 +199,17 @@ int ConvertCommand::execute(ExportManager& manager, const std::function<void()>&
         return LossReport::lostCount(root) == 0 ? 0 : 1;
     }
     loop.exec();
-    const bool allDone = display.printSummary(manager.lastRunErrors(), formats, doneVerb, manager.lastRunFailureReasons());
+    const QList<ExportManager::FormatResult> results = manager.lastRunSummary();
+    const bool allDone = display.printSummary(manager.lastRunErrors(), formats, doneVerb, results,
+                                             manager.lastRunFailureReasons());
+    // Losses in folders of no chosen format, as the window's summary has them.
+    const QString others = ProgressDisplay::lossesText(manager.lastRunOtherLosses());
+    if (!others.isEmpty())
+        QTextStream(stdout) << "Other items: " << others.mid(2) << "\n";
     QTextStream(stdout) << LossReport::summary(root);
-    return allDone && LossReport::lostCount(root) == 0 ? 0 : 1;
+    // The losses of the folders the run took, whether of a chosen format or not.
+    int lost = manager.lastRunOtherLosses().lost();
+    for (const ExportManager::FormatResult& result : results)
+        lost += result.lost();
+    return allDone && lost == 0 ? 0 : 1;
 }

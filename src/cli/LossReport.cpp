@@ -52,6 +52,7 @@ QJsonObject LossReport::toJson(const PstFolderItem& root)
     return {
         {"damaged", itemsToJson(losses->damaged, paths, false)},
         {"unshown", itemsToJson(losses->unshown, paths, true)},
+        {"internal", itemsToJson(losses->internal, paths, true)},
         {"missing", missing},
         {"withoutNamedProperties", losses->withoutNamedProperties},
     };

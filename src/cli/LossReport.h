@@ -12,7 +12,8 @@
 namespace LossReport {
 
 // "damaged", "unshown" and "missing" arrays (folder path, node id, message
-// class or count) and "withoutNamedProperties", to merge into a document.
+// class or count), "internal" (Outlook's own bookkeeping messages, which
+// are no loss) and "withoutNamedProperties", to merge into a document.
 QJsonObject toJson(const PstFolderItem& root);
 // "" when nothing was lost; otherwise one line per kind, each ending in "\n".
 QString summary(const PstFolderItem& root);

@@ -37,8 +37,21 @@ void ProgressDisplay::update(int row, int done)
     m_out << Qt::flush;
 }
 
+QString ProgressDisplay::lossesText(const ExportManager::FormatResult& result)
+{
+    QString text;
+    if (result.damaged > 0)
+        text += QStringLiteral(", %1 damaged").arg(result.damaged);
+    if (result.unshown > 0)
+        text += QStringLiteral(", %1 unshown").arg(result.unshown);
+    if (result.missing > 0)
+        text += QStringLiteral(", %1 missing").arg(result.missing);
+    return text;
+}
+
 bool ProgressDisplay::printSummary(const QMap<QString, int>& errors, const QList<QString>& formats,
-                                   const QString& verb, const QMap<QString, QMap<QString, int>>& reasons) const
+                                   const QString& verb, const QList<ExportManager::FormatResult>& results,
+                                   const QMap<QString, QMap<QString, int>>& reasons) const
 {
     QTextStream out(stdout);
     bool allWritten = true;
@@ -49,11 +62,17 @@ bool ProgressDisplay::printSummary(const QMap<QString, int>& errors, const QList
         const Row& counts = m_rows.at(row++);
         const int failed = errors.value(key);
         allWritten = allWritten && failed == 0;
-        out << QStringLiteral("%1 (%2): %3 %4, %5 failed\n")
+        QString losses;
+        for (const ExportManager::FormatResult& result : results) {
+            if (result.key == key)
+                losses = lossesText(result);
+        }
+        out << QStringLiteral("%1 (%2): %3 %4, %5 failed%6\n")
                    .arg(counts.label, key)
                    .arg(counts.total - failed)
                    .arg(verb)
-                   .arg(failed);
+                   .arg(failed)
+                   .arg(losses);
         const QMap<QString, int> why = reasons.value(key);
         for (auto it = why.begin(); it != why.end(); ++it)
             out << QStringLiteral("  %1 failed: %2\n").arg(it.value()).arg(it.key());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "ExportManager.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -18,12 +20,16 @@ public:
     void update(int row, int done);
 
     // Per chosen format, in the engine's order: items written (the row's
-    // total less `errors`) and failed, with `verb` ("written"); true when
-    // nothing failed. Expects a row per chosen format, in that order. Under
-    // a format's line, one line per reason in `reasons` (why items of the
+    // total less `errors`) and failed, with `verb` ("written"), and the
+    // format's losses in `results` when it has any; true when nothing
+    // failed. Expects a row per chosen format, in that order. Under a
+    // format's line, one line per reason in `reasons` (why items of the
     // format could not be written, with how many).
     bool printSummary(const QMap<QString, int>& errors, const QList<QString>& formats, const QString& verb,
+                      const QList<ExportManager::FormatResult>& results = {},
                       const QMap<QString, QMap<QString, int>>& reasons = {}) const;
+    // ", 1 damaged, 2 unshown" for the losses of a result; "" without any.
+    static QString lossesText(const ExportManager::FormatResult& result);
 
     struct Row
     {

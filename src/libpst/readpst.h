@@ -84,13 +84,16 @@ bool test_base64(char const* data, size_t size);
 
 // ---- vCard and iCalendar writers ----------------------------------------
 
-// One vCard 3.0 of the contact; comment may be null.
-void write_vcard(FILE* out, pst_item* item, pst_item_contact* contact, char* comment);
+// One vCard 3.0 of the contact; comment may be null. uid (may be null) gives
+// the card a UID, so an address book updates it when it comes again.
+void write_vcard(FILE* out, pst_item* item, pst_item_contact* contact, char* comment, char const* uid = nullptr);
 // One VCALENDAR with one VEVENT. sender and method may be null (a plain
 // appointment); a meeting request passes the mail's sender and "REQUEST".
 void write_schedule_part_data(FILE* out, pst_item* item, char const* sender, char const* method);
-// The body of one VEVENT, from its UID line to "END:VEVENT".
-void write_appointment(FILE* out, pst_item* item);
+// The body of one VEVENT, from its UID line to "END:VEVENT". uid null: the
+// item's block id. An all-day appointment's start and end are the dates of
+// this computer's time zone (VALUE=DATE).
+void write_appointment(FILE* out, pst_item* item, char const* uid = nullptr);
 // What an appointment's own calendar file carries beyond its record.
 struct ical_event_extras {
     // One occurrence of the series that was moved or changed; every time is
@@ -110,6 +113,9 @@ struct ical_event_extras {
     // Non-null: the item's attachments are read from this file and written
     // inline into the event.
     pst_file* attachments_from = nullptr;
+    // The UID of the event and of its changed occurrences; empty: the item's
+    // block id.
+    std::string uid;
 };
 // One VCALENDAR with the appointment's VEVENT, its deleted occurrences as
 // EXDATE and its attachments as inline ATTACH properties, followed by one
@@ -125,8 +131,9 @@ void write_changed_instances(FILE* out, pst_item* item, ical_event_extras const&
 // (those are written as their own VEVENT instead).
 bool write_ical_attachment(FILE* out, pst_item* item, pst_item_attach* attach, pst_file* pst);
 
-// One VCALENDAR holding the journal entry as a VJOURNAL.
-void write_journal(FILE* out, pst_item* item);
+// One VCALENDAR holding the journal entry as a VJOURNAL; uid as for
+// write_appointment.
+void write_journal(FILE* out, pst_item* item, char const* uid = nullptr);
 // The task values libpst's record does not carry, read by the caller.
 struct task_values {
     int status = 0;               // 0 not started, 1 in progress, 2 complete, 3 waiting, 4 deferred
@@ -136,6 +143,7 @@ struct task_values {
     FILETIME const* start = nullptr;
     FILETIME const* due = nullptr;
     FILETIME const* completed = nullptr;
+    char const* uid = nullptr; // as for write_appointment
 };
 // One VCALENDAR holding the task as a VTODO.
 void write_task(FILE* out, pst_item* item, task_values const& values);

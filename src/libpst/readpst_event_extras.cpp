@@ -192,7 +192,7 @@ void write_changed_instances(FILE* out, pst_item* item, ical_event_extras const&
     };
     for (ical_event_extras::instance const& instance : extras.instances) {
         fprintf(out, "BEGIN:VEVENT\n");
-        fprintf(out, "UID:%#llx\n", static_cast<unsigned long long>(item->block_id));
+        readpst_detail::write_uid(out, item, extras.uid.empty() ? nullptr : extras.uid.c_str());
         fprintf(out, "RECURRENCE-ID;VALUE=DATE-TIME:%s\n", instance.recurrence_id.c_str());
         if (item->create_date) {
             char date[30];

@@ -22,6 +22,10 @@ namespace readpst_detail {
 // its own in a header or a calendar.
 void write_single_line(FILE* out, char const* text);
 
+// "UID:" with `uid`, or with the item's block id in hex when the caller
+// names none (an item of no open file).
+void write_uid(FILE* out, pst_item const* item, char const* uid);
+
 // strdup that never returns null (a failed allocation ends the program, as
 // libpst's own allocator does).
 char* copy_string(char const* text);

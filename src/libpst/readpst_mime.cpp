@@ -522,6 +522,48 @@ bool write_body_part(FILE* out, pst_string* body, char const* mimeType, char con
     return true;
 }
 
+namespace {
+
+// The longest line RFC 5322 allows, without its line end.
+constexpr size_t kMaxLineLength = 998;
+
+// A message/* part other than an attached mail (a delivery report's
+// message/delivery-status, ...) is text RFC 2046 allows no base64 for: its
+// lines, without carriage returns, and "7bit" or "8bit". Empty when the data
+// is no such text (control bytes, overlong lines, a line that would end the
+// multipart), which then goes as base64 after all.
+std::string message_part_text(pst_item_attach* attach, pst_file* pst, char const** encoding)
+{
+    char const* type = attach->mimetype.str;
+    if (!type || strncasecmp(type, "message/", 8) != 0 || strcasecmp(type, "message/rfc822") == 0)
+        return std::string();
+    pst_binary loaded{};
+    if (!attach->data.data && pst)
+        loaded = pst_attach_to_mem(pst, attach);
+    char const* data = attach->data.data ? attach->data.data : loaded.data;
+    size_t const size = attach->data.data ? attach->data.size : loaded.size;
+    std::string text;
+    for (size_t i = 0; data && i < size; ++i) {
+        if (data[i] != '\r')
+            text += data[i];
+    }
+    free(loaded.data);
+    bool eightBit = false;
+    size_t lineLength = 0;
+    for (char const c : text) {
+        eightBit = eightBit || static_cast<unsigned char>(c) >= 0x80;
+        lineLength = c == '\n' ? 0 : lineLength + 1;
+        if (lineLength > kMaxLineLength)
+            return std::string();
+    }
+    if (text.empty() || test_base64(text.data(), text.size()) || holds_boundary_line(text.data(), text.size()))
+        return std::string();
+    *encoding = eightBit ? "8bit" : "7bit";
+    return text;
+}
+
+} // namespace
+
 bool write_inline_attachment(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst)
 {
     if (!attach)
@@ -529,10 +571,12 @@ bool write_inline_attachment(FILE* out, pst_item_attach* attach, char const* bou
     if (!attach->data.data && (!pst || !pst_getID(pst, attach->i_id)))
         return false;
 
+    char const* textEncoding = nullptr;
+    std::string const text = message_part_text(attach, pst, &textEncoding);
     fprintf(out, "\n--%s\n", boundary);
     fprintf(out, "Content-Type: ");
     write_single_line(out, attach->mimetype.str ? attach->mimetype.str : "application/octet-stream");
-    fprintf(out, "\nContent-Transfer-Encoding: base64\n");
+    fprintf(out, "\nContent-Transfer-Encoding: %s\n", textEncoding ? textEncoding : "base64");
     if (attach->content_id.str) {
         fprintf(out, "Content-ID: <");
         write_single_line(out, attach->content_id.str);
@@ -556,6 +600,13 @@ bool write_inline_attachment(FILE* out, pst_item_attach* attach, char const* bou
         free(quoted);
     } else {
         fprintf(out, "Content-Disposition: inline\n\n");
+    }
+    if (textEncoding) {
+        write_email_body_bytes(out, text.data(), text.size());
+        if (text.back() != '\n')
+            fputc('\n', out);
+        fputc('\n', out);
+        return true;
     }
     pst_attach_to_file_base64(pst, attach, out);
     fprintf(out, "\n\n");

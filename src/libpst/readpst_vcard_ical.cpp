@@ -12,6 +12,18 @@
 #include <string>
 
 using readpst_detail::write_single_line;
+using readpst_detail::write_uid;
+
+void readpst_detail::write_uid(FILE* out, pst_item const* item, char const* uid)
+{
+    if (uid && *uid) {
+        fputs("UID:", out);
+        write_single_line(out, uid);
+        fputc('\n', out);
+    } else {
+        fprintf(out, "UID:%#llx\n", static_cast<unsigned long long>(item->block_id));
+    }
+}
 
 namespace {
 
@@ -252,9 +264,10 @@ void write_label_category(FILE* out, pst_item* item, int32_t label)
         nullptr, "IMPORTANT", "BUSINESS", "PERSONAL", "VACATION", "MUST-ATTEND",
         "TRAVEL-REQUIRED", "NEEDS-PREPARATION", "BIRTHDAY", "ANNIVERSARY", "PHONE-CALL",
     };
+    // Without a label the item's own categories, if any: no category is
+    // made up for an item that has none.
     if (label == PST_APP_LABEL_NONE) {
-        if (!write_extra_categories(out, item))
-            fprintf(out, "CATEGORIES:NONE\n");
+        write_extra_categories(out, item);
     } else if (label > 0 && label <= PST_APP_LABEL_PHONE_CALL) {
         fprintf(out, "CATEGORIES:%s\n", kLabelNames[label]);
     }
@@ -325,7 +338,7 @@ int write_extra_categories(FILE* out, pst_item* item)
     return 1;
 }
 
-void write_vcard(FILE* out, pst_item* item, pst_item_contact* contact, char* comment)
+void write_vcard(FILE* out, pst_item* item, pst_item_contact* contact, char* comment, char const* uid)
 {
     if (!out || !item || !contact)
         return;
@@ -364,22 +377,53 @@ void write_vcard(FILE* out, pst_item* item, pst_item_contact* contact, char* com
     if (item->body.str)
         fprintf(out, "NOTE:%s\n", escape(item->body));
     write_extra_categories(out, item);
+    if (uid)
+        write_uid(out, item, uid);
     fprintf(out, "VERSION:3.0\n");
     fprintf(out, "END:VCARD\n\n");
 }
 
 namespace {
-void write_appointment_body(FILE* out, pst_item* item, ical_event_extras const* extras);
+void write_appointment_body(FILE* out, pst_item* item, char const* uid, ical_event_extras const* extras);
 } // namespace
 
-void write_appointment(FILE* out, pst_item* item)
+void write_appointment(FILE* out, pst_item* item, char const* uid)
 {
-    write_appointment_body(out, item, nullptr);
+    write_appointment_body(out, item, uid, nullptr);
 }
 
 namespace {
 
-void write_appointment_body(FILE* out, pst_item* item, ical_event_extras const* extras)
+// Outlook keeps an all-day appointment as midnight to midnight of the
+// user's zone, in UTC; the days are those of this computer's zone. The end
+// date is the day after the last one.
+void write_all_day_dates(FILE* out, pst_item_appointment* appointment)
+{
+    auto const localDay = [](FILETIME const* time) {
+        time_t const seconds = pst_fileTimeToUnixTime(time);
+        struct tm day{};
+        localtime_r(&seconds, &day);
+        day.tm_hour = 12; // clear of summer-time changes when days are added
+        day.tm_min = day.tm_sec = 0;
+        day.tm_isdst = -1;
+        return day;
+    };
+    struct tm const first = localDay(appointment->start);
+    struct tm last = appointment->end ? localDay(appointment->end) : first;
+    struct tm firstCopy = first;
+    if (mktime(&last) <= mktime(&firstCopy)) {
+        last = first;
+        last.tm_mday += 1;
+        mktime(&last);
+    }
+    char text[kDateBufferSize];
+    strftime(text, sizeof(text), "%Y%m%d", &first);
+    fprintf(out, "DTSTART;VALUE=DATE:%s\n", text);
+    strftime(text, sizeof(text), "%Y%m%d", &last);
+    fprintf(out, "DTEND;VALUE=DATE:%s\n", text);
+}
+
+void write_appointment_body(FILE* out, pst_item* item, char const* uid, ical_event_extras const* extras)
 {
     if (!out || !item)
         return;
@@ -390,13 +434,17 @@ void write_appointment_body(FILE* out, pst_item* item, ical_event_extras const* 
         pst_convert_utf8_null(item, &appointment->location);
     Escaper escape;
 
-    fprintf(out, "UID:%#llx\n", static_cast<unsigned long long>(item->block_id));
+    write_uid(out, item, uid);
     write_common_properties(out, escape, item);
     if (appointment) {
-        if (appointment->start)
-            fprintf(out, "DTSTART;VALUE=DATE-TIME:%s\n", ical_date(appointment->start).text);
-        if (appointment->end)
-            fprintf(out, "DTEND;VALUE=DATE-TIME:%s\n", ical_date(appointment->end).text);
+        if (appointment->all_day == 1 && appointment->start) {
+            write_all_day_dates(out, appointment);
+        } else {
+            if (appointment->start)
+                fprintf(out, "DTSTART;VALUE=DATE-TIME:%s\n", ical_date(appointment->start).text);
+            if (appointment->end)
+                fprintf(out, "DTEND;VALUE=DATE-TIME:%s\n", ical_date(appointment->end).text);
+        }
         if (appointment->location.str)
             fprintf(out, "LOCATION:%s\n", escape(appointment->location));
         write_status(out, appointment->showas);
@@ -442,12 +490,12 @@ void write_appointment_calendar(FILE* out, pst_item* item, ical_event_extras con
         return;
     write_calendar_start(out);
     fprintf(out, "BEGIN:VEVENT\n");
-    write_appointment_body(out, item, &extras);
+    write_appointment_body(out, item, extras.uid.empty() ? nullptr : extras.uid.c_str(), &extras);
     write_changed_instances(out, item, extras);
     fprintf(out, "END:VCALENDAR\n");
 }
 
-void write_journal(FILE* out, pst_item* item)
+void write_journal(FILE* out, pst_item* item, char const* uid)
 {
     if (!out || !item)
         return;
@@ -457,9 +505,8 @@ void write_journal(FILE* out, pst_item* item)
 
     write_calendar_start(out);
     fprintf(out, "BEGIN:VJOURNAL\n");
-    // RFC 5545 requires a UID in every journal entry; the block id gives the
-    // same one the appointments get.
-    fprintf(out, "UID:%#llx\n", static_cast<unsigned long long>(item->block_id));
+    // RFC 5545 requires a UID in every journal entry.
+    write_uid(out, item, uid);
     write_common_properties(out, escape, item);
     if (item->journal && item->journal->start)
         fprintf(out, "DTSTART;VALUE=DATE-TIME:%s\n", ical_date(item->journal->start).text);
@@ -510,7 +557,7 @@ void write_task(FILE* out, pst_item* item, task_values const& values)
 
     write_calendar_start(out);
     fprintf(out, "BEGIN:VTODO\n");
-    fprintf(out, "UID:%#llx\n", static_cast<unsigned long long>(item->block_id));
+    write_uid(out, item, values.uid);
     write_common_properties(out, escape, item);
     fprintf(out, "STATUS:%s\n", task_status(values));
     int percent = static_cast<int>(values.percent_complete * 100.0 + 0.5);

@@ -10,7 +10,8 @@ usage:
       check_output.py: Python's email package, icalendar, vobject) for .eml,
       .ics and .vcf (icalendar also for a mail's calendar), strict UTF-8 for
       .txt. Adds {"files": {path: summary}, "errors": {path: message}};
-      --brief leaves out the lines and decoded part data. Mailboxes (.mbox,
+      --brief leaves out the lines and decoded part data, giving each file's
+      header names and how many message/* parts it sends in base64. Mailboxes (.mbox,
       the Maildir++ folders) are left to 'mailboxes'.
   check_export.py mailboxes DIR
       Every FOLDER.mbox below DIR (mailbox.mbox; "eml: True" when a message
@@ -19,7 +20,8 @@ usage:
   check_export.py calendar PATH [ZONE]
       Every VEVENT of the .ics files at PATH (a file or a folder) through
       icalendar, as "PATH | SUMMARY[ @ RECURRENCE-ID] | ..."; times in UTC
-      (yyyymmddThhmmssZ), or as wall-clock time in ZONE.
+      (yyyymmddThhmmssZ), or as wall-clock time in ZONE; dates (all-day
+      events) as yyyy-mm-dd; the UID and any categories.
 """
 
 import base64
@@ -67,6 +69,17 @@ def flat(summary, prefix=''):
         yield '%slines: %s' % (prefix, '|'.join(summary['lines']))
 
 
+def base64_message_parts(path):
+    """The message/* parts other than attached mails that an .eml sends in
+    base64, which RFC 2046 forbids."""
+    if not path.endswith('.eml'):
+        return 0
+    message = email.message_from_bytes(open(path, 'rb').read())
+    return sum(1 for part in message.walk() if part.get_content_maintype() == 'message'
+               and part.get_content_type() != 'message/rfc822'
+               and str(part.get('Content-Transfer-Encoding', '')).lower() == 'base64')
+
+
 def tree(root, brief):
     files, errors, lines = {}, {}, []
     checkers = {'.eml': check_output.check_eml, '.ics': check_output.check_ics, '.vcf': check_output.check_vcf,
@@ -82,7 +95,8 @@ def tree(root, brief):
             except Exception as error:  # every parser failure is a finding
                 errors[relative] = '%s: %s' % (type(error).__name__, error)
                 continue
-            files[relative] = {'header_names': summary.get('header_names')} if brief else summary
+            files[relative] = {'header_names': summary.get('header_names'),
+                               'base64_message_parts': base64_message_parts(os.path.join(folder, name))} if brief else summary
             lines += [] if brief else ['%s | %s' % (relative, line) for line in read]
     return {'files': files, 'errors': errors, 'lines': lines}
 
@@ -151,6 +165,9 @@ def calendar(path, zone):
             lines += [where + 'rrule: ' + event['RRULE'].to_ical().decode()] if 'RRULE' in event else []
             lines += [where + 'exdate: ' + when(d.dt) for line in listed(event.get('EXDATE')) for d in line.dts]
             lines += [where + 'same uid as the series'] if rid and str(event['UID']) in uids else []
+            lines += [where + 'uid: %s' % event.get('UID')]
+            lines += [where + 'categories: ' + ','.join(str(c) for line in listed(event.get('CATEGORIES'))
+                                                        for c in line.cats)] if 'CATEGORIES' in event else []
             for attach in listed(event.get('ATTACH')):
                 if attach.params.get('ENCODING') == 'BASE64' and attach.params.get('VALUE') == 'BINARY':
                     data, kind = base64.b64decode(str(attach)), attach.params.get('FMTTYPE')

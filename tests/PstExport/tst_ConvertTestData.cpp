@@ -44,9 +44,16 @@ private slots:
     void everyFileConvertsCompletely_data()
     {
         QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("internal"); // folder | class of each internal message
         QVERIFY2(TestData::available(), qPrintable("The shared PST files are missing at " + TestData::sharedDir()));
-        for (const QString& path : TestData::allPstFiles())
-            QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
+        const QStringList freeBusy{"aranetic__process-pst__unsent_email.pst", "aspose-email__Aspose.Email-for-.NET__Outlook_Outlook.pst",
+                                   "hughbe__PstReader__hughbe_hughbe_Outlook.pst", "rjohnsondev__java-libpst__dist-list.pst",
+                                   "rjohnsondev__java-libpst__passworded.pst", "simiden__pst2john__openwall.pst"};
+        for (const QString& path : TestData::allPstFiles()) {
+            const QString name = QFileInfo(path).fileName();
+            QTest::newRow(qPrintable(name))
+                << path << (freeBusy.contains(name) ? QStringList{"Freebusy Data | IPM.Microsoft.ScheduleData.FreeBusy"} : QStringList());
+        }
     }
 
     void everyFileConvertsCompletely()
@@ -70,8 +77,22 @@ private slots:
             for (const QJsonValue& item : folder.toObject().value("items").toArray())
                 ++kinds[item.toObject().value("type").toString()];
         }
+        // Outlook's own bookkeeping in its internal folders (the free/busy
+        // record of Outlook-written files) is counted apart and is no loss:
+        // convert fails for real losses only.
+        const QJsonObject listed = QJsonDocument::fromJson(list.out).object();
+        int lost = 0;
+        for (const char* kind : {"damaged", "unshown"})
+            lost += int(listed.value(kind).toArray().size());
+        for (const QJsonValue& each : listed.value("missing").toArray())
+            lost += each.toObject().value("count").toInt();
+        QStringList internal;
+        for (const QJsonValue& each : listed.value("internal").toArray())
+            internal.append(each.toObject().value("folder").toString() + " | " + each.toObject().value("messageClass").toString());
+        QTEST(internal, "internal");
         const QString out = m_dir.filePath(QFileInfo(path).completeBaseName());
         const CliRunner::Result convert = CliRunner::run({"convert", path, out, "--jobs", "3"});
+        QVERIFY2(convert.status == (lost > 0 ? 1 : 0), convert.out + convert.err);
         QVERIFY2(!QString::fromUtf8(convert.out).contains(QRegularExpression("[1-9]\\d* failed\n")), convert.out.constData());
         // Split among processes or not, the same files, summary and status.
         const QString alone = out + "-in-one-process";
@@ -97,8 +118,11 @@ private slots:
         QVERIFY2(check.value("errors").toObject().isEmpty(), QJsonDocument(check.value("errors").toObject()).toJson().constData());
         const QJsonObject checked = check.value("files").toObject();
         QCOMPARE(checked.size(), filesUnder(out).size());
-        for (auto it = checked.begin(); it != checked.end(); ++it)
+        for (auto it = checked.begin(); it != checked.end(); ++it) {
             QVERIFY2(!it.key().endsWith(".eml") || !it->toObject().value("header_names").toArray().isEmpty(), qPrintable(it.key()));
+            // Python's parser flags a message/* part in base64 (delivery reports' status) as defective.
+            QVERIFY2(it->toObject().value("base64_message_parts").toInt() == 0, qPrintable(it.key()));
+        }
 
         // Appointment attachments: a file as an ATTACH of the same bytes, an
         // attached occurrence as a VEVENT with RECURRENCE-ID at its start, an

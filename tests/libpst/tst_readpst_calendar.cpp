@@ -8,6 +8,8 @@
 #include "WriterRows.h"
 #include "readpst.h"
 
+#include <ctime>
+
 using namespace LibpstFixture;
 
 namespace {
@@ -15,15 +17,21 @@ namespace {
 enum Writer { VCard, Event, EventBody, EventWithExtras, Journal };
 using Setup = std::function<void(pst_item*, ical_event_extras&)>;
 
+// The UID the caller names (extras.uid), null for none.
+const char* uid(const ical_event_extras& extras)
+{
+    return extras.uid.empty() ? nullptr : extras.uid.c_str();
+}
+
 QByteArray writeItem(Writer writer, pst_item* item, const ical_event_extras& extras)
 {
     return capture([&](FILE* f) {
         switch (writer) {
-        case VCard: return write_vcard(f, item, item->contact, item->comment.str);
+        case VCard: return write_vcard(f, item, item->contact, item->comment.str, uid(extras));
         case Event: return write_schedule_part_data(f, item, nullptr, nullptr);
         case EventBody: return write_appointment(f, item);
         case EventWithExtras: return write_appointment_calendar(f, item, extras);
-        case Journal: return write_journal(f, item);
+        case Journal: return write_journal(f, item, uid(extras));
         }
     });
 }
@@ -71,7 +79,13 @@ class ReadpstCalendarTest : public QObject
     }
 
 private slots:
-    void initTestCase() { QVERIFY2(TestData::available(), qPrintable("no PST files in " + TestData::sharedDir())); }
+    void initTestCase()
+    {
+        QVERIFY2(TestData::available(), qPrintable("no PST files in " + TestData::sharedDir()));
+        // All-day events are the days of this zone.
+        qputenv("TZ", "America/New_York");
+        tzset();
+    }
 
     void handMadeItems_data()
     {
@@ -121,8 +135,23 @@ private slots:
             {"VEVENT.SUMMARY.0=Review; part 1, draft", "VEVENT.DESCRIPTION.0=Agenda\nItem",
              "VEVENT.DTSTART.0=2024-02-06T09:00:00+00:00", "VEVENT.LAST-MODIFIED.0=2024-02-05T11:00:00+00:00",
              "VCALENDAR.PRODID.0=-//Tavrel//Lumaroo 5.0.0//EN"});
+        // No label and no keywords: no category is made up.
         row("tentative without label", EventBody, [](pst_item* i, auto&) { appointment(i, PST_FREEBUSY_TENTATIVE, 0); },
-            {"\nSTATUS:TENTATIVE\nCATEGORIES:NONE\nEND:VEVENT\n"});
+            {"\nSTATUS:TENTATIVE\nEND:VEVENT\n", "!CATEGORIES"});
+        // Midnight to midnight in New York (the test's zone): the day itself,
+        // not a UTC time that lands on the day before further west.
+        row("all-day event as dates", Event, [](pst_item* i, auto&) {
+            pst_item_appointment* a = appointment(i, 2, 0);
+            a->all_day = 1, a->start = newFileTime(1720065600), a->end = newFileTime(1720238400);
+        }, {"\nDTSTART;VALUE=DATE:20240704\nDTEND;VALUE=DATE:20240706\n", "!DATE-TIME"},
+            {"VEVENT.DTSTART.0=2024-07-04", "VEVENT.DTEND.0=2024-07-06"});
+        row("all-day event without end lasts its day", EventBody, [](pst_item* i, auto&) {
+            pst_item_appointment* a = appointment(i, 2, 0);
+            a->all_day = 1, a->start = newFileTime(1720065600);
+        }, {"\nDTSTART;VALUE=DATE:20240704\nDTEND;VALUE=DATE:20240705\n"});
+        row("vcard with the caller's uid", VCard, [](pst_item* i, ical_event_extras& extras) {
+            setText(record(i->contact)->fullname, "Ann"), extras.uid = "5e1f-0x200044";
+        }, {"\nUID:5e1f-0x200044\nVERSION:3.0\n"}, {"cards.0.UID.0=5e1f-0x200044"});
         row("keywords replace the label", EventBody, [](pst_item* i, auto&) {
             appointment(i, PST_FREEBUSY_TENTATIVE, 0), addExtraField(i, "Keywords", "Team, inner");
         }, {"\nCATEGORIES:Team\\, inner\nEND:VEVENT\n"});
@@ -143,9 +172,9 @@ private slots:
         }
         row("deleted and moved occurrences", EventWithExtras, [](pst_item* i, ical_event_extras& extras) {
             i->block_id = 9, setText(i->subject, "Sync"), appointment(i, 2, 0)->start = newFileTime(1707127200);
-            extras.exdates = {"20240212T100000Z"};
+            extras.exdates = {"20240212T100000Z"}, extras.uid = "5e1f-0x2000a4";
             extras.instances = {{"20240219T100000Z", "20240219T120000Z", "20240219T130000Z", true, "Moved", false, {}}};
-        }, {"\nEXDATE;VALUE=DATE-TIME:20240212T100000Z\n", "2*\nUID:0x9\n", "\nRECURRENCE-ID;VALUE=DATE-TIME:20240219T100000Z\nDTSTAMP:"},
+        }, {"\nEXDATE;VALUE=DATE-TIME:20240212T100000Z\n", "2*\nUID:5e1f-0x2000a4\n", "!UID:0x9", "\nRECURRENCE-ID;VALUE=DATE-TIME:20240219T100000Z\nDTSTAMP:"},
             {"VEVENT.EXDATE.0=20240212T100000Z", "VEVENT.SUMMARY.0=Sync"});
         row("journal", Journal, [](pst_item* i, auto&) {
             i->block_id = 7, setText(i->subject, "Call with \xc3\x9c"), i->modify_date = newFileTime(1707130800);

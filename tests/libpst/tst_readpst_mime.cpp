@@ -307,6 +307,20 @@ private slots:
             "Content-Disposition: attachment; filename=\"SHORT.TXT\"\n\n", "Content-Disposition: inline\n\n"},
             {"parts.#=4", QString::fromUtf8("parts.1.filename=Bericht \xc3\x84.pdf"), "parts.1.data=" + pdf.toBase64(),
              "parts.2.filename=SHORT.TXT", "parts.3.data=bmFtZWxlc3M="});
+        // RFC 2046 allows message/* parts no base64: a delivery report's
+        // status goes as its text, 7bit or 8bit; only bytes no text holds
+        // keep base64.
+        const QByteArray status("Reporting-MTA: dns; mx.example.org\r\n\r\nFinal-Recipient: rfc822; ann@example.org\r\nStatus: 5.1.1\r\n");
+        struct StatusPart { const char* name; QByteArray data; QByteArray encoding; };
+        for (const StatusPart& part : {StatusPart{"delivery status in 7bit", status, "7bit"},
+                                       StatusPart{"delivery status in 8bit", "Final-Recipient: rfc822; j\xc3\xbcrgen@example.org\n", "8bit"},
+                                       StatusPart{"message part of binary bytes", QByteArray("Status: 5\0\x01", 10), "base64"}}) {
+            const QByteArray data = part.data;
+            const QByteArray text = QByteArray(data).replace("\r", "");
+            row(part.name, "S", "b", [data](pst_item* i) { setText(addAttachment(i, data)->mimetype, "message/delivery-status"); },
+                {"Content-Type: message/delivery-status\nContent-Transfer-Encoding: " + part.encoding
+                 + "\nContent-Disposition: inline\n\n" + (part.encoding == "base64" ? data.toBase64() : text)});
+        }
         row("hostile attachment fields", "S", "b", [](pst_item* i) {
             pst_item_attach* a = addAttachment(i, "x");
             setText(a->mimetype, "text/plain\r\nX-Injected: 1"), setText(a->filename1, "a\"b\nc");

@@ -496,6 +496,17 @@ private slots:
         QCOMPARE(notice->text(), text);
     }
 
+    // Outlook's own free/busy record in its internal folder is no loss: an
+    // Outlook-written file adds nothing to the notice.
+    void outlooksBookkeepingRaisesNoNotice()
+    {
+        const QString path = TestData::pst(QStringLiteral("hughbe__PstReader__hughbe_hughbe_Outlook.pst"));
+        QVERIFY(open(path));
+        auto* notice = m_window->findChild<QLabel*>(QStringLiteral("lossNotice"));
+        QVERIFY(notice);
+        QVERIFY2(!notice->isVisible() || !notice->text().contains(QFileInfo(path).fileName()), qPrintable(notice->text()));
+    }
+
     void helpMenuEntriesWork()
     {
         QMenu* help = m_window->menuBar()->actions().last()->menu();
