@@ -151,7 +151,7 @@ private slots:
             for (const QJsonValue& listed : folder.toObject().value("items").toArray())
                 subjects << listed.toObject().value("subject").toString();
         }
-        for (const QString& subject : {"RE: Native", "FW: Encapsulated", "AW: Both", "SV: Texted", "Fwd: Plain", "Hostile"})
+        for (const char* subject : {"RE: Native", "FW: Encapsulated", "AW: Both", "SV: Texted", "Fwd: Plain", "Hostile"})
             QVERIFY2(subjects.contains(QString::fromLatin1(subject)), qPrintable(subjects.join(" | ")));
     }
 
@@ -208,14 +208,16 @@ private slots:
              inbox + "FW_ Encapsulated.eml | text/html: <html><body><p><b>Kept HTML</b>",
              inbox + "AW_ Both.eml | text/plain: The plain version",
              inbox + "AW_ Both.eml | text/html: <html><body><p><b>Kept HTML</b>",
-             inbox + "SV_ Texted.eml | text/plain: Kept plain text\r\nsecond",
+             inbox + "SV_ Texted.eml | text/plain: Kept plain text\nsecond",
              "!" + inbox + "SV_ Texted.eml | text/html",
              inbox + "Fwd_ Plain.eml | text/plain: Only plain",
              inbox + "Hostile.eml | text/plain: readable",
              top + "Calendar/Review.ics | DESCRIPTION: Native bold " + QString::fromUtf8("café") + " site\nsecond line",
-             top + "Contacts/contacts.vcf | FN: Support, Acme",
-             top + "Contacts/contacts.vcf | NOTE: Call before noon"});
-        QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n') + "\n---\n" + checked.value("lines").toVariant().toStringList().join('\n')));
+             top + "Contacts/Support.vcf | FN: Support, Acme",
+             top + "Contacts/Support.vcf | NOTE: Call before noon"});
+        if (!missing.isEmpty())
+            qWarning().noquote() << checked.value("lines").toVariant().toStringList().join('\n');
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
     }
 };
 
