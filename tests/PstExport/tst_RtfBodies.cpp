@@ -9,7 +9,9 @@
 #include "IMVLogConfig.h"
 #include "PrintManager.h"
 #include "PstContactItem.h"
+#include "PffOracle.h"
 #include "PstMailItem.h"
+#include "TestData.h"
 #include "TestHome.h"
 #include "WrittenPst.h"
 
@@ -45,6 +47,14 @@ PstMessage withNote(PstMessage m, const QByteArray& rtf)
     m.body.clear();
     m.rtfBody = rtf;
     return m;
+}
+
+// A page's text without its markup.
+QString visibleText(const QString& html)
+{
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    QString text = html;
+    return text.remove(tags).simplified();
 }
 
 QJsonObject json(const CliRunner::Result& run)
@@ -218,6 +228,56 @@ private slots:
         if (!missing.isEmpty())
             qWarning().noquote() << checked.value("lines").toVariant().toStringList().join('\n');
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
+    }
+
+    // Every mail of the shared Exchange cache whose only body, as libpff
+    // reads it, is compressed RTF shows text, and its .eml has a text part.
+    void exchangeCacheMailsKeptAsRtfShowText()
+    {
+        const QString path = TestData::pst(QStringLiteral("aspose-email__Aspose.Email-for-.NET__Outlook_SampleOstFile.ost"));
+        QStringList rtfOnly;
+        QString error;
+        QVERIFY2(PffOracle::forEachMessage(path,
+                                           [&](const QString&, libpff_item_t* message) {
+                                               const QString kind = PffOracle::value(message, 0x001A);
+                                               if (kind.startsWith(QLatin1String("IPM.Note"), Qt::CaseInsensitive)
+                                                   && !PffOracle::value(message, 0x1009).isNull()
+                                                   && PffOracle::value(message, 0x1000).isEmpty()
+                                                   && PffOracle::value(message, 0x1013).isEmpty())
+                                                   rtfOnly << PstItem::wholeSubject(PffOracle::value(message, 0x0037));
+                                           },
+                                           &error),
+                 qPrintable(error));
+        QVERIFY2(rtfOnly.size() >= 60, qPrintable(QString::number(rtfOnly.size())));
+        const auto root = open(path);
+        QVERIFY(root);
+        QMap<QString, QString> shownBySubject;
+        for (const auto& item : WrittenPst::allItems(*root)) {
+            if (const auto mail = std::dynamic_pointer_cast<PstMailItem>(item); mail && rtfOnly.contains(mail->subject()))
+                shownBySubject[mail->subject()] += visibleText(mail->body());
+        }
+        const QString out = m_dir.filePath(QStringLiteral("ost"));
+        QCOMPARE(runExport(root, out, {"eml"}).completions, 1);
+        const QJsonObject checked = check({"tree", out});
+        QMap<QString, QString> subjectOfFile;
+        QSet<QString> withText;
+        for (const QString& line : checked.value("lines").toVariant().toStringList()) {
+            const QString file = line.section(QStringLiteral(" | "), 0, 0);
+            const QString what = line.section(QStringLiteral(" | "), 1);
+            if (what.startsWith(QLatin1String("subject: ")))
+                subjectOfFile[file] = what.mid(9);
+            else if (what.startsWith(QLatin1String("text/plain: ")) && what.size() > 12)
+                withText.insert(file);
+        }
+        QSet<QString> subjectsWithText;
+        for (auto it = subjectOfFile.cbegin(); it != subjectOfFile.cend(); ++it) {
+            if (withText.contains(it.key()))
+                subjectsWithText.insert(it.value());
+        }
+        for (const QString& subject : rtfOnly) {
+            QVERIFY2(!shownBySubject.value(subject).isEmpty(), qPrintable(subject));
+            QVERIFY2(subjectsWithText.contains(subject), qPrintable(subject));
+        }
     }
 };
 
