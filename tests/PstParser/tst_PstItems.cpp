@@ -383,7 +383,7 @@ private slots:
             << "IPF.Contact" << empty;
         QTest::newRow("contact without names") << QByteArray(R"x({"kind": "contact", "subject": "Someone",
             "contact": {"address1": "nobody@example.org"}})x") << "IPF.Contact"
-            << QStringList{"contact|:/img/contact@3x.png|Empty name|nobody@example.org|"};
+            << QStringList{"contact|:/img/contact@3x.png|nobody@example.org|nobody@example.org|"};
         QTest::newRow("contact surname only") << QByteArray(R"x({"kind": "contact", "contact": {"surname": "Smith"}})x")
             << "IPF.Contact" << QStringList{"contact|:/img/contact@3x.png| Smith||"};
         QTest::newRow("contact first name only") << QByteArray(R"x({"kind": "contact", "contact": {"first_name": "Anna"}})x")
@@ -473,7 +473,7 @@ private slots:
         QTest::newRow("header") << QByteArray(R"x({"subject": "Quarterly figures", "subjectPrefix": "RE: ",
             "senderName": "Ada Lovelace", "senderAddress": "ada@example.org", "sentTime": "2023-04-05T06:07:08Z",
             "deliveryTime": "2023-04-05T06:09:00Z", "displayTo": "Bob; Carol", "displayCc": "Dave", "displayBcc": "Eve"})x")
-            << 0 << QStringList{"subject=Quarterly figures", "name=Ada Lovelace", "shown address=&lt;ada@example.org&gt;",
+            << 0 << QStringList{"subject=RE: Quarterly figures", "name=Ada Lovelace", "shown address=&lt;ada@example.org&gt;",
                                 "to=To: Bob; Carol", "cc=Cc: Dave", "bcc=Bcc: Eve", "attachments=", "node=1",
                                 "sent=" + localText("2023-04-05T06:07:08Z", "yyyy/MM/dd hh:mm:ss"),
                                 "properties=arrivalDate,bcc,cc,recipients,sender,senderAddr,sentDate,subject"};
