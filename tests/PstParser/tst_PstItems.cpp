@@ -413,10 +413,10 @@ private slots:
         QTest::newRow("sticky note") << QByteArray(R"x({"kind": "note", "subject": "Buy milk", "body": "Buy milk\r\nand bread",
             "creationTime": "2024-01-02T03:04:00Z", "modificationTime": "2024-01-05T06:07:00Z"})x") << "IPF.StickyNote"
             << QStringList{"note|:/img/notepaper@3x.png|Buy milk|Buy milk|", "created " + localText("2024-01-02T03:04:00Z")
-            + ", modified " + localText("2024-01-05T06:07:00Z")};
+            + ", modified " + localText("2024-01-05T06:07:00Z"), "Notes: =Buy milk\r\nand bread"};
         // A class that continues the sticky note's class is still a sticky note.
         QTest::newRow("sticky note of a longer class") << QByteArray(R"x({"kind": "note", "messageClass": "IPM.StickyNote.Custom"})x")
-            << "IPF.StickyNote" << QStringList{"note|:/img/notepaper@3x.png|||", "created , modified "};
+            << "IPF.StickyNote" << QStringList{"note|:/img/notepaper@3x.png|||", "created , modified ", "Notes: ="};
         QTest::newRow("journal") << QByteArray(R"x({"kind": "journal", "subject": "Call with the supplier",
             "body": "Prices go up in May.", "journalType": "Phone call", "journalTypeDescription": "Phone call (described)",
             "start": "2024-04-02T14:00:00Z", "end": "2024-04-02T15:30:00Z", "durationMinutes": 90})x") << "IPF.Journal"
