@@ -195,7 +195,8 @@ QString PstItem::wholeSubject(QString stored)
     // dropped the first two bytes of a Unicode value.
     if (stored.startsWith(QChar(0x01)))
         return stored.mid(2);
-    if (!stored.isEmpty() && stored.at(0).unicode() > 0 && stored.at(0).unicode() < 0x20)
+    const char16_t first = stored.isEmpty() ? 0 : stored.at(0).unicode();
+    if (first > 0 && first < 0x20 && first != '\t' && first != '\n' && first != '\r')
         return stored.mid(1);
     return stored;
 }
