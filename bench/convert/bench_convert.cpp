@@ -6,9 +6,14 @@
 // per core, with the speed-up.
 //
 // usage: bench_convert [--mails N] [--work DIR] [--keep] [--formats eml,mbox,maildir] [--pst FILE]
+//                      [--bodies plain,rtf]
 // Defaults: 100000 mails of 20 KB body text, every tenth with one 100 KB
 // attachment, in a temporary folder removed afterwards; --pst converts FILE
 // instead of writing a mailbox (N is then only used for the rates).
+// --bodies rtf writes the same mails with their bodies kept only as RTF (a
+// third native RTF, a third HTML inside RTF, a third text inside RTF), as in
+// Exchange caches, which every writer decodes; with "plain,rtf" both
+// mailboxes are converted and each rate is printed beside the plain one.
 
 #include "PstWriter.h"
 
@@ -17,6 +22,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
@@ -79,7 +85,24 @@ ChildRun runChild(const QString& program, const QStringList& args)
     return run;
 }
 
-PstMessage benchmarkMail(int index)
+// The text as RTF of the three kinds Outlook stores, by the mail's index.
+QByteArray rtfOf(const QString& text, int index)
+{
+    QByteArray escaped = text.toLatin1().replace('\\', "\\\\").replace('{', "\\{").replace('}', "\\}");
+    escaped.replace('\n', "\\par\r\n");
+    switch (index % 3) {
+    case 0:
+        return "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\pard\\f0\\fs20 {\\b Report} " + escaped + "}";
+    case 1:
+        return "{\\rtf1\\ansi\\ansicpg1252\\fromhtml1 \\deff0{\\fonttbl{\\f0 Arial;}}{\\*\\htmltag19 <html>}"
+               "{\\*\\htmltag50 <body>}{\\*\\htmltag64 <p>}\\htmlrtf {\\htmlrtf0 " + escaped
+            + "}\\htmlrtf0 {\\*\\htmltag72 </p>}{\\*\\htmltag58 </body></html>}}";
+    default:
+        return "{\\rtf1\\ansi\\ansicpg1252\\fromtext \\deff0{\\fonttbl{\\f0 Courier;}}\\f0 " + escaped + "}";
+    }
+}
+
+PstMessage benchmarkMail(int index, bool rtfBodies)
 {
     PstMessage mail;
     mail.subject = QStringLiteral("Benchmark mail %1").arg(index);
@@ -92,7 +115,10 @@ PstMessage benchmarkMail(int index)
     for (int line = 0; body.size() < kBodyBytes; ++line)
         body += QStringLiteral("Line %1 of mail %2: the quick brown fox jumps over the lazy dog.\n").arg(line).arg(index);
     body.truncate(kBodyBytes);
-    mail.body = body;
+    if (rtfBodies)
+        mail.rtfBody = rtfOf(body, index);
+    else
+        mail.body = body;
     if (index % kAttachmentEvery == 0) {
         PstAttachment attachment;
         attachment.longName = QStringLiteral("report-%1.bin").arg(index);
@@ -103,7 +129,7 @@ PstMessage benchmarkMail(int index)
     return mail;
 }
 
-bool writeMailbox(const QString& path, int mails, QString* error)
+bool writeMailbox(const QString& path, int mails, bool rtfBodies, QString* error)
 {
     PstWriter writer;
     if (!writer.open(path)) {
@@ -112,7 +138,7 @@ bool writeMailbox(const QString& path, int mails, QString* error)
     }
     const int inbox = writer.addFolder(writer.topFolder(), QStringLiteral("Inbox"), QStringLiteral("IPF.Note"));
     for (int i = 0; i < mails; ++i) {
-        if (!writer.addMessage(inbox, benchmarkMail(i))) {
+        if (!writer.addMessage(inbox, benchmarkMail(i, rtfBodies))) {
             *error = writer.errorString();
             return false;
         }
@@ -150,6 +176,7 @@ int main(int argc, char* argv[])
     bool keep = false;
     QString givenPst;
     QStringList formats{"eml", "mbox", "maildir"};
+    QStringList bodies{"plain"};
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == "--mails" && i + 1 < args.size())
@@ -162,7 +189,11 @@ int main(int argc, char* argv[])
             formats = args[++i].split(',', Qt::SkipEmptyParts);
         else if (args[i] == "--pst" && i + 1 < args.size())
             givenPst = args[++i];
+        else if (args[i] == "--bodies" && i + 1 < args.size())
+            bodies = args[++i].split(',', Qt::SkipEmptyParts);
     }
+    if (!givenPst.isEmpty())
+        bodies = QStringList{"plain"};
     bool allOk = true;
     std::unique_ptr<QTemporaryDir> temporary;
     if (workDir.isEmpty()) {
@@ -171,46 +202,58 @@ int main(int argc, char* argv[])
         workDir = temporary->path();
     }
     QDir().mkpath(workDir);
-    const QString pst = givenPst.isEmpty() ? workDir + "/mailbox.pst" : givenPst;
+    // Mails per second of each format and process count, for the plain bodies.
+    QMap<QString, double> plainRates;
+    for (const QString& kind : bodies) {
+        const bool rtfBodies = kind == "rtf";
+        const QString pst = givenPst.isEmpty() ? workDir + "/mailbox-" + kind + ".pst" : givenPst;
 
-    QElapsedTimer timer;
-    timer.start();
-    QString error;
-    if (givenPst.isEmpty() && !writeMailbox(pst, mails, &error)) {
-        out << "cannot write the mailbox: " << error << "\n";
-        return 1;
-    }
-    const double pstMb = double(QFileInfo(pst).size()) / 1e6;
-    out << QStringLiteral("mailbox: %1 mails, %2 MB, written in %3 s\n")
-               .arg(mails).arg(pstMb, 0, 'f', 1).arg(double(timer.elapsed()) / 1000, 0, 'f', 1);
-    out.flush();
-
-    const QString cores = QString::number(QThread::idealThreadCount());
-    for (const QString& format : formats) {
-        const bool splits = format != "mbox" && format != "maildir";
-        double reference = 0;
-        for (const QString& jobs : splits ? QStringList{"1", cores} : QStringList{"1"}) {
-            const QString ours = workDir + "/lumaroo-" + format + "-" + jobs;
-            const ChildRun convert =
-                runChild(QStringLiteral(LUMAROO_CLI), {"convert", pst, ours, "--formats", format, "--jobs", jobs});
-            qint64 files = 0, bytes = 0;
-            countFiles(ours, QString(), &files, &bytes);
-            const double outMb = double(bytes) / 1e6;
-            if (jobs == "1")
-                reference = convert.seconds;
-            out << QStringLiteral("lumaroo-cli convert --formats %1 --jobs %2: %3 (%4 files, %5 MB)\n")
-                       .arg(format, jobs, convert.ok ? "ok" : "FAILED").arg(files).arg(outMb, 0, 'f', 1);
-            out << QStringLiteral("  %1 s, %2 mails/s, %3 MB/s output, peak RSS %4 MB, %5x one process\n")
-                       .arg(convert.seconds, 0, 'f', 2)
-                       .arg(double(mails) / convert.seconds, 0, 'f', 0)
-                       .arg(outMb / convert.seconds, 0, 'f', 1)
-                       .arg(double(convert.peakRssKb) / 1024, 0, 'f', 1)
-                       .arg(reference / convert.seconds, 0, 'f', 2);
-            out.flush();
-            allOk = allOk && convert.ok;
-            // Each output is as large as the mailbox's text: keep one at a time.
-            if (!keep)
-                QDir(ours).removeRecursively();
+        QElapsedTimer timer;
+        timer.start();
+        QString error;
+        if (givenPst.isEmpty() && !writeMailbox(pst, mails, rtfBodies, &error)) {
+            out << "cannot write the mailbox: " << error << "\n";
+            return 1;
+        }
+        const double pstMb = double(QFileInfo(pst).size()) / 1e6;
+        out << QStringLiteral("mailbox: %1 mails, bodies %2, %3 MB, written in %4 s\n")
+                   .arg(mails).arg(kind).arg(pstMb, 0, 'f', 1).arg(double(timer.elapsed()) / 1000, 0, 'f', 1);
+        out.flush();
+        const QString cores = QString::number(QThread::idealThreadCount());
+        for (const QString& format : formats) {
+            const bool splits = format != "mbox" && format != "maildir";
+            double reference = 0;
+            for (const QString& jobs : splits ? QStringList{"1", cores} : QStringList{"1"}) {
+                const QString ours = workDir + "/lumaroo-" + format + "-" + jobs;
+                const ChildRun convert =
+                    runChild(QStringLiteral(LUMAROO_CLI), {"convert", pst, ours, "--formats", format, "--jobs", jobs});
+                qint64 files = 0, bytes = 0;
+                countFiles(ours, QString(), &files, &bytes);
+                const double outMb = double(bytes) / 1e6;
+                if (jobs == "1")
+                    reference = convert.seconds;
+                out << QStringLiteral("lumaroo-cli convert --formats %1 --jobs %2: %3 (%4 files, %5 MB)\n")
+                           .arg(format, jobs, convert.ok ? "ok" : "FAILED").arg(files).arg(outMb, 0, 'f', 1);
+                out << QStringLiteral("  %1 s, %2 mails/s, %3 MB/s output, peak RSS %4 MB, %5x one process\n")
+                           .arg(convert.seconds, 0, 'f', 2)
+                           .arg(double(mails) / convert.seconds, 0, 'f', 0)
+                           .arg(outMb / convert.seconds, 0, 'f', 1)
+                           .arg(double(convert.peakRssKb) / 1024, 0, 'f', 1)
+                           .arg(reference / convert.seconds, 0, 'f', 2);
+                const double rate = double(mails) / convert.seconds;
+                if (!rtfBodies)
+                    plainRates.insert(format + jobs, rate);
+                else if (plainRates.contains(format + jobs))
+                    out << QStringLiteral("  RTF bodies: %1 mails/s beside %2 mails/s for plain bodies (%3x)\n")
+                               .arg(rate, 0, 'f', 0)
+                               .arg(plainRates.value(format + jobs), 0, 'f', 0)
+                               .arg(rate / plainRates.value(format + jobs), 0, 'f', 2);
+                out.flush();
+                allOk = allOk && convert.ok;
+                // Each output is as large as the mailbox's text: keep one at a time.
+                if (!keep)
+                    QDir(ours).removeRecursively();
+            }
         }
     }
     return allOk ? 0 : 1;

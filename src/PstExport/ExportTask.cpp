@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ExportTask.h"
 
+#include "MessageBody.h"
 #include "ReparsedRecord.h"
 
 #include "CancelToken.h"
@@ -48,6 +49,9 @@ bool ExportTask::exportParsedItem()
     // file object must not serve both at once. A record that cannot be
     // parsed still goes to the exporter, which reports it as a failed item.
     const ReparsedRecord reparsed(*m_item);
+    // A body kept only as RTF, or HTML kept inside RTF, is written as the
+    // window shows it.
+    MessageBody::completeRecord(reparsed.record());
     m_strategy->setPstFile(reparsed.file());
     m_strategy->setSourceItem(m_item.get());
     m_strategy->setPstNode(m_item->pstTree());

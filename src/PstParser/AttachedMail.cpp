@@ -70,7 +70,9 @@ bool AttachedMail::saveAsEml(const std::shared_ptr<PstMailItem>& attached, const
 QString AttachedMail::fileName(const PstMailItem& attached)
 {
     static const QRegularExpression unsafe(QStringLiteral("[\\x00-\\x1F\\x7F/\\\\:*?\"<>|]+"));
-    QString name = attached.subject().replace(unsafe, QStringLiteral(" ")).simplified().left(120);
+    // Named after the subject without its prefix, as saved mails always were.
+    static const QRegularExpression prefix(QStringLiteral("^[^\\d\\s:]{1,3}:\\s+"));
+    QString name = attached.subject().remove(prefix).replace(unsafe, QStringLiteral(" ")).simplified().left(120);
     while (name.startsWith(QLatin1Char('.')))
         name.remove(0, 1);
     return (name.isEmpty() ? QStringLiteral("mail") : name) + QStringLiteral(".eml");

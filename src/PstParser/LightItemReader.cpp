@@ -14,6 +14,7 @@ constexpr quint16 kTypeBinary = 0x0102;
 
 // The message's properties libpst's record takes the mail fields from.
 constexpr quint16 kMessageClass = 0x001A;
+constexpr quint16 kSubject = 0x0037;
 constexpr quint16 kConversationTopic = 0x0070;
 constexpr quint16 kSentRepresentingName = 0x0042;
 constexpr quint16 kSentRepresentingSearchKey = 0x003B;
@@ -77,7 +78,7 @@ QByteArray LightItemReader::stringBytes(quint16 propertyId, bool* isUtf8) const
 bool LightItemReader::readsLikeLibpst() const
 {
     static const quint16 listed[] = {
-        kMessageClass, kConversationTopic, kSentRepresentingName, kSentRepresentingSearchKey,
+        kMessageClass, kSubject, kConversationTopic, kSentRepresentingName, kSentRepresentingSearchKey,
         kSentRepresentingAddressType, kSentRepresentingAddress, kSenderAddressType, kSenderAddress,
         kDisplayTo, kDisplayCc, kDisplayBcc, kClientSubmitTime, kMessageDeliveryTime, kReportTime,
         kInternetCodePage, kMessageCodePage,
@@ -187,7 +188,13 @@ std::shared_ptr<PstMailItem> LightItemReader::mail(pst_desc_tree* node, SharedTe
     if (node)
         mail->setFileId(node->d_id);
     const int page = codePage();
-    insertString(*mail, kConversationTopic, QStringLiteral("subject"), page);
+    // The whole subject, as Outlook lists it; the topic lacks its prefix.
+    QByteArray subject;
+    const pst_string stored = pstString(kSubject, &subject);
+    if (stored.str)
+        mail->insertSubject(stored, page);
+    else
+        insertString(*mail, kConversationTopic, QStringLiteral("subject"), page);
     insertString(*mail, kSentRepresentingName, QStringLiteral("sender"), page, &shared);
     const QString address = senderAddress(page);
     if (!address.isNull()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "PstCalendarItem.h"
 
+#include "MessageBody.h"
 #include "PstDataConverter.h"
 
 #include <QDateTime>
@@ -28,6 +29,7 @@ std::shared_ptr<PstCalendarItem> PstCalendarItem::creteFromPstItem(pst_desc_tree
     appointment->insertFromFILETIME(part.end, QStringLiteral("endDate"));
     appointment->insertFromPstString(part.recurrence_description, QStringLiteral("recurrenceDescription"), codePage);
     appointment->insertFromPstString(record->body, QStringLiteral("note"), codePage);
+    appointment->setRtfNote(MessageBody::hasOnlyRtfNote(record));
     appointment->setDisplayName(appointment->subject());
     return appointment;
 }
@@ -70,7 +72,7 @@ QList<InfoSection> PstCalendarItem::sections() const
           {QObject::tr("Location"), property(QStringLiteral("location")).toString()}}},
         {QObject::tr("Recurrence Details"),
          {{QObject::tr("Recurrence Pattern"), property(QStringLiteral("recurrenceDescription")).toString()}}},
-        {QObject::tr("Notes"), {{QString(), property(QStringLiteral("note")).toString()}}},
+        {QObject::tr("Notes"), {{QString(), note()}}},
     };
 }
 

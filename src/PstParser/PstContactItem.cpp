@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "PstContactItem.h"
 
+#include "MessageBody.h"
 #include "PstDataConverter.h"
 
 #include <QObject>
@@ -62,7 +63,11 @@ std::shared_ptr<PstContactItem> PstContactItem::creteFromPstItem(pst_desc_tree* 
     auto contact = std::make_shared<PstContactItem>();
     const int codePage = PstDataConverter::recordCodePage(record);
     contact->insertFromPstString(record->body, QStringLiteral("note"), codePage);
+    contact->setRtfNote(MessageBody::hasOnlyRtfNote(record));
     contact->extractContactInfo(record->contact, codePage);
+    // The names Outlook files a contact under when it has no first or last name.
+    contact->insertFromPstString(record->contact->fullname, QStringLiteral("fullName"), codePage);
+    contact->insertFromPstString(record->file_as, QStringLiteral("fileAs"), codePage);
     return contact;
 }
 
@@ -78,9 +83,14 @@ QString PstContactItem::displayName() const
 {
     const QString first = text("firstName");
     const QString last = text("surname");
-    if (first.isEmpty() && last.isEmpty())
-        return QObject::tr("Empty name");
-    return first + QLatin1Char(' ') + last;
+    if (!first.isEmpty() || !last.isEmpty())
+        return first + QLatin1Char(' ') + last;
+    for (const char* key : {"fullName", "fileAs", "companyName", "primaryEmail"}) {
+        const QString name = text(key).trimmed();
+        if (!name.isEmpty())
+            return name;
+    }
+    return QObject::tr("Empty name");
 }
 
 QString PstContactItem::subject() const
@@ -135,7 +145,7 @@ QList<InfoSection> PstContactItem::sections() const
                  {QT_TRANSLATE_NOOP("QObject", "Business Address"), "businessAddress"},
                  {QT_TRANSLATE_NOOP("QObject", "Other Address"), "otherAddress"}},
                 *this),
-        section(QObject::tr("Notes"), {{"", "note"}}, *this),
+        {QObject::tr("Notes"), {{QString(), note()}}},
     };
 }
 

@@ -2,6 +2,7 @@
 #include "PstDistListItem.h"
 
 #include "MapiPropertyReader.h"
+#include "MessageBody.h"
 #include "PstDataConverter.h"
 
 #include <QObject>
@@ -90,6 +91,7 @@ std::shared_ptr<PstDistListItem> PstDistListItem::creteFromPstItem(pst_file* fil
     const int codePage = PstDataConverter::recordCodePage(record);
     list->insertFromPstString(record->subject, QStringLiteral("subject"), codePage);
     list->insertFromPstString(record->body, QStringLiteral("note"), codePage);
+    list->setRtfNote(MessageBody::hasOnlyRtfNote(record));
     QString name = list->property(QStringLiteral("subject")).toString();
     if (file && node) {
         const MapiPropertyReader reader(file, node);
@@ -130,7 +132,7 @@ QList<InfoSection> PstDistListItem::sections() const
     InfoSection people{QObject::tr("Members"), {}};
     for (const Member& member : members())
         people.fields.append({member.name.isEmpty() ? member.address : member.name, member.address});
-    InfoSection notes{QObject::tr("Notes"), {{QString(), property(QStringLiteral("note")).toString()}}};
+    InfoSection notes{QObject::tr("Notes"), {{QString(), note()}}};
     return {list, people, notes};
 }
 

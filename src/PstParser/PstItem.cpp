@@ -2,7 +2,9 @@
 #include "PstItem.h"
 
 #include "Log.h"
+#include "MessageBody.h"
 #include "PstDataConverter.h"
+#include "ReparsedRecord.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -181,6 +183,35 @@ void PstItem::insertFromPstString(pst_string value, const QString& key, int code
     m_properties.insert(key, text);
 }
 
+void PstItem::insertSubject(pst_string value, int codePage)
+{
+    if (value.str)
+        m_properties.insert(QStringLiteral("subject"), wholeSubject(PstDataConverter::toQString(value, codePage)));
+}
+
+QString PstItem::wholeSubject(QString stored)
+{
+    // U+0001 and the prefix's length, or the length alone where a reader
+    // dropped the first two bytes of a Unicode value.
+    if (stored.startsWith(QChar(0x01)))
+        return stored.mid(2);
+    const char16_t first = stored.isEmpty() ? 0 : stored.at(0).unicode();
+    if (first > 0 && first < 0x20 && first != '\t' && first != '\n' && first != '\r')
+        return stored.mid(1);
+    return stored;
+}
+
+QString PstItem::note() const
+{
+    const QString stored = property(QStringLiteral("note")).toString();
+    if (!stored.isEmpty() || !m_rtfNote)
+        return stored;
+    // Reaching the document's file walks the parent links, which hand out
+    // shared pointers; nothing of the item itself changes.
+    const ReparsedRecord reparsed(const_cast<PstItem&>(*this));
+    return MessageBody::noteText(reparsed.record());
+}
+
 void PstItem::insertFromPstHtmlString(pst_string value, const QString& key)
 {
     if (!value.str)
@@ -205,4 +236,5 @@ void PstItem::copyBaseFieldsTo(std::shared_ptr<PstItem> target) const
     target->m_pstFile = m_pstFile;
     target->m_pstLock = m_pstLock;
     target->m_pstTree = m_pstTree;
+    target->m_rtfNote = m_rtfNote;
 }

@@ -75,6 +75,15 @@ public:
     // 8-bit values are decoded with `codePage` when known (see PstDataConverter).
     void insertFromPstString(pst_string value, const QString& key, int codePage = 0);
     void insertFromPstHtmlString(pst_string value, const QString& key);
+    // The whole subject, prefix ("RE: ", "FW: ") included, as "subject".
+    void insertSubject(pst_string value, int codePage = 0);
+    // `stored` without the prefix-length marker Outlook may put before it.
+    static QString wholeSubject(QString stored);
+    // A note's text: the "note" property, else the text of the RTF body,
+    // read again from the file (only notes stored as RTF alone).
+    QString note() const;
+    // Set when the record's note is only an RTF body.
+    void setRtfNote(bool rtfNote) { m_rtfNote = rtfNote; }
     void insertFromFILETIME(const FILETIME* time, const QString& key);
     void insertProperty(const QString& key, const QVariant& value) { m_properties.insert(key, value); }
 
@@ -91,4 +100,5 @@ protected:
     pst_desc_tree* m_pstTree = nullptr;
     QMap<QString, QVariant> m_properties;
     std::shared_ptr<QRecursiveMutex> m_pstLock;
+    bool m_rtfNote = false;
 };

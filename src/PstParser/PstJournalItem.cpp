@@ -2,6 +2,7 @@
 #include "PstJournalItem.h"
 
 #include "MapiPropertyReader.h"
+#include "MessageBody.h"
 #include "PstDataConverter.h"
 
 #include <QObject>
@@ -37,6 +38,7 @@ std::shared_ptr<PstJournalItem> PstJournalItem::creteFromPstItem(pst_desc_tree* 
     entry->insertFromPstString(part.type, QStringLiteral("type"), codePage);
     entry->insertFromPstString(part.description, QStringLiteral("description"), codePage);
     entry->insertFromPstString(record->body, QStringLiteral("note"), codePage);
+    entry->setRtfNote(MessageBody::hasOnlyRtfNote(record));
     // A signed count of minutes, widened as it is.
     entry->setDuration((unsigned long long)(qint64(durationOf(node, record))));
     entry->setDisplayName(entry->subject());
@@ -80,7 +82,7 @@ QList<InfoSection> PstJournalItem::sections() const
           {QObject::tr("Start Date"), startDate(kDatePattern)},
           {QObject::tr("End Date"), endDate(kDatePattern)},
           {QObject::tr("Duration"), duration()}}},
-        {QObject::tr("Notes"), {{QString(), property(QStringLiteral("note")).toString()}}},
+        {QObject::tr("Notes"), {{QString(), note()}}},
     };
 }
 

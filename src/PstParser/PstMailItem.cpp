@@ -4,6 +4,7 @@
 #include "FileTarget.h"
 #include "Log.h"
 #include "PstDataConverter.h"
+#include "MessageBody.h"
 #include "ReparsedRecord.h"
 #include "SenderAddress.h"
 
@@ -71,7 +72,7 @@ std::shared_ptr<PstMailItem> PstMailItem::creteFromPstItem(pst_desc_tree* node, 
         mail->setFileId(node->d_id);
     const int codePage = PstDataConverter::recordCodePage(record);
     const pst_item_email& email = *record->email;
-    mail->insertFromPstString(email.processed_subject, kSubject, codePage);
+    mail->insertSubject(record->subject.str ? record->subject : email.processed_subject, codePage);
     mail->insertFromPstString(email.outlook_sender_name, kSender, codePage);
     const QString senderAddress = SenderAddress::ofRecord(record->pf, node, record, codePage);
     if (!senderAddress.isNull())
@@ -228,13 +229,7 @@ QString PstMailItem::body() const
     ReparsedRecord reparsed(mutableItem(*this));
     listAttachments(reparsed);
     const pst_item* record = reparsed.record();
-    QString text;
-    if (record && record->email)
-        text = PstDataConverter::decodePstHtml(record->email->htmlbody);
-    if (text.isEmpty()) {
-        const int codePage = PstDataConverter::recordCodePage(record);
-        text = plainTextPage(record ? PstDataConverter::toQString(record->body, codePage) : QString());
-    }
+    QString text = MessageBody::choose(record).html;
     if (text.contains(QLatin1String("cid:")))
         text = embedInlineImages(text, reparsed);
     // A document that could not be read now may be readable later.

@@ -3,7 +3,7 @@
 
 #include "PstItem.h"
 
-// A sticky note (message class "IPM.StickyNote"): subject and two dates.
+// A sticky note (message class "IPM.StickyNote"): its text, subject and two dates.
 class PstNoteItem : public PstItem
 {
 public:
@@ -13,6 +13,8 @@ public:
     ItemType type() const override { return Note; }
     QString icon() const override;
     std::shared_ptr<PstItem> clone() const override;
+    // The note's text.
+    QList<InfoSection> sections() const override;
 
     // "MMM dd, yyyy 'at' hh:mm AP" in local time; "" when missing.
     QString createDate() const;

@@ -2,6 +2,7 @@
 #include "PstTaskItem.h"
 
 #include "MapiPropertyReader.h"
+#include "MessageBody.h"
 #include "PstDataConverter.h"
 
 #include <QObject>
@@ -66,6 +67,7 @@ std::shared_ptr<PstTaskItem> PstTaskItem::creteFromPstItem(pst_desc_tree* node, 
     task->insertFromPstString(record->subject, QStringLiteral("subject"), codePage);
     task->setDisplayName(task->subject());
     task->insertFromPstString(record->body, QStringLiteral("note"), codePage);
+    task->setRtfNote(MessageBody::hasOnlyRtfNote(record));
     if (!record->pf || !node)
         return task;
     // libpst carries no task values; they are read from the message itself.
@@ -112,7 +114,7 @@ QList<InfoSection> PstTaskItem::sections() const
           {QObject::tr("Estimated work"), estimatedWork()},
           {QObject::tr("Actual work"), actualWork()},
           {QObject::tr("Progress"), QObject::tr("%1 % completed").arg(m_progress)}}},
-        {QObject::tr("Notes"), {{QString(), property(QStringLiteral("note")).toString()}}},
+        {QObject::tr("Notes"), {{QString(), note()}}},
     };
 }
 

@@ -338,6 +338,38 @@ int write_extra_categories(FILE* out, pst_item* item)
     return 1;
 }
 
+bool has_text(pst_string const& value)
+{
+    return value.str && value.str[0];
+}
+
+// The name a contact is shown under: its full name, else its first and last
+// names, else what Outlook files it as, its company or an address, so that a
+// contact with anything to show has a name (a card's FN may not be empty).
+std::string formatted_name(pst_item* item, pst_item_contact* contact)
+{
+    if (has_text(contact->fullname))
+        return contact->fullname.str;
+    std::string name;
+    for (pst_string const* part : {&contact->first_name, &contact->surname}) {
+        if (!has_text(*part))
+            continue;
+        if (!name.empty())
+            name += ' ';
+        name += part->str;
+    }
+    if (!name.empty())
+        return name;
+    pst_convert_utf8_null(item, &item->file_as);
+    for (pst_string const* other : {&item->file_as, &contact->company_name, &contact->address1, &contact->address2,
+                                    &contact->address3, &contact->business_address, &contact->home_address,
+                                    &contact->other_address}) {
+        if (has_text(*other))
+            return other->str;
+    }
+    return std::string();
+}
+
 void write_vcard(FILE* out, pst_item* item, pst_item_contact* contact, char* comment, char const* uid)
 {
     if (!out || !item || !contact)
@@ -346,7 +378,8 @@ void write_vcard(FILE* out, pst_item* item, pst_item_contact* contact, char* com
     Escaper escape;
 
     fprintf(out, "BEGIN:VCARD\n");
-    fprintf(out, "FN:%s\n", escape(contact->fullname));
+    std::string name = formatted_name(item, contact);
+    fprintf(out, "FN:%s\n", escape(&name[0]));
     fprintf(out, "N:%s;", escape(contact->surname));
     fprintf(out, "%s;", escape(contact->first_name));
     fprintf(out, "%s;", escape(contact->middle_name));

@@ -383,7 +383,7 @@ private slots:
             << "IPF.Contact" << empty;
         QTest::newRow("contact without names") << QByteArray(R"x({"kind": "contact", "subject": "Someone",
             "contact": {"address1": "nobody@example.org"}})x") << "IPF.Contact"
-            << QStringList{"contact|:/img/contact@3x.png|Empty name|nobody@example.org|"};
+            << QStringList{"contact|:/img/contact@3x.png|nobody@example.org|nobody@example.org|"};
         QTest::newRow("contact surname only") << QByteArray(R"x({"kind": "contact", "contact": {"surname": "Smith"}})x")
             << "IPF.Contact" << QStringList{"contact|:/img/contact@3x.png| Smith||"};
         QTest::newRow("contact first name only") << QByteArray(R"x({"kind": "contact", "contact": {"first_name": "Anna"}})x")
@@ -413,10 +413,10 @@ private slots:
         QTest::newRow("sticky note") << QByteArray(R"x({"kind": "note", "subject": "Buy milk", "body": "Buy milk\r\nand bread",
             "creationTime": "2024-01-02T03:04:00Z", "modificationTime": "2024-01-05T06:07:00Z"})x") << "IPF.StickyNote"
             << QStringList{"note|:/img/notepaper@3x.png|Buy milk|Buy milk|", "created " + localText("2024-01-02T03:04:00Z")
-            + ", modified " + localText("2024-01-05T06:07:00Z")};
+            + ", modified " + localText("2024-01-05T06:07:00Z"), "Notes: =Buy milk\r\nand bread"};
         // A class that continues the sticky note's class is still a sticky note.
         QTest::newRow("sticky note of a longer class") << QByteArray(R"x({"kind": "note", "messageClass": "IPM.StickyNote.Custom"})x")
-            << "IPF.StickyNote" << QStringList{"note|:/img/notepaper@3x.png|||", "created , modified "};
+            << "IPF.StickyNote" << QStringList{"note|:/img/notepaper@3x.png|||", "created , modified ", "Notes: ="};
         QTest::newRow("journal") << QByteArray(R"x({"kind": "journal", "subject": "Call with the supplier",
             "body": "Prices go up in May.", "journalType": "Phone call", "journalTypeDescription": "Phone call (described)",
             "start": "2024-04-02T14:00:00Z", "end": "2024-04-02T15:30:00Z", "durationMinutes": 90})x") << "IPF.Journal"
@@ -473,7 +473,7 @@ private slots:
         QTest::newRow("header") << QByteArray(R"x({"subject": "Quarterly figures", "subjectPrefix": "RE: ",
             "senderName": "Ada Lovelace", "senderAddress": "ada@example.org", "sentTime": "2023-04-05T06:07:08Z",
             "deliveryTime": "2023-04-05T06:09:00Z", "displayTo": "Bob; Carol", "displayCc": "Dave", "displayBcc": "Eve"})x")
-            << 0 << QStringList{"subject=Quarterly figures", "name=Ada Lovelace", "shown address=&lt;ada@example.org&gt;",
+            << 0 << QStringList{"subject=RE: Quarterly figures", "name=Ada Lovelace", "shown address=&lt;ada@example.org&gt;",
                                 "to=To: Bob; Carol", "cc=Cc: Dave", "bcc=Bcc: Eve", "attachments=", "node=1",
                                 "sent=" + localText("2023-04-05T06:07:08Z", "yyyy/MM/dd hh:mm:ss"),
                                 "properties=arrivalDate,bcc,cc,recipients,sender,senderAddr,sentDate,subject"};

@@ -225,7 +225,7 @@ private slots:
         // same kind or counted as not shown, the mails with the same subjects.
         bool pffOk = false;
         const PffOracle::Folder pffRoot = PffOracle::readTree(path, &pffOk);
-        const auto theirs = PffOracle::readMessages(path, {0x001A, 0x0070}, 0, &pffOk);
+        const auto theirs = PffOracle::readMessages(path, {0x001A, 0x0037, 0x0070}, 0, &pffOk);
         const auto root = WrittenPst::parse(path);
         QCOMPARE(bool(root), pffOk);
         if (!root)
@@ -254,8 +254,10 @@ private slots:
         for (const auto& message : theirs) {
             const int kind = shownKind(message.values.value(0x001A));
             ++theirCounts[kind];
+            // The whole subject, prefix included; the topic where it is missing.
             if (kind == Mail)
-                theirSubjects << message.values.value(0x0070);
+                theirSubjects << (message.values.contains(0x0037) ? PstItem::wholeSubject(message.values.value(0x0037))
+                                                                   : message.values.value(0x0070));
         }
         ourSubjects.sort();
         theirSubjects.sort();

@@ -236,7 +236,16 @@ private slots:
             const bool journal = item->journal && !item->appointment;
             if (item->contact && item->type == PST_TYPE_CONTACT) {
                 pst_convert_utf8_null(item.get(), &item->contact->fullname);
-                cardChecks << QStringLiteral("cards.%1.FN.0=").arg(cardChecks.size()) + LibpstFile::text(item->contact->fullname);
+                pst_convert_utf8_null(item.get(), &item->contact->first_name);
+                pst_convert_utf8_null(item.get(), &item->contact->surname);
+                pst_convert_utf8_null(item.get(), &item->file_as);
+                // The full name, else the first and last names, else the
+                // display name: a card has a name.
+                const QString names = QStringList{LibpstFile::text(item->contact->first_name),
+                                                  LibpstFile::text(item->contact->surname)}.join(' ').trimmed();
+                const QString full = LibpstFile::text(item->contact->fullname);
+                const QString shown = !full.isEmpty() ? full : !names.isEmpty() ? names : LibpstFile::text(item->file_as);
+                cardChecks << QStringLiteral("cards.%1.FN.0=").arg(cardChecks.size()) + shown;
                 cards += writeItem(VCard, item.get(), {});
             } else if (item->appointment || journal) {
                 pst_convert_utf8_null(item.get(), &item->subject);

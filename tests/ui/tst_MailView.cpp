@@ -192,6 +192,47 @@ private slots:
         QCOMPARE(web()->property("title").toString(), QStringLiteral("as sent"));
     }
 
+    // Bodies kept only as RTF show in the same locked-down page as HTML
+    // mails, under their whole subject; hostile RTF still gives a page.
+    void rtfBodiesShowUnderTheirWholeSubject_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("HTML inside RTF, with a script")
+            << "RE: "
+            << QByteArray("{\\rtf1\\ansi\\fromhtml1 {\\*\\htmltag19 <html><head><title>kept</title>"
+                          "<script>document.title = 'script ran';</script></head><body>}\\htmlrtf {\\htmlrtf0 Hello"
+                          "}\\htmlrtf0 {\\*\\htmltag58 </body></html>}}")
+            << "kept";
+        QTest::newRow("native RTF") << "FW: " << QByteArray("{\\rtf1\\ansi {\\b Hello}\\par}") << "";
+        QTest::newRow("text inside RTF") << "SV: " << QByteArray("{\\rtf1\\ansi\\fromtext Hello\\par}") << "";
+        QTest::newRow("100,000 nested groups")
+            << "AW: " << QByteArray("{\\rtf1\\ansi Hello") + QByteArray(100000, '{') + QByteArray("\\bin4294967295 ") << "";
+    }
+
+    void rtfBodiesShowUnderTheirWholeSubject()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, title);
+        PstDescription description = UiSamples::singleHtmlMail(QByteArray(), QStringLiteral("Kept as RTF"));
+        PstMessage& message = description.folders[0].messages[0];
+        message.body.clear();
+        message.rtfBody = rtf;
+        message.subjectPrefix = prefix;
+        message.subjectMarker = true;
+        const QString name = QStringLiteral("rtf-%1.pst").arg(m_keep.size());
+        m_keep.append(parse(UiSamples::write(description, m_dir.path(), name)));
+        const auto mail = item(m_keep.last(), QStringLiteral("Inbox"), 0);
+        QVERIFY(mail);
+        QVERIFY(showAndWait(mail));
+        QCOMPARE(label<ElidedLabel>("subjectLabel")->fullText(), prefix + QStringLiteral("Kept as RTF"));
+        QTest::qWait(300);
+        if (!title.isEmpty())
+            QCOMPARE(web()->property("title").toString(), title);
+    }
+
     void inlinePictureIsShown()
     {
         QVERIFY(showAndWait(item(m_root, QStringLiteral("Inbox"), 0)));

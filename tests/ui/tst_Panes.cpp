@@ -423,7 +423,7 @@ private slots:
                                         << QStringList{"Notes: Caption=<i>value</i>"};
         QTest::newRow("contact with first name and mobile")
             << item(m_root, "Contacts", 1) << QStringList{"Contact Name: First Name=Ivan", "Phone Numbers: Mobile=+7 555 0199"};
-        QTest::newRow("note: only its heading") << item(m_root, "Notes", 0) << QStringList{};
+        QTest::newRow("note: its text") << item(m_root, "Notes", 0) << QStringList{"Notes: =Buy printer paper"};
     }
 
     void infoBlocks()

@@ -162,6 +162,9 @@ PstMessage messageOf(const QJsonObject& o)
     m.body = text(o, "body");
     m.htmlBody = text(o, "htmlBody").toUtf8();
     m.rtfBody = text(o, "rtfBody").toLatin1();
+    if (o.contains(QLatin1String("rtfBodyBase64")))
+        m.rtfBody = QByteArray::fromBase64(text(o, "rtfBodyBase64").toLatin1());
+    m.rtfCompressed = QByteArray::fromBase64(text(o, "rtfCompressedBase64").toLatin1());
     for (const QJsonValue& v : o.value(QLatin1String("categories")).toArray())
         m.categories.append(v.toString());
     m.categoriesUnicode = flag(o, "categoriesUnicode", false);

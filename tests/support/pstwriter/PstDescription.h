@@ -86,6 +86,7 @@ struct PstMessage {
     QString body;
     QByteArray htmlBody;        // stored as binary PR_HTML, code page internetCodePage
     QByteArray rtfBody;         // raw RTF text; stored compressed
+    QByteArray rtfCompressed;   // when set, PR_RTF_COMPRESSED as it is (damaged values)
     QStringList categories;     // "Keywords" named property
     // Categories are PT_MV_STRING8 by default (in codePage, else 1252):
     // libpst 0.6.76 reads only that form. true writes PT_MV_UNICODE as Outlook does.

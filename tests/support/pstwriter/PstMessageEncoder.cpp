@@ -464,8 +464,8 @@ std::vector<PstProperty> PstMessageEncoder::properties(const PstMessage& m)
     list.text(0x0070, m.subject);
     list.text(0x1000, m.body);
     list.binary(0x1013, m.htmlBody);
-    if (!m.rtfBody.isEmpty()) {
-        list.binary(0x1009, compressRtf(m.rtfBody));
+    if (!m.rtfBody.isEmpty() || !m.rtfCompressed.isEmpty()) {
+        list.binary(0x1009, m.rtfCompressed.isEmpty() ? compressRtf(m.rtfBody) : m.rtfCompressed);
         list.boolean(0x0E1F, true);
     }
     list.int32(0x0017, m.importance);
