@@ -25,6 +25,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QHash>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -208,6 +209,7 @@ void ExportManager::startRun(const std::shared_ptr<PstItem>& root, const QString
 {
     Log::info(QStringLiteral("Start exporting PST data."));
     m_formats = formats;
+    m_unread = 0;
     if (!preScan(root)) {
         emit exportItemNotFound();
         return;
@@ -258,6 +260,7 @@ bool ExportManager::startWorkers(const std::shared_ptr<PstItem>& root, const QSt
         for (auto it = failed.begin(); it != failed.end(); ++it)
             m_errors[it.key()] += it.value();
         addFailureReasons(m_workers->failureReasons());
+        m_unread += m_workers->unreadItems();
         m_walkDone = true;
         finishIfDone();
     });
@@ -368,14 +371,17 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
     QDir().mkpath(outputDir);
     const bool hadItems = folder && folder->itemCount() > 0 && writesIntoFolderDirectories();
     if (folder && takesItemsOf(*folder)) {
+        Counts found{};
         for (const auto& child : PstParser::itemsOf(*folder)) {
             for (int index : formatIndexesFor(child)) {
+                ++found[size_t(index)];
                 if (m_token.isCancelled())
                     ++skipped[size_t(index)];
                 else
                     queueItem(child, index, outputDir);
             }
         }
+        countUnread(*folder, found, skipped);
     }
     for (int i = 0; item && i < item->childCount(); ++i) {
         const auto child = item->child(i);
@@ -390,6 +396,28 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
     // from the bottom up. Tasks may not have run yet, hence the test on own items.
     if (m_ignoreEmptyFolder && !toApp && !hadItems && QDir(outputDir).isEmpty())
         QDir().rmdir(outputDir);
+}
+
+void ExportManager::countUnread(const PstFolderItem& folder, const Counts& found, Counts& skipped)
+{
+    const auto& table = formatTable();
+    // Per kind of item, not per format: a mail may go to several.
+    QHash<int, int> unreadOfKind;
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (!m_formats.contains(QLatin1String(table[i].key)))
+            continue;
+        const int missing = folder.itemCount(table[i].kind) - found[i];
+        if (missing <= 0)
+            continue;
+        skipped[i] += missing;
+        unreadOfKind[int(table[i].kind)] = qMax(unreadOfKind.value(int(table[i].kind)), missing);
+    }
+    for (const int missing : std::as_const(unreadOfKind)) {
+        m_unread += missing;
+        Log::warn(QStringLiteral("%1 items of folder \"%2\" could not be read again from the file; they are not written.")
+                      .arg(missing)
+                      .arg(folder.displayName()));
+    }
 }
 
 void ExportManager::queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir)
@@ -481,6 +509,7 @@ void ExportManager::finishRun()
         addFailureReasons({{strategy->formatKey(), strategy->takeFailureReasons()}});
     m_lastRunReasons = std::exchange(m_reasons, {});
     m_lastRunErrors = m_errors;
+    m_lastRunUnread = m_unread;
     m_lastRunSummary.clear();
     const auto& table = formatTable();
     for (size_t i = 0; i < table.size(); ++i) {

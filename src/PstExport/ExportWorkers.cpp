@@ -7,6 +7,7 @@
 #include "PstFolderItem.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -106,6 +107,14 @@ QList<QStringList> ExportWorkers::shares(const PstFolderItem& root, const QList<
     return result;
 }
 
+QByteArray ExportWorkers::workerToken(qint64 parentPid)
+{
+    return QCryptographicHash::hash("lumaroo convert worker of " + QByteArray::number(parentPid),
+                                    QCryptographicHash::Sha256)
+        .toHex()
+        .left(32);
+}
+
 bool ExportWorkers::isInShare(const PstFolderItem& folder, const QStringList& folderIds)
 {
     return folderIds.contains(folderId(folder));
@@ -131,6 +140,10 @@ void ExportWorkers::start(const QString& program, const PstFolderItem& root, con
         }
         worker.process = new QProcess(this);
         worker.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kWorkerTokenVariable),
+                           QString::fromLatin1(workerToken(QCoreApplication::applicationPid())));
+        worker.process->setProcessEnvironment(environment);
         connect(worker.process, &QProcess::readyReadStandardOutput, this, [this, w] { readReport(w); });
         connect(worker.process, &QProcess::finished, this, &ExportWorkers::workerEnded);
         connect(worker.process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -167,6 +180,8 @@ void ExportWorkers::readReport(qsizetype index)
             worker.results[words.at(1)] = {words.at(2).toInt(), words.at(3).toInt()};
         } else if (words.size() >= 4 && words.at(0) == QLatin1String("reason")) {
             m_reasons[words.at(1)][words.mid(3).join(QLatin1Char(' '))] += words.at(2).toInt();
+        } else if (words.size() == 2 && words.at(0) == QLatin1String("unread")) {
+            worker.unread = words.at(1).toInt();
         }
     }
 }
@@ -176,9 +191,11 @@ void ExportWorkers::workerEnded()
     if (--m_running > 0)
         return;
     QMap<QString, int> failed;
+    m_unread = 0;
     for (qsizetype w = 0; w < m_workers.size(); ++w) {
         readReport(w);
         const Worker& worker = m_workers.at(w);
+        m_unread += worker.unread;
         for (const QString& key : std::as_const(m_formats)) {
             const int expected = worker.shareTotals.value(key);
             if (!worker.results.contains(key)) {

@@ -33,6 +33,11 @@ public:
     // shares with about as many items each ("root" for the document's own
     // items); fewer shares when there are fewer such folders.
     static QList<QStringList> shares(const PstFolderItem& root, const QList<QString>& formats, int jobs);
+    // The token a worker finds in its environment (kWorkerTokenVariable),
+    // made from its parent's process id: the worker option is for processes
+    // this class starts, never for a user's command line.
+    static QByteArray workerToken(qint64 parentPid);
+    static constexpr char kWorkerTokenVariable[] = "LUMAROO_WORKER_TOKEN";
     // Whether `folder` is one of `folderIds` (as shares() names them).
     static bool isInShare(const PstFolderItem& folder, const QStringList& folderIds);
 
@@ -46,6 +51,8 @@ public:
     // Why the workers could not write items, per format key, with how
     // many items each (as ExportManager::lastRunFailureReasons()).
     QMap<QString, QMap<QString, int>> failureReasons() const { return m_reasons; }
+    // Items the workers could not read again from the file, once finished.
+    int unreadItems() const { return m_unread; }
 
 signals:
     // Items of a format written so far, by all workers together.
@@ -62,6 +69,7 @@ private:
         // Per format: items found and failed, once reported.
         QHash<QString, std::pair<int, int>> results;
         QHash<QString, int> shareTotals;
+        int unread = 0;
     };
 
     void readReport(qsizetype index);
@@ -70,6 +78,7 @@ private:
     QList<Worker> m_workers;
     QList<QString> m_formats;
     int m_running = 0;
+    int m_unread = 0;
     // The folder directories, deepest first, each with whether its folder
     // had items; those left empty go at the end when m_pruneEmptyFolders.
     QList<std::pair<QString, bool>> m_directories;
