@@ -25,7 +25,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
-#include <QHash>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -34,6 +33,7 @@
 namespace {
 
 constexpr int kPoolThreadExpiryMs = 60000;
+constexpr char kUnreadReason[] = "could not be read again from the file (it changed or was damaged since it was opened)";
 
 // One output format. The table's order is the order in which an item's kind
 // is tested and in which reporters and exporters are created.
@@ -209,7 +209,7 @@ void ExportManager::startRun(const std::shared_ptr<PstItem>& root, const QString
 {
     Log::info(QStringLiteral("Start exporting PST data."));
     m_formats = formats;
-    m_unread = 0;
+    m_unread = {};
     if (!preScan(root)) {
         emit exportItemNotFound();
         return;
@@ -260,7 +260,6 @@ bool ExportManager::startWorkers(const std::shared_ptr<PstItem>& root, const QSt
         for (auto it = failed.begin(); it != failed.end(); ++it)
             m_errors[it.key()] += it.value();
         addFailureReasons(m_workers->failureReasons());
-        m_unread += m_workers->unreadItems();
         m_walkDone = true;
         finishIfDone();
     });
@@ -401,8 +400,6 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
 void ExportManager::countUnread(const PstFolderItem& folder, const Counts& found, Counts& skipped)
 {
     const auto& table = formatTable();
-    // Per kind of item, not per format: a mail may go to several.
-    QHash<int, int> unreadOfKind;
     for (size_t i = 0; i < table.size(); ++i) {
         if (!m_formats.contains(QLatin1String(table[i].key)))
             continue;
@@ -410,13 +407,10 @@ void ExportManager::countUnread(const PstFolderItem& folder, const Counts& found
         if (missing <= 0)
             continue;
         skipped[i] += missing;
-        unreadOfKind[int(table[i].kind)] = qMax(unreadOfKind.value(int(table[i].kind)), missing);
-    }
-    for (const int missing : std::as_const(unreadOfKind)) {
-        m_unread += missing;
-        Log::warn(QStringLiteral("%1 items of folder \"%2\" could not be read again from the file; they are not written.")
+        m_unread[i] += missing;
+        Log::warn(QStringLiteral("%1 %2 items of folder \"%3\" could not be read again from the file; they are not written.")
                       .arg(missing)
-                      .arg(folder.displayName()));
+                      .arg(QLatin1String(table[i].key), folder.displayName()));
     }
 }
 
@@ -445,8 +439,11 @@ void ExportManager::threadFinished(QString formatKey, bool ok)
 void ExportManager::walkFinished(const Counts& skipped)
 {
     const auto& table = formatTable();
-    for (size_t i = 0; i < table.size(); ++i)
+    for (size_t i = 0; i < table.size(); ++i) {
         m_errors[QLatin1String(table[i].key)] += skipped[i];
+        if (m_unread[i] > 0)
+            m_reasons[QLatin1String(table[i].key)][QString::fromLatin1(kUnreadReason)] += m_unread[i];
+    }
     m_walkDone = true;
     finishIfDone();
 }
@@ -509,7 +506,6 @@ void ExportManager::finishRun()
         addFailureReasons({{strategy->formatKey(), strategy->takeFailureReasons()}});
     m_lastRunReasons = std::exchange(m_reasons, {});
     m_lastRunErrors = m_errors;
-    m_lastRunUnread = m_unread;
     m_lastRunSummary.clear();
     const auto& table = formatTable();
     for (size_t i = 0; i < table.size(); ++i) {

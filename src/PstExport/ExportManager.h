@@ -63,10 +63,6 @@ public:
 
     // Failed items per format key of the last finished run.
     QMap<QString, int> lastRunErrors() const { return m_lastRunErrors; }
-    // Items the document counted that the last run could not read again from
-    // the file (changed or damaged since it was opened); each also counts
-    // as failed in its formats.
-    int lastRunUnreadItems() const { return m_lastRunUnread; }
 
     // Per selected format of the last finished run, in table order.
     struct FormatResult
@@ -131,7 +127,8 @@ private:
     // counts the rest in `skipped`.
     void exportFolder(const std::shared_ptr<PstItem>& item, const QString& outputDir, bool toApp, Counts& skipped);
     // Counts the items `folder` counted that its reading did not give
-    // (`found` per format) as not written.
+    // (`found` per format) as not written: the file changed or broke since
+    // it was opened.
     void countUnread(const PstFolderItem& folder, const Counts& found, Counts& skipped);
     // The walk has queued its last task (on the caller's thread).
     void walkFinished(const Counts& skipped);
@@ -166,9 +163,8 @@ private:
     QMap<int, std::shared_ptr<ExportStrategy>> m_strategyPool;
     QMap<QString, std::shared_ptr<ProgressReporter>> m_reporters;
     QMap<QString, int> m_lastRunErrors;
-    // Items not read again, by the walk (on its thread) or the workers.
-    int m_unread = 0;
-    int m_lastRunUnread = 0;
+    // Per format, items the walk (on its thread) could not read again.
+    Counts m_unread{};
     QList<FormatResult> m_lastRunSummary;
     QMap<QString, QMap<QString, int>> m_reasons;
     QMap<QString, QMap<QString, int>> m_lastRunReasons;

@@ -180,8 +180,6 @@ void ExportWorkers::readReport(qsizetype index)
             worker.results[words.at(1)] = {words.at(2).toInt(), words.at(3).toInt()};
         } else if (words.size() >= 4 && words.at(0) == QLatin1String("reason")) {
             m_reasons[words.at(1)][words.mid(3).join(QLatin1Char(' '))] += words.at(2).toInt();
-        } else if (words.size() == 2 && words.at(0) == QLatin1String("unread")) {
-            worker.unread = words.at(1).toInt();
         }
     }
 }
@@ -191,11 +189,9 @@ void ExportWorkers::workerEnded()
     if (--m_running > 0)
         return;
     QMap<QString, int> failed;
-    m_unread = 0;
     for (qsizetype w = 0; w < m_workers.size(); ++w) {
         readReport(w);
         const Worker& worker = m_workers.at(w);
-        m_unread += worker.unread;
         for (const QString& key : std::as_const(m_formats)) {
             const int expected = worker.shareTotals.value(key);
             if (!worker.results.contains(key)) {

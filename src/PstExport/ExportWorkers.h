@@ -51,8 +51,6 @@ public:
     // Why the workers could not write items, per format key, with how
     // many items each (as ExportManager::lastRunFailureReasons()).
     QMap<QString, QMap<QString, int>> failureReasons() const { return m_reasons; }
-    // Items the workers could not read again from the file, once finished.
-    int unreadItems() const { return m_unread; }
 
 signals:
     // Items of a format written so far, by all workers together.
@@ -69,7 +67,6 @@ private:
         // Per format: items found and failed, once reported.
         QHash<QString, std::pair<int, int>> results;
         QHash<QString, int> shareTotals;
-        int unread = 0;
     };
 
     void readReport(qsizetype index);
@@ -78,7 +75,6 @@ private:
     QList<Worker> m_workers;
     QList<QString> m_formats;
     int m_running = 0;
-    int m_unread = 0;
     // The folder directories, deepest first, each with whether its folder
     // had items; those left empty go at the end when m_pruneEmptyFolders.
     QList<std::pair<QString, bool>> m_directories;

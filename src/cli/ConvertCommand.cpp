@@ -195,8 +195,5 @@ int ConvertCommand::execute(ExportManager& manager, const std::function<void()>&
     loop.exec();
     const bool allDone = display.printSummary(manager.lastRunErrors(), formats, doneVerb, manager.lastRunFailureReasons());
     QTextStream(stdout) << LossReport::summary(root);
-    if (const int unread = manager.lastRunUnreadItems())
-        QTextStream(stdout) << QStringLiteral("%1 item(s) could not be read again from the file during the run "
-                                              "(it changed or was damaged since it was opened)\n").arg(unread);
     return allDone && LossReport::lostCount(root) == 0 ? 0 : 1;
 }

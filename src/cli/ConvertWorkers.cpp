@@ -49,6 +49,5 @@ int ConvertWorkers::runWorker(const Job& job, const QStringList& folderIds)
         for (auto it = reasons.begin(); it != reasons.end(); ++it)
             report(QStringLiteral("reason %1 %2 %3").arg(key).arg(it.value()).arg(QString(it.key()).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     }
-    report(QStringLiteral("unread %1").arg(manager.lastRunUnreadItems()));
     return 0;
 }
