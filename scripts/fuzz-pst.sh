@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Damages copies of real PST files at random (1, 4, 16 or 64 bytes after the
-# 512-byte header, seeded) and runs `lumaroo-cli list` and `convert` on each,
+# 512-byte header, seeded; .ost copies get 1, 2 or 4 flipped bits instead)
+# and runs `lumaroo-cli list` and `convert` on each,
 # counting crashes (killed by a signal) and hangs (over the time limit).
 # Crashing copies are kept in the work folder as crash-SEED-CODE.pst.
 # Each copy is also walked by libpst alone (scripts/libpst-walk.cpp): messages
@@ -28,12 +29,27 @@ sources=(
 )
 # LUMAROO_FUZZ_SOURCES (file names in the shared folder, space-separated)
 # replaces the three above; LUMAROO_FUZZ_COMMANDS ("list", "convert" or
-# both, the default) chooses the commands run on each copy.
+# both, the default) chooses the commands run on each copy. The names
+# 4k-all-kinds.ost and 4k-mailbox.ost stand for files with 4 KB pages and
+# compressed blocks (Outlook 2013 and later), which the shared folder lacks:
+# they are written with pstgen (LUMAROO_PSTGEN, else beside the CLI's build).
+mkdir -p "$work"
 if [ -n "${LUMAROO_FUZZ_SOURCES:-}" ]; then
     sources=()
-    for name in $LUMAROO_FUZZ_SOURCES; do sources+=("$pst/$name"); done
+    pstgen=${LUMAROO_PSTGEN:-$(dirname "$cli")/../../tests/support/pstgen/pstgen}
+    for name in $LUMAROO_FUZZ_SOURCES; do
+        case $name in
+        4k-all-kinds.ost)
+            "$pstgen" --preset all-kinds --permute --four-k-pages -o "$work/$name" > /dev/null || exit 2
+            sources+=("$work/$name") ;;
+        4k-mailbox.ost)
+            "$pstgen" --preset mailbox --mails 40 --attachments-per-mail 1 --attachment-kb 12 --body-kb 6 \
+                --mails-per-folder 10 --permute --four-k-pages -o "$work/$name" > /dev/null || exit 2
+            sources+=("$work/$name") ;;
+        *) sources+=("$pst/$name") ;;
+        esac
+    done
 fi
-mkdir -p "$work"
 walker=$work/libpst-walk
 [ -x "$walker" ] || g++ -O1 -o "$walker" "$root/scripts/libpst-walk.cpp" $(pkg-config --cflags --libs libpst) || exit 2
 export HOME=$work/home XDG_DATA_HOME=$work/home/data
@@ -44,9 +60,14 @@ import random, sys
 src, dst, seed = sys.argv[1], sys.argv[2], int(sys.argv[3])
 random.seed(seed)
 data = bytearray(open(src, 'rb').read())
-for _ in range(random.choice([1, 4, 16, 64])):
-    pos = random.randrange(0x200, len(data))
-    data[pos] = random.randrange(256)
+if src.endswith('.ost'):
+    for _ in range(random.choice([1, 1, 2, 4])):
+        pos = random.randrange(0x200, len(data))
+        data[pos] ^= 1 << random.randrange(8)
+else:
+    for _ in range(random.choice([1, 4, 16, 64])):
+        pos = random.randrange(0x200, len(data))
+        data[pos] = random.randrange(256)
 open(dst, 'wb').write(data)
 PY
 }

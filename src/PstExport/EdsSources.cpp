@@ -50,6 +50,18 @@ ESourceRegistry* EdsSources::openRegistry(QString* error)
         *error = EdsSources::takeMessage(failure);
     else
         g_clear_error(&failure);
+    // On a session bus where no registry service runs (or can be started)
+    // the client still opens, empty: the service's own local source, which
+    // it always has, tells that it is really there.
+    ESource* local = registry ? e_source_registry_ref_source(registry, kLocalParent) : nullptr;
+    if (registry && !local) {
+        g_object_unref(registry);
+        registry = nullptr;
+        if (error)
+            *error = QStringLiteral("no address book and calendar service answers on the session bus");
+    }
+    if (local)
+        g_object_unref(local);
     return registry;
 }
 

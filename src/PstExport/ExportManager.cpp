@@ -33,6 +33,7 @@
 namespace {
 
 constexpr int kPoolThreadExpiryMs = 60000;
+constexpr char kUnreadReason[] = "could not be read again from the file (it changed or was damaged since it was opened)";
 
 // One output format. The table's order is the order in which an item's kind
 // is tested and in which reporters and exporters are created.
@@ -209,6 +210,7 @@ void ExportManager::startRun(const std::shared_ptr<PstItem>& root, const QString
     Log::info(QStringLiteral("Start exporting PST data."));
     m_formats = formats;
     m_runRoot = root;
+    m_unread = {};
     if (!preScan(root)) {
         emit exportItemNotFound();
         return;
@@ -434,14 +436,17 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
     // Only items of the chosen formats in a chosen folder make a file here.
     const bool hadItems = folder && takesItemsOf(*folder) && itemsOfFormats(*folder) > 0 && writesIntoFolderDirectories();
     if (folder && takesItemsOf(*folder)) {
+        Counts found{};
         for (const auto& child : PstParser::itemsOf(*folder)) {
             for (int index : formatIndexesFor(child)) {
+                ++found[size_t(index)];
                 if (m_token.isCancelled())
                     ++skipped[size_t(index)];
                 else
                     queueItem(child, index, outputDir);
             }
         }
+        countUnread(*folder, found, skipped);
     }
     for (int i = 0; item && i < item->childCount(); ++i) {
         const auto child = item->child(i);
@@ -456,6 +461,23 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
     // from the bottom up. Tasks may not have run yet, hence the test on own items.
     if (m_ignoreEmptyFolder && !toApp && !hadItems && QDir(outputDir).isEmpty())
         QDir().rmdir(outputDir);
+}
+
+void ExportManager::countUnread(const PstFolderItem& folder, const Counts& found, Counts& skipped)
+{
+    const auto& table = formatTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (!m_formats.contains(QLatin1String(table[i].key)))
+            continue;
+        const int missing = folder.itemCount(table[i].kind) - found[i];
+        if (missing <= 0)
+            continue;
+        skipped[i] += missing;
+        m_unread[i] += missing;
+        Log::warn(QStringLiteral("%1 %2 items of folder \"%3\" could not be read again from the file; they are not written.")
+                      .arg(missing)
+                      .arg(QLatin1String(table[i].key), folder.displayName()));
+    }
 }
 
 void ExportManager::queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir)
@@ -483,8 +505,11 @@ void ExportManager::threadFinished(QString formatKey, bool ok)
 void ExportManager::walkFinished(const Counts& skipped)
 {
     const auto& table = formatTable();
-    for (size_t i = 0; i < table.size(); ++i)
+    for (size_t i = 0; i < table.size(); ++i) {
         m_errors[QLatin1String(table[i].key)] += skipped[i];
+        if (m_unread[i] > 0)
+            m_reasons[QLatin1String(table[i].key)][QString::fromLatin1(kUnreadReason)] += m_unread[i];
+    }
     m_walkDone = true;
     finishIfDone();
 }

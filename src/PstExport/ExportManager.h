@@ -149,6 +149,10 @@ private:
     // Queues the tasks of `item`'s tree; after a cancel it queues no more and
     // counts the rest in `skipped`.
     void exportFolder(const std::shared_ptr<PstItem>& item, const QString& outputDir, bool toApp, Counts& skipped);
+    // Counts the items `folder` counted that its reading did not give
+    // (`found` per format) as not written: the file changed or broke since
+    // it was opened.
+    void countUnread(const PstFolderItem& folder, const Counts& found, Counts& skipped);
     // The walk has queued its last task (on the caller's thread).
     void walkFinished(const Counts& skipped);
     // Ends the run once the walk is done and no task is left.
@@ -185,6 +189,8 @@ private:
     QMap<int, std::shared_ptr<ExportStrategy>> m_strategyPool;
     QMap<QString, std::shared_ptr<ProgressReporter>> m_reporters;
     QMap<QString, int> m_lastRunErrors;
+    // Per format, items the walk (on its thread) could not read again.
+    Counts m_unread{};
     QList<FormatResult> m_lastRunSummary;
     QMap<QString, QMap<QString, int>> m_reasons;
     QMap<QString, QMap<QString, int>> m_lastRunReasons;

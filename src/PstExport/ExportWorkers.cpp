@@ -7,6 +7,7 @@
 #include "PstFolderItem.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -112,6 +113,14 @@ QList<QStringList> ExportWorkers::shares(const PstFolderItem& root, const QList<
     return result;
 }
 
+QByteArray ExportWorkers::workerToken(qint64 parentPid)
+{
+    return QCryptographicHash::hash("lumaroo convert worker of " + QByteArray::number(parentPid),
+                                    QCryptographicHash::Sha256)
+        .toHex()
+        .left(32);
+}
+
 bool ExportWorkers::isInShare(const PstFolderItem& folder, const QStringList& folderIds)
 {
     return folderIds.contains(folderId(folder));
@@ -140,6 +149,10 @@ void ExportWorkers::start(const QString& program, const PstFolderItem& root, con
         }
         worker.process = new QProcess(this);
         worker.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kWorkerTokenVariable),
+                           QString::fromLatin1(workerToken(QCoreApplication::applicationPid())));
+        worker.process->setProcessEnvironment(environment);
         connect(worker.process, &QProcess::readyReadStandardOutput, this, [this, w] { readReport(w); });
         connect(worker.process, &QProcess::finished, this, &ExportWorkers::workerEnded);
         connect(worker.process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {

@@ -37,6 +37,11 @@ public:
     // there are fewer such folders.
     static QList<QStringList> shares(const PstFolderItem& root, const QList<QString>& formats, int jobs,
                                      const std::function<bool(const PstFolderItem&)>& selected = {});
+    // The token a worker finds in its environment (kWorkerTokenVariable),
+    // made from its parent's process id: the worker option is for processes
+    // this class starts, never for a user's command line.
+    static QByteArray workerToken(qint64 parentPid);
+    static constexpr char kWorkerTokenVariable[] = "LUMAROO_WORKER_TOKEN";
     // Whether `folder` is one of `folderIds` (as shares() names them).
     static bool isInShare(const PstFolderItem& folder, const QStringList& folderIds);
 

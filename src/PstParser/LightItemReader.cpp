@@ -158,7 +158,7 @@ bool LightItemReader::hasListedAttachment() const
         if ((it.key() & kSubnodeTypeMask) != kSubnodeTypeAttachment)
             continue;
         PropertyContext attachment;
-        if (!attachment.parse(blocks.dataBlocks(it.value().dataBlockId)))
+        if (!attachment.parse(blocks.dataBlocks(it.value().dataBlockId), PropertyContext::heapIdsOf(blocks.hasFourKPages())))
             continue;
         if (attachment.property(kAttachLongFilename) || attachment.property(kAttachFilename))
             return true;

@@ -280,7 +280,7 @@ std::optional<PstFolderItem::ItemCounts> PstParser::countFromTable(const Pending
     const bool parsed = table.parse(reader.dataBlocks(tableNode->desc->i_id), [&](quint32 id) {
         const auto subnode = subnodes.constFind(id);
         return subnode == subnodes.constEnd() ? QList<QByteArray>() : reader.dataBlocks(subnode->dataBlockId);
-    });
+    }, PropertyContext::heapIdsOf(reader.hasFourKPages()));
     if (!parsed)
         return std::nullopt;
     QHash<quint32, int> rowOf;

@@ -5,6 +5,7 @@
 #include "ConvertWorkers.h"
 #include "ExportManager.h"
 #include "ItemJson.h"
+#include "ExportWorkers.h"
 #include "LossReport.h"
 #include "OutputFolderCheck.h"
 #include "ProgressDisplay.h"
@@ -34,6 +35,7 @@ struct Options
     int jobs = QThread::idealThreadCount();
     // --folder PATH: only these folders (each with its sub-folders).
     QStringList folders;
+    bool jobsGiven = false;
     // Set in a worker process of a conversion split among several.
     std::optional<QStringList> workerFolders;
 };
@@ -83,9 +85,12 @@ bool parseOptions(QStringList args, Options* options, QString* problem)
             }
             const QString value = args.takeFirst();
             bool isNumber = false;
-            if (arg == QLatin1String("--worker-folders"))
+            if (arg == QLatin1String("--worker-folders")) {
                 options->workerFolders = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
-            else if ((options->jobs = value.toInt(&isNumber)) < 1 || !isNumber) {
+                continue;
+            }
+            options->jobsGiven = true;
+            if ((options->jobs = value.toInt(&isNumber)) < 1 || !isNumber) {
                 *problem = QStringLiteral("--jobs needs a number of 1 or more");
                 return false;
             }
@@ -134,6 +139,33 @@ bool selectFolders(const PstFolderItem& root, const QStringList& paths, QSet<qui
     return true;
 }
 
+// More workers than folders with items, or far more than processor cores,
+// only cost memory and disk seeks: --jobs is capped there, with a note.
+int usefulJobs(const Options& options, const PstFolderItem& root)
+{
+    constexpr int kWorkersPerCore = 4;
+    int jobs = options.jobs;
+    QString reason;
+    const int cores = qMax(1, QThread::idealThreadCount());
+    if (jobs > kWorkersPerCore * cores) {
+        jobs = kWorkersPerCore * cores;
+        reason = QStringLiteral("%1 processor cores").arg(cores);
+    }
+    if (jobs > 1 && ExportWorkers::canSplit(options.formats)) {
+        const int folders = int(ExportWorkers::shares(root, options.formats, jobs).size());
+        if (folders < jobs) {
+            jobs = folders;
+            reason = QStringLiteral("%1 folder(s) with items to write").arg(folders);
+        }
+    }
+    if (jobs < options.jobs && options.jobsGiven)
+        QTextStream(stderr) << QStringLiteral("lumaroo-cli convert: --jobs %1 is more than can help here (%2); using %3\n")
+                                   .arg(options.jobs)
+                                   .arg(reason)
+                                   .arg(jobs);
+    return jobs;
+}
+
 } // namespace
 
 int ConvertCommand::run(const QStringList& args)
@@ -142,6 +174,10 @@ int ConvertCommand::run(const QStringList& args)
     QString problem;
     if (!parseOptions(args, &options, &problem))
         return usage(problem);
+    // The worker option is internal: only a process lumaroo started may use it.
+    if (options.workerFolders
+        && qgetenv(ExportWorkers::kWorkerTokenVariable) != ExportWorkers::workerToken(qint64(getppid())))
+        return usage(QStringLiteral("unknown option --worker-folders"));
     if (options.workerFolders)
         return ConvertWorkers::runWorker({options.pstPath, options.outputDir, options.formats}, *options.workerFolders);
     const auto root = CliDocument::open(options.pstPath);
@@ -160,7 +196,7 @@ int ConvertCommand::run(const QStringList& args)
     }
     ExportManager manager;
     manager.setIgnoreEmptyFolder(!options.keepEmptyFolders);
-    manager.setWorkers(options.jobs, QCoreApplication::applicationFilePath());
+    manager.setWorkers(usefulJobs(options, *root), QCoreApplication::applicationFilePath());
     if (!options.folders.isEmpty()) {
         manager.setFolderSelection([selected](const PstFolderItem& folder) {
             return folder.nodeLevel() > 0 && selected.contains(folder.fileId());

@@ -154,7 +154,8 @@ std::shared_ptr<PstItem> ItemJson::find(const PstFolderItem& root, const QString
     static const QRegularExpression digits(QStringLiteral("^\\d+$"));
     const bool byId = digits.match(idOrPath).hasMatch();
     std::shared_ptr<PstItem> found;
-    forEachFolder(root, [&](const PstFolderItem& folder, const QString& folderPath) {
+    // The document's own items (path "/#N") come before its folders', as list gives them.
+    const auto visit = [&](const PstFolderItem& folder, const QString& folderPath) {
         if (found)
             return;
         const auto items = PstParser::itemsOf(folder);
@@ -165,6 +166,8 @@ std::shared_ptr<PstItem> ItemJson::find(const PstFolderItem& root, const QString
                 *path = itemPath;
             }
         }
-    });
+    };
+    visit(root, QString());
+    forEachFolder(root, visit);
     return found;
 }

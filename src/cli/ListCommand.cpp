@@ -34,6 +34,8 @@ QByteArray indented(const QByteArray& json, int spaces)
 
 QString folderPath(const PstFolderItem& folder)
 {
+    if (folder.nodeLevel() == 0)
+        return QString();
     QString path = folder.displayName();
     for (auto parent = folder.parent(); parent && parent->nodeLevel() > 0; parent = parent->parent())
         path = parent->displayName() + '/' + path;
@@ -117,21 +119,38 @@ int ListCommand::run(const QStringList& args)
         begun = true;
     };
     PstParser::Visitor visitor;
+    // Items of the file that sit beside its top folder (a damaged tree puts
+    // them there) belong to the document itself: convert writes them at the
+    // top of its folder, so they are listed in an entry of the document's
+    // own, with the path "", before the folders.
+    bool rootOpen = false;
+    const auto closeRoot = [&] {
+        if (rootOpen)
+            writer.folderDone();
+        rootOpen = false;
+    };
     visitor.folderStarted = [&](const std::shared_ptr<PstFolderItem>& folder) {
         beginOnce();
+        closeRoot();
         writer.folderStarted(*folder);
     };
     visitor.item = [&](const std::shared_ptr<PstItem>& item) {
-        // The document root's own items are in no listed folder.
-        const auto folder = item->parent();
-        if (folder && folder->nodeLevel() > 0)
-            writer.item(*item);
+        const auto folder = std::dynamic_pointer_cast<PstFolderItem>(item->parent());
+        if (!folder)
+            return;
+        if (folder->nodeLevel() == 0 && !rootOpen) {
+            beginOnce();
+            writer.folderStarted(*folder);
+            rootOpen = true;
+        }
+        writer.item(*item);
     };
     visitor.folderDone = [&](const std::shared_ptr<PstFolderItem>&) { writer.folderDone(); };
     const std::shared_ptr<PstFolderItem> root = CliDocument::visit(args.first(), visitor);
     if (!root)
         return 1;
     beginOnce();
+    closeRoot();
     // The losses are known once every folder is read, so they come last.
     writer.end(LossReport::toJson(*root));
     QTextStream(stderr) << LossReport::summary(*root);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "MapiPropertyReader.h"
 
+#include "ByteFields.h"
+
 #include "Log.h"
 #include "NameMapLayout.h"
 
@@ -89,13 +91,6 @@ quint64 subnodeBlockOf(const pst_desc_tree* node)
     return node && node->assoc_tree ? node->assoc_tree->i_id : 0;
 }
 
-// Drops the terminating zero characters of a stored string.
-QByteArray withoutTerminator(QByteArray bytes, int characterSize)
-{
-    while (bytes.size() >= characterSize && bytes.endsWith(QByteArray(characterSize, '\0')))
-        bytes.chop(characterSize);
-    return bytes;
-}
 
 QString decodeString8(const QByteArray& bytes)
 {
@@ -114,7 +109,7 @@ struct NodeProperties
 bool readNode(const NodeDataReader& blocks, const pst_desc_tree* node, NodeProperties& out)
 {
     const quint64 dataBlock = dataBlockOf(node);
-    if (dataBlock == 0 || !out.context.parse(blocks.dataBlocks(dataBlock)))
+    if (dataBlock == 0 || !out.context.parse(blocks.dataBlocks(dataBlock), PropertyContext::heapIdsOf(blocks.hasFourKPages())))
         return false;
     out.subnodes = blocks.subnodes(subnodeBlockOf(node));
     return true;
@@ -293,7 +288,7 @@ std::optional<QByteArray> MapiPropertyReader::binary(quint16 propertyId) const
         return std::nullopt;
     std::optional<QByteArray> bytes = valueBytes(*property);
     if (bytes && characterSize > 0)
-        bytes = withoutTerminator(*bytes, characterSize);
+        bytes = ByteFields::upToTerminator(*bytes, characterSize);
     return bytes;
 }
 

@@ -3,7 +3,11 @@
 
 #include <QtEndian>
 
+#include <cstdio>
 #include <cstdlib>
+
+#include <unistd.h>
+#include <zlib.h>
 
 namespace {
 
@@ -36,9 +40,31 @@ bool readNumber(const QByteArray& buffer, qsizetype offset, int size, quint64& v
     }
 }
 
+// Files with 4 KB pages may store a block compressed: the index gives its
+// stored and its inflated size. libpst inflates it, and when the bytes do
+// not inflate to exactly that size it hands back (size_t)-1 as the block's
+// length, which it and its callers then copy or decrypt as that many bytes.
+// So a compressed block is first inflated here; one that fails is unreadable.
+bool inflatesWhole(pst_file* file, const pst_index_ll& entry)
+{
+    if (entry.inflated_size <= entry.size)
+        return true;
+    if (!file->fp || entry.size == 0 || entry.inflated_size > quint64(NodeDataReader::kMaxNodeDataBytes))
+        return false;
+    QByteArray stored(qsizetype(entry.size), Qt::Uninitialized);
+    if (::pread(fileno(file->fp), stored.data(), size_t(entry.size), off_t(entry.offset)) != ssize_t(entry.size))
+        return false;
+    QByteArray inflated(qsizetype(entry.inflated_size), Qt::Uninitialized);
+    uLongf inflatedSize = uLongf(entry.inflated_size);
+    return ::uncompress(reinterpret_cast<Bytef*>(inflated.data()), &inflatedSize,
+                        reinterpret_cast<const Bytef*>(stored.constData()), uLong(entry.size)) == Z_OK
+        && inflatedSize == entry.inflated_size;
+}
+
 QByteArray readLibpstBlock(pst_file* file, quint64 blockId)
 {
-    if (!file || blockId == 0 || !pst_getID(file, blockId))
+    const pst_index_ll* entry = file && blockId != 0 ? pst_getID(file, blockId) : nullptr;
+    if (!entry || !inflatesWhole(file, *entry))
         return {};
     char* raw = nullptr;
     const size_t size = pst_ff_getIDblock_dec(file, blockId, &raw);
@@ -53,7 +79,8 @@ QByteArray readLibpstBlock(pst_file* file, quint64 blockId)
 
 NodeDataReader::NodeDataReader(pst_file* file)
     : m_source([file](quint64 blockId) { return readLibpstBlock(file, blockId); }),
-      m_wideIds(file && file->do_read64 != 0)
+      m_wideIds(file && file->do_read64 != 0),
+      m_fourKPages(file && file->do_read64 == 2)
 {
 }
 

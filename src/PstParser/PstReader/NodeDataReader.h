@@ -49,6 +49,10 @@ public:
     // The same, telling a damaged tree (false) from an empty one.
     bool readSubnodes(quint64 blockId, QHash<quint32, Subnode>& out) const;
 
+    // Whether the file has 4 KB pages (Outlook 2013 and later), whose heaps
+    // number their blocks differently (see PropertyContext::HeapIds).
+    bool hasFourKPages() const { return m_fourKPages; }
+
     // Upper bound of a node's data this reader assembles, in bytes.
     static constexpr qsizetype kMaxNodeDataBytes = 64 * 1024 * 1024;
 
@@ -59,4 +63,5 @@ private:
 
     BlockSource m_source;
     bool m_wideIds = true;
+    bool m_fourKPages = false;
 };

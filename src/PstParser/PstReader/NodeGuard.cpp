@@ -198,11 +198,33 @@ NodeGuard::NodeGuard(pst_file* file)
 bool NodeGuard::readContext(const QList<QByteArray>& blocks, quint64 subnodeBlock, PropertyContext& context,
                             Subnodes& subnodes, bool attachedRecord) const
 {
-    if (!hasHeapSignature(blocks, kPropertyContextSignature) || !context.parse(blocks))
+    if (!hasHeapSignature(blocks, kPropertyContextSignature) || !context.parse(blocks, heapIds()))
         return false;
     if (subnodeBlock != 0 && !m_reader.readSubnodes(subnodeBlock, subnodes))
         return false;
-    return arePropertiesSound(m_file, context, subnodes, attachedRecord);
+    return arePropertiesSound(m_file, context, subnodes, attachedRecord) && areValueBlocksReadable(context, subnodes);
+}
+
+// libpst copies a compressed block that does not inflate whole as (size_t)-1
+// bytes; in files that compress blocks (4 KB pages) every value kept in a
+// subnode (bodies, attachment data) must therefore read whole. Other files'
+// blocks come back short at worst.
+bool NodeGuard::areValueBlocksReadable(const PropertyContext& context, const Subnodes& subnodes) const
+{
+    if (!m_reader.hasFourKPages())
+        return true;
+    for (const quint16 id : context.propertyIds()) {
+        const quint32 subnodeId = context.property(id)->subnodeId;
+        if (subnodeId != 0 && !isSubnodeDataReadable(subnodes, subnodeId))
+            return false;
+    }
+    return true;
+}
+
+bool NodeGuard::isSubnodeDataReadable(const Subnodes& subnodes, quint32 subnodeId) const
+{
+    const auto subnode = subnodes.constFind(subnodeId);
+    return subnode != subnodes.constEnd() && !m_reader.dataBlocks(subnode->dataBlockId).isEmpty();
 }
 
 bool NodeGuard::isSound(const pst_desc_tree* node) const
@@ -287,7 +309,7 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode, QSet<quin
     }
     if (!hasHeapSignature(blocks, kTableContextSignature))
         return true; // a plain stream, read as bytes only
-    const std::optional<QByteArray> info = PropertyContext::heapAllocation(blocks, u32At(blocks.first(), 4));
+    const std::optional<QByteArray> info = PropertyContext::heapAllocation(blocks, u32At(blocks.first(), 4), heapIds());
     if (!info || info->size() < kTableInfoHeaderSize || quint8(info->at(0)) != kTableContextSignature)
         return false;
     const int columns = quint8(info->at(1));
@@ -308,12 +330,17 @@ bool NodeGuard::isSubnodeSound(const NodeDataReader::Subnode& subnode, QSet<quin
             attachedIds->insert(u16At(*info, column + 2));
     }
     const quint32 rowIndex = u32At(*info, 10);
-    if (rowIndex != 0 && !PropertyContext::heapAllocation(blocks, rowIndex))
+    if (rowIndex != 0 && !PropertyContext::heapAllocation(blocks, rowIndex, heapIds()))
         return false;
     // Rows kept in a subnode of their own are read by libpst through its
-    // block index, which checks them; rows on the heap must be there.
+    // block index, which checks them, but for compressed blocks (see
+    // areValueBlocksReadable); rows on the heap must be there.
     const quint32 rows = u32At(*info, 14);
-    return rows == 0 || !PropertyContext::isHeapId(rows) || PropertyContext::heapAllocation(blocks, rows).has_value();
+    if (rows != 0 && !PropertyContext::isHeapId(rows) && m_reader.hasFourKPages()) {
+        Subnodes own;
+        return m_reader.readSubnodes(subnode.subnodeBlockId, own) && isSubnodeDataReadable(own, rows);
+    }
+    return rows == 0 || !PropertyContext::isHeapId(rows) || PropertyContext::heapAllocation(blocks, rows, heapIds()).has_value();
 }
 
 bool NodeGuard::isNameMapSound() const

@@ -53,8 +53,12 @@ private:
     bool areSubnodeTablesSound(const PropertyContext& context, const Subnodes& subnodes,
                                QSet<quint16>* attachedIds = nullptr) const;
     bool isSubnodeSound(const NodeDataReader::Subnode& subnode, QSet<quint16>* attachedIds = nullptr) const;
+    bool areValueBlocksReadable(const PropertyContext& context, const Subnodes& subnodes) const;
+    bool isSubnodeDataReadable(const Subnodes& subnodes, quint32 subnodeId) const;
     // The message an attachment record holds, if any, checked as a message.
     bool isAttachedMessageSound(const PropertyContext& attachment, const Subnodes& subnodes) const;
+
+    PropertyContext::HeapIds heapIds() const { return PropertyContext::heapIdsOf(m_reader.hasFourKPages()); }
 
     pst_file* m_file = nullptr;
     NodeDataReader m_reader;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "NodePropertyPeek.h"
 
+#include "ByteFields.h"
+
 #include "NodeDataReader.h"
 
 #include <QStringDecoder>
@@ -14,12 +16,6 @@ constexpr quint16 kTypeBoolean = 0x000B;
 constexpr quint16 kTypeString8 = 0x001E;
 constexpr quint16 kTypeUnicode = 0x001F;
 
-QByteArray withoutTerminator(QByteArray bytes, int characterSize)
-{
-    while (bytes.size() >= characterSize && bytes.endsWith(QByteArray(characterSize, '\0')))
-        bytes.chop(characterSize);
-    return bytes;
-}
 
 } // namespace
 
@@ -27,7 +23,8 @@ NodePropertyPeek::NodePropertyPeek(pst_file* file, const pst_desc_tree* node)
 {
     if (!file || !node || !node->desc || node->desc->i_id == 0)
         return;
-    m_valid = m_properties.parse(NodeDataReader(file).dataBlocks(node->desc->i_id));
+    const NodeDataReader reader(file);
+    m_valid = m_properties.parse(reader.dataBlocks(node->desc->i_id), PropertyContext::heapIdsOf(reader.hasFourKPages()));
 }
 
 NodePropertyPeek::NodePropertyPeek(const PropertyContext& properties)
@@ -59,12 +56,12 @@ std::optional<QString> NodePropertyPeek::string(quint16 propertyId) const
     if (!property || property->subnodeId != 0)
         return std::nullopt;
     if (property->type == kTypeUnicode) {
-        const QByteArray bytes = withoutTerminator(property->data, 2);
+        const QByteArray bytes = ByteFields::upToTerminator(property->data, 2);
         return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
     }
     if (property->type != kTypeString8)
         return std::nullopt;
-    const QByteArray bytes = withoutTerminator(property->data, 1);
+    const QByteArray bytes = ByteFields::upToTerminator(property->data, 1);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8(bytes);
     return utf8.hasError() ? QString::fromLatin1(bytes) : text;

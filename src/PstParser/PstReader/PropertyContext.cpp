@@ -39,7 +39,10 @@ bool isStoredInRecord(quint16 type)
 class Heap
 {
 public:
-    explicit Heap(const QList<QByteArray>& blocks) : m_blocks(blocks) {}
+    Heap(const QList<QByteArray>& blocks, PropertyContext::HeapIds ids)
+        : m_blocks(blocks), m_blockShift(ids == PropertyContext::HeapIds::FourKPages ? 19 : 16)
+    {
+    }
 
     bool hasSignature(quint8 clientSignature) const
     {
@@ -58,7 +61,7 @@ public:
         if (heapId == 0 || !PropertyContext::isHeapId(heapId))
             return std::nullopt;
         const int index = int((heapId >> 5) & 0x7FF);
-        const int blockIndex = int(heapId >> 16);
+        const int blockIndex = int(heapId >> m_blockShift);
         if (index == 0 || blockIndex >= m_blocks.size())
             return std::nullopt;
         const QByteArray& block = m_blocks.at(blockIndex);
@@ -81,6 +84,7 @@ public:
 
 private:
     const QList<QByteArray>& m_blocks;
+    int m_blockShift;
 };
 
 // Collects the leaf records (key followed by data) of a B-tree on the heap.
@@ -133,11 +137,11 @@ private:
 
 } // namespace
 
-bool PropertyContext::parse(const QList<QByteArray>& blocks)
+bool PropertyContext::parse(const QList<QByteArray>& blocks, HeapIds ids)
 {
     m_properties.clear();
     m_damagedValues = 0;
-    const Heap heap(blocks);
+    const Heap heap(blocks, ids);
     if (!heap.hasSignature(kPropertyContextSignature))
         return false;
     QList<QByteArray> records;
@@ -183,7 +187,8 @@ int PropertyContext::damagedValueCount() const
     return m_damagedValues;
 }
 
-std::optional<QByteArray> PropertyContext::heapAllocation(const QList<QByteArray>& blocks, quint32 heapId)
+std::optional<QByteArray> PropertyContext::heapAllocation(const QList<QByteArray>& blocks, quint32 heapId,
+                                                         HeapIds ids)
 {
-    return Heap(blocks).allocation(heapId);
+    return Heap(blocks, ids).allocation(heapId);
 }

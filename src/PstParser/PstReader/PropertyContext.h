@@ -25,9 +25,14 @@ public:
         quint32 subnodeId = 0;
     };
 
+    // Where a heap id keeps the index of its block: libpst reads it three
+    // bits higher in files with 4 KB pages (Outlook 2013 and later).
+    enum class HeapIds { Standard, FourKPages };
+    static HeapIds heapIdsOf(bool fourKPages) { return fourKPages ? HeapIds::FourKPages : HeapIds::Standard; }
+
     // Parses the heap made of the given blocks. False, leaving no
     // properties, when the blocks are not a readable property context.
-    bool parse(const QList<QByteArray>& blocks);
+    bool parse(const QList<QByteArray>& blocks, HeapIds ids = HeapIds::Standard);
 
     // The property with this 16-bit id, or nothing when the node has none.
     std::optional<Property> property(quint16 propertyId) const;
@@ -42,7 +47,8 @@ public:
     static bool isHeapId(quint32 reference) { return (reference & 0x1F) == 0; }
     // The bytes of one allocation of the heap-on-node made of blocks;
     // nothing when heapId names no allocation inside them.
-    static std::optional<QByteArray> heapAllocation(const QList<QByteArray>& blocks, quint32 heapId);
+    static std::optional<QByteArray> heapAllocation(const QList<QByteArray>& blocks, quint32 heapId,
+                                                    HeapIds ids = HeapIds::Standard);
 
 private:
     QHash<quint16, Property> m_properties;

@@ -27,7 +27,7 @@ using ByteFields::u32At;
 
 } // namespace
 
-bool TableContext::parse(const QList<QByteArray>& blocks, const SubnodeData& subnodeData)
+bool TableContext::parse(const QList<QByteArray>& blocks, const SubnodeData& subnodeData, PropertyContext::HeapIds ids)
 {
     *this = TableContext();
     if (blocks.isEmpty() || blocks.first().size() < kHeapHeaderSize || quint8(blocks.first().at(2)) != kHeapSignature
@@ -35,7 +35,8 @@ bool TableContext::parse(const QList<QByteArray>& blocks, const SubnodeData& sub
         return false;
     m_blocks = blocks;
     m_subnodeData = subnodeData;
-    const std::optional<QByteArray> info = PropertyContext::heapAllocation(blocks, u32At(blocks.first(), 4));
+    m_heapIds = ids;
+    const std::optional<QByteArray> info = PropertyContext::heapAllocation(blocks, u32At(blocks.first(), 4), ids);
     if (!info || !readColumns(*info) || !readRows(u32At(*info, kRowsReference))) {
         *this = TableContext();
         return false;
@@ -73,7 +74,7 @@ bool TableContext::readRows(quint32 rowsReference)
         return true;
     QList<QByteArray> parts;
     if (PropertyContext::isHeapId(rowsReference)) {
-        const std::optional<QByteArray> rows = PropertyContext::heapAllocation(m_blocks, rowsReference);
+        const std::optional<QByteArray> rows = PropertyContext::heapAllocation(m_blocks, rowsReference, m_heapIds);
         if (!rows)
             return false;
         parts.append(*rows);
@@ -110,8 +111,9 @@ std::optional<QString> TableContext::string(int row, quint16 propertyId) const
     if (!bytes)
         return std::nullopt;
     if (found->type == kEightBitString)
-        return QString::fromLatin1(*bytes);
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes->constData()), bytes->size() / 2);
+        return QString::fromLatin1(ByteFields::upToTerminator(*bytes, 1));
+    const QByteArray characters = ByteFields::upToTerminator(*bytes, 2);
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(characters.constData()), characters.size() / 2);
 }
 
 QByteArray TableContext::cell(int row, const Column& column) const
@@ -128,7 +130,7 @@ QByteArray TableContext::cell(int row, const Column& column) const
 std::optional<QByteArray> TableContext::value(quint32 reference) const
 {
     if (PropertyContext::isHeapId(reference))
-        return reference == 0 ? QByteArray() : PropertyContext::heapAllocation(m_blocks, reference);
+        return reference == 0 ? QByteArray() : PropertyContext::heapAllocation(m_blocks, reference, m_heapIds);
     return NodeDataReader::joined(m_subnodeData ? m_subnodeData(reference) : QList<QByteArray>());
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "PropertyContext.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -20,7 +22,8 @@ public:
     using SubnodeData = std::function<QList<QByteArray>(quint32 subnodeId)>;
 
     // False, leaving no rows, when the blocks are no readable table.
-    bool parse(const QList<QByteArray>& blocks, const SubnodeData& subnodeData);
+    bool parse(const QList<QByteArray>& blocks, const SubnodeData& subnodeData,
+               PropertyContext::HeapIds ids = PropertyContext::HeapIds::Standard);
 
     int rowCount() const { return m_rowSize > 0 ? int(m_rows.size() / m_rowSize) : 0; }
     // The row's id: in a contents table, the node id of the message.
@@ -51,6 +54,7 @@ private:
     const Column* column(quint16 propertyId) const;
 
     QList<QByteArray> m_blocks;
+    PropertyContext::HeapIds m_heapIds = PropertyContext::HeapIds::Standard;
     SubnodeData m_subnodeData;
     QList<Column> m_columns;
     // The rows back to back, m_rowSize bytes each.

@@ -48,6 +48,7 @@ int main(int argc, char** argv)
         {QStringLiteral("body-kb"), QStringLiteral("Mailbox: size of each plain body."), QStringLiteral("kb"), QStringLiteral("4")},
         {QStringLiteral("mails-per-folder"), QStringLiteral("Mailbox: mails per folder (0: all in Inbox)."), QStringLiteral("n"), QStringLiteral("0")},
         {QStringLiteral("permute"), QStringLiteral("Use the compressible encoding.")},
+        {QStringLiteral("four-k-pages"), QStringLiteral("Outlook 2013 format: 4 KB pages, compressed blocks.")},
         {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Output file."), QStringLiteral("file")},
     });
     parser.process(app);
@@ -68,10 +69,12 @@ int main(int argc, char** argv)
         if (!PstDescription::fromJson(file.readAll(), &description, &error))
             return failWith(error);
         description.permute = description.permute || parser.isSet(QStringLiteral("permute"));
+        description.fourKPages = description.fourKPages || parser.isSet(QStringLiteral("four-k-pages"));
         ok = PstWriter::write(description, output, &error);
     } else if (preset == QLatin1String("all-kinds")) {
         PstDescription description = PstPresets::allKinds();
         description.permute = parser.isSet(QStringLiteral("permute"));
+        description.fourKPages = parser.isSet(QStringLiteral("four-k-pages"));
         ok = PstWriter::write(description, output, &error);
     } else if (preset == QLatin1String("mailbox")) {
         PstPresets::MailboxOptions options;
@@ -81,6 +84,7 @@ int main(int argc, char** argv)
         options.bodyKb = parser.value(QStringLiteral("body-kb")).toInt();
         options.mailsPerFolder = parser.value(QStringLiteral("mails-per-folder")).toInt();
         options.permute = parser.isSet(QStringLiteral("permute"));
+        options.fourKPages = parser.isSet(QStringLiteral("four-k-pages"));
         ok = PstPresets::writeMailbox(output, options, &error);
     } else {
         return failWith(QStringLiteral("give --json FILE or --preset all-kinds|mailbox"));

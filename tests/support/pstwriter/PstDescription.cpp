@@ -246,6 +246,7 @@ bool PstDescription::fromJson(const QByteArray& json, PstDescription* out, QStri
     PstDescription d;
     d.storeName = text(root, "storeName", d.storeName);
     d.permute = flag(root, "permute", false);
+    d.fourKPages = flag(root, "fourKPages", false);
     for (const QJsonValue& v : root.value(QLatin1String("folders")).toArray())
         d.folders.append(folderOf(v.toObject()));
     *out = d;

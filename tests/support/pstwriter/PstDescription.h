@@ -180,6 +180,7 @@ struct PstFolder {
 struct PstDescription {
     QString storeName = QStringLiteral("Personal Folders");
     bool permute = false; // "compressible" encoding of the data blocks
+    bool fourKPages = false; // Outlook 2013 and later: 4 KB pages, zlib-compressed blocks
     QList<PstFolder> folders; // below "Top of Personal Folders"
 
     // Reads a JSON description (see tests/support/README.md).

@@ -25,8 +25,8 @@ bool isBitmapPage(size_t index) { return index >= 8 && (index - 8) % 128 == 0; }
 
 } // namespace
 
-PstHeapBuilder::PstHeapBuilder(uint8_t clientSignature)
-    : m_clientSignature(clientSignature)
+PstHeapBuilder::PstHeapBuilder(uint8_t clientSignature, int blockShift)
+    : m_clientSignature(clientSignature), m_blockShift(blockShift)
 {
 }
 
@@ -55,7 +55,7 @@ uint32_t PstHeapBuilder::allocate(const QByteArray& data)
     page.offsets.push_back(int(page.data.size()));
     page.data.append(data);
     const uint32_t index = uint32_t(page.offsets.size());
-    return (uint32_t(m_pages.size() - 1) << 16) | (index << 5);
+    return (uint32_t(m_pages.size() - 1) << m_blockShift) | (index << 5);
 }
 
 std::vector<QByteArray> PstHeapBuilder::takeBlocks()

@@ -14,7 +14,8 @@ class PstHeapBuilder
 public:
     static constexpr int kMaxAllocation = 3580;
 
-    explicit PstHeapBuilder(uint8_t clientSignature);
+    // blockShift: where heap ids keep their block index (PstNdbWriter::heapBlockShift()).
+    explicit PstHeapBuilder(uint8_t clientSignature, int blockShift = 16);
     // Stores data and returns its heap id (HID).
     uint32_t allocate(const QByteArray& data);
     // The heap id the heap's client starts from (BTH, PC or TC header).
@@ -31,6 +32,7 @@ private:
     static bool fits(const Page& page, int extra);
 
     uint8_t m_clientSignature;
+    int m_blockShift;
     uint32_t m_userRoot = 0;
     std::vector<Page> m_pages;
 };

@@ -108,7 +108,7 @@ PstLtpWriter::PstLtpWriter(PstNdbWriter& ndb)
 PstLtpWriter::NodeImage PstLtpWriter::writePropertyContext(const std::vector<PstProperty>& properties,
                                                            std::vector<PstNdbWriter::SubnodeEntry> subnodes)
 {
-    PstHeapBuilder heap(kClientPc);
+    PstHeapBuilder heap(kClientPc, m_ndb.heapBlockShift());
     uint32_t nextLtpIndex = 1;
     std::map<uint16_t, QByteArray> records;
     for (const PstProperty& p : properties) {
@@ -143,7 +143,7 @@ PstLtpWriter::NodeImage PstLtpWriter::writeTableContext(const std::vector<Column
 PstLtpWriter::NodeImage PstLtpWriter::writeTableContext(const std::vector<Column>& columns, size_t rowCount,
                                                         const std::function<Row(size_t)>& rowAt)
 {
-    PstHeapBuilder heap(kClientTc);
+    PstHeapBuilder heap(kClientTc, m_ndb.heapBlockShift());
     std::vector<PstNdbWriter::SubnodeEntry> subnodes;
     uint32_t nextLtpIndex = 1;
 

@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -30,6 +32,10 @@ constexpr size_t kMaxBidsPerXBlock = (PstNdbWriter::kMaxBlockData - 8) / 8;
 constexpr size_t kMaxSlEntries = (PstNdbWriter::kMaxBlockData - 8) / 24;
 constexpr size_t kMaxSiEntries = (PstNdbWriter::kMaxBlockData - 8) / 16;
 constexpr int kBtEntryArea = 488;
+// 4 KB pages: the entries, then two-byte counts, entry size and level, and
+// the trailer with the page's block id at 0xFF0.
+constexpr uint64_t kFourKPageSize = 4096;
+constexpr int kFourKBtEntryArea = 0xFD8;
 
 constexpr uint8_t kPageFMap = 0x82;
 constexpr uint8_t kPageFPMap = 0x85;
@@ -78,9 +84,10 @@ PstNdbWriter::~PstNdbWriter()
         std::fclose(m_file);
 }
 
-bool PstNdbWriter::open(const QString& path, bool permute)
+bool PstNdbWriter::open(const QString& path, bool permute, bool fourKPages)
 {
     m_permute = permute;
+    m_fourKPages = fourKPages;
     m_file = std::fopen(QFile::encodeName(path).constData(), "wb");
     if (!m_file) {
         fail(QStringLiteral("cannot create %1").arg(path));
@@ -164,20 +171,32 @@ bool PstNdbWriter::writeAt(uint64_t offset, const char* data, size_t size)
 
 uint64_t PstNdbWriter::writeBlock(const char* data, size_t size, bool internal)
 {
-    const uint64_t total = alignUp(size + 16, 64);
-    const uint64_t ib = allocate(total, 64);
     const uint64_t bid = nextBid(internal);
     char block[8192] = {};
     std::memcpy(block, data, size);
     if (m_permute && !internal)
         PstChecksum::permute(reinterpret_cast<unsigned char*>(block), size);
+    const size_t inflated = size;
+    if (m_fourKPages) {
+        // Readers inflate first, then decode: compress the encoded bytes.
+        char packed[8192 + 64];
+        uLongf packedSize = sizeof packed;
+        if (compress2(reinterpret_cast<Bytef*>(packed), &packedSize, reinterpret_cast<const Bytef*>(block), uLong(size),
+                      Z_BEST_COMPRESSION) == Z_OK && packedSize < size) {
+            std::memset(block, 0, sizeof block);
+            std::memcpy(block, packed, packedSize);
+            size = packedSize;
+        }
+    }
+    const uint64_t total = alignUp(size + 16, 64);
+    const uint64_t ib = allocate(total, 64);
     char* trailer = block + total - 16;
     put16(trailer, uint16_t(size));
     put16(trailer + 2, PstChecksum::signature(ib, bid));
     put32(trailer + 4, PstChecksum::crc(block, size));
     put64(trailer + 8, bid);
     writeAt(ib, block, size_t(total));
-    m_blocks.push_back({bid, ib, uint16_t(size)});
+    m_blocks.push_back({bid, ib, uint16_t(size), uint16_t(inflated)});
     return bid;
 }
 
@@ -295,16 +314,30 @@ void PstNdbWriter::reserveNidIndex(uint32_t nidType, uint32_t nextIndex)
 PstNdbWriter::PageRef PstNdbWriter::writeBtPage(const char* entries, int count, int entrySize, int level,
                                                 uint8_t pageType)
 {
-    char page[kPageSize] = {};
+    char page[kFourKPageSize] = {};
     std::memcpy(page, entries, size_t(count * entrySize));
-    page[488] = char(count);
-    page[489] = char(kBtEntryArea / entrySize);
-    page[490] = char(entrySize);
-    page[491] = char(level);
-    const uint64_t ib = allocate(kPageSize, kPageSize);
+    const uint64_t pageSize = m_fourKPages ? kFourKPageSize : kPageSize;
+    const uint64_t ib = allocate(pageSize, pageSize);
     const uint64_t bid = nextBid(false);
-    fillTrailer(page, pageType, PstChecksum::signature(ib, bid), bid);
-    writeAt(ib, page, kPageSize);
+    if (m_fourKPages) {
+        put16(page + kFourKBtEntryArea, uint16_t(count));
+        put16(page + kFourKBtEntryArea + 2, uint16_t(kFourKBtEntryArea / entrySize));
+        page[kFourKBtEntryArea + 4] = char(entrySize);
+        page[kFourKBtEntryArea + 5] = char(level);
+        char* trailer = page + 0xFE8;
+        trailer[0] = char(pageType);
+        trailer[1] = char(pageType);
+        put16(trailer + 2, PstChecksum::signature(ib, bid));
+        put32(trailer + 4, PstChecksum::crc(page, 0xFE8));
+        put64(trailer + 8, bid);
+    } else {
+        page[488] = char(count);
+        page[489] = char(kBtEntryArea / entrySize);
+        page[490] = char(entrySize);
+        page[491] = char(level);
+        fillTrailer(page, pageType, PstChecksum::signature(ib, bid), bid);
+    }
+    writeAt(ib, page, size_t(pageSize));
     uint64_t firstKey = 0;
     std::memcpy(&firstKey, entries, 8);
     return {firstKey, bid, ib};
@@ -313,9 +346,10 @@ PstNdbWriter::PageRef PstNdbWriter::writeBtPage(const char* entries, int count, 
 PstNdbWriter::PageRef PstNdbWriter::writeBtree(size_t count, const std::function<void(size_t, char*)>& entry,
                                                uint8_t pageType, int leafEntrySize)
 {
-    const size_t perLeaf = size_t(kBtEntryArea / leafEntrySize);
+    const int entryArea = m_fourKPages ? kFourKBtEntryArea : kBtEntryArea;
+    const size_t perLeaf = size_t(entryArea / leafEntrySize);
     std::vector<PageRef> level;
-    char entries[kBtEntryArea];
+    char entries[kFourKBtEntryArea];
     for (size_t i = 0; i < count; i += perLeaf) {
         const size_t end = std::min(count, i + perLeaf);
         for (size_t k = i; k < end; ++k)
@@ -323,7 +357,7 @@ PstNdbWriter::PageRef PstNdbWriter::writeBtree(size_t count, const std::function
         level.push_back(writeBtPage(entries, int(end - i), leafEntrySize, 0, pageType));
     }
     int depth = 0;
-    const size_t perBranch = size_t(kBtEntryArea / 24);
+    const size_t perBranch = size_t(entryArea / 24);
     while (level.size() > 1) {
         ++depth;
         std::vector<PageRef> upper;
@@ -359,12 +393,16 @@ bool PstNdbWriter::finish()
     // Block ids are handed out in increasing order, so the blocks are already sorted;
     // the pages written now get ids past every block.
     const std::vector<BlockRecord> blocks = std::move(m_blocks);
-    const PageRef bbt = writeBtree(blocks.size(), [&blocks](size_t i, char* at) {
+    const bool fourKPages = m_fourKPages;
+    const PageRef bbt = writeBtree(blocks.size(), [&blocks, fourKPages](size_t i, char* at) {
         std::memset(at, 0, 24);
         put64(at, blocks[i].bid);
         put64(at + 8, blocks[i].ib);
         put16(at + 16, blocks[i].cb);
-        put16(at + 18, 2);
+        // 4 KB pages keep the inflated size before the reference count.
+        if (fourKPages)
+            put16(at + 18, blocks[i].cbInflated);
+        put16(at + (fourKPages ? 20 : 18), 2);
     }, kPageBbt, 24);
     const uint64_t lastRegion = (m_cursor - 1 - kFirstAMap) / kAMapCoverage;
     const uint64_t eof = regionStart(lastRegion + 1);
@@ -443,7 +481,7 @@ void PstNdbWriter::writeMapsAndHeader(uint64_t eof, const PageRef& nbt, const Pa
     char header[564] = {};
     std::memcpy(header, "!BDN", 4);
     put16(header + 8, 0x4D53);       // wMagicClient
-    put16(header + 10, 23);          // wVer: Unicode
+    put16(header + 10, m_fourKPages ? 36 : 23); // wVer: Unicode, or with 4 KB pages
     put16(header + 12, 19);          // wVerClient
     header[14] = 1;                  // bPlatformCreate
     header[15] = 1;                  // bPlatformAccess

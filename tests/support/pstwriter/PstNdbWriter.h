@@ -31,8 +31,12 @@ public:
     PstNdbWriter(const PstNdbWriter&) = delete;
     PstNdbWriter& operator=(const PstNdbWriter&) = delete;
 
-    // Creates the file; permute selects the "compressible" encoding of data blocks.
-    bool open(const QString& path, bool permute);
+    // Creates the file; permute selects the "compressible" encoding of data
+    // blocks. fourKPages writes the format of Outlook 2013 and later: 4 KB
+    // B-tree pages and blocks stored zlib-compressed where that is smaller.
+    bool open(const QString& path, bool permute, bool fourKPages = false);
+    // How far up a heap id keeps its block index (3 bits further with 4 KB pages).
+    int heapBlockShift() const { return m_fourKPages ? 19 : 16; }
     // Writes one value of any size: a single block, or a data tree over several.
     uint64_t writeData(const QByteArray& data);
     // Writes a value of size bytes produced piece by piece (never all in memory).
@@ -60,6 +64,7 @@ private:
         uint64_t bid;
         uint64_t ib;
         uint16_t cb;
+        uint16_t cbInflated;
     };
     struct NodeRecord {
         uint32_t nid;
@@ -89,6 +94,7 @@ private:
     std::FILE* m_file = nullptr;
     std::vector<char> m_buffer;
     bool m_permute = false;
+    bool m_fourKPages = false;
     uint64_t m_cursor = 0;
     uint64_t m_nextBidCounter = 1;
     std::vector<BlockRecord> m_blocks;

@@ -398,7 +398,7 @@ bool PstPresets::writeMailbox(const QString& path, const MailboxOptions& options
                               const std::function<void(int)>& progress)
 {
     PstWriter writer;
-    bool ok = writer.open(path, QStringLiteral("Mailbox"), options.permute);
+    bool ok = writer.open(path, QStringLiteral("Mailbox"), options.permute, options.fourKPages);
     int folder = -1;
     for (int i = 0; ok && i < options.mails; ++i) {
         const bool split = options.mailsPerFolder > 0;

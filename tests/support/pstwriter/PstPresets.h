@@ -25,6 +25,7 @@ public:
         // folders are, since a folder lists its sub-folders before its messages.)
         int mailsPerFolder = 0;
         bool permute = false;
+        bool fourKPages = false;
     };
 
     // Every message class and property kind, with fixed values tests compare against.

@@ -289,9 +289,9 @@ PstWriter::PstWriter()
 
 PstWriter::~PstWriter() = default;
 
-bool PstWriter::open(const QString& path, const QString& storeName, bool permute)
+bool PstWriter::open(const QString& path, const QString& storeName, bool permute, bool fourKPages)
 {
-    if (!d->ndb.open(path, permute)) {
+    if (!d->ndb.open(path, permute, fourKPages)) {
         d->error = d->ndb.errorString();
         return false;
     }
@@ -393,7 +393,7 @@ bool addFolderTree(PstWriter& writer, int parent, const PstFolder& folder)
 bool PstWriter::write(const PstDescription& description, const QString& path, QString* error)
 {
     PstWriter writer;
-    bool ok = writer.open(path, description.storeName, description.permute);
+    bool ok = writer.open(path, description.storeName, description.permute, description.fourKPages);
     for (const PstFolder& folder : description.folders)
         ok = ok && addFolderTree(writer, writer.topFolder(), folder);
     ok = ok && writer.close();

@@ -30,7 +30,7 @@ public:
 
     // Starts a file. permute selects the "compressible" encoding.
     bool open(const QString& path, const QString& storeName = QStringLiteral("Personal Folders"),
-              bool permute = false);
+              bool permute = false, bool fourKPages = false);
     // The id of "Top of Personal Folders", parent of the user's folders.
     int topFolder() const;
     // Adds a folder below parent and returns its id (-1 on a bad parent).
