@@ -28,8 +28,9 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
 // An S/MIME mail as Outlook keeps it: its only attachment, smime.p7m, is
 // the signed or encrypted message.
 bool is_smime_email(pst_item* item);
-// Writes an S/MIME mail's message after its headers: a clear-signed entity
-// byte for byte, a CMS structure as an application/pkcs7-mime part. Returns
+// Writes an S/MIME mail's message after its headers: MIME-Version, then a
+// clear-signed entity byte for byte, or a CMS structure as an
+// application/pkcs7-mime entity. Returns
 // false, writing nothing, for any other mail or an unreadable smime.p7m.
 bool write_smime_entity(FILE* out, pst_item* item, pst_file* pst);
 

@@ -119,12 +119,15 @@ bool write_smime_entity(FILE* out, pst_item* item, pst_file* pst)
     }
     bool wrote = false;
     if (data && looks_like_der(data, size)) {
+        fprintf(out, "MIME-Version: 1.0\n");
         fprintf(out, "Content-Type: application/pkcs7-mime; smime-type=%s; name=\"smime.p7m\"\n", smime_type(data, size));
         fprintf(out, "Content-Transfer-Encoding: base64\n");
         fprintf(out, "Content-Disposition: attachment; filename=\"smime.p7m\"\n\n");
         write_base64_lines(out, data, size);
         wrote = true;
     } else if (data && looks_like_mime_entity(data, size)) {
+        if (strncasecmp(data, "MIME-Version:", 13) != 0)
+            fprintf(out, "MIME-Version: 1.0\n");
         // Byte for byte: the signature covers these bytes.
         fwrite(data, 1, size, out);
         if (size && data[size - 1] != '\n')

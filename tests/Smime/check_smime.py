@@ -19,7 +19,8 @@ from email import policy
 def check(raw, certs, results):
     message = email.message_from_bytes(raw, policy=policy.default)
     entry = {'contentType': message.get_content_type(), 'defects': len(message.defects),
-             'from': str(message['from'] or ''), 'date': str(message['date'] or '')}
+             'from': str(message['from'] or ''), 'date': str(message['date'] or ''),
+             'mimeVersions': len(message.get_all('MIME-Version') or [])}
     with tempfile.NamedTemporaryFile(suffix='.eml', delete=False) as handle:
         handle.write(raw)
         name = handle.name

@@ -220,6 +220,7 @@ private slots:
             const QJsonObject mail = mails.value(subject).toObject();
             QVERIFY2(mail.value("verified").toBool(), qPrintable(subject + ": " + mail.value("verifyError").toString()));
             QCOMPARE(mail.value("defects").toInt(), 0);
+            QCOMPARE(mail.value("mimeVersions").toInt(), 1);
             QVERIFY(mail.value("from").toString().contains("ada@example.org"));
         }
         QVERIFY(mails.value("Clear plain").toObject().value("signedContent").toString().contains("From here on, all is signed."));
