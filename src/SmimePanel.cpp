@@ -94,8 +94,8 @@ void SmimePanel::addPartsTo(QMenu& menu) const
 
 void SmimePanel::savePart(const SmimePart& part)
 {
-    const QString target = SaveDialog::getSaveFileName(nullptr, tr("Save attachment"),
-                                                       Common::safeBaseName(part.name, tr("attachment")));
+    const QString target = SaveDialog::getSaveFileName(nullptr, QObject::tr("Save attachment"),
+                                                       Common::safeBaseName(part.name, QObject::tr("attachment")));
     if (target.isEmpty())
         return;
     QSaveFile file(target);
