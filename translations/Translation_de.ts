@@ -997,6 +997,10 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <source>Encrypted for %1</source>
         <translation>Verschlüsselt für %1</translation>
     </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>Die smime.p7m der E-Mail enthält weder eine Signatur noch eine verschlüsselte Nachricht.</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

@@ -997,6 +997,10 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <source>Encrypted for %1</source>
         <translation>Cifrado para %1</translation>
     </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>El smime.p7m del correo no contiene ni una firma ni un mensaje cifrado.</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

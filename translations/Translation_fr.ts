@@ -997,6 +997,10 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <source>Encrypted for %1</source>
         <translation>Chiffré pour %1</translation>
     </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>Le fichier smime.p7m du message ne contient ni signature ni message chiffré.</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

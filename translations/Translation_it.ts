@@ -997,6 +997,10 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <source>Encrypted for %1</source>
         <translation>Cifrato per %1</translation>
     </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>Il file smime.p7m del messaggio non contiene né una firma né un messaggio cifrato.</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

@@ -995,6 +995,10 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
         <source>Encrypted for %1</source>
         <translation>%1 宛てに暗号化</translation>
     </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>メールの smime.p7m には署名も暗号化されたメッセージも含まれていません。</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

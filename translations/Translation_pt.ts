@@ -997,6 +997,10 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
         <source>Encrypted for %1</source>
         <translation>Criptografado para %1</translation>
     </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>O smime.p7m do e-mail não contém nem uma assinatura nem uma mensagem criptografada.</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

@@ -67,8 +67,10 @@ private:
             unreadable.problem = QObject::tr("the signature part is damaged (%1)").arg(signature.error());
             m_content.signatures.append(unreadable);
         }
-        // The content is shown even when its signature cannot be read.
-        const QByteArray inner = entity.signedPart();
+        // What is shown is what the signature was checked over, so two MIME
+        // parsers cannot disagree on it; without a readable signature the
+        // content is still shown.
+        const QByteArray inner = signedContent.isNull() ? entity.signedPart() : signedContent;
         const MimeEntity part(inner);
         if (part.mimeType() == QLatin1String("multipart/signed") || isPkcs7Mime(part.mimeType()))
             unwrap(inner, layer + 1);
@@ -129,5 +131,9 @@ SmimeContent SmimeReader::read(const QByteArray& wrapper, const SmimeKey* key)
 {
     SmimeContent content;
     Unwrapper(content, key).unwrap(wrapper, 0);
+    // What it holds is still shown, but the user learns that the mail is
+    // not what its class says.
+    if (content.kind == SmimeContent::Kind::None && content.error.isEmpty())
+        content.error = QObject::tr("The mail's smime.p7m holds neither a signature nor an encrypted message.");
     return content;
 }

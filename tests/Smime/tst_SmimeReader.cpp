@@ -232,6 +232,42 @@ private slots:
         QVERIFY(!SmimeStatusText::lines(content).isEmpty());
     }
 
+    // A fuzz run: seeded random damage to every kind of wrapper. Whatever
+    // the damage, reading ends, and a mail it did not leave intact says so.
+    void randomDamageIsReportedNeverFatal_data()
+    {
+        QTest::addColumn<QByteArray>("wrapper");
+        const QByteArray content = SmimeFixture::content(SmimeFixture::Body::Html);
+        QTest::newRow("clear-signed") << m_fixture->clearSigned(content);
+        QTest::newRow("opaque-signed") << m_fixture->opaqueSigned(content);
+        QTest::newRow("encrypted") << m_fixture->encrypted(content);
+        QTest::newRow("signed+encrypted") << m_fixture->signedThenEncrypted(content);
+    }
+
+    void randomDamageIsReportedNeverFatal()
+    {
+        QFETCH(QByteArray, wrapper);
+        QRandomGenerator random(26);
+        const SmimeContent intact = SmimeReader::read(wrapper, m_recipientKey.get());
+        for (int round = 0; round < 120; ++round) {
+            QByteArray damaged = wrapper;
+            const int bytes = 1 << (2 * (round % 4)); // 1, 4, 16, 64
+            for (int i = 0; i < bytes; ++i)
+                damaged[random.bounded(damaged.size())] = char(random.bounded(256));
+            if (round % 5 == 4)
+                damaged.truncate(random.bounded(damaged.size()));
+            const SmimeContent content = SmimeReader::read(damaged, m_recipientKey.get());
+            bool allValid = !content.signatures.isEmpty();
+            for (const SmimeSignature& signature : content.signatures)
+                allValid &= signature.valid;
+            // Damage outside what is signed may leave a signature valid, but
+            // never with a content other than the one signed.
+            if (allValid && content.error.isEmpty())
+                QCOMPARE(content.html, intact.html);
+            QVERIFY(!SmimeStatusText::lines(content).isEmpty() || content.hasBody());
+        }
+    }
+
     void hostileCertificateNameIsMadeHarmless()
     {
         const QByteArray wrapper = m_fixture->clearSigned(SmimeFixture::content(SmimeFixture::Body::Plain),
