@@ -88,8 +88,6 @@ void SmimePanel::addPartsTo(QMenu& menu) const
         connect(action, &QAction::triggered, &menu, [part] { savePart(part); });
         menu.insertAction(first, action);
     }
-    if (first)
-        menu.insertSeparator(first);
 }
 
 void SmimePanel::savePart(const SmimePart& part)

@@ -1001,6 +1001,10 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
         <translation>Die smime.p7m der E-Mail enthält weder eine Signatur noch eine verschlüsselte Nachricht.</translation>
     </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>das Zertifikat des Schlüssels ist nicht unter den Empfängern</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

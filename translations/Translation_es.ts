@@ -1001,6 +1001,10 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
         <translation>El smime.p7m del correo no contiene ni una firma ni un mensaje cifrado.</translation>
     </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>el certificado de la clave no está entre los destinatarios</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

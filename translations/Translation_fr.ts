@@ -1001,6 +1001,10 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
         <translation>Le fichier smime.p7m du message ne contient ni signature ni message chiffré.</translation>
     </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>le certificat de la clé ne figure pas parmi les destinataires</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

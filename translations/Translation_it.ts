@@ -1001,6 +1001,10 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
         <translation>Il file smime.p7m del messaggio non contiene né una firma né un messaggio cifrato.</translation>
     </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>il certificato della chiave non è tra i destinatari</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

@@ -999,6 +999,10 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
         <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
         <translation>メールの smime.p7m には署名も暗号化されたメッセージも含まれていません。</translation>
     </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>鍵の証明書が受信者に含まれていません</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

@@ -1001,6 +1001,10 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
         <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
         <translation>O smime.p7m do e-mail não contém nem uma assinatura nem uma mensagem criptografada.</translation>
     </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>o certificado da chave não está entre os destinatários</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

@@ -118,6 +118,21 @@ SmimeRecipient recipientOf(ASN1_OCTET_STRING* keyId, X509_NAME* issuer, ASN1_INT
     return recipient;
 }
 
+// Whether the certificate is one the message was encrypted for; a key
+// agreement recipient may be, so it counts as one.
+bool isRecipient(CMS_ContentInfo* info, X509* certificate)
+{
+    STACK_OF(CMS_RecipientInfo)* infos = CMS_get0_RecipientInfos(info);
+    for (int i = 0; i < sk_CMS_RecipientInfo_num(infos); ++i) {
+        CMS_RecipientInfo* recipient = sk_CMS_RecipientInfo_value(infos, i);
+        const int type = CMS_RecipientInfo_type(recipient);
+        if (type != CMS_RECIPINFO_TRANS || CMS_RecipientInfo_ktri_cert_cmp(recipient, certificate) == 0)
+            return true;
+    }
+    ERR_clear_error();
+    return false;
+}
+
 } // namespace
 
 CmsMessage CmsMessage::fromInfo(CMS_ContentInfo_st* info)
@@ -249,6 +264,11 @@ bool CmsMessage::decrypt(const SmimeKey& key, QByteArray* plain, QString* error)
     if (m_type != Type::Enveloped) {
         if (error)
             *error = QObject::tr("the mail is not encrypted");
+        return false;
+    }
+    if (!isRecipient(m_info.get(), key.certificate())) {
+        if (error)
+            *error = QObject::tr("the key's certificate is not among the recipients");
         return false;
     }
     ERR_clear_error();
