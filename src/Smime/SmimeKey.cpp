@@ -65,14 +65,15 @@ std::shared_ptr<SmimeKey> SmimeKey::fromPkcs12(const QByteArray& data, const QBy
         parsed = parse(data, password, &key, &certificate);
     }
     if (!parsed || !key || !certificate) {
-        const unsigned long reason = ERR_peek_last_error();
+        const char* reason = ERR_reason_error_string(ERR_peek_last_error());
+        const QString why = QString::fromLatin1(reason ? reason : "unknown");
         ERR_clear_error();
         EVP_PKEY_free(key);
         X509_free(certificate);
         if (error) {
             *error = parsed ? QObject::tr("The key file holds no private key with its certificate.")
                             : QObject::tr("The key file could not be opened: wrong password or not a PKCS #12 file (%1).")
-                                  .arg(QString::fromLatin1(ERR_reason_error_string(reason) ? ERR_reason_error_string(reason) : "?"));
+                                  .arg(why);
         }
         return nullptr;
     }

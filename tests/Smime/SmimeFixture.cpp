@@ -110,6 +110,13 @@ QByteArray SmimeFixture::content(Body body)
         return crlf("Content-Type: text/plain; charset=iso-8859-1\n"
                     "Content-Transfer-Encoding: quoted-printable\n\n"
                     "Sch=F6ne Gr=FC=DFe aus K=F6ln\n");
+    case Body::AttachedMail:
+        return crlf(QByteArray("Content-Type: multipart/mixed; boundary=\"") + kBoundary + "\"\n\n"
+                    "--" + kBoundary + "\nContent-Type: text/plain; charset=utf-8\n\n"
+                    "Forwarding the minutes.\n"
+                    "--" + kBoundary + "\nContent-Type: message/rfc822\n\n"
+                    "From: Carol <carol@example.org>\nSubject: Minutes\nContent-Type: text/plain\n\nWe met.\n"
+                    "--" + kBoundary + "--\n");
     }
     return QByteArray();
 }
@@ -121,6 +128,7 @@ QString SmimeFixture::phrase(Body body)
     case Body::Html: return QStringLiteral("<b>signed</b> chart");
     case Body::Attachment: return QStringLiteral("The contract is attached.");
     case Body::Latin1: return QStringLiteral("Schöne Grüße aus Köln");
+    case Body::AttachedMail: return QStringLiteral("Forwarding the minutes.");
     }
     return QString();
 }
@@ -130,6 +138,7 @@ QStringList SmimeFixture::attachmentNames(Body body)
     switch (body) {
     case Body::Html: return {QStringLiteral("chart.png")};
     case Body::Attachment: return {QStringLiteral("contract.pdf")};
+    case Body::AttachedMail: return {QStringLiteral("Minutes.eml")};
     default: return {};
     }
 }

@@ -14,7 +14,7 @@
 class SmimeFixture
 {
 public:
-    enum class Body { Plain, Html, Attachment, Latin1 };
+    enum class Body { Plain, Html, Attachment, Latin1, AttachedMail };
     static const QByteArray kPassword;
 
     explicit SmimeFixture(const QString& folder);

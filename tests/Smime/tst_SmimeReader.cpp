@@ -77,7 +77,8 @@ private slots:
         const QList<QPair<const char*, SmimeFixture::Body>> bodies{{"plain", SmimeFixture::Body::Plain},
                                                                    {"html+picture", SmimeFixture::Body::Html},
                                                                    {"attachment", SmimeFixture::Body::Attachment},
-                                                                   {"latin1", SmimeFixture::Body::Latin1}};
+                                                                   {"latin1", SmimeFixture::Body::Latin1},
+                                                                   {"attached mail", SmimeFixture::Body::AttachedMail}};
         const int kinds[] = {int(SmimeContent::Kind::ClearSigned), int(SmimeContent::Kind::OpaqueSigned),
                              int(SmimeContent::Kind::Encrypted), int(SmimeContent::Kind::Encrypted)};
         for (int w = 0; w < wraps.size(); ++w) {
@@ -105,6 +106,11 @@ private slots:
         }
         if (body == SmimeFixture::Body::Latin1)
             QCOMPARE(content.charset, QStringLiteral("iso-8859-1"));
+        if (body == SmimeFixture::Body::AttachedMail) {
+            QVERIFY(content.attachments[0].message);
+            QVERIFY(content.attachments[0].data.contains("Subject: Minutes"));
+            QVERIFY(content.attachments[0].data.contains("We met."));
+        }
 
         const bool encrypted = wrap == Wrap::Encrypted || wrap == Wrap::SignedThenEncrypted;
         QCOMPARE(content.encrypted, encrypted);
