@@ -202,7 +202,8 @@ QList<SmimeSignature> CmsMessage::verify(const QByteArray* detached) const
     // The mathematics first, without the certificate chain: an untrusted
     // signer still has a valid signature.
     BioPtr content = detached ? memoryBio(*detached) : BioPtr(nullptr, &BIO_free);
-    const BioPtr sink = outputBio();
+    // The content itself is read apart (content()): nothing to keep here.
+    const BioPtr sink(BIO_new(BIO_s_null()), &BIO_free);
     const unsigned int flags = CMS_NO_SIGNER_CERT_VERIFY | (detached ? 0 : CMS_BINARY);
     const bool valid = CMS_verify(info, nullptr, nullptr, content.get(), sink.get(), flags) == 1;
     unsigned long code = 0;
