@@ -73,6 +73,9 @@ private slots:
                                          SmimeFixture::tampered(m_fixture->opaqueSigned(SmimeFixture::content(Body::Plain)),
                                                                 "Quarterly")),
             plain,
+            SmimeFixture::outlookMessage("Garbage", "IPM.Note.SMIME", QByteArray("\x30\x82\x01\x00garbage", 11)),
+            SmimeFixture::outlookMessage("Hostile", "IPM.Note.SMIME.MultipartSigned",
+                                         m_fixture->clearSigned(SmimeFixture::content(Body::Plain), "hostile")),
         };
         PstDescription description;
         description.folders = {inbox};
@@ -119,6 +122,20 @@ private slots:
         QVERIFY(showAndWait(2));
         QVERIFY2(panel()->statusText().contains("Signature invalid: the mail was changed after it was signed"),
                  qPrintable(panel()->statusText()));
+    }
+
+    void damagedOrHostileMailIsShownHarmlessly()
+    {
+        QVERIFY(showAndWait(4));
+        QVERIFY(panel()->isVisible());
+        QVERIFY2(panel()->statusText().startsWith("The signed or encrypted message is damaged or truncated"),
+                 qPrintable(panel()->statusText()));
+        QVERIFY(showAndWait(5));
+        auto* status = panel()->findChild<QLabel*>(QStringLiteral("smimeStatus"));
+        QCOMPARE(status->textFormat(), Qt::PlainText);
+        QVERIFY2(status->text().startsWith(QString::fromUtf8("Signed by Mallory\uFFFD<b>bold\uFFFDevil <mallory@example.org>")),
+                 qPrintable(status->text()));
+        QCOMPARE(status->text().count(QLatin1Char('\n')), 0);
     }
 
     void otherMailsShowNoPanel()
