@@ -26,8 +26,9 @@ const QList<CliHelp::Command>& CliHelp::commands()
          "Hands the file's contacts and appointments to the desktop's address book and calendar\n"
          "(Evolution Data Server), into a book and a calendar named after the file. Without options both.\n"
          "Exits 1 when any item was not stored or the service cannot be reached."},
-        {"pdf", "FILE.pst PATH-OR-ID -o OUT.pdf",
+        {"pdf", "FILE.pst PATH-OR-ID -o OUT.pdf [--key FILE.p12 [--pass-env VAR]]",
          "Writes the item's printed page as a PDF, laid out as the window's Print does. Needs no display.\n"
+         "--key decrypts an encrypted (S/MIME) mail in memory, as for show.\n"
          "Exits 0 only when the PDF was written."},
     };
     return table;

@@ -229,18 +229,35 @@ private slots:
         QVERIFY(mails.value("Encrypted plain").toObject().value("decrypted").toString().contains("Quarterly figures attached"));
     }
 
+    void printedPageShowsSignedContentAndStatus_data()
+    {
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("clear-signed") << "Clear attachment" << QStringList()
+                                      << QStringList{SmimeFixture::phrase(Body::Attachment),
+                                                     "Signed by Ada Signer <ada@example.org>", "Signature valid"};
+        QTest::newRow("encrypted, with key")
+            << "Encrypted plain"
+            << QStringList{"--key", m_fixture->path("recipient.p12"), "--pass-env", "LUMAROO_TEST_KEY_PASSWORD"}
+            << QStringList{SmimeFixture::phrase(Body::Plain), "decrypted with your key"};
+    }
+
     void printedPageShowsSignedContentAndStatus()
     {
-        const QString pdf = m_dir.filePath("clear.pdf");
-        const CliRunner::Result run = CliRunner::run({"pdf", m_file, m_paths.value("Clear attachment"), "-o", pdf});
+        QFETCH(QString, subject);
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, expected);
+        qputenv("LUMAROO_TEST_KEY_PASSWORD", SmimeFixture::kPassword);
+        const QString pdf = m_dir.filePath("printed.pdf");
+        const CliRunner::Result run = CliRunner::run(QStringList{"pdf", m_file, m_paths.value(subject), "-o", pdf} + options);
         QVERIFY2(run.status == 0, run.err.constData());
         QProcess text;
         text.start("pdftotext", {pdf, "-"});
         QVERIFY(text.waitForFinished(60000));
         const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-        QVERIFY2(page.contains(SmimeFixture::phrase(Body::Attachment)), qPrintable(page));
-        QVERIFY2(page.contains("Signed by Ada Signer <ada@example.org>"), qPrintable(page));
-        QVERIFY(page.contains("Signature valid"));
+        for (const QString& line : expected)
+            QVERIFY2(page.contains(line), qPrintable(line + " not in: " + page));
     }
 };
 
