@@ -45,11 +45,14 @@ class SmimeMailTest : public QObject
     QString m_file;
     // Subject → item path.
     QMap<QString, QString> m_paths;
+    // Subject → the smime.p7m stored.
+    QMap<QString, QByteArray> m_wrappers;
 
     void add(PstFolder& inbox, const QString& subject, const QString& messageClass, const QByteArray& wrapper)
     {
         QVERIFY2(!wrapper.isEmpty(), qPrintable(m_fixture->error()));
         inbox.messages.append(SmimeFixture::outlookMessage(subject, messageClass, wrapper));
+        m_wrappers.insert(subject, wrapper);
     }
 
     QJsonObject show(const QString& subject, const QStringList& extra = {}, int status = 0)
@@ -224,6 +227,12 @@ private slots:
             QVERIFY(mail.value("from").toString().contains("ada@example.org"));
         }
         QVERIFY(mails.value("Clear plain").toObject().value("signedContent").toString().contains("From here on, all is signed."));
+        // A message file holds the signed message byte for byte (a mailbox
+        // quotes its "From " lines, which its readers undo).
+        if (format != "mbox") {
+            for (const QString& subject : {"Clear plain", "Clear html", "Tampered"})
+                QCOMPARE(filesHolding(out, m_wrappers.value(subject)).size(), 1);
+        }
         QCOMPARE(mails.value("Tampered").toObject().value("verified").toBool(true), false);
         QCOMPARE(mails.value("Encrypted plain").toObject().value("contentType").toString(), QStringLiteral("application/pkcs7-mime"));
         QVERIFY(mails.value("Encrypted plain").toObject().value("decrypted").toString().contains("Quarterly figures attached"));
