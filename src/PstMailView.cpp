@@ -3,6 +3,7 @@
 
 #include "AttachmentMenu.h"
 #include "PstMailItem.h"
+#include "SmimePanel.h"
 #include "ui_PstMailView.h"
 
 #include <QEvent>
@@ -17,6 +18,13 @@ PstMailView::PstMailView(QWidget* parent)
     // Parts of the header can be selected with the mouse and copied.
     for (QLabel* label : {m_ui->from, m_ui->dateLabel, m_ui->toLabel})
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_smimePanel = new SmimePanel(m_ui->headFrame);
+    m_ui->headFrame->layout()->addWidget(m_smimePanel);
+    // Decrypted with a key the user chose: the same mail again, readable now.
+    connect(m_smimePanel, &SmimePanel::contentChanged, this, [this] {
+        if (const auto mail = m_smimeMail.lock())
+            setData(mail);
+    });
 }
 
 PstMailView::~PstMailView()
@@ -44,12 +52,15 @@ void PstMailView::setData(const std::shared_ptr<PstItem>& item)
     m_ui->ccLabel->setFullText(mail->formattedCc());
     m_ui->bccLabel->setFullText(mail->formattedBcc());
     m_ui->subjectLabel->setFullText(mail->subject());
+    m_smimeMail = mail;
+    m_smimePanel->setMail(mail);
 
     if (mail->hasAttachment()) {
         m_attachmentMenu = AttachmentMenu::create(mail, [this](const std::shared_ptr<PstMailItem>& attached) {
             // Showing it replaces the menu that asks: not while that menu runs.
             QMetaObject::invokeMethod(this, [this, attached] { emit attachedMailOpened(attached); }, Qt::QueuedConnection);
         });
+        m_smimePanel->addPartsTo(*m_attachmentMenu);
         setAttachmentButtonText();
         disconnect(m_ui->attachmentBtn, &QPushButton::clicked, this, &PstMailView::popupAttachmentsMenu);
         connect(m_ui->attachmentBtn, &QPushButton::clicked, this, &PstMailView::popupAttachmentsMenu);
@@ -57,12 +68,14 @@ void PstMailView::setData(const std::shared_ptr<PstItem>& item)
     } else {
         m_ui->attachmentBtn->hide();
     }
-    m_ui->webViewWidget->updateHtml(mail->body());
+    const QString smimePage = m_smimePanel->page();
+    m_ui->webViewWidget->updateHtml(smimePage.isEmpty() ? mail->body() : smimePage);
 }
 
 void PstMailView::clear()
 {
     m_attachmentMenu.reset();
+    m_smimePanel->clear();
     m_ui->attachmentBtn->hide();
     if (m_ui->webViewWidget->isReady())
         m_ui->webViewWidget->updateHtml(QString());

@@ -8,6 +8,8 @@
 #include <memory>
 
 class MyWebViewWidget;
+class PstMailItem;
+class SmimePanel;
 class QMenu;
 namespace Ui { class PstMailView; }
 
@@ -28,6 +30,8 @@ public:
     MyWebViewWidget* webView() const;
     QMenu* attachmentMenu() const { return m_attachmentMenu.get(); }
     Ui::PstMailView* form() const { return m_ui; }
+    // The lines about a signed or encrypted mail.
+    SmimePanel* smimePanel() const { return m_smimePanel; }
 
 public slots:
     // Opens the attachment menu just below the button's left edge.
@@ -45,4 +49,6 @@ private:
 
     Ui::PstMailView* m_ui = nullptr;
     std::shared_ptr<QMenu> m_attachmentMenu;
+    SmimePanel* m_smimePanel = nullptr;
+    std::weak_ptr<PstMailItem> m_smimeMail;
 };

@@ -33,6 +33,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/PstTreeViewFilterModel.cpp
     ${lumaroo_ui_dir}/PstListFilterModel.cpp
     ${lumaroo_ui_dir}/SaveDialog.cpp
+    ${lumaroo_ui_dir}/SmimePanel.cpp
     ${lumaroo_ui_dir}/WindowPlacement.cpp
     ${lumaroo_ui_dir}/ThirdPartyNotices.cpp
     ${lumaroo_ui_dir}/UserGuideWindow.cpp

@@ -889,6 +889,165 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <source>Members</source>
         <translation>Mitglieder</translation>
     </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>%1, serial number %2</source>
+        <translation>%1, Seriennummer %2</translation>
+    </message>
+    <message>
+        <source>the signer&apos;s certificate is not in the mail</source>
+        <translation>das Zertifikat des Unterzeichners ist nicht in der E-Mail</translation>
+    </message>
+    <message>
+        <source>the signed part is missing</source>
+        <translation>der signierte Teil fehlt</translation>
+    </message>
+    <message>
+        <source>the signature names no signer</source>
+        <translation>die Signatur nennt keinen Unterzeichner</translation>
+    </message>
+    <message>
+        <source>the mail is not encrypted</source>
+        <translation>die E-Mail ist nicht verschlüsselt</translation>
+    </message>
+    <message>
+        <source>The message nests its parts too deeply; the deepest were not read.</source>
+        <translation>Die Nachricht verschachtelt ihre Teile zu tief; die tiefsten wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>Teil %1</translation>
+    </message>
+    <message>
+        <source>The key file holds no private key with its certificate.</source>
+        <translation>Die Schlüsseldatei enthält keinen privaten Schlüssel mit Zertifikat.</translation>
+    </message>
+    <message>
+        <source>The key file could not be opened: wrong password or not a PKCS #12 file (%1).</source>
+        <translation>Die Schlüsseldatei konnte nicht geöffnet werden: falsches Passwort oder keine PKCS-#12-Datei (%1).</translation>
+    </message>
+    <message>
+        <source>The key file %1 cannot be read: %2</source>
+        <translation>Die Schlüsseldatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The mail is wrapped in too many signatures or encryptions to read.</source>
+        <translation>Die E-Mail ist in zu viele Signaturen oder Verschlüsselungen verpackt, um sie zu lesen.</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged: it is not a MIME message.</source>
+        <translation>Die signierte oder verschlüsselte Nachricht ist beschädigt: Sie ist keine MIME-Nachricht.</translation>
+    </message>
+    <message>
+        <source>the signature part is damaged (%1)</source>
+        <translation>der Signaturteil ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>The signature carries no message.</source>
+        <translation>Die Signatur enthält keine Nachricht.</translation>
+    </message>
+    <message>
+        <source>The mail holds a kind of S/MIME structure that cannot be shown.</source>
+        <translation>Die E-Mail enthält eine Art von S/MIME-Struktur, die nicht angezeigt werden kann.</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged or truncated (%1).</source>
+        <translation>Die signierte oder verschlüsselte Nachricht ist beschädigt oder abgeschnitten (%1).</translation>
+    </message>
+    <message>
+        <source>The chosen key cannot decrypt this mail (%1).</source>
+        <translation>Der gewählte Schlüssel kann diese E-Mail nicht entschlüsseln (%1).</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>einem unbekannten Unterzeichner</translation>
+    </message>
+    <message>
+        <source>Signed by %1</source>
+        <translation>Signiert von %1</translation>
+    </message>
+    <message>
+        <source>Signed by %1 on %2</source>
+        <translation>Signiert von %1 am %2</translation>
+    </message>
+    <message>
+        <source>Signature valid</source>
+        <translation>Signatur gültig</translation>
+    </message>
+    <message>
+        <source>Signature invalid: the mail was changed after it was signed</source>
+        <translation>Signatur ungültig: Die E-Mail wurde nach dem Signieren verändert</translation>
+    </message>
+    <message>
+        <source>Signature could not be checked: %1</source>
+        <translation>Die Signatur konnte nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>Certificate trusted on this computer</source>
+        <translation>Zertifikat auf diesem Computer vertrauenswürdig</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer</source>
+        <translation>Zertifikat auf diesem Computer nicht vertrauenswürdig</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer (%1)</source>
+        <translation>Zertifikat auf diesem Computer nicht vertrauenswürdig (%1)</translation>
+    </message>
+    <message>
+        <source>key id %1</source>
+        <translation>Schlüssel-ID %1</translation>
+    </message>
+    <message>
+        <source>unknown recipients</source>
+        <translation>unbekannte Empfänger</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1; decrypted with your key</source>
+        <translation>Verschlüsselt für %1; mit Ihrem Schlüssel entschlüsselt</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1</source>
+        <translation>Verschlüsselt für %1</translation>
+    </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>Die smime.p7m der E-Mail enthält weder eine Signatur noch eine verschlüsselte Nachricht.</translation>
+    </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>das Zertifikat des Schlüssels ist nicht unter den Empfängern</translation>
+    </message>
+</context>
+<context>
+    <name>SmimePanel</name>
+    <message>
+        <source>Decrypt with a Key...</source>
+        <translation>Mit einem Schlüssel entschlüsseln...</translation>
+    </message>
+    <message>
+        <source>Choose your key</source>
+        <translation>Wählen Sie Ihren Schlüssel</translation>
+    </message>
+    <message>
+        <source>Keys with certificate (*.p12 *.pfx)</source>
+        <translation>Schlüssel mit Zertifikat (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Key password</source>
+        <translation>Schlüsselpasswort</translation>
+    </message>
+    <message>
+        <source>Password of the key file:</source>
+        <translation>Passwort der Schlüsseldatei:</translation>
+    </message>
+    <message>
+        <source>Cannot decrypt</source>
+        <translation>Entschlüsseln nicht möglich</translation>
+    </message>
 </context>
 <context>
     <name>ThirdPartyNotices</name>

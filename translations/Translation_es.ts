@@ -889,6 +889,165 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <source>Members</source>
         <translation>Miembros</translation>
     </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>%1, serial number %2</source>
+        <translation>%1, número de serie %2</translation>
+    </message>
+    <message>
+        <source>the signer&apos;s certificate is not in the mail</source>
+        <translation>el certificado del firmante no está en el correo</translation>
+    </message>
+    <message>
+        <source>the signed part is missing</source>
+        <translation>falta la parte firmada</translation>
+    </message>
+    <message>
+        <source>the signature names no signer</source>
+        <translation>la firma no indica ningún firmante</translation>
+    </message>
+    <message>
+        <source>the mail is not encrypted</source>
+        <translation>el correo no está cifrado</translation>
+    </message>
+    <message>
+        <source>The message nests its parts too deeply; the deepest were not read.</source>
+        <translation>El mensaje anida sus partes demasiado; las más profundas no se leyeron.</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>parte %1</translation>
+    </message>
+    <message>
+        <source>The key file holds no private key with its certificate.</source>
+        <translation>El archivo de clave no contiene ninguna clave privada con su certificado.</translation>
+    </message>
+    <message>
+        <source>The key file could not be opened: wrong password or not a PKCS #12 file (%1).</source>
+        <translation>No se pudo abrir el archivo de clave: contraseña incorrecta o no es un archivo PKCS #12 (%1).</translation>
+    </message>
+    <message>
+        <source>The key file %1 cannot be read: %2</source>
+        <translation>No se puede leer el archivo de clave %1: %2</translation>
+    </message>
+    <message>
+        <source>The mail is wrapped in too many signatures or encryptions to read.</source>
+        <translation>El correo está envuelto en demasiadas firmas o cifrados para leerlo.</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged: it is not a MIME message.</source>
+        <translation>El mensaje firmado o cifrado está dañado: no es un mensaje MIME.</translation>
+    </message>
+    <message>
+        <source>the signature part is damaged (%1)</source>
+        <translation>la parte de la firma está dañada (%1)</translation>
+    </message>
+    <message>
+        <source>The signature carries no message.</source>
+        <translation>La firma no contiene ningún mensaje.</translation>
+    </message>
+    <message>
+        <source>The mail holds a kind of S/MIME structure that cannot be shown.</source>
+        <translation>El correo contiene un tipo de estructura S/MIME que no se puede mostrar.</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged or truncated (%1).</source>
+        <translation>El mensaje firmado o cifrado está dañado o truncado (%1).</translation>
+    </message>
+    <message>
+        <source>The chosen key cannot decrypt this mail (%1).</source>
+        <translation>La clave elegida no puede descifrar este correo (%1).</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>un firmante desconocido</translation>
+    </message>
+    <message>
+        <source>Signed by %1</source>
+        <translation>Firmado por %1</translation>
+    </message>
+    <message>
+        <source>Signed by %1 on %2</source>
+        <translation>Firmado por %1 el %2</translation>
+    </message>
+    <message>
+        <source>Signature valid</source>
+        <translation>Firma válida</translation>
+    </message>
+    <message>
+        <source>Signature invalid: the mail was changed after it was signed</source>
+        <translation>Firma no válida: el correo se modificó después de firmarse</translation>
+    </message>
+    <message>
+        <source>Signature could not be checked: %1</source>
+        <translation>No se pudo comprobar la firma: %1</translation>
+    </message>
+    <message>
+        <source>Certificate trusted on this computer</source>
+        <translation>Certificado de confianza en este equipo</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer</source>
+        <translation>Certificado que no es de confianza en este equipo</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer (%1)</source>
+        <translation>Certificado que no es de confianza en este equipo (%1)</translation>
+    </message>
+    <message>
+        <source>key id %1</source>
+        <translation>id de clave %1</translation>
+    </message>
+    <message>
+        <source>unknown recipients</source>
+        <translation>destinatarios desconocidos</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1; decrypted with your key</source>
+        <translation>Cifrado para %1; descifrado con su clave</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1</source>
+        <translation>Cifrado para %1</translation>
+    </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>El smime.p7m del correo no contiene ni una firma ni un mensaje cifrado.</translation>
+    </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>el certificado de la clave no está entre los destinatarios</translation>
+    </message>
+</context>
+<context>
+    <name>SmimePanel</name>
+    <message>
+        <source>Decrypt with a Key...</source>
+        <translation>Descifrar con una clave...</translation>
+    </message>
+    <message>
+        <source>Choose your key</source>
+        <translation>Elija su clave</translation>
+    </message>
+    <message>
+        <source>Keys with certificate (*.p12 *.pfx)</source>
+        <translation>Claves con certificado (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Key password</source>
+        <translation>Contraseña de la clave</translation>
+    </message>
+    <message>
+        <source>Password of the key file:</source>
+        <translation>Contraseña del archivo de clave:</translation>
+    </message>
+    <message>
+        <source>Cannot decrypt</source>
+        <translation>No se puede descifrar</translation>
+    </message>
 </context>
 <context>
     <name>ThirdPartyNotices</name>

@@ -889,6 +889,165 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <source>Members</source>
         <translation>Membres</translation>
     </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>%1, serial number %2</source>
+        <translation>%1, numéro de série %2</translation>
+    </message>
+    <message>
+        <source>the signer&apos;s certificate is not in the mail</source>
+        <translation>le certificat du signataire ne figure pas dans le message</translation>
+    </message>
+    <message>
+        <source>the signed part is missing</source>
+        <translation>la partie signée manque</translation>
+    </message>
+    <message>
+        <source>the signature names no signer</source>
+        <translation>la signature ne nomme aucun signataire</translation>
+    </message>
+    <message>
+        <source>the mail is not encrypted</source>
+        <translation>le message n&apos;est pas chiffré</translation>
+    </message>
+    <message>
+        <source>The message nests its parts too deeply; the deepest were not read.</source>
+        <translation>Le message imbrique ses parties trop profondément ; les plus profondes n&apos;ont pas été lues.</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>partie %1</translation>
+    </message>
+    <message>
+        <source>The key file holds no private key with its certificate.</source>
+        <translation>Le fichier de clé ne contient aucune clé privée avec son certificat.</translation>
+    </message>
+    <message>
+        <source>The key file could not be opened: wrong password or not a PKCS #12 file (%1).</source>
+        <translation>Impossible d&apos;ouvrir le fichier de clé : mot de passe erroné ou fichier non PKCS #12 (%1).</translation>
+    </message>
+    <message>
+        <source>The key file %1 cannot be read: %2</source>
+        <translation>Impossible de lire le fichier de clé %1 : %2</translation>
+    </message>
+    <message>
+        <source>The mail is wrapped in too many signatures or encryptions to read.</source>
+        <translation>Le message est enveloppé dans trop de signatures ou de chiffrements pour être lu.</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged: it is not a MIME message.</source>
+        <translation>Le message signé ou chiffré est endommagé : ce n&apos;est pas un message MIME.</translation>
+    </message>
+    <message>
+        <source>the signature part is damaged (%1)</source>
+        <translation>la partie signature est endommagée (%1)</translation>
+    </message>
+    <message>
+        <source>The signature carries no message.</source>
+        <translation>La signature ne contient aucun message.</translation>
+    </message>
+    <message>
+        <source>The mail holds a kind of S/MIME structure that cannot be shown.</source>
+        <translation>Le message contient un type de structure S/MIME qui ne peut pas être affiché.</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged or truncated (%1).</source>
+        <translation>Le message signé ou chiffré est endommagé ou tronqué (%1).</translation>
+    </message>
+    <message>
+        <source>The chosen key cannot decrypt this mail (%1).</source>
+        <translation>La clé choisie ne peut pas déchiffrer ce message (%1).</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>un signataire inconnu</translation>
+    </message>
+    <message>
+        <source>Signed by %1</source>
+        <translation>Signé par %1</translation>
+    </message>
+    <message>
+        <source>Signed by %1 on %2</source>
+        <translation>Signé par %1 le %2</translation>
+    </message>
+    <message>
+        <source>Signature valid</source>
+        <translation>Signature valide</translation>
+    </message>
+    <message>
+        <source>Signature invalid: the mail was changed after it was signed</source>
+        <translation>Signature non valide : le message a été modifié après sa signature</translation>
+    </message>
+    <message>
+        <source>Signature could not be checked: %1</source>
+        <translation>Impossible de vérifier la signature : %1</translation>
+    </message>
+    <message>
+        <source>Certificate trusted on this computer</source>
+        <translation>Certificat approuvé sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer</source>
+        <translation>Certificat non approuvé sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer (%1)</source>
+        <translation>Certificat non approuvé sur cet ordinateur (%1)</translation>
+    </message>
+    <message>
+        <source>key id %1</source>
+        <translation>identifiant de clé %1</translation>
+    </message>
+    <message>
+        <source>unknown recipients</source>
+        <translation>des destinataires inconnus</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1; decrypted with your key</source>
+        <translation>Chiffré pour %1 ; déchiffré avec votre clé</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1</source>
+        <translation>Chiffré pour %1</translation>
+    </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>Le fichier smime.p7m du message ne contient ni signature ni message chiffré.</translation>
+    </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>le certificat de la clé ne figure pas parmi les destinataires</translation>
+    </message>
+</context>
+<context>
+    <name>SmimePanel</name>
+    <message>
+        <source>Decrypt with a Key...</source>
+        <translation>Déchiffrer avec une clé...</translation>
+    </message>
+    <message>
+        <source>Choose your key</source>
+        <translation>Choisissez votre clé</translation>
+    </message>
+    <message>
+        <source>Keys with certificate (*.p12 *.pfx)</source>
+        <translation>Clés avec certificat (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Key password</source>
+        <translation>Mot de passe de la clé</translation>
+    </message>
+    <message>
+        <source>Password of the key file:</source>
+        <translation>Mot de passe du fichier de clé :</translation>
+    </message>
+    <message>
+        <source>Cannot decrypt</source>
+        <translation>Déchiffrement impossible</translation>
+    </message>
 </context>
 <context>
     <name>ThirdPartyNotices</name>

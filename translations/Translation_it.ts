@@ -889,6 +889,165 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <source>Members</source>
         <translation>Membri</translation>
     </message>
+    <message>
+        <source>unknown error</source>
+        <translation>errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>%1, serial number %2</source>
+        <translation>%1, numero di serie %2</translation>
+    </message>
+    <message>
+        <source>the signer&apos;s certificate is not in the mail</source>
+        <translation>il certificato del firmatario non è nel messaggio</translation>
+    </message>
+    <message>
+        <source>the signed part is missing</source>
+        <translation>manca la parte firmata</translation>
+    </message>
+    <message>
+        <source>the signature names no signer</source>
+        <translation>la firma non indica alcun firmatario</translation>
+    </message>
+    <message>
+        <source>the mail is not encrypted</source>
+        <translation>il messaggio non è cifrato</translation>
+    </message>
+    <message>
+        <source>The message nests its parts too deeply; the deepest were not read.</source>
+        <translation>Il messaggio annida le sue parti troppo in profondità; le più profonde non sono state lette.</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>parte %1</translation>
+    </message>
+    <message>
+        <source>The key file holds no private key with its certificate.</source>
+        <translation>Il file della chiave non contiene alcuna chiave privata con il suo certificato.</translation>
+    </message>
+    <message>
+        <source>The key file could not be opened: wrong password or not a PKCS #12 file (%1).</source>
+        <translation>Impossibile aprire il file della chiave: password errata o file non PKCS #12 (%1).</translation>
+    </message>
+    <message>
+        <source>The key file %1 cannot be read: %2</source>
+        <translation>Impossibile leggere il file della chiave %1: %2</translation>
+    </message>
+    <message>
+        <source>The mail is wrapped in too many signatures or encryptions to read.</source>
+        <translation>Il messaggio è avvolto in troppe firme o cifrature per essere letto.</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged: it is not a MIME message.</source>
+        <translation>Il messaggio firmato o cifrato è danneggiato: non è un messaggio MIME.</translation>
+    </message>
+    <message>
+        <source>the signature part is damaged (%1)</source>
+        <translation>la parte della firma è danneggiata (%1)</translation>
+    </message>
+    <message>
+        <source>The signature carries no message.</source>
+        <translation>La firma non contiene alcun messaggio.</translation>
+    </message>
+    <message>
+        <source>The mail holds a kind of S/MIME structure that cannot be shown.</source>
+        <translation>Il messaggio contiene un tipo di struttura S/MIME che non può essere mostrato.</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged or truncated (%1).</source>
+        <translation>Il messaggio firmato o cifrato è danneggiato o troncato (%1).</translation>
+    </message>
+    <message>
+        <source>The chosen key cannot decrypt this mail (%1).</source>
+        <translation>La chiave scelta non può decifrare questo messaggio (%1).</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>un firmatario sconosciuto</translation>
+    </message>
+    <message>
+        <source>Signed by %1</source>
+        <translation>Firmato da %1</translation>
+    </message>
+    <message>
+        <source>Signed by %1 on %2</source>
+        <translation>Firmato da %1 il %2</translation>
+    </message>
+    <message>
+        <source>Signature valid</source>
+        <translation>Firma valida</translation>
+    </message>
+    <message>
+        <source>Signature invalid: the mail was changed after it was signed</source>
+        <translation>Firma non valida: il messaggio è stato modificato dopo la firma</translation>
+    </message>
+    <message>
+        <source>Signature could not be checked: %1</source>
+        <translation>Impossibile verificare la firma: %1</translation>
+    </message>
+    <message>
+        <source>Certificate trusted on this computer</source>
+        <translation>Certificato attendibile su questo computer</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer</source>
+        <translation>Certificato non attendibile su questo computer</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer (%1)</source>
+        <translation>Certificato non attendibile su questo computer (%1)</translation>
+    </message>
+    <message>
+        <source>key id %1</source>
+        <translation>id della chiave %1</translation>
+    </message>
+    <message>
+        <source>unknown recipients</source>
+        <translation>destinatari sconosciuti</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1; decrypted with your key</source>
+        <translation>Cifrato per %1; decifrato con la tua chiave</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1</source>
+        <translation>Cifrato per %1</translation>
+    </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>Il file smime.p7m del messaggio non contiene né una firma né un messaggio cifrato.</translation>
+    </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>il certificato della chiave non è tra i destinatari</translation>
+    </message>
+</context>
+<context>
+    <name>SmimePanel</name>
+    <message>
+        <source>Decrypt with a Key...</source>
+        <translation>Decifra con una chiave...</translation>
+    </message>
+    <message>
+        <source>Choose your key</source>
+        <translation>Scegli la tua chiave</translation>
+    </message>
+    <message>
+        <source>Keys with certificate (*.p12 *.pfx)</source>
+        <translation>Chiavi con certificato (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Key password</source>
+        <translation>Password della chiave</translation>
+    </message>
+    <message>
+        <source>Password of the key file:</source>
+        <translation>Password del file della chiave:</translation>
+    </message>
+    <message>
+        <source>Cannot decrypt</source>
+        <translation>Impossibile decifrare</translation>
+    </message>
 </context>
 <context>
     <name>ThirdPartyNotices</name>

@@ -887,6 +887,165 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
         <source>Members</source>
         <translation>メンバー</translation>
     </message>
+    <message>
+        <source>unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>%1, serial number %2</source>
+        <translation>%1、シリアル番号 %2</translation>
+    </message>
+    <message>
+        <source>the signer&apos;s certificate is not in the mail</source>
+        <translation>署名者の証明書がメールに含まれていません</translation>
+    </message>
+    <message>
+        <source>the signed part is missing</source>
+        <translation>署名された部分がありません</translation>
+    </message>
+    <message>
+        <source>the signature names no signer</source>
+        <translation>署名に署名者が記載されていません</translation>
+    </message>
+    <message>
+        <source>the mail is not encrypted</source>
+        <translation>メールは暗号化されていません</translation>
+    </message>
+    <message>
+        <source>The message nests its parts too deeply; the deepest were not read.</source>
+        <translation>メッセージのパートの入れ子が深すぎます。最も深いパートは読み込まれませんでした。</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>パート %1</translation>
+    </message>
+    <message>
+        <source>The key file holds no private key with its certificate.</source>
+        <translation>鍵ファイルに証明書付きの秘密鍵が含まれていません。</translation>
+    </message>
+    <message>
+        <source>The key file could not be opened: wrong password or not a PKCS #12 file (%1).</source>
+        <translation>鍵ファイルを開けませんでした。パスワードが違うか、PKCS #12 ファイルではありません (%1)。</translation>
+    </message>
+    <message>
+        <source>The key file %1 cannot be read: %2</source>
+        <translation>鍵ファイル %1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>The mail is wrapped in too many signatures or encryptions to read.</source>
+        <translation>メールは署名や暗号化が多重すぎて読み込めません。</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged: it is not a MIME message.</source>
+        <translation>署名または暗号化されたメッセージが破損しています。MIME メッセージではありません。</translation>
+    </message>
+    <message>
+        <source>the signature part is damaged (%1)</source>
+        <translation>署名パートが破損しています (%1)</translation>
+    </message>
+    <message>
+        <source>The signature carries no message.</source>
+        <translation>署名にメッセージが含まれていません。</translation>
+    </message>
+    <message>
+        <source>The mail holds a kind of S/MIME structure that cannot be shown.</source>
+        <translation>メールには表示できない種類の S/MIME 構造が含まれています。</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged or truncated (%1).</source>
+        <translation>署名または暗号化されたメッセージが破損しているか途中で切れています (%1)。</translation>
+    </message>
+    <message>
+        <source>The chosen key cannot decrypt this mail (%1).</source>
+        <translation>選択した鍵ではこのメールを復号できません (%1)。</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>不明な署名者</translation>
+    </message>
+    <message>
+        <source>Signed by %1</source>
+        <translation>署名者: %1</translation>
+    </message>
+    <message>
+        <source>Signed by %1 on %2</source>
+        <translation>署名者: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Signature valid</source>
+        <translation>署名は有効です</translation>
+    </message>
+    <message>
+        <source>Signature invalid: the mail was changed after it was signed</source>
+        <translation>署名は無効です: 署名後にメールが変更されました</translation>
+    </message>
+    <message>
+        <source>Signature could not be checked: %1</source>
+        <translation>署名を確認できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Certificate trusted on this computer</source>
+        <translation>このコンピューターで信頼されている証明書</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer</source>
+        <translation>このコンピューターで信頼されていない証明書</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer (%1)</source>
+        <translation>このコンピューターで信頼されていない証明書 (%1)</translation>
+    </message>
+    <message>
+        <source>key id %1</source>
+        <translation>鍵 ID %1</translation>
+    </message>
+    <message>
+        <source>unknown recipients</source>
+        <translation>不明な受信者</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1; decrypted with your key</source>
+        <translation>%1 宛てに暗号化; あなたの鍵で復号しました</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1</source>
+        <translation>%1 宛てに暗号化</translation>
+    </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>メールの smime.p7m には署名も暗号化されたメッセージも含まれていません。</translation>
+    </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>鍵の証明書が受信者に含まれていません</translation>
+    </message>
+</context>
+<context>
+    <name>SmimePanel</name>
+    <message>
+        <source>Decrypt with a Key...</source>
+        <translation>鍵で復号...</translation>
+    </message>
+    <message>
+        <source>Choose your key</source>
+        <translation>鍵を選択</translation>
+    </message>
+    <message>
+        <source>Keys with certificate (*.p12 *.pfx)</source>
+        <translation>証明書付きの鍵 (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Key password</source>
+        <translation>鍵のパスワード</translation>
+    </message>
+    <message>
+        <source>Password of the key file:</source>
+        <translation>鍵ファイルのパスワード:</translation>
+    </message>
+    <message>
+        <source>Cannot decrypt</source>
+        <translation>復号できません</translation>
+    </message>
 </context>
 <context>
     <name>ThirdPartyNotices</name>

@@ -889,6 +889,165 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
         <source>Members</source>
         <translation>Membros</translation>
     </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erro desconhecido</translation>
+    </message>
+    <message>
+        <source>%1, serial number %2</source>
+        <translation>%1, número de série %2</translation>
+    </message>
+    <message>
+        <source>the signer&apos;s certificate is not in the mail</source>
+        <translation>o certificado do signatário não está no e-mail</translation>
+    </message>
+    <message>
+        <source>the signed part is missing</source>
+        <translation>a parte assinada está faltando</translation>
+    </message>
+    <message>
+        <source>the signature names no signer</source>
+        <translation>a assinatura não indica nenhum signatário</translation>
+    </message>
+    <message>
+        <source>the mail is not encrypted</source>
+        <translation>o e-mail não está criptografado</translation>
+    </message>
+    <message>
+        <source>The message nests its parts too deeply; the deepest were not read.</source>
+        <translation>A mensagem aninha suas partes profundamente demais; as mais profundas não foram lidas.</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>parte %1</translation>
+    </message>
+    <message>
+        <source>The key file holds no private key with its certificate.</source>
+        <translation>O arquivo de chave não contém nenhuma chave privada com seu certificado.</translation>
+    </message>
+    <message>
+        <source>The key file could not be opened: wrong password or not a PKCS #12 file (%1).</source>
+        <translation>Não foi possível abrir o arquivo de chave: senha incorreta ou não é um arquivo PKCS #12 (%1).</translation>
+    </message>
+    <message>
+        <source>The key file %1 cannot be read: %2</source>
+        <translation>Não é possível ler o arquivo de chave %1: %2</translation>
+    </message>
+    <message>
+        <source>The mail is wrapped in too many signatures or encryptions to read.</source>
+        <translation>O e-mail está envolto em assinaturas ou criptografias demais para ser lido.</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged: it is not a MIME message.</source>
+        <translation>A mensagem assinada ou criptografada está danificada: não é uma mensagem MIME.</translation>
+    </message>
+    <message>
+        <source>the signature part is damaged (%1)</source>
+        <translation>a parte da assinatura está danificada (%1)</translation>
+    </message>
+    <message>
+        <source>The signature carries no message.</source>
+        <translation>A assinatura não contém nenhuma mensagem.</translation>
+    </message>
+    <message>
+        <source>The mail holds a kind of S/MIME structure that cannot be shown.</source>
+        <translation>O e-mail contém um tipo de estrutura S/MIME que não pode ser exibido.</translation>
+    </message>
+    <message>
+        <source>The signed or encrypted message is damaged or truncated (%1).</source>
+        <translation>A mensagem assinada ou criptografada está danificada ou truncada (%1).</translation>
+    </message>
+    <message>
+        <source>The chosen key cannot decrypt this mail (%1).</source>
+        <translation>A chave escolhida não pode descriptografar este e-mail (%1).</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>um signatário desconhecido</translation>
+    </message>
+    <message>
+        <source>Signed by %1</source>
+        <translation>Assinado por %1</translation>
+    </message>
+    <message>
+        <source>Signed by %1 on %2</source>
+        <translation>Assinado por %1 em %2</translation>
+    </message>
+    <message>
+        <source>Signature valid</source>
+        <translation>Assinatura válida</translation>
+    </message>
+    <message>
+        <source>Signature invalid: the mail was changed after it was signed</source>
+        <translation>Assinatura inválida: o e-mail foi alterado depois de assinado</translation>
+    </message>
+    <message>
+        <source>Signature could not be checked: %1</source>
+        <translation>Não foi possível verificar a assinatura: %1</translation>
+    </message>
+    <message>
+        <source>Certificate trusted on this computer</source>
+        <translation>Certificado confiável neste computador</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer</source>
+        <translation>Certificado não confiável neste computador</translation>
+    </message>
+    <message>
+        <source>Certificate not trusted on this computer (%1)</source>
+        <translation>Certificado não confiável neste computador (%1)</translation>
+    </message>
+    <message>
+        <source>key id %1</source>
+        <translation>id da chave %1</translation>
+    </message>
+    <message>
+        <source>unknown recipients</source>
+        <translation>destinatários desconhecidos</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1; decrypted with your key</source>
+        <translation>Criptografado para %1; descriptografado com sua chave</translation>
+    </message>
+    <message>
+        <source>Encrypted for %1</source>
+        <translation>Criptografado para %1</translation>
+    </message>
+    <message>
+        <source>The mail&apos;s smime.p7m holds neither a signature nor an encrypted message.</source>
+        <translation>O smime.p7m do e-mail não contém nem uma assinatura nem uma mensagem criptografada.</translation>
+    </message>
+    <message>
+        <source>the key&apos;s certificate is not among the recipients</source>
+        <translation>o certificado da chave não está entre os destinatários</translation>
+    </message>
+</context>
+<context>
+    <name>SmimePanel</name>
+    <message>
+        <source>Decrypt with a Key...</source>
+        <translation>Descriptografar com uma chave...</translation>
+    </message>
+    <message>
+        <source>Choose your key</source>
+        <translation>Escolha sua chave</translation>
+    </message>
+    <message>
+        <source>Keys with certificate (*.p12 *.pfx)</source>
+        <translation>Chaves com certificado (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Key password</source>
+        <translation>Senha da chave</translation>
+    </message>
+    <message>
+        <source>Password of the key file:</source>
+        <translation>Senha do arquivo de chave:</translation>
+    </message>
+    <message>
+        <source>Cannot decrypt</source>
+        <translation>Não é possível descriptografar</translation>
+    </message>
 </context>
 <context>
     <name>ThirdPartyNotices</name>

@@ -2,11 +2,13 @@
 #include "PdfCommand.h"
 
 #include "CliDocument.h"
+#include "CliKeyOption.h"
 #include "HtmlPrinter.h"
 #include "ItemJson.h"
 #include "MailContentHandler.h"
 #include "PrintManager.h"
 #include "PrintPage.h"
+#include "SmimeKeyring.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -87,8 +89,11 @@ void PdfCommand::prepareApplication()
         qInstallMessageHandler(quietEngineOutput);
 }
 
-int PdfCommand::run(const QStringList& args)
+int PdfCommand::run(const QStringList& arguments)
 {
+    QStringList args = arguments;
+    CliKeyOption keyOption;
+    const bool keyOptionsRight = keyOption.take(args);
     QStringList positional;
     QString output;
     for (int i = 0; i < args.size(); ++i) {
@@ -97,9 +102,16 @@ int PdfCommand::run(const QStringList& args)
         else
             positional << args[i];
     }
-    if (positional.size() != 2 || output.isEmpty()) {
-        QTextStream(stderr) << "usage: lumaroo-cli pdf FILE.pst PATH-OR-ID -o OUT.pdf\n";
+    if (!keyOptionsRight || positional.size() != 2 || output.isEmpty()) {
+        QTextStream(stderr) << "usage: lumaroo-cli pdf FILE.pst PATH-OR-ID -o OUT.pdf [--key FILE.p12 [--pass-env VAR]]\n";
         return 2;
+    }
+    // Printing decrypts with the keys of the session, as in the window.
+    if (keyOption.isSet()) {
+        const std::shared_ptr<SmimeKey> key = keyOption.load();
+        if (!key)
+            return 1;
+        SmimeKeyring::add(key);
     }
     const auto root = CliDocument::open(positional.first());
     if (!root)

@@ -25,6 +25,15 @@
 void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mode, int modeMH,
                         pst_file* pst, int saveRtf, int embedding, char** extraMimeHeaders);
 
+// An S/MIME mail as Outlook keeps it: its only attachment, smime.p7m, is
+// the signed or encrypted message.
+bool is_smime_email(pst_item* item);
+// Writes an S/MIME mail's message after its headers: MIME-Version, then a
+// clear-signed entity byte for byte, or a CMS structure as an
+// application/pkcs7-mime entity. Returns
+// false, writing nothing, for any other mail or an unreadable smime.p7m.
+bool write_smime_entity(FILE* out, pst_item* item, pst_file* pst);
+
 // One text part: "\n--boundary", its Content-Type, then the text (base64 when
 // it holds control bytes). A UTF-8 body is converted to charset when possible.
 // The part writers return whether they wrote a part.

@@ -734,6 +734,9 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
         fprintf(out, "Status: RO\n");
     write_address_headers(out, item, facts, sender);
     write_trailing_headers(out, item, facts);
+    // A signed or encrypted mail is its original message, or the signature breaks.
+    if (write_smime_entity(out, item, pst))
+        return;
     fprintf(out, "MIME-Version: 1.0\n");
     if (item->type == PST_TYPE_REPORT)
         fprintf(out, "Content-Type: multipart/report; report-type=%s;\n\tboundary=\"%s\"\n", reportType, boundary);

@@ -2,6 +2,8 @@
 #include "MailPrintProvider.h"
 
 #include "PstMailItem.h"
+#include "SmimeMail.h"
+#include "SmimeStatusText.h"
 
 namespace {
 
@@ -28,6 +30,22 @@ const QString kPage = QStringLiteral(R"(
             </html>
         )");
 
+// A signed or encrypted mail prints the message it wraps, under what its
+// signature and encryption say.
+QString printedBody(const PstMailItem& mail)
+{
+    if (!SmimeMail::isSmime(mail))
+        return mail.body();
+    const SmimeContent content = SmimeMail::read(mail);
+    if (content.kind == SmimeContent::Kind::None && content.error.isEmpty())
+        return mail.body();
+    QString status;
+    for (const QString& line : SmimeStatusText::lines(content))
+        status += QStringLiteral("<div class=\"smime\">%1</div>").arg(line.toHtmlEscaped());
+    const QString page = SmimeMail::page(content);
+    return status + QStringLiteral("<hr>") + (page.isEmpty() ? mail.body() : page);
+}
+
 } // namespace
 
 MailPrintProvider::MailPrintProvider(const PstMailItem* mail)
@@ -44,5 +62,5 @@ QString MailPrintProvider::toHtml() const
     return kPage.arg(mail->subject().toHtmlEscaped(), mail->sender().toHtmlEscaped(),
                      address.isEmpty() ? QString() : QStringLiteral("&lt;%1&gt;").arg(address.toHtmlEscaped()),
                      recipients.isEmpty() ? QString() : QStringLiteral("To: %1").arg(recipients.toHtmlEscaped()),
-                     mail->body());
+                     printedBody(*mail));
 }
