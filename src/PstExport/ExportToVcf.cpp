@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "MimeCharset.h"
 #include "ExportToVcf.h"
 
 #include "CancelToken.h"
@@ -25,7 +26,7 @@ bool ExportToVcf::exportItem(pst_item* item, const QString& outputDir, CancelTok
     }
     // The writer converts the contact's own strings; the comment comes from
     // the item and may still be in the record's 8-bit code page.
-    pst_convert_utf8_null(item, &item->comment);
+    MimeCharset::convert(item, &item->comment, true);
     write_vcard(out, item, item->contact, item->comment.str);
     return finishItemFile(out, progress);
 }
