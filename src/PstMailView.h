@@ -8,6 +8,9 @@
 #include <memory>
 
 class MyWebViewWidget;
+class QAction;
+class QLabel;
+class QPushButton;
 class QMenu;
 namespace Ui { class PstMailView; }
 
@@ -28,6 +31,9 @@ public:
     MyWebViewWidget* webView() const;
     QMenu* attachmentMenu() const { return m_attachmentMenu.get(); }
     Ui::PstMailView* form() const { return m_ui; }
+    // The "Back" link above the header (and Alt+Left), shown for an attached mail.
+    void setBackVisible(bool visible);
+    QAction* backAction() const { return m_backAction; }
 
 public slots:
     // Opens the attachment menu just below the button's left edge.
@@ -36,13 +42,19 @@ public slots:
 signals:
     // The user chose to open a mail attached to the shown one.
     void attachedMailOpened(const std::shared_ptr<PstItem>& mail);
+    // The user asked to go back to the mail the shown one is attached to.
+    void backRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
     void setAttachmentButtonText();
+    void retranslateBack();
 
     Ui::PstMailView* m_ui = nullptr;
     std::shared_ptr<QMenu> m_attachmentMenu;
+    QLabel* m_meetingLabel = nullptr;
+    QPushButton* m_backButton = nullptr;
+    QAction* m_backAction = nullptr;
 };
