@@ -21,22 +21,21 @@ const QString kHead = QStringLiteral(R"(
                     margin: 20px 0 0 0;
                     color: #2c3e50;
                 }
-                .fields {
-                    border-collapse: collapse;
+                .field {
+                    display: flex;
                 }
                 .field-label {
                     font-weight: bold;
-                    min-width: 150px;
-                    padding: 0 16px 0 0;
+                    flex: 0 0 auto;
+                    min-width: 180px;
+                    padding-right: 12px;
                     white-space: nowrap;
-                    vertical-align: top;
                     color: #34495e;
                 }
                 .field-value {
                     color: #2c3e50;
                     white-space: pre-wrap;
-                    vertical-align: top;
-                    padding: 0;
+                    min-width: 0;
                 }
                 .divider {
                     border-top: 1px solid #bdc3c7;
@@ -63,15 +62,16 @@ QString rowsOf(const InfoSection& section)
         if (field.value.isEmpty())
             continue;
         const QString value = field.value.toHtmlEscaped();
-        // A table: captions in one column, a value's further lines under its first.
+        // A row of its own: a value's further lines stay under its first.
         if (field.label.isEmpty()) {
-            rows += QStringLiteral("<tr><td colspan=\"2\" class=\"field-value\">%1</td></tr>").arg(value);
+            rows += QStringLiteral("<div><span class=\"field-value\">%1</span></div>").arg(value);
         } else {
-            rows += QStringLiteral("<tr><td class=\"field-label\">%1</td><td class=\"field-value\">%2</td></tr>")
+            rows += QStringLiteral("<div class=\"field\"><span class=\"field-label\">%1</span>"
+                                   "<span class=\"field-value\">%2</span></div>")
                         .arg(field.label.toHtmlEscaped(), value);
         }
     }
-    return rows.isEmpty() ? rows : QStringLiteral("<table class=\"fields\">%1</table>").arg(rows);
+    return rows;
 }
 
 } // namespace
