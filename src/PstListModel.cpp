@@ -61,8 +61,11 @@ QVariant PstListModel::data(const QModelIndex& index, int role) const
     case SubjectRole:
         return item->subject();
     case MailDateRole:
+        // A mail never sent shows no date in its row (the header says so);
+        // the words would not fit the date's room in some languages.
         if (auto* mail = dynamic_cast<const PstMailItem*>(item.get()))
-            return mail->sendDate(QStringLiteral("yyyy/MM/dd"));
+            return mail->property(QStringLiteral("sentDate")).toULongLong() ? mail->sendDate(QStringLiteral("yyyy/MM/dd"))
+                                                                            : QString();
         return {};
     case AttachmentRole:
         if (auto* mail = dynamic_cast<const PstMailItem*>(item.get()))

@@ -13,6 +13,7 @@
 #include "PstListController.h"
 #include "PstListModel.h"
 #include "PstListViewDelegate.h"
+#include "PstMailItem.h"
 #include "PstTreeController.h"
 #include "PstTreeModel.h"
 #include "PstTreeViewFilterModel.h"
@@ -363,6 +364,15 @@ private slots:
         const QString shown = model.index(row, 0).data(role).toString();
         QVERIFY2(shown.startsWith(expected), qPrintable(shown));
         QVERIFY(!model.index(model.rowCount(), 0).data().isValid());
+    }
+
+    // A draft has no date in its row: "No sent date" in German would be cut
+    // to "Kein Sende…" in the date's room.
+    void unsentMailShowsNoDateInItsRow()
+    {
+        PstListModel model;
+        model.setItems({std::make_shared<PstMailItem>()});
+        QCOMPARE(model.index(0, 0).data(PstListModel::MailDateRole).toString(), QString());
     }
 
     void rowsFollowTheViewportAndPaintTheSelection()
