@@ -8,6 +8,7 @@
 #include "HtmlPrinter.h"
 #include "IMVLogConfig.h"
 #include "LogLines.h"
+#include "MultiLanguage.h"
 #include "PSTListView.h"
 #include "PSTTreeView.h"
 #include "PrintManager.h"
@@ -307,6 +308,18 @@ private slots:
         QCOMPARE(rows.value("Personal Information|Birthday"), QLocale().toString(QDate(1815, 12, 10), QLocale::LongFormat));
         // The printed file is named after the person, not the address.
         QCOMPARE(m_contactDocument, QStringLiteral("Grace Hopper"));
+    }
+
+    // The printed mail's labels speak the interface language.
+    void printedMailLabelsAreTranslated()
+    {
+        MultiLanguage::instance()->languageSwitch(MultiLanguage::German);
+        const QString pdf = printToPdf(item(m_mailbox, QStringLiteral("Inbox"), 0));
+        MultiLanguage::instance()->languageSwitch(MultiLanguage::English);
+        const QString text = poppler("pdftotext", {}, pdf).simplified();
+        for (const char* label : {"Betreff: Notes on the Analytical Engine", "Von: Ada Lovelace", "An: Charles Babbage",
+                                  "Cc: Mary Somerville", "Datum: ", "Anhänge: "})
+            QVERIFY2(text.contains(QString::fromUtf8(label)), qPrintable(QString::fromUtf8(label) + " missing from: " + text));
     }
 
     void longMailSpansSeveralPagesAndThePrinterGetsEverySheet()
