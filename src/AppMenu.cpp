@@ -7,6 +7,7 @@
 #include "Log.h"
 #include "MultiLanguage.h"
 #include "ProductConstants.h"
+#include "UnopenedTarget.h"
 #include "UpdateCheckResult.h"
 #include "UserFolders.h"
 #include "UserGuideWindow.h"
@@ -41,9 +42,12 @@ const LanguageEntry kLanguageEntries[] = {
     {"日本語", MultiLanguage::Japanese},
 };
 
-void openLink(const QString& link)
+// Without a browser the user learns the address instead.
+void openLink(QWidget* window, const QString& link)
 {
-    QDesktopServices::openUrl(QUrl(MultiLanguage::instance()->multilingualLink(link)));
+    const QUrl url(MultiLanguage::instance()->multilingualLink(link));
+    if (!QDesktopServices::openUrl(url))
+        UnopenedTarget::tell(window, url.toString());
 }
 
 bool hasSlot(QObject* object, const char* slot)
@@ -239,10 +243,10 @@ void AppMenu::onSystemMenuEvent(QAction* action)
         UserGuideWindow::showGuide();
         break;
     case ProductFaq:
-        openLink(g_link_faq);
+        openLink(m_window, g_link_faq);
         break;
     case FeedbackSupport:
-        openLink(g_link_support);
+        openLink(m_window, g_link_support);
         break;
     case AboutBox:
         About::showAboutWindow();
@@ -256,7 +260,7 @@ void AppMenu::onSystemMenuEvent(QAction* action)
         const QString logDir = UserFolders::logDir();
         QDir().mkpath(logDir);
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(logDir)))
-            Log::warn(QStringLiteral("No program could show the log folder %1").arg(logDir));
+            UnopenedTarget::tell(m_window, QUrl::fromLocalFile(logDir).toString());
         break;
     }
     default:

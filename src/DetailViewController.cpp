@@ -20,11 +20,41 @@ DetailViewController::DetailViewController(QStackedWidget* stack, QObject* paren
 {
     m_stack->addWidget(m_mailView);
     m_stack->addWidget(m_infoView);
-    connect(m_mailView, &PstMailView::attachedMailOpened, this, &DetailViewController::setItem);
+    connect(m_mailView, &PstMailView::attachedMailOpened, this, &DetailViewController::openAttached);
+    connect(m_mailView, &PstMailView::backRequested, this, &DetailViewController::goBack);
 }
 
 void DetailViewController::setItem(const std::shared_ptr<PstItem>& item)
 {
+    m_back.clear();
+    show(item);
+}
+
+void DetailViewController::openAttached(const std::shared_ptr<PstItem>& attached)
+{
+    if (m_item)
+        m_back.append(m_item);
+    show(attached);
+}
+
+void DetailViewController::goBack()
+{
+    if (m_back.isEmpty())
+        return;
+    const std::shared_ptr<PstItem> outer = m_back.takeLast();
+    show(outer);
+    emit wentBack(outer);
+}
+
+void DetailViewController::showAgain(const std::shared_ptr<PstItem>& item)
+{
+    if (item && item != m_item)
+        setItem(item);
+}
+
+void DetailViewController::show(const std::shared_ptr<PstItem>& item)
+{
+    m_mailView->setBackVisible(!m_back.isEmpty());
     if (!item) {
         // The shown item may belong to a document that is being closed:
         // let go of it and of its attachment menu.

@@ -24,13 +24,28 @@ public:
     PstMailView* mailView() const { return m_mailView; }
     PstInfoView* infoView() const { return m_infoView; }
 
+    // True while an attached mail is shown: Back returns to the mail it came from.
+    bool canGoBack() const { return !m_back.isEmpty(); }
+
 public slots:
-    // Null shows the blank page.
+    // Null shows the blank page. Forgets the way back from attached mails.
     void setItem(const std::shared_ptr<PstItem>& item);
+    // Shows the mail an attached mail was opened from (the Back link, Alt+Left).
+    void goBack();
+    // The list's current item chosen again: shown when the pane shows another.
+    void showAgain(const std::shared_ptr<PstItem>& item);
+
+signals:
+    // Back showed `item`.
+    void wentBack(const std::shared_ptr<PstItem>& item);
 
 private:
+    void openAttached(const std::shared_ptr<PstItem>& attached);
+    void show(const std::shared_ptr<PstItem>& item);
+
     QStackedWidget* m_stack = nullptr;
     PstMailView* m_mailView = nullptr;
     PstInfoView* m_infoView = nullptr;
     std::shared_ptr<PstItem> m_item;
+    QList<std::shared_ptr<PstItem>> m_back;
 };

@@ -14,6 +14,8 @@ ListViewSortMenu::ListViewSortMenu(QWidget* parent)
     m_orderGroup->setExclusive(true);
     addChoice(m_fieldGroup, QString(), QStringLiteral("none"), true);
     addChoice(m_fieldGroup, QString(), QStringLiteral("subject"), false);
+    for (const char* field : {"date", "sender", "size", "kind"})
+        addChoice(m_fieldGroup, QString(), QLatin1String(field), false);
     addSeparator();
     addChoice(m_orderGroup, QString(), QStringLiteral("asc"), true);
     addChoice(m_orderGroup, QString(), QStringLiteral("desc"), false);
@@ -27,8 +29,12 @@ void ListViewSortMenu::retranslate()
     const QHash<QString, QString> texts = {
         {QStringLiteral("none"), tr("Default")},
         {QStringLiteral("subject"), tr("Subject")},
-        {QStringLiteral("asc"), tr("A \u2192 Z")},
-        {QStringLiteral("desc"), tr("Z \u2192 A")},
+        {QStringLiteral("date"), tr("Date")},
+        {QStringLiteral("sender"), tr("From / Name")},
+        {QStringLiteral("size"), tr("Size")},
+        {QStringLiteral("kind"), tr("Kind")},
+        {QStringLiteral("asc"), tr("Ascending")},
+        {QStringLiteral("desc"), tr("Descending")},
     };
     for (QAction* action : actions()) {
         if (!action->isSeparator())
@@ -60,4 +66,28 @@ void ListViewSortMenu::onActionTriggered(QAction*)
     const QString fieldData = field ? field->data().toString() : QString();
     m_orderGroup->setEnabled(fieldData != QLatin1String("none"));
     emit sortChanged(fieldData, order ? order->data().toString() : QString());
+}
+
+QString ListViewSortMenu::choice() const
+{
+    QAction* field = m_fieldGroup->checkedAction();
+    QAction* order = m_orderGroup->checkedAction();
+    return (field ? field->data().toString() : QString()) + QLatin1Char(' ')
+        + (order ? order->data().toString() : QString());
+}
+
+void ListViewSortMenu::setChoice(const QString& choice)
+{
+    const QStringList parts = choice.split(QLatin1Char(' '));
+    bool known = false;
+    for (QAction* action : m_fieldGroup->actions())
+        known = known || action->data().toString() == parts.value(0);
+    if (!known)
+        return;
+    for (QAction* action : actions()) {
+        const QString data = action->data().toString();
+        if (!action->isSeparator() && (data == parts.value(0) || data == parts.value(1)))
+            action->setChecked(true);
+    }
+    onActionTriggered(nullptr);
 }

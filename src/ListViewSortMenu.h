@@ -5,8 +5,9 @@
 
 class QActionGroup;
 
-// The "Sort by" choices: a field ("none" for the folder's own order, or
-// "subject") and an order ("asc" or "desc", offered only with a field).
+// The "Sort by" choices: a field ("none" for the folder's own order,
+// "subject", "date", "sender", "size" or "kind") and an order ("asc" or
+// "desc", offered only with a field).
 class ListViewSortMenu : public QMenu
 {
     Q_OBJECT
@@ -15,6 +16,10 @@ public:
 
     QActionGroup* fieldGroup() const { return m_fieldGroup; }
     QActionGroup* orderGroup() const { return m_orderGroup; }
+    // "field order", e.g. "date desc", for storing; setChoice checks those
+    // entries and announces them (an unknown field changes nothing).
+    QString choice() const;
+    void setChoice(const QString& choice);
 
 signals:
     void sortChanged(QString field, QString order);

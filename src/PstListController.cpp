@@ -26,6 +26,12 @@ PstListController::PstListController(QListView* view, QObject* parent)
         if (current.isValid())
             onListItemClicked(current);
     });
+    // A click on the chosen row brings it back after an attached mail was opened.
+    connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        const QModelIndex source = m_proxy->mapToSource(index);
+        if (source.isValid() && source.row() < m_items.size() && m_items.at(source.row()) == m_announced.lock())
+            emit itemChosenAgain(m_items.at(source.row()));
+    });
 }
 
 void PstListController::setList(const QList<std::shared_ptr<PstItem>>& items)
@@ -43,13 +49,25 @@ void PstListController::filter(const QString& text)
     m_proxy->setSearchText(text);
 }
 
+int PstListController::sortRoleOf(SortField field)
+{
+    switch (field) {
+    case SubjectField: return PstListModel::SubjectRole;
+    case DateField: return PstListModel::SortDateRole;
+    case SizeField: return PstListModel::SizeRole;
+    case KindField: return PstListModel::TypeRole;
+    case DisplayField: break;
+    }
+    return Qt::DisplayRole;
+}
+
 void PstListController::sort(SortField field, SortOrder order)
 {
     if (order == ModelOrder) {
         m_proxy->sort(-1);
         return;
     }
-    m_proxy->setSortRole(field == SubjectField ? int(PstListModel::SubjectRole) : int(Qt::DisplayRole));
+    m_proxy->setSortRole(sortRoleOf(field));
     m_proxy->sort(0, order == Descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 

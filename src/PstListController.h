@@ -18,7 +18,8 @@ class PstListController : public QObject
 {
     Q_OBJECT
 public:
-    enum SortField { DisplayField = 0, SubjectField = 1 };
+    // DisplayField is the sender of a mail and the name of a contact.
+    enum SortField { DisplayField = 0, SubjectField = 1, DateField = 2, SizeField = 3, KindField = 4 };
     enum SortOrder { ModelOrder = -1, Ascending = 0, Descending = 1 };
 
     PstListController(QListView* view, QObject* parent = nullptr);
@@ -29,6 +30,8 @@ public:
     // Keeps the rows matching `text` (see PstListFilterModel).
     void filter(const QString& text);
     void sort(SortField field, SortOrder order);
+    // The list model's role a field sorts by.
+    static int sortRoleOf(SortField field);
     bool isEmpty() const { return m_items.isEmpty(); }
 
     QList<std::shared_ptr<PstItem>> items() const { return m_items; }
@@ -36,6 +39,8 @@ public:
     QSortFilterProxyModel* proxy() const { return m_proxy; }
 
 signals:
+    // The chosen row was clicked again.
+    void itemChosenAgain(const std::shared_ptr<PstItem>& item);
     // The chosen item; null when the list was replaced.
     void itemSelected(const std::shared_ptr<PstItem>& item);
 

@@ -70,5 +70,10 @@ bool PstListFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sour
 
 bool PstListFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
-    return m_collator.compare(left.data(sortRole()).toString(), right.data(sortRole()).toString()) < 0;
+    const QVariant a = left.data(sortRole());
+    const QVariant b = right.data(sortRole());
+    // Dates, sizes and kinds are numbers: 9 comes before 10.
+    if (a.typeId() != QMetaType::QString && b.typeId() != QMetaType::QString)
+        return a.toLongLong() < b.toLongLong();
+    return m_collator.compare(a.toString(), b.toString()) < 0;
 }

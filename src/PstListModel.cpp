@@ -20,6 +20,18 @@ QString listedCreateDate(const PstItem& item)
     return created.isEmpty() ? formattedTime(item, QStringLiteral("startTime")) : created;
 }
 
+// The date a list is sorted by: when a mail was sent (else received), an
+// appointment, task or journal entry starts, a note or contact was made.
+qint64 sortDate(const PstItem& item)
+{
+    for (const char* key : {"sentDate", "arrivalDate", "startDate", "startTime", "dueDate", "createDate", "modifyDate"}) {
+        const qint64 seconds = item.property(QLatin1String(key)).toLongLong();
+        if (seconds)
+            return seconds;
+    }
+    return 0;
+}
+
 } // namespace
 
 PstListModel::PstListModel(QObject* parent)
@@ -49,8 +61,11 @@ QVariant PstListModel::data(const QModelIndex& index, int role) const
     case SubjectRole:
         return item->subject();
     case MailDateRole:
+        // A mail never sent shows no date in its row (the header says so);
+        // the words would not fit the date's room in some languages.
         if (auto* mail = dynamic_cast<const PstMailItem*>(item.get()))
-            return mail->sendDate(QStringLiteral("yyyy/MM/dd"));
+            return mail->property(QStringLiteral("sentDate")).toULongLong() ? mail->sendDate(QStringLiteral("yyyy/MM/dd"))
+                                                                            : QString();
         return {};
     case AttachmentRole:
         if (auto* mail = dynamic_cast<const PstMailItem*>(item.get()))
@@ -62,6 +77,10 @@ QVariant PstListModel::data(const QModelIndex& index, int role) const
         return formattedTime(*item, QStringLiteral("startDate"));
     case CreateDateRole:
         return listedCreateDate(*item);
+    case SortDateRole:
+        return sortDate(*item);
+    case SizeRole:
+        return item->property(QStringLiteral("messageSize")).toLongLong();
     case CompletedRole:
         if (auto* task = dynamic_cast<const PstTaskItem*>(item.get()))
             return task->taskCompleted();

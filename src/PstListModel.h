@@ -22,6 +22,8 @@ public:
         StartDateRole = Qt::UserRole + 7,  // 263: "startDate" formatted
         CreateDateRole = Qt::UserRole + 8, // 264: "createDate" formatted
         CompletedRole = Qt::UserRole + 10, // 266: task completed
+        SortDateRole = Qt::UserRole + 11,  // 267: the item's date in seconds (sent, start, created), 0 for none
+        SizeRole = Qt::UserRole + 12,      // 268: the message's size in bytes, 0 when not stored
     };
 
     explicit PstListModel(QObject* parent = nullptr);

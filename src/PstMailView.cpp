@@ -2,12 +2,16 @@
 #include "PstMailView.h"
 
 #include "AttachmentMenu.h"
+#include "MeetingRequest.h"
 #include "PstMailItem.h"
 #include "SmimePanel.h"
 #include "ui_PstMailView.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 
 PstMailView::PstMailView(QWidget* parent)
     : QWidget(parent)
@@ -25,6 +29,42 @@ PstMailView::PstMailView(QWidget* parent)
         if (const auto mail = m_smimeMail.lock())
             setData(mail);
     });
+    // A meeting mail's time, place, organiser and attendees, below the subject.
+    m_meetingLabel = new QLabel(m_ui->headFrame);
+    m_meetingLabel->setObjectName(QStringLiteral("meetingLabel"));
+    m_meetingLabel->setTextFormat(Qt::PlainText);
+    m_meetingLabel->setWordWrap(true);
+    m_meetingLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_meetingLabel->hide();
+    m_ui->verticalLayout->addWidget(m_meetingLabel);
+    // The way back from an attached mail to the mail it came from.
+    m_backButton = new QPushButton(m_ui->headFrame);
+    m_backButton->setObjectName(QStringLiteral("backButton"));
+    m_backButton->setFlat(true);
+    m_backButton->setCursor(Qt::PointingHandCursor);
+    m_backButton->hide();
+    m_ui->verticalLayout->insertWidget(0, m_backButton, 0, Qt::AlignLeft);
+    m_backAction = new QAction(this);
+    m_backAction->setShortcut(QKeySequence::Back);
+    m_backAction->setShortcutContext(Qt::WindowShortcut);
+    m_backAction->setEnabled(false);
+    addAction(m_backAction);
+    connect(m_backButton, &QPushButton::clicked, this, &PstMailView::backRequested);
+    connect(m_backAction, &QAction::triggered, this, &PstMailView::backRequested);
+    retranslateBack();
+}
+
+void PstMailView::setBackVisible(bool visible)
+{
+    m_backButton->setVisible(visible);
+    m_backAction->setEnabled(visible);
+}
+
+void PstMailView::retranslateBack()
+{
+    m_backButton->setText(QStringLiteral("\u2190 ") + tr("Back"));
+    m_backButton->setToolTip(tr("Back to the mail this one is attached to (%1)")
+                                 .arg(m_backAction->shortcut().toString(QKeySequence::NativeText)));
 }
 
 PstMailView::~PstMailView()
@@ -54,6 +94,11 @@ void PstMailView::setData(const std::shared_ptr<PstItem>& item)
     m_ui->subjectLabel->setFullText(mail->subject());
     m_smimeMail = mail;
     m_smimePanel->setMail(mail);
+    QStringList meeting;
+    for (const InfoField& field : MeetingRequest::detailsOf(*mail))
+        meeting << field.label + QStringLiteral(": ") + field.value;
+    m_meetingLabel->setText(meeting.join(QLatin1Char('\n')));
+    m_meetingLabel->setVisible(!meeting.isEmpty());
 
     if (mail->hasAttachment()) {
         m_attachmentMenu = AttachmentMenu::create(mail, [this](const std::shared_ptr<PstMailItem>& attached) {
@@ -89,8 +134,10 @@ void PstMailView::setAttachmentButtonText()
 
 void PstMailView::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         setAttachmentButtonText();
+        retranslateBack();
+    }
     QWidget::changeEvent(event);
 }
 

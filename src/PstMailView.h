@@ -10,6 +10,9 @@
 class MyWebViewWidget;
 class PstMailItem;
 class SmimePanel;
+class QAction;
+class QLabel;
+class QPushButton;
 class QMenu;
 namespace Ui { class PstMailView; }
 
@@ -32,6 +35,9 @@ public:
     Ui::PstMailView* form() const { return m_ui; }
     // The lines about a signed or encrypted mail.
     SmimePanel* smimePanel() const { return m_smimePanel; }
+    // The "Back" link above the header (and Alt+Left), shown for an attached mail.
+    void setBackVisible(bool visible);
+    QAction* backAction() const { return m_backAction; }
 
 public slots:
     // Opens the attachment menu just below the button's left edge.
@@ -40,15 +46,21 @@ public slots:
 signals:
     // The user chose to open a mail attached to the shown one.
     void attachedMailOpened(const std::shared_ptr<PstItem>& mail);
+    // The user asked to go back to the mail the shown one is attached to.
+    void backRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
     void setAttachmentButtonText();
+    void retranslateBack();
 
     Ui::PstMailView* m_ui = nullptr;
     std::shared_ptr<QMenu> m_attachmentMenu;
     SmimePanel* m_smimePanel = nullptr;
     std::weak_ptr<PstMailItem> m_smimeMail;
+    QLabel* m_meetingLabel = nullptr;
+    QPushButton* m_backButton = nullptr;
+    QAction* m_backAction = nullptr;
 };

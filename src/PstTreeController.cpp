@@ -6,6 +6,7 @@
 #include "PstDocumentLoader.h"
 #include "PstTreeModel.h"
 #include "PstTreeViewFilterModel.h"
+#include "UnopenedTarget.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QTreeView>
+#include <QUrl>
 
 PstTreeController::PstTreeController(QTreeView* view, QObject* parent)
     : QObject(parent)
@@ -42,6 +44,11 @@ PstTreeController::~PstTreeController()
 
 void PstTreeController::openPstFile(const QString& path)
 {
+    // A file opened twice would show its folders twice; the open one is chosen.
+    if (selectOpenDocument(path)) {
+        Log::info(QStringLiteral("Already open, selected: %1").arg(path));
+        return;
+    }
     Log::info(QStringLiteral("Open PST file: %1").arg(path));
     const QString fileName = QFileInfo(path).fileName();
     auto placeholder = std::make_shared<PstFolderItem>();
@@ -253,7 +260,9 @@ void PstTreeController::onTreeContextMenu(const QPoint& pos)
 void PstTreeController::showInFinder(const QModelIndex& proxyIndex)
 {
     Log::info(QStringLiteral("Click the menu item to open the file path."));
-    Common::revealInExplorer(proxyIndex.data(PstTreeModel::FilePathRole).toString());
+    const QString path = proxyIndex.data(PstTreeModel::FilePathRole).toString();
+    if (!Common::revealInExplorer(path))
+        UnopenedTarget::tell(m_view, QUrl::fromLocalFile(path).toString());
 }
 
 void PstTreeController::closeDocument(const QModelIndex& proxyIndex)
@@ -274,4 +283,46 @@ void PstTreeController::closeDocument(const QModelIndex& proxyIndex)
     }
     m_model->removeIndex(sourceIndex);
     emit pstTreeViewRowChanged(documentCount());
+}
+
+namespace {
+
+QString canonical(const QString& path)
+{
+    const QString resolved = QFileInfo(path).canonicalFilePath();
+    return resolved.isEmpty() ? QFileInfo(path).absoluteFilePath() : resolved;
+}
+
+} // namespace
+
+QString PstTreeController::currentDocumentPath() const
+{
+    QModelIndex top = m_view->currentIndex();
+    while (top.parent().isValid())
+        top = top.parent();
+    return top.isValid() ? top.data(PstTreeModel::FilePathRole).toString() : QString();
+}
+
+bool PstTreeController::closeCurrentDocument()
+{
+    QModelIndex top = m_view->currentIndex();
+    while (top.parent().isValid())
+        top = top.parent();
+    if (!top.isValid())
+        return false;
+    closeDocument(top);
+    return true;
+}
+
+bool PstTreeController::selectOpenDocument(const QString& path)
+{
+    const QString wanted = canonical(path);
+    for (int row = 0; row < m_proxy->rowCount(); ++row) {
+        const QModelIndex index = m_proxy->index(row, 0);
+        if (canonical(index.data(PstTreeModel::FilePathRole).toString()) == wanted) {
+            m_view->setCurrentIndex(index);
+            return true;
+        }
+    }
+    return false;
 }

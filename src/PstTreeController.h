@@ -53,6 +53,14 @@ public:
     PstTreeViewFilterModel* proxy() const { return m_proxy; }
     QMenu* contextMenu() const { return m_menu.get(); }
 
+    // The file of the current row's document; "" without a current row.
+    QString currentDocumentPath() const;
+    // Closes the current row's document (File ▸ Close); false without one.
+    bool closeCurrentDocument();
+    // Makes the row of the document opened from `path` current; false when
+    // no open document comes from that file.
+    bool selectOpenDocument(const QString& path);
+
     // The context menu's actions, run on the document row at `proxyIndex`.
     void showInFinder(const QModelIndex& proxyIndex);
     void closeDocument(const QModelIndex& proxyIndex);

@@ -15,6 +15,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/MyWebViewWidget.cpp
     ${lumaroo_ui_dir}/NoDisplayGuard.cpp
     ${lumaroo_ui_dir}/ProgramArguments.cpp
+    ${lumaroo_ui_dir}/RecentFilesMenu.cpp
     ${lumaroo_ui_dir}/PSTListView.cpp
     ${lumaroo_ui_dir}/PSTStackedWidget.cpp
     ${lumaroo_ui_dir}/PSTTreeView.cpp

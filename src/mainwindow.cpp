@@ -16,6 +16,7 @@
 #include "ThirdPartyNotices.h"
 #include "UserFolders.h"
 #include "PstTreeViewFilterModel.h"
+#include "RecentFilesMenu.h"
 #include "WindowPlacement.h"
 #include "ui_mainwindow.h"
 
@@ -28,10 +29,13 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QSplitter>
 #include <QTimer>
 
 namespace {
@@ -75,6 +79,7 @@ MainWindow::MainWindow(QWidget* parent)
     initSortMenu();
     m_ui->treeView->setIndentation(14);
     connect(this, &MainWindow::sizeChangeRequested, this, &MainWindow::resizeKeepingCentre);
+    restoreWindowState();
 }
 
 MainWindow::~MainWindow()
@@ -114,6 +119,16 @@ void MainWindow::initMenu()
     m_printAction->setEnabled(false);
     connect(m_printAction, &QAction::triggered, this, &MainWindow::onPrintBtnClicked);
     m_fileMenu->insertAction(m_fileMenu->actions().value(1), m_printAction);
+    // File ▸ Open Recent under Open, File ▸ Close above Print.
+    m_recentMenu = new RecentFilesMenu(m_fileMenu);
+    m_fileMenu->insertMenu(m_printAction, m_recentMenu);
+    connect(m_recentMenu, &RecentFilesMenu::fileChosen, this, &MainWindow::openFile);
+    m_closeAction = new QAction(tr("&Close"), m_fileMenu);
+    m_closeAction->setObjectName(QStringLiteral("closeFileAction"));
+    m_closeAction->setShortcut(QKeySequence::Close);
+    m_closeAction->setEnabled(false);
+    connect(m_closeAction, &QAction::triggered, this, [this] { m_treeController->closeCurrentDocument(); });
+    m_fileMenu->insertAction(m_printAction, m_closeAction);
     connect(m_fileMenu, &QMenu::triggered, this, [this](QAction* action) {
         if (action->data().toInt() == AppMenu::OpenFile)
             onOpenBtnClicked();
@@ -123,7 +138,7 @@ void MainWindow::initMenu()
     initViewMenu();
     menuBar()->addMenu(m_appMenu->createWindowMenu());
     QMenu* help = m_appMenu->createHelpMenu();
-    help->addAction(tr("Licences"), this, [this] { ThirdPartyNotices::showDialog(this); });
+    m_licencesAction = help->addAction(tr("Licences"), this, [this] { ThirdPartyNotices::showDialog(this); });
     menuBar()->addMenu(help);
     connect(m_appMenu, &AppMenu::findRequested, this, &MainWindow::focusSearchBox);
 }
@@ -132,6 +147,7 @@ void MainWindow::initViewMenu()
 {
     m_viewMenu = menuBar()->addMenu(tr("&View"));
     QAction* hiddenFolders = m_viewMenu->addAction(tr("Show &Hidden Folders"));
+    m_showHiddenAction = hiddenFolders;
     hiddenFolders->setObjectName(QStringLiteral("showHiddenFoldersAction"));
     hiddenFolders->setCheckable(true);
     connect(hiddenFolders, &QAction::toggled, m_treeController->proxy(), &PstTreeViewFilterModel::setShowHiddenFolders);
@@ -154,7 +170,13 @@ void MainWindow::changeEvent(QEvent* event)
             m_viewMenu->setTitle(tr("&View"));
             m_viewMenu->actions().value(0)->setText(tr("Show &Hidden Folders"));
         }
-        setWindowTitle(g_product_name);
+        updateTitle();
+        if (m_closeAction)
+            m_closeAction->setText(tr("&Close"));
+        if (m_printAction)
+            m_printAction->setText(tr("&Print..."));
+        if (m_licencesAction)
+            m_licencesAction->setText(tr("Licences"));
         m_ui->btnSortBy->setText(m_ui->btnSortBy->text() + QStringLiteral("  \u25BE"));
         // Rows paint their texts (dates, counts) when drawn.
         m_ui->treeView->viewport()->update();
@@ -190,9 +212,20 @@ void MainWindow::initConnect()
         connect(m_treeController, &PstTreeController::documentOpened, notice, showLosses);
     }
     connect(m_treeController, &PstTreeController::documentClosing, this, &MainWindow::onDocumentClosing);
+    connect(m_treeController, &PstTreeController::documentOpened, this, [this](const std::shared_ptr<PstItem>& root) {
+        if (root)
+            AppConfig::instance()->addRecentFile(root->filePath());
+    });
+    connect(m_treeController, &PstTreeController::pstTreeViewRowChanged, this, &MainWindow::updateTitle);
+    connect(m_ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::updateTitle);
     connect(m_listController, &PstListController::itemSelected, m_detailController, &DetailViewController::setItem);
     connect(m_listController, &PstListController::itemSelected, this, &MainWindow::changePrinterButton);
     connect(m_detailController->mailView(), &PstMailView::attachedMailOpened, this, &MainWindow::changePrinterButton);
+    connect(m_detailController, &DetailViewController::wentBack, this, &MainWindow::changePrinterButton);
+    connect(m_listController, &PstListController::itemChosenAgain, this, [this](const std::shared_ptr<PstItem>& item) {
+        m_detailController->showAgain(item);
+        changePrinterButton(item);
+    });
     connect(m_ui->splitter, &QSplitter::splitterMoved, this, &MainWindow::splitterMovedSlot);
     connect(m_ui->searchBox, &QLineEdit::textChanged, m_listController, &PstListController::filter);
 
@@ -351,20 +384,29 @@ void MainWindow::onSortMenuTriggered(QString field, QString order)
         sortOrder = PstListController::Descending;
     else
         return;
-    // The menu's one field is the subject.
-    m_listController->sort(PstListController::SubjectField, sortOrder);
+    static const QHash<QString, PstListController::SortField> fields{
+        {QStringLiteral("subject"), PstListController::SubjectField},
+        {QStringLiteral("date"), PstListController::DateField},
+        {QStringLiteral("sender"), PstListController::DisplayField},
+        {QStringLiteral("size"), PstListController::SizeField},
+        {QStringLiteral("kind"), PstListController::KindField}};
+    m_listController->sort(fields.value(field, PstListController::SubjectField), sortOrder);
 }
 
 void MainWindow::treeViewRowChange(int rowCount)
 {
     if (rowCount < 1) {
+        // The window keeps the size and place the user gave it.
         m_ui->stackedWidget->setCurrentWidget(m_ui->homePage);
-        emit sizeChangeRequested(kHomeSize.width(), kHomeSize.height());
         return;
     }
     if (m_ui->stackedWidget->currentWidget() != m_ui->mainPage) {
         m_ui->stackedWidget->setCurrentWidget(m_ui->mainPage);
-        emit sizeChangeRequested(kBrowsingSize.width(), kBrowsingSize.height());
+        // Grows once from the home page's size; a size the user chose stays.
+        if (!m_sizeRestored && size() == kHomeSize)
+            emit sizeChangeRequested(kBrowsingSize.width(), kBrowsingSize.height());
+        if (!m_splitterState.isEmpty())
+            m_ui->splitter->restoreState(m_splitterState);
     }
     QMargins margins = m_ui->middleToolBar->contentsMargins();
     margins.setLeft(windowX(m_ui->listView, this) - m_ui->leftToolBar->geometry().width() - 20);
@@ -450,8 +492,41 @@ void MainWindow::onDocumentClosing(const std::shared_ptr<PstItem>& root)
     }
 }
 
+void MainWindow::updateTitle()
+{
+    const QString path = m_treeController->currentDocumentPath();
+    // "Outlook.pst — Lumaroo", as desktop programs name the open document.
+    setWindowTitle(path.isEmpty() ? QString(g_product_name)
+                                  : QStringLiteral("%1 \u2014 %2").arg(QFileInfo(path).fileName(), g_product_name));
+    if (m_closeAction)
+        m_closeAction->setEnabled(!path.isEmpty());
+}
+
+void MainWindow::saveWindowState() const
+{
+    AppConfig* config = AppConfig::instance();
+    config->setValue(QStringLiteral("Window/geometry"), saveGeometry());
+    if (m_ui->stackedWidget->currentWidget() == m_ui->mainPage)
+        config->setValue(QStringLiteral("Window/splitter"), m_ui->splitter->saveState());
+    config->setValue(QStringLiteral("Window/showHiddenFolders"), m_showHiddenAction->isChecked());
+    config->setValue(QStringLiteral("Window/sort"), m_sortMenu->choice());
+}
+
+void MainWindow::restoreWindowState()
+{
+    AppConfig* config = AppConfig::instance();
+    const QByteArray geometry = config->value(QStringLiteral("Window/geometry")).toByteArray();
+    m_sizeRestored = !geometry.isEmpty() && restoreGeometry(geometry);
+    if (m_sizeRestored)
+        setMinimumSize(minimumSize().boundedTo(size()));
+    m_splitterState = config->value(QStringLiteral("Window/splitter")).toByteArray();
+    m_showHiddenAction->setChecked(config->value(QStringLiteral("Window/showHiddenFolders"), false).toBool());
+    m_sortMenu->setChoice(config->value(QStringLiteral("Window/sort")).toString());
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    saveWindowState();
     // Quitting on the last window's close is off; closing this window ends the program.
     QMainWindow::closeEvent(event);
     if (event->isAccepted())

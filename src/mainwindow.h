@@ -14,6 +14,7 @@ class ListViewSortMenu;
 class PstListController;
 class PstTreeController;
 class QMenu;
+class RecentFilesMenu;
 namespace Ui { class MainWindow; }
 
 // The program's one window: a home page inviting the user to add a PST
@@ -34,6 +35,11 @@ public:
     QMenu* fileMenu() const { return m_fileMenu; }
     // File ▸ Print…: prints the current item, like the Print button.
     QAction* printAction() const { return m_printAction; }
+    // File ▸ Close and File ▸ Open Recent.
+    QAction* closeAction() const { return m_closeAction; }
+    RecentFilesMenu* recentMenu() const { return m_recentMenu; }
+    // Stores size, place, pane sizes, sort and View choices (done on close).
+    void saveWindowState() const;
     PrintManager& printManager() { return m_printManager; }
     AppMenu* appMenu() const { return m_appMenu; }
     // The item the print button prints; null when none is chosen.
@@ -73,8 +79,11 @@ private slots:
     void onDocumentClosing(const std::shared_ptr<PstItem>& root);
     void resizeKeepingCentre(int width, int height);
     void focusSearchBox();
+    // The title names the current document's file.
+    void updateTitle();
 
 private:
+    void restoreWindowState();
     void initView();
     void initMenu();
     void initViewMenu();
@@ -96,6 +105,12 @@ private:
     QMenu* m_fileMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
     QAction* m_printAction = nullptr;
+    QAction* m_closeAction = nullptr;
+    QAction* m_licencesAction = nullptr;
+    QAction* m_showHiddenAction = nullptr;
+    RecentFilesMenu* m_recentMenu = nullptr;
+    bool m_sizeRestored = false;
+    QByteArray m_splitterState;
     PrintManager m_printManager;
     AppMenu* m_appMenu = nullptr;
     std::shared_ptr<PstItem> m_currentItem;

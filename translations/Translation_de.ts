@@ -167,12 +167,28 @@
         <translation>Betreff</translation>
     </message>
     <message>
-        <source>A → Z</source>
-        <translation>A → Z</translation>
+        <source>Date</source>
+        <translation>Datum</translation>
     </message>
     <message>
-        <source>Z → A</source>
-        <translation>Z → A</translation>
+        <source>From / Name</source>
+        <translation>Von / Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Aufsteigend</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Absteigend</translation>
     </message>
 </context>
 <context>
@@ -191,6 +207,33 @@
     <message>
         <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
         <translation>Elemente, die beschädigt, von unbekannter Art oder nicht im Index der Datei verzeichnet sind.</translation>
+    </message>
+</context>
+<context>
+    <name>MailPrintProvider</name>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>An:</translation>
+    </message>
+    <message>
+        <source>Cc:</source>
+        <translation>Cc:</translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation>Anhänge:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Betreff:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
     </message>
 </context>
 <context>
@@ -278,6 +321,10 @@
     <message>
         <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
         <translation>Diese Datei wird noch gelesen. Konvertieren und Exportieren sind möglich, sobald jeder Ordner seine Anzahl an Elementen zeigt.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -522,6 +569,14 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     <message>
         <source>Attachments (%1)</source>
         <translation>Anhänge (%1)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the mail this one is attached to (%1)</source>
+        <translation>Zurück zur Nachricht, der diese angehängt ist (%1)</translation>
     </message>
 </context>
 <context>
@@ -831,10 +886,6 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <translation>%1 Stunden</translation>
     </message>
     <message>
-        <source>(%1 items)</source>
-        <translation>(%1 Elemente)</translation>
-    </message>
-    <message>
         <source>To: %1</source>
         <translation>An: %1</translation>
     </message>
@@ -1021,6 +1072,166 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <source>the key&apos;s certificate is not among the recipients</source>
         <translation>das Zertifikat des Schlüssels ist nicht unter den Empfängern</translation>
     </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Ganztägig</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Wo</translation>
+    </message>
+    <message>
+        <source>Organizer</source>
+        <translation>Organisator</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Erforderlich</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Optional</translation>
+    </message>
+    <message numerus="yes">
+        <source>All day, %n day(s)</source>
+        <translation>
+            <numerusform>Ganztägig, %n Tag</numerusform>
+            <numerusform>Ganztägig, %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Anrede</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Zweiter Vorname</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Namenszusatz</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Spitzname</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>Büro</translation>
+    </message>
+    <message>
+        <source>Profession</source>
+        <translation>Beruf</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Vorgesetzte(r)</translation>
+    </message>
+    <message>
+        <source>Assistant</source>
+        <translation>Assistent(in)</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Haupttelefon</translation>
+    </message>
+    <message>
+        <source>Business 2</source>
+        <translation>Geschäftlich 2</translation>
+    </message>
+    <message>
+        <source>Company Main</source>
+        <translation>Firmenzentrale</translation>
+    </message>
+    <message>
+        <source>Home 2</source>
+        <translation>Privat 2</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Funkruf</translation>
+    </message>
+    <message>
+        <source>ISDN</source>
+        <translation>ISDN</translation>
+    </message>
+    <message>
+        <source>TTY/TDD</source>
+        <translation>Texttelefon</translation>
+    </message>
+    <message>
+        <source>Telex</source>
+        <translation>Telex</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Webseiten</translation>
+    </message>
+    <message>
+        <source>Business Web Page</source>
+        <translation>Webseite (geschäftlich)</translation>
+    </message>
+    <message>
+        <source>Personal Web Page</source>
+        <translation>Webseite (privat)</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Partner(in)</translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <translation>Hobbys</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Jahrestag</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n item(s))</source>
+        <translation>
+            <numerusform>(%n Element)</numerusform>
+            <numerusform>(%n Elemente)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>Keine zuletzt geöffneten Dateien</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>
@@ -1054,6 +1265,21 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     <message>
         <source>Licences</source>
         <translation>Lizenzen</translation>
+    </message>
+</context>
+<context>
+    <name>UnopenedTarget</name>
+    <message>
+        <source>Could Not Open</source>
+        <translation>Öffnen nicht möglich</translation>
+    </message>
+    <message>
+        <source>No program on this desktop could open it. It is here:</source>
+        <translation>Kein Programm dieses Desktops konnte es öffnen. Es befindet sich hier:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
     </message>
 </context>
 <context>

@@ -20,5 +20,26 @@
             <numerusform>%n members</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All day, %n day(s)</source>
+        <translation>
+            <numerusform>All day, %n day</numerusform>
+            <numerusform>All day, %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n item(s))</source>
+        <translation>
+            <numerusform>(%n item)</numerusform>
+            <numerusform>(%n items)</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -167,12 +167,28 @@
         <translation>Asunto</translation>
     </message>
     <message>
-        <source>A → Z</source>
-        <translation>A → Z</translation>
+        <source>Date</source>
+        <translation>Fecha</translation>
     </message>
     <message>
-        <source>Z → A</source>
-        <translation>Z → A</translation>
+        <source>From / Name</source>
+        <translation>De / Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Descendente</translation>
     </message>
 </context>
 <context>
@@ -191,6 +207,33 @@
     <message>
         <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
         <translation>Elementos dañados, de tipos desconocidos o ausentes del índice del archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>MailPrintProvider</name>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Para:</translation>
+    </message>
+    <message>
+        <source>Cc:</source>
+        <translation>CC:</translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation>Adjuntos:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Asunto:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De:</translation>
     </message>
 </context>
 <context>
@@ -278,6 +321,10 @@
     <message>
         <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
         <translation>Este archivo todavía se está leyendo. Convertir y Exportar podrán empezar cuando cada carpeta muestre su número de elementos.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
@@ -522,6 +569,14 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     <message>
         <source>Attachments (%1)</source>
         <translation>Adjuntos (%1)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Back to the mail this one is attached to (%1)</source>
+        <translation>Volver al mensaje al que este está adjunto (%1)</translation>
     </message>
 </context>
 <context>
@@ -831,10 +886,6 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <translation>%1 horas</translation>
     </message>
     <message>
-        <source>(%1 items)</source>
-        <translation>(%1 elementos)</translation>
-    </message>
-    <message>
         <source>To: %1</source>
         <translation>Para: %1</translation>
     </message>
@@ -1021,6 +1072,166 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <source>the key&apos;s certificate is not among the recipients</source>
         <translation>el certificado de la clave no está entre los destinatarios</translation>
     </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Todo el día</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dónde</translation>
+    </message>
+    <message>
+        <source>Organizer</source>
+        <translation>Organizador</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Obligatorios</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Opcionales</translation>
+    </message>
+    <message numerus="yes">
+        <source>All day, %n day(s)</source>
+        <translation>
+            <numerusform>Todo el día, %n día</numerusform>
+            <numerusform>Todo el día, %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Tratamiento</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Segundo nombre</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Sufijo</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Apodo</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>Oficina</translation>
+    </message>
+    <message>
+        <source>Profession</source>
+        <translation>Profesión</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Jefe</translation>
+    </message>
+    <message>
+        <source>Assistant</source>
+        <translation>Asistente</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Business 2</source>
+        <translation>Trabajo 2</translation>
+    </message>
+    <message>
+        <source>Company Main</source>
+        <translation>Principal de la empresa</translation>
+    </message>
+    <message>
+        <source>Home 2</source>
+        <translation>Particular 2</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Localizador</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>ISDN</source>
+        <translation>RDSI</translation>
+    </message>
+    <message>
+        <source>TTY/TDD</source>
+        <translation>TTY/TDD</translation>
+    </message>
+    <message>
+        <source>Telex</source>
+        <translation>Télex</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Páginas web</translation>
+    </message>
+    <message>
+        <source>Business Web Page</source>
+        <translation>Página web del trabajo</translation>
+    </message>
+    <message>
+        <source>Personal Web Page</source>
+        <translation>Página web personal</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Información personal</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Cónyuge</translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <translation>Aficiones</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Aniversario</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Cumpleaños</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n item(s))</source>
+        <translation>
+            <numerusform>(%n elemento)</numerusform>
+            <numerusform>(%n elementos)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>No hay archivos recientes</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>
@@ -1054,6 +1265,21 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     <message>
         <source>Licences</source>
         <translation>Licencias</translation>
+    </message>
+</context>
+<context>
+    <name>UnopenedTarget</name>
+    <message>
+        <source>Could Not Open</source>
+        <translation>No se pudo abrir</translation>
+    </message>
+    <message>
+        <source>No program on this desktop could open it. It is here:</source>
+        <translation>Ningún programa de este escritorio pudo abrirlo. Está aquí:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
     </message>
 </context>
 <context>

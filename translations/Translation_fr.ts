@@ -167,12 +167,28 @@
         <translation>Objet</translation>
     </message>
     <message>
-        <source>A → Z</source>
-        <translation>A → Z</translation>
+        <source>Date</source>
+        <translation>Date</translation>
     </message>
     <message>
-        <source>Z → A</source>
-        <translation>Z → A</translation>
+        <source>From / Name</source>
+        <translation>De / Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Décroissant</translation>
     </message>
 </context>
 <context>
@@ -191,6 +207,33 @@
     <message>
         <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
         <translation>Éléments endommagés, de type inconnu ou absents de l&apos;index du fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>MailPrintProvider</name>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>À :</translation>
+    </message>
+    <message>
+        <source>Cc:</source>
+        <translation>Cc :</translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation>Pièces jointes :</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Objet :</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De :</translation>
     </message>
 </context>
 <context>
@@ -278,6 +321,10 @@
     <message>
         <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
         <translation>Ce fichier est encore en cours de lecture. Convertir et Exporter pourront commencer dès que chaque dossier affichera son nombre d’éléments.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -522,6 +569,14 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     <message>
         <source>Attachments (%1)</source>
         <translation>Pièces jointes (%1)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Back to the mail this one is attached to (%1)</source>
+        <translation>Revenir au message auquel celui-ci est joint (%1)</translation>
     </message>
 </context>
 <context>
@@ -831,10 +886,6 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <translation>%1 heures</translation>
     </message>
     <message>
-        <source>(%1 items)</source>
-        <translation>(%1 éléments)</translation>
-    </message>
-    <message>
         <source>To: %1</source>
         <translation>À : %1</translation>
     </message>
@@ -1021,6 +1072,166 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <source>the key&apos;s certificate is not among the recipients</source>
         <translation>le certificat de la clé ne figure pas parmi les destinataires</translation>
     </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Toute la journée</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Où</translation>
+    </message>
+    <message>
+        <source>Organizer</source>
+        <translation>Organisateur</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Obligatoires</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Facultatifs</translation>
+    </message>
+    <message numerus="yes">
+        <source>All day, %n day(s)</source>
+        <translation>
+            <numerusform>Toute la journée, %n jour</numerusform>
+            <numerusform>Toute la journée, %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Civilité</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Suffixe</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Surnom</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Profession</source>
+        <translation>Profession</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Responsable</translation>
+    </message>
+    <message>
+        <source>Assistant</source>
+        <translation>Assistant(e)</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Business 2</source>
+        <translation>Bureau 2</translation>
+    </message>
+    <message>
+        <source>Company Main</source>
+        <translation>Standard de la société</translation>
+    </message>
+    <message>
+        <source>Home 2</source>
+        <translation>Domicile 2</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Radiomessagerie</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>ISDN</source>
+        <translation>RNIS</translation>
+    </message>
+    <message>
+        <source>TTY/TDD</source>
+        <translation>ATS/ATME</translation>
+    </message>
+    <message>
+        <source>Telex</source>
+        <translation>Télex</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Pages web</translation>
+    </message>
+    <message>
+        <source>Business Web Page</source>
+        <translation>Page web professionnelle</translation>
+    </message>
+    <message>
+        <source>Personal Web Page</source>
+        <translation>Page web personnelle</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Informations personnelles</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Conjoint</translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <translation>Loisirs</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Anniversaire de mariage</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Anniversaire</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n item(s))</source>
+        <translation>
+            <numerusform>(%n élément)</numerusform>
+            <numerusform>(%n éléments)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>Aucun fichier récent</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>
@@ -1054,6 +1265,21 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     <message>
         <source>Licences</source>
         <translation>Licences</translation>
+    </message>
+</context>
+<context>
+    <name>UnopenedTarget</name>
+    <message>
+        <source>Could Not Open</source>
+        <translation>Ouverture impossible</translation>
+    </message>
+    <message>
+        <source>No program on this desktop could open it. It is here:</source>
+        <translation>Aucun programme de ce bureau n&apos;a pu l&apos;ouvrir. Il se trouve ici :</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
     </message>
 </context>
 <context>

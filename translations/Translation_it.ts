@@ -167,12 +167,28 @@
         <translation>Oggetto</translation>
     </message>
     <message>
-        <source>A → Z</source>
-        <translation>A → Z</translation>
+        <source>Date</source>
+        <translation>Data</translation>
     </message>
     <message>
-        <source>Z → A</source>
-        <translation>Z → A</translation>
+        <source>From / Name</source>
+        <translation>Da / Nome</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Crescente</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Decrescente</translation>
     </message>
 </context>
 <context>
@@ -191,6 +207,33 @@
     <message>
         <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
         <translation>Elementi danneggiati, di tipo sconosciuto o assenti dall&apos;indice del file.</translation>
+    </message>
+</context>
+<context>
+    <name>MailPrintProvider</name>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>A:</translation>
+    </message>
+    <message>
+        <source>Cc:</source>
+        <translation>Cc:</translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation>Allegati:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Oggetto:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Da:</translation>
     </message>
 </context>
 <context>
@@ -278,6 +321,10 @@
     <message>
         <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
         <translation>Questo file è ancora in lettura. Converti ed Esporta potranno iniziare quando ogni cartella mostrerà il suo numero di elementi.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 <context>
@@ -522,6 +569,14 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
     <message>
         <source>Attachments (%1)</source>
         <translation>Allegati (%1)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Back to the mail this one is attached to (%1)</source>
+        <translation>Torna al messaggio a cui questo è allegato (%1)</translation>
     </message>
 </context>
 <context>
@@ -831,10 +886,6 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <translation>%1 ore</translation>
     </message>
     <message>
-        <source>(%1 items)</source>
-        <translation>(%1 elementi)</translation>
-    </message>
-    <message>
         <source>To: %1</source>
         <translation>A: %1</translation>
     </message>
@@ -1021,6 +1072,166 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <source>the key&apos;s certificate is not among the recipients</source>
         <translation>il certificato della chiave non è tra i destinatari</translation>
     </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Tutto il giorno</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dove</translation>
+    </message>
+    <message>
+        <source>Organizer</source>
+        <translation>Organizzatore</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Obbligatori</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Facoltativi</translation>
+    </message>
+    <message numerus="yes">
+        <source>All day, %n day(s)</source>
+        <translation>
+            <numerusform>Tutto il giorno, %n giorno</numerusform>
+            <numerusform>Tutto il giorno, %n giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Orario</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Secondo nome</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Suffisso</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Soprannome</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>Ufficio</translation>
+    </message>
+    <message>
+        <source>Profession</source>
+        <translation>Professione</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Responsabile</translation>
+    </message>
+    <message>
+        <source>Assistant</source>
+        <translation>Assistente</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principale</translation>
+    </message>
+    <message>
+        <source>Business 2</source>
+        <translation>Ufficio 2</translation>
+    </message>
+    <message>
+        <source>Company Main</source>
+        <translation>Centralino azienda</translation>
+    </message>
+    <message>
+        <source>Home 2</source>
+        <translation>Casa 2</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Cercapersone</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>ISDN</source>
+        <translation>ISDN</translation>
+    </message>
+    <message>
+        <source>TTY/TDD</source>
+        <translation>TTY/TDD</translation>
+    </message>
+    <message>
+        <source>Telex</source>
+        <translation>Telex</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Pagine web</translation>
+    </message>
+    <message>
+        <source>Business Web Page</source>
+        <translation>Pagina web di lavoro</translation>
+    </message>
+    <message>
+        <source>Personal Web Page</source>
+        <translation>Pagina web personale</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Informazioni personali</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Coniuge</translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <translation>Hobby</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Anniversario</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Compleanno</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n item(s))</source>
+        <translation>
+            <numerusform>(%n elemento)</numerusform>
+            <numerusform>(%n elementi)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>Nessun file recente</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>
@@ -1054,6 +1265,21 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
     <message>
         <source>Licences</source>
         <translation>Licenze</translation>
+    </message>
+</context>
+<context>
+    <name>UnopenedTarget</name>
+    <message>
+        <source>Could Not Open</source>
+        <translation>Impossibile aprire</translation>
+    </message>
+    <message>
+        <source>No program on this desktop could open it. It is here:</source>
+        <translation>Nessun programma di questo desktop è riuscito ad aprirlo. Si trova qui:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
     </message>
 </context>
 <context>

@@ -167,12 +167,28 @@
         <translation>件名</translation>
     </message>
     <message>
-        <source>A → Z</source>
-        <translation>A → Z</translation>
+        <source>Date</source>
+        <translation>日付</translation>
     </message>
     <message>
-        <source>Z → A</source>
-        <translation>Z → A</translation>
+        <source>From / Name</source>
+        <translation>差出人 / 名前</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>昇順</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>降順</translation>
     </message>
 </context>
 <context>
@@ -190,6 +206,33 @@
     <message>
         <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
         <translation>破損している、種類が不明、またはファイルのインデックスにないアイテム。</translation>
+    </message>
+</context>
+<context>
+    <name>MailPrintProvider</name>
+    <message>
+        <source>Date:</source>
+        <translation>日時:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>宛先:</translation>
+    </message>
+    <message>
+        <source>Cc:</source>
+        <translation>CC:</translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation>添付ファイル:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>件名:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>差出人:</translation>
     </message>
 </context>
 <context>
@@ -277,6 +320,10 @@
     <message>
         <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
         <translation>このファイルはまだ読み込み中です。すべてのフォルダーに項目数が表示されると、変換とエクスポートを開始できます。</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -521,6 +568,14 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
     <message>
         <source>Attachments (%1)</source>
         <translation>添付ファイル (%1)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Back to the mail this one is attached to (%1)</source>
+        <translation>この添付メールを含むメールに戻る (%1)</translation>
     </message>
 </context>
 <context>
@@ -830,10 +885,6 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
         <translation>%1 時間</translation>
     </message>
     <message>
-        <source>(%1 items)</source>
-        <translation>(%1 件)</translation>
-    </message>
-    <message>
         <source>To: %1</source>
         <translation>宛先: %1</translation>
     </message>
@@ -1019,6 +1070,163 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
         <source>the key&apos;s certificate is not among the recipients</source>
         <translation>鍵の証明書が受信者に含まれていません</translation>
     </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>終日</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Organizer</source>
+        <translation>開催者</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>必須出席者</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>任意出席者</translation>
+    </message>
+    <message numerus="yes">
+        <source>All day, %n day(s)</source>
+        <translation>
+            <numerusform>終日、%n 日間</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>敬称</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>ミドル ネーム</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>接尾辞</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>ニックネーム</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>オフィス</translation>
+    </message>
+    <message>
+        <source>Profession</source>
+        <translation>職業</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>上司</translation>
+    </message>
+    <message>
+        <source>Assistant</source>
+        <translation>アシスタント</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>代表電話</translation>
+    </message>
+    <message>
+        <source>Business 2</source>
+        <translation>勤務先 2</translation>
+    </message>
+    <message>
+        <source>Company Main</source>
+        <translation>会社代表</translation>
+    </message>
+    <message>
+        <source>Home 2</source>
+        <translation>自宅 2</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>ポケットベル</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>無線</translation>
+    </message>
+    <message>
+        <source>ISDN</source>
+        <translation>ISDN</translation>
+    </message>
+    <message>
+        <source>TTY/TDD</source>
+        <translation>TTY/TDD</translation>
+    </message>
+    <message>
+        <source>Telex</source>
+        <translation>テレックス</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Web ページ</translation>
+    </message>
+    <message>
+        <source>Business Web Page</source>
+        <translation>勤務先の Web ページ</translation>
+    </message>
+    <message>
+        <source>Personal Web Page</source>
+        <translation>個人の Web ページ</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>個人情報</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>配偶者</translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <translation>趣味</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>記念日</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>誕生日</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n item(s))</source>
+        <translation>
+            <numerusform>(%n 件)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>最近使ったファイル(&amp;R)</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>最近使ったファイルはありません</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>
@@ -1052,6 +1260,21 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
     <message>
         <source>Licences</source>
         <translation>ライセンス</translation>
+    </message>
+</context>
+<context>
+    <name>UnopenedTarget</name>
+    <message>
+        <source>Could Not Open</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>No program on this desktop could open it. It is here:</source>
+        <translation>このデスクトップには開けるプログラムがありません。場所は次のとおりです:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
     </message>
 </context>
 <context>

@@ -167,12 +167,28 @@
         <translation>Assunto</translation>
     </message>
     <message>
-        <source>A → Z</source>
-        <translation>A → Z</translation>
+        <source>Date</source>
+        <translation>Data</translation>
     </message>
     <message>
-        <source>Z → A</source>
-        <translation>Z → A</translation>
+        <source>From / Name</source>
+        <translation>De / Nome</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Crescente</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Decrescente</translation>
     </message>
 </context>
 <context>
@@ -191,6 +207,33 @@
     <message>
         <source>Items that are damaged, of unknown kinds or missing from the file&apos;s index.</source>
         <translation>Itens danificados, de tipos desconhecidos ou ausentes do índice do arquivo.</translation>
+    </message>
+</context>
+<context>
+    <name>MailPrintProvider</name>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Para:</translation>
+    </message>
+    <message>
+        <source>Cc:</source>
+        <translation>Cc:</translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation>Anexos:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Assunto:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De:</translation>
     </message>
 </context>
 <context>
@@ -278,6 +321,10 @@
     <message>
         <source>This file is still being read. Convert and Export can start once every folder shows its number of items.</source>
         <translation>Este arquivo ainda está sendo lido. Converter e Exportar podem começar quando cada pasta mostrar seu número de itens.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
     </message>
 </context>
 <context>
@@ -522,6 +569,14 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     <message>
         <source>Attachments (%1)</source>
         <translation>Anexos (%1)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Back to the mail this one is attached to (%1)</source>
+        <translation>Voltar à mensagem à qual esta está anexada (%1)</translation>
     </message>
 </context>
 <context>
@@ -831,10 +886,6 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
         <translation>%1 horas</translation>
     </message>
     <message>
-        <source>(%1 items)</source>
-        <translation>(%1 itens)</translation>
-    </message>
-    <message>
         <source>To: %1</source>
         <translation>Para: %1</translation>
     </message>
@@ -1021,6 +1072,166 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
         <source>the key&apos;s certificate is not among the recipients</source>
         <translation>o certificado da chave não está entre os destinatários</translation>
     </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>O dia todo</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Onde</translation>
+    </message>
+    <message>
+        <source>Organizer</source>
+        <translation>Organizador</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Obrigatórios</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Opcionais</translation>
+    </message>
+    <message numerus="yes">
+        <source>All day, %n day(s)</source>
+        <translation>
+            <numerusform>O dia todo, %n dia</numerusform>
+            <numerusform>O dia todo, %n dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Horário</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Tratamento</translation>
+    </message>
+    <message>
+        <source>Middle Name</source>
+        <translation>Nome do meio</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Sufixo</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Apelido</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>Escritório</translation>
+    </message>
+    <message>
+        <source>Profession</source>
+        <translation>Profissão</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Gerente</translation>
+    </message>
+    <message>
+        <source>Assistant</source>
+        <translation>Assistente</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Business 2</source>
+        <translation>Comercial 2</translation>
+    </message>
+    <message>
+        <source>Company Main</source>
+        <translation>Principal da empresa</translation>
+    </message>
+    <message>
+        <source>Home 2</source>
+        <translation>Residencial 2</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádio</translation>
+    </message>
+    <message>
+        <source>ISDN</source>
+        <translation>ISDN</translation>
+    </message>
+    <message>
+        <source>TTY/TDD</source>
+        <translation>TTY/TDD</translation>
+    </message>
+    <message>
+        <source>Telex</source>
+        <translation>Telex</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Páginas da Web</translation>
+    </message>
+    <message>
+        <source>Business Web Page</source>
+        <translation>Página da Web comercial</translation>
+    </message>
+    <message>
+        <source>Personal Web Page</source>
+        <translation>Página da Web pessoal</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Informações pessoais</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Cônjuge</translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <translation>Passatempos</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Aniversário de casamento</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Aniversário</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n item(s))</source>
+        <translation>
+            <numerusform>(%n item)</numerusform>
+            <numerusform>(%n itens)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recente</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>Nenhum arquivo recente</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>
@@ -1054,6 +1265,21 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     <message>
         <source>Licences</source>
         <translation>Licenças</translation>
+    </message>
+</context>
+<context>
+    <name>UnopenedTarget</name>
+    <message>
+        <source>Could Not Open</source>
+        <translation>Não foi possível abrir</translation>
+    </message>
+    <message>
+        <source>No program on this desktop could open it. It is here:</source>
+        <translation>Nenhum programa desta área de trabalho conseguiu abri-lo. Ele está aqui:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,5 @@ void ExportTask::reportProgress(int count) const
     if (count % step == 0 || count == m_total) {
         if (m_reporter)
             QMetaObject::invokeMethod(m_reporter, "onProgress", Qt::QueuedConnection, Q_ARG(int, count));
-        qDebug() << "step :" << step << " progress % step" << count % step;
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ExportToVcf.h"
 
+#include "MimeCharset.h"
 #include "CancelToken.h"
 #include "Log.h"
 #include "PstDistListItem.h"
@@ -25,7 +26,7 @@ bool ExportToVcf::exportItem(pst_item* item, const QString& outputDir, CancelTok
     }
     // The writer converts the contact's own strings; the comment comes from
     // the item and may still be in the record's 8-bit code page.
-    pst_convert_utf8_null(item, &item->comment);
+    MimeCharset::convert(item, &item->comment, true);
     const QByteArray uid = itemUid();
     write_vcard(out, item, item->contact, item->comment.str, uid.isEmpty() ? nullptr : uid.constData());
     return finishItemFile(out, progress);

@@ -30,6 +30,15 @@ bool ItemFactory::isMessageNode(const pst_desc_tree* node)
 
 std::shared_ptr<PstItem> ItemFactory::createItem(pst_file* file, pst_desc_tree* node, pst_item* record)
 {
+    std::shared_ptr<PstItem> item = createKind(file, node, record);
+    // The list sorts by size.
+    if (item && record->message_size > 0 && item->type() != Folder)
+        item->insertProperty(QStringLiteral("messageSize"), qint64(record->message_size));
+    return item;
+}
+
+std::shared_ptr<PstItem> ItemFactory::createKind(pst_file* file, pst_desc_tree* node, pst_item* record)
+{
     if (!record)
         return nullptr;
     if (record->folder && !isMessageNode(node))

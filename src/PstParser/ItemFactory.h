@@ -12,4 +12,7 @@ public:
 
     // True for a node whose id says it is a message, whatever its record holds.
     static bool isMessageNode(const pst_desc_tree* node);
+
+private:
+    std::shared_ptr<PstItem> createKind(pst_file* file, pst_desc_tree* node, pst_item* record);
 };

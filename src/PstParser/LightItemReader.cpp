@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "LightItemReader.h"
 
+#include "MeetingRequest.h"
 #include "NodeDataReader.h"
 #include "NodePropertyPeek.h"
 #include "PstDataConverter.h"
@@ -30,6 +31,7 @@ constexpr quint16 kMessageDeliveryTime = 0x0E06;
 constexpr quint16 kReportTime = 0x0032;
 constexpr quint16 kInternetCodePage = 0x3FDE;
 constexpr quint16 kMessageCodePage = 0x3FFD;
+constexpr quint16 kMessageSize = 0x0E08;
 // An attachment's short and long file names.
 constexpr quint16 kAttachFilename = 0x3704;
 constexpr quint16 kAttachLongFilename = 0x3707;
@@ -208,5 +210,8 @@ std::shared_ptr<PstMailItem> LightItemReader::mail(pst_desc_tree* node, SharedTe
     insertTime(*mail, kMessageDeliveryTime, QStringLiteral("arrivalDate"));
     insertTime(*mail, kReportTime, QStringLiteral("reportTime"));
     mail->setHasAttachment(hasListedAttachment());
+    MeetingRequest::markIfMeeting(*mail, messageClass().constData());
+    if (const qint32 size = m_reader.int32(kMessageSize).value_or(0); size > 0)
+        mail->insertProperty(QStringLiteral("messageSize"), qint64(size));
     return mail;
 }

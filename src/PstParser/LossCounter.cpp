@@ -35,10 +35,9 @@ void LossCounter::countUnread(ParseLosses& losses, const std::shared_ptr<PstFold
                               const pst_desc_tree* node)
 {
     const quint64 kind = nodeKind(node);
-    if (kind != kNormalFolder && kind != kNormalMessage) {
-        qDebug().noquote() << "unread internal node d_id=" + QString::number(node ? node->d_id : 0);
+    // Internal nodes (search folders, views) hold nothing the user keeps.
+    if (kind != kNormalFolder && kind != kNormalMessage)
         return;
-    }
     if (kind == kNormalFolder) {
         Log::warn(QStringLiteral("Not read: damaged folder at d_id=%1 in folder \"%2\"; its contents are kept.")
                       .arg(node->d_id)
@@ -63,10 +62,8 @@ void LossCounter::countUnshown(ParseLosses& losses, const std::shared_ptr<PstFol
                       .arg(folderName(folder)));
         return;
     }
-    if (nodeKind(node) != kNormalMessage) {
-        qDebug().noquote() << "not an item: d_id=" + QString::number(node ? node->d_id : 0) + " class " + messageClass;
+    if (nodeKind(node) != kNormalMessage)
         return;
-    }
     losses.unshown.append({node->d_id, messageClass, folder});
     Log::warn(QStringLiteral("Not shown: message of class \"%1\" at d_id=%2 in folder \"%3\".")
                   .arg(messageClass)

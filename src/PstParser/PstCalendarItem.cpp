@@ -2,16 +2,17 @@
 #include "PstCalendarItem.h"
 
 #include "MessageBody.h"
+#include "ContactDate.h"
+#include "DurationText.h"
 #include "PstDataConverter.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QObject>
 
 namespace {
 
 const QString kDatePattern = QStringLiteral("MMM dd, yyyy 'at' hh:mm AP");
-constexpr qint64 kSecondsPerDay = 86400;
-constexpr qint64 kSecondsPerHour = 3600;
 
 } // namespace
 
@@ -30,6 +31,8 @@ std::shared_ptr<PstCalendarItem> PstCalendarItem::creteFromPstItem(pst_desc_tree
     appointment->insertFromPstString(part.recurrence_description, QStringLiteral("recurrenceDescription"), codePage);
     appointment->insertFromPstString(record->body, QStringLiteral("note"), codePage);
     appointment->setRtfNote(MessageBody::hasOnlyRtfNote(record));
+    if (part.all_day)
+        appointment->insertProperty(QStringLiteral("allDay"), true);
     appointment->setDisplayName(appointment->subject());
     return appointment;
 }
@@ -41,18 +44,39 @@ QString PstCalendarItem::icon() const
 
 QString PstCalendarItem::duration() const
 {
-    const QDateTime start = QDateTime::fromSecsSinceEpoch(qint64(property(QStringLiteral("startDate")).toULongLong()));
-    const QDateTime end = QDateTime::fromSecsSinceEpoch(qint64(property(QStringLiteral("endDate")).toULongLong()));
-    const qint64 seconds = qAbs(start.secsTo(end));
-    const qint64 days = seconds / kSecondsPerDay;
-    const qint64 rest = seconds % kSecondsPerDay;
-    QString text;
-    if (seconds >= kSecondsPerDay)
-        text += QStringLiteral("%1d ").arg(days);
-    if (seconds >= kSecondsPerDay || rest >= kSecondsPerHour)
-        text += QStringLiteral("%1h ").arg(rest / kSecondsPerHour);
-    text += QStringLiteral("%1m").arg(rest % kSecondsPerHour / 60);
-    return text.trimmed();
+    if (isAllDay()) {
+        const int days = allDayCount();
+        return days <= 1 ? QObject::tr("All day") : QObject::tr("All day, %n day(s)", nullptr, days);
+    }
+    const qint64 start = qint64(property(QStringLiteral("startDate")).toULongLong());
+    const qint64 end = qint64(property(QStringLiteral("endDate")).toULongLong());
+    return DurationText::compact((end - start) / 60);
+}
+
+bool PstCalendarItem::isAllDay() const
+{
+    return property(QStringLiteral("allDay")).toBool();
+}
+
+QDate PstCalendarItem::firstDay() const
+{
+    const qint64 start = qint64(property(QStringLiteral("startDate")).toULongLong());
+    return start ? ContactDate::intendedDate(start) : QDate();
+}
+
+QDate PstCalendarItem::lastDay() const
+{
+    // The end is the midnight after the last day.
+    const qint64 end = qint64(property(QStringLiteral("endDate")).toULongLong());
+    const QDate first = firstDay();
+    const QDate last = end ? ContactDate::intendedDate(end).addDays(-1) : first;
+    return first.isValid() && last < first ? first : last;
+}
+
+int PstCalendarItem::allDayCount() const
+{
+    const QDate first = firstDay();
+    return first.isValid() ? int(first.daysTo(lastDay())) + 1 : 1;
 }
 
 std::shared_ptr<PstItem> PstCalendarItem::clone() const
@@ -64,12 +88,20 @@ std::shared_ptr<PstItem> PstCalendarItem::clone() const
 
 QList<InfoSection> PstCalendarItem::sections() const
 {
+    QList<InfoField> details{{QObject::tr("Subject"), subject()}};
+    if (isAllDay()) {
+        const QLocale locale;
+        const QDate first = firstDay(), last = lastDay();
+        details.append({QObject::tr("Start Date"), first.isValid() ? locale.toString(first, QLocale::LongFormat) : QString()});
+        details.append({QObject::tr("End Date"), last > first ? locale.toString(last, QLocale::LongFormat) : QString()});
+        details.append({QObject::tr("Time"), duration()});
+    } else {
+        details.append({QObject::tr("Start Date"), startDate(kDatePattern)});
+        details.append({QObject::tr("End Date"), endDate(kDatePattern)});
+    }
+    details.append({QObject::tr("Location"), property(QStringLiteral("location")).toString()});
     return {
-        {QObject::tr("Appointment Details"),
-         {{QObject::tr("Subject"), subject()},
-          {QObject::tr("Start Date"), startDate(kDatePattern)},
-          {QObject::tr("End Date"), endDate(kDatePattern)},
-          {QObject::tr("Location"), property(QStringLiteral("location")).toString()}}},
+        {QObject::tr("Appointment Details"), details},
         {QObject::tr("Recurrence Details"),
          {{QObject::tr("Recurrence Pattern"), property(QStringLiteral("recurrenceDescription")).toString()}}},
         {QObject::tr("Notes"), {{QString(), note()}}},

@@ -3,6 +3,8 @@
 
 #include "PstItem.h"
 
+#include <QDate>
+
 // An appointment (message class "IPM.Appointment"); every value lives in the
 // property map.
 class PstCalendarItem : public PstItem
@@ -13,7 +15,8 @@ public:
 
     ItemType type() const override { return Calendar; }
     QString icon() const override;
-    // "1d 2h 30m", "1h 30m", "45m": the span from start to end.
+    // "1 d 2 h 30 m", "1 h 30 m", "45 m" in the user's language: the span
+    // from start to end; "All day" (or "All day, 3 days") for all-day events.
     QString duration() const override;
     std::shared_ptr<PstItem> clone() const override;
     // Three sections with all their rows, empty values included.
@@ -22,4 +25,12 @@ public:
     // Start and end in local time with `format`; "" when missing.
     QString startDate(const QString& format) const;
     QString endDate(const QString& format) const;
+
+    bool isAllDay() const;
+    // An all-day event's first and last day, whichever zone stored its midnights.
+    QDate firstDay() const;
+    QDate lastDay() const;
+
+private:
+    int allDayCount() const;
 };

@@ -21,7 +21,8 @@ public:
     QString subject() const override;
     QString icon() const override;
     std::shared_ptr<PstItem> clone() const override;
-    // Seven sections with all their rows, empty values included.
+    // Nine sections grouped as an address book groups them, with all their
+    // rows, empty values included.
     QList<InfoSection> sections() const override;
 
 private:

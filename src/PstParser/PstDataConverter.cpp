@@ -63,7 +63,6 @@ QString PstDataConverter::decodePstHtml(const pst_string& value)
     if (!utf8Decoder.hasError())
         return asUtf8;
 
-    qDebug() << "utf8Decoder.hasError()";
     QTextCodec* codec = QTextCodec::codecForHtml(bytes);
     if (codec) {
         const QString name = QString::fromLatin1(codec->name()).toUpper();

@@ -80,12 +80,11 @@ void PstFolderItem::addReadItems(const QList<std::shared_ptr<PstItem>>& items)
 void PstFolderItem::setFolderType(const char* containerClass)
 {
     m_folderType = containerClass ? QString::fromLatin1(containerClass) : QString(QLatin1String(""));
-    qDebug() << m_folderType;
 }
 
 QString PstFolderItem::itemCountStr() const
 {
     if (m_itemCount == 0)
         return QString(QLatin1String(""));
-    return QLatin1Char(' ') + QObject::tr("(%1 items)").arg(m_itemCount);
+    return QLatin1Char(' ') + QObject::tr("(%n item(s))", nullptr, m_itemCount);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "PstJournalItem.h"
 
+#include "DurationText.h"
 #include "MapiPropertyReader.h"
 #include "MessageBody.h"
 #include "PstDataConverter.h"
@@ -11,8 +12,6 @@
 namespace {
 
 const QString kDatePattern = QStringLiteral("MMM dd, yyyy 'at' hh:mm AP");
-constexpr unsigned long long kMinutesPerDay = 1440;
-constexpr unsigned long long kMinutesPerHour = 60;
 
 // libpst carries no journal duration; it is read from the message itself.
 qint32 durationOf(pst_desc_tree* node, pst_item* record)
@@ -52,17 +51,7 @@ QString PstJournalItem::icon() const
 
 QString PstJournalItem::duration() const
 {
-    const unsigned long long days = m_duration / kMinutesPerDay;
-    const unsigned long long rest = m_duration - days * kMinutesPerDay;
-    const unsigned long long minutes = rest - (rest / kMinutesPerHour) * kMinutesPerHour;
-    QStringList parts;
-    if (days >= 1)
-        parts << QObject::tr("%1 d", "days").arg(days);
-    if (rest >= kMinutesPerHour)
-        parts << QObject::tr("%1 h", "hours").arg(rest / kMinutesPerHour);
-    if (minutes != 0)
-        parts << QObject::tr("%1 m", "minutes").arg(minutes);
-    return parts.isEmpty() ? QObject::tr("%1 m", "minutes").arg(0) : parts.join(QLatin1Char(' '));
+    return DurationText::compact(qint64(m_duration));
 }
 
 std::shared_ptr<PstItem> PstJournalItem::clone() const

@@ -5,6 +5,7 @@
 #include "Log.h"
 #include "PstDataConverter.h"
 #include "MessageBody.h"
+#include "MeetingRequest.h"
 #include "ReparsedRecord.h"
 #include "SenderAddress.h"
 
@@ -83,6 +84,7 @@ std::shared_ptr<PstMailItem> PstMailItem::creteFromPstItem(pst_desc_tree* node, 
     mail->insertFromFILETIME(email.sent_date, kSentDate);
     mail->insertFromFILETIME(email.arrival_date, kArrivalDate);
     mail->insertFromFILETIME(email.report_time, kReportTime);
+    MeetingRequest::markIfMeeting(*mail, record->ascii_type);
     return mail;
 }
 
@@ -102,10 +104,8 @@ void PstMailItem::parserAttach(pst_file* file, pst_item_attach* first, int codeP
         attachment->embedded = embedded;
         attachment->attachId = record->i_id;
         attachment->recordIndex = index;
-        if (record->content_id.str) {
+        if (record->content_id.str)
             attachment->contentId = attachmentText(record->content_id, codePage);
-            qDebug() << "attachment content id" << attachment->contentId;
-        }
         m_attachments->items.append(attachment);
     }
     m_hasAttachment = !m_attachments->items.isEmpty();
@@ -165,9 +165,7 @@ QString PstMailItem::sender() const
 
 QString PstMailItem::senderAddr() const
 {
-    const QString address = property(kSenderAddr).toString();
-    qDebug() << "sender address" << address;
-    return address;
+    return property(kSenderAddr).toString();
 }
 
 QString PstMailItem::recipients() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "PstTaskItem.h"
 
+#include "DurationText.h"
 #include "MapiPropertyReader.h"
 #include "MessageBody.h"
 #include "PstDataConverter.h"
@@ -14,9 +15,6 @@
 namespace {
 
 const QString kDatePattern = QStringLiteral("MMM dd, yyyy 'at' hh:mm AP");
-constexpr int kWorkWeekMinutes = 2400; // five days of eight hours
-constexpr int kWorkDayMinutes = 480;
-constexpr int kHourMinutes = 60;
 
 using Reader = MapiPropertyReader;
 
@@ -180,19 +178,7 @@ QString PstTaskItem::actualWork() const
 
 QString PstTaskItem::workTimeToString(int minutes) const
 {
-    // Singular and plural as two texts: every interface language gets by with two forms.
-    if (minutes > 0 && minutes % kWorkWeekMinutes == 0) {
-        const int count = minutes / kWorkWeekMinutes;
-        return (count == 1 ? QObject::tr("%1 week") : QObject::tr("%1 weeks")).arg(count);
-    }
-    if (minutes > 0 && minutes % kWorkDayMinutes == 0) {
-        const int count = minutes / kWorkDayMinutes;
-        return (count == 1 ? QObject::tr("%1 day") : QObject::tr("%1 days")).arg(count);
-    }
-    if (minutes % kHourMinutes != 0)
-        return QString();
-    const int count = minutes / kHourMinutes;
-    return (count == 1 ? QObject::tr("%1 hour") : QObject::tr("%1 hours")).arg(count);
+    return DurationText::work(minutes);
 }
 
 QString PstTaskItem::startDate(const QString& format) const

@@ -7,6 +7,7 @@
 #include "PstDataConverter.h"
 #include "PstItem.h"
 #include "PstMailItem.h"
+#include "SenderAddress.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +23,22 @@ void declareStringCharset(pst_item* record)
         return;
     record->body_charset.str = strdup(charset.constData());
     record->body_charset.is_utf8 = 1;
+}
+
+// Mails from Exchange name their sender by a directory address; writers
+// that only see the record would fall back to MAILER-DAEMON. Give them the
+// SMTP address the message holds, as the mail view shows it.
+void declareSenderSmtpAddress(pst_file* file, pst_desc_tree* node, pst_item* record)
+{
+    pst_item_email* email = record->email;
+    if (!email || (email->sender_address.str && strchr(email->sender_address.str, '@')))
+        return;
+    const QString smtp = SenderAddress::ofRecord(file, node, record, PstDataConverter::recordCodePage(record));
+    if (!smtp.contains(QLatin1Char('@')))
+        return;
+    free(email->sender_address.str);
+    email->sender_address.str = strdup(smtp.toUtf8().constData());
+    email->sender_address.is_utf8 = 1;
 }
 
 } // namespace
@@ -41,6 +58,7 @@ ReparsedRecord::ReparsedRecord(PstItem& item)
     if (m_record) {
         declareStringCharset(m_record);
         MessageClass::completeRecord(m_record, MessageClass::kindOf(m_record->ascii_type));
+        declareSenderSmtpAddress(m_file.get(), m_node, m_record);
     }
     const auto* mail = dynamic_cast<const PstMailItem*>(&item);
     if (m_record && mail && !mail->embedPath().isEmpty())

@@ -4,6 +4,7 @@
 #include "Log.h"
 #include "MultiLanguage.h"
 #include "ProductConstants.h"
+#include "UnopenedTarget.h"
 #include "ui_About.h"
 
 #include <QApplication>
@@ -21,8 +22,10 @@ About::About(QWidget* parent)
     m_ui->iconLabel->setPixmap(QIcon(QStringLiteral(":/img/icon.png")).pixmap(64, 64));
     m_ui->lab_product->setText(g_product_name);
     setTexts();
-    connect(m_ui->btnMoreInfo, &QPushButton::clicked, this, [] {
-        QDesktopServices::openUrl(QUrl(MultiLanguage::instance()->multilingualLink(g_link_product)));
+    connect(m_ui->btnMoreInfo, &QPushButton::clicked, this, [this] {
+        const QUrl url(MultiLanguage::instance()->multilingualLink(g_link_product));
+        if (!QDesktopServices::openUrl(url))
+            UnopenedTarget::tell(this, url.toString());
     });
 }
 

@@ -62,3 +62,32 @@ void AppConfig::setLastSavePath(const QString& path)
     m_settings->setValue(QStringLiteral("LastSavePath"), path);
     m_settings->sync();
 }
+
+QVariant AppConfig::value(const QString& key, const QVariant& fallback) const
+{
+    return m_settings->value(key, fallback);
+}
+
+void AppConfig::setValue(const QString& key, const QVariant& value)
+{
+    m_settings->setValue(key, value);
+    m_settings->sync();
+}
+
+QStringList AppConfig::recentFiles() const
+{
+    return m_settings->value(QStringLiteral("RecentFiles")).toStringList();
+}
+
+void AppConfig::addRecentFile(const QString& path)
+{
+    QStringList paths = recentFiles();
+    paths.removeAll(path);
+    paths.prepend(path);
+    setRecentFiles(paths);
+}
+
+void AppConfig::setRecentFiles(const QStringList& paths)
+{
+    setValue(QStringLiteral("RecentFiles"), QStringList(paths.mid(0, kRecentFiles)));
+}

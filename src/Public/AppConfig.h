@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
+#include <QVariant>
 
 class QSettings;
 
@@ -23,6 +25,14 @@ public:
     QString getLastSavePath() const;       // default: the documents folder
     void setLastSavePath(const QString& path);
 
+    // Window state and other values kept between runs, under `key`.
+    QVariant value(const QString& key, const QVariant& fallback = QVariant()) const;
+    void setValue(const QString& key, const QVariant& value);
+    // The files opened last, newest first; at most kRecentFiles.
+    QStringList recentFiles() const;
+    void addRecentFile(const QString& path);
+    void setRecentFiles(const QStringList& paths);
+    static constexpr int kRecentFiles = 8;
     static AppConfig* m_instance;
 
 private:

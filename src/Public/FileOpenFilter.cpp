@@ -13,7 +13,6 @@ bool FileOpenFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FileOpen) {
         const QString path = static_cast<QFileOpenEvent*>(event)->file();
-        qDebug() << "Open file:" << path;
         emit fileOpened(path);
         return true;
     }

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QMap>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -77,6 +78,10 @@ int main(int argc, char* argv[])
     std::unique_ptr<QCoreApplication> application(needsGui ? new QApplication(argc, argv)
                                                            : new QCoreApplication(argc, argv));
     QCoreApplication& app = *application;
+    // The output is English; its plural forms ("1 minute", "2 minutes") are a translation.
+    QTranslator plurals;
+    if (plurals.load(QStringLiteral(":/translations/language/Translation_en.qm")))
+        app.installTranslator(&plurals);
     if (qEnvironmentVariableIsEmpty("LUMAROO_DEBUG") && !needsGui)
         qInstallMessageHandler(quietDebugOutput);
     QCommandLineParser parser;

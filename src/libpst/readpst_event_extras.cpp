@@ -2,6 +2,7 @@
 // What an appointment's calendar file carries beyond its own record: the
 // deleted and changed occurrences of its series, and its attachments.
 
+#include "MimeCharset.h"
 #include "readpst.h"
 #include "readpst_internal.h"
 
@@ -107,7 +108,7 @@ std::string attached_item_message(pst_item_attach* attach, pst_file* pst, std::s
         if (!message->email)
             abort();
     }
-    pst_convert_utf8_null(message, &message->subject);
+    MimeCharset::convert(message, &message->subject, true);
     if (message->subject.str)
         *subject = message->subject.str;
     char* buffer = nullptr;
@@ -151,9 +152,9 @@ bool write_ical_attachment(FILE* out, pst_item* item, pst_item_attach* attach, p
     }
     if (!attach->data.data && !(pst && attach->i_id && pst_getID(pst, attach->i_id)))
         return false;
-    pst_convert_utf8_null(item, &attach->filename1);
-    pst_convert_utf8_null(item, &attach->filename2);
-    pst_convert_utf8_null(item, &attach->mimetype);
+    MimeCharset::convert(item, &attach->filename1, true);
+    MimeCharset::convert(item, &attach->filename2, true);
+    MimeCharset::convert(item, &attach->mimetype, true);
     pst_binary data = pst_attach_to_mem(pst, attach);
     bool const wrote = data.data && data.size > 0;
     if (wrote) {

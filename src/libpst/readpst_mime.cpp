@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The MIME message writer: one mail of a PST file as an RFC 822 message.
 
+#include "MimeCharset.h"
 #include "readpst.h"
 #include "readpst_internal.h"
 
@@ -361,7 +362,7 @@ void write_address_headers(FILE* out, pst_item* item, HeaderFacts const& facts, 
 {
     pst_item_email* email = item->email;
     if (!facts.hasFrom) {
-        pst_convert_utf8_null(item, &email->outlook_sender_name);
+        MimeCharset::convert(item, &email->outlook_sender_name, true);
         if (email->outlook_sender_name.str)
             fprintf(out, "From: %s <", display_name_phrase(item, email->outlook_sender_name.str).c_str());
         else
@@ -376,11 +377,11 @@ void write_address_headers(FILE* out, pst_item* item, HeaderFacts const& facts, 
             fprintf(out, "Subject: \n");
     }
     if (!facts.hasTo && email->sentto_address.str) {
-        pst_convert_utf8_null(item, &email->sentto_address);
+        MimeCharset::convert(item, &email->sentto_address, true);
         fprintf(out, "To: %s\n", rfc2047_copy(item, email->sentto_address.str, 0).c_str());
     }
     if (!facts.hasCc && email->cc_address.str) {
-        pst_convert_utf8_null(item, &email->cc_address);
+        MimeCharset::convert(item, &email->cc_address, true);
         fprintf(out, "Cc: %s\n", rfc2047_copy(item, email->cc_address.str, 0).c_str());
     }
 }
@@ -392,7 +393,7 @@ void write_trailing_headers(FILE* out, pst_item* item, HeaderFacts const& facts)
     if (!facts.hasDate && email->sent_date && format_rfc822_date(email->sent_date, dateText, sizeof(dateText)))
         fprintf(out, "Date: %s\n", dateText);
     if (!facts.hasMessageId && email->messageid.str) {
-        pst_convert_utf8(item, &email->messageid);
+        MimeCharset::convert(item, &email->messageid, false);
         fprintf(out, "Message-Id: ");
         write_single_line(out, email->messageid.str);
         fputc('\n', out);
@@ -404,7 +405,7 @@ void write_trailing_headers(FILE* out, pst_item* item, HeaderFacts const& facts)
         fputc('\n', out);
     }
     if (email->bcc_address.str) {
-        pst_convert_utf8(item, &email->bcc_address);
+        MimeCharset::convert(item, &email->bcc_address, false);
         fprintf(out, "X-libpst-forensic-bcc: ");
         write_single_line(out, email->bcc_address.str);
         fputc('\n', out);
@@ -457,9 +458,9 @@ bool write_attachments(FILE* out, pst_item* item, pst_file* pst, int saveRtf, ch
 {
     bool wrote = false;
     for (pst_item_attach* attach = item->attach; attach; attach = attach->next) {
-        pst_convert_utf8_null(item, &attach->filename1);
-        pst_convert_utf8_null(item, &attach->filename2);
-        pst_convert_utf8_null(item, &attach->mimetype);
+        MimeCharset::convert(item, &attach->filename1, true);
+        MimeCharset::convert(item, &attach->filename2, true);
+        MimeCharset::convert(item, &attach->mimetype, true);
         if (attach->method == PST_ATTACH_EMBEDDED) {
             set_utf8(attach->mimetype, "message/rfc822");
             find_rfc822_headers(extraMimeHeaders);
@@ -488,7 +489,21 @@ bool write_body_part(FILE* out, pst_string* body, char const* mimeType, char con
     remove_carriage_returns(body->str);
     char const* text = body->str;
     size_t length = strlen(text);
-    std::string label = charset ? charset : "";
+    std::string label = MimeCharset::normalized(charset && *charset ? charset : "utf-8");
+
+    // 8-bit text goes out under its label only when every byte decodes with
+    // it; otherwise as UTF-8, read with the label's Windows superset.
+    std::string asUtf8;
+    if (!body->is_utf8 && !MimeCharset::toUtf8(text, length, label, &asUtf8)) {
+        for (const std::string& decoder : {MimeCharset::decoderFor(label), std::string("windows-1252"),
+                                           std::string("ISO-8859-1")}) {
+            if (MimeCharset::toUtf8(text, length, decoder, &asUtf8))
+                break;
+        }
+        text = asUtf8.c_str();
+        length = asUtf8.size();
+        label = "utf-8";
+    }
 
     pst_vbuf* converted = nullptr;
     if (body->is_utf8 && strcasecmp(label.c_str(), "utf-8") != 0) {
@@ -678,7 +693,7 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
         return;
     pst_item_email* email = item->email;
 
-    pst_convert_utf8(item, &email->header);
+    MimeCharset::convert(item, &email->header, false);
     char* headers = nullptr;
     if (valid_headers(email->header.str))
         headers = email->header.str;
@@ -686,14 +701,12 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
         headers = *extraMimeHeaders;
 
     char bodyCharset[30];
-    char defaultCharset[30];
-    char const* charset = pst_default_charset(item, sizeof(defaultCharset), defaultCharset);
-    copy_bounded(bodyCharset, sizeof(bodyCharset), charset ? charset : "utf-8");
+    copy_bounded(bodyCharset, sizeof(bodyCharset), MimeCharset::labelFor(item).c_str());
     char reportType[60] = "delivery-status";
 
     // Room for the longest address SMTP allows, so no address is cut.
     char sender[256] = "MAILER-DAEMON";
-    pst_convert_utf8_null(item, &email->sender_address);
+    MimeCharset::convert(item, &email->sender_address, true);
     bool const senderFound = email->sender_address.str && strchr(email->sender_address.str, '@');
     if (senderFound)
         copy_bounded(sender, sizeof(sender), email->sender_address.str);
@@ -713,7 +726,7 @@ void write_normal_email(FILE* out, char const* fileName, pst_item* item, int mod
                                 sizeof(reportType), senderFound, sender, sizeof(sender));
 
     if (item->subject.str)
-        pst_convert_utf8(item, &item->subject);
+        MimeCharset::convert(item, &item->subject, false);
 
     // The mailbox separator line opens a top-level message only: inside a
     // message/rfc822 part any line that is not a header field would end the

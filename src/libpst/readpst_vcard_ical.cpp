@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The vCard 3.0 and iCalendar writers.
 
+#include "MimeCharset.h"
 #include "readpst.h"
 #include "readpst_internal.h"
+#include "ContactDate.h"
 
 #include "ProductConstants.h"
 
@@ -92,7 +94,7 @@ void convert_contact_strings(pst_item* item, pst_item_contact* c)
         &c->department, &item->body,
     };
     for (pst_string* text : strings)
-        pst_convert_utf8_null(item, text);
+        MimeCharset::convert(item, text, true);
 }
 
 // A line whose value is not escaped text (an address or a number): it is
@@ -390,10 +392,13 @@ void write_vcard(FILE* out, pst_item* item, pst_item_contact* contact, char* com
     write_plain_line(out, "EMAIL:%s", contact->address1);
     write_plain_line(out, "EMAIL:%s", contact->address2);
     write_plain_line(out, "EMAIL:%s", contact->address3);
-    if (contact->birthday) {
-        char date[kDateBufferSize];
-        fprintf(out, "BDAY:%s\n", pst_rfc2425_datetime_format(contact->birthday, sizeof(date), date));
-    }
+    // Dates, not instants: the day meant, whatever zone stored its midnight.
+    const QDate birthday = ContactDate::intendedDate(contact->birthday);
+    if (birthday.isValid())
+        fprintf(out, "BDAY;VALUE=date:%s\n", qPrintable(birthday.toString(Qt::ISODate)));
+    const QDate anniversary = ContactDate::intendedDate(contact->wedding_anniversary);
+    if (anniversary.isValid())
+        fprintf(out, "X-ANNIVERSARY;VALUE=date:%s\n", qPrintable(anniversary.toString(Qt::ISODate)));
     write_addresses(out, escape, contact);
     write_phones(out, contact);
     if (contact->job_title.str)
@@ -461,10 +466,10 @@ void write_appointment_body(FILE* out, pst_item* item, char const* uid, ical_eve
     if (!out || !item)
         return;
     pst_item_appointment* appointment = item->appointment;
-    pst_convert_utf8_null(item, &item->subject);
-    pst_convert_utf8_null(item, &item->body);
+    MimeCharset::convert(item, &item->subject, true);
+    MimeCharset::convert(item, &item->body, true);
     if (appointment)
-        pst_convert_utf8_null(item, &appointment->location);
+        MimeCharset::convert(item, &appointment->location, true);
     Escaper escape;
 
     write_uid(out, item, uid);
@@ -504,7 +509,7 @@ void write_schedule_part_data(FILE* out, pst_item* item, char const* sender, cha
     if (sender) {
         char const* name = item->email ? item->email->outlook_sender_name.str : nullptr;
         if (name) {
-            pst_convert_utf8_null(item, &item->email->outlook_sender_name);
+            MimeCharset::convert(item, &item->email->outlook_sender_name, true);
             name = item->email->outlook_sender_name.str;
         }
         fprintf(out, "ORGANIZER;CN=\"");
@@ -532,8 +537,8 @@ void write_journal(FILE* out, pst_item* item, char const* uid)
 {
     if (!out || !item)
         return;
-    pst_convert_utf8_null(item, &item->subject);
-    pst_convert_utf8_null(item, &item->body);
+    MimeCharset::convert(item, &item->subject, true);
+    MimeCharset::convert(item, &item->body, true);
     Escaper escape;
 
     write_calendar_start(out);
@@ -584,8 +589,8 @@ void write_task(FILE* out, pst_item* item, task_values const& values)
 {
     if (!out || !item)
         return;
-    pst_convert_utf8_null(item, &item->subject);
-    pst_convert_utf8_null(item, &item->body);
+    MimeCharset::convert(item, &item->subject, true);
+    MimeCharset::convert(item, &item->body, true);
     Escaper escape;
 
     write_calendar_start(out);

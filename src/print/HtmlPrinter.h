@@ -46,6 +46,7 @@ public:
 
     // The name the print queue and the "print to file" suggestion show.
     void setDocumentName(const QString& name) { m_documentName = name; }
+    QString documentName() const { return m_documentName; }
 
     PrintPage* page() const { return m_page; }
     // Why the last print failed, in a few words; empty after success.

@@ -21,15 +21,21 @@ const QString kHead = QStringLiteral(R"(
                     margin: 20px 0 0 0;
                     color: #2c3e50;
                 }
+                .field {
+                    display: flex;
+                }
                 .field-label {
                     font-weight: bold;
-                    display: inline-block;
-                    width: 150px;
+                    flex: 0 0 auto;
+                    min-width: 180px;
+                    padding-right: 12px;
+                    white-space: nowrap;
                     color: #34495e;
                 }
                 .field-value {
                     color: #2c3e50;
                     white-space: pre-wrap;
+                    min-width: 0;
                 }
                 .divider {
                     border-top: 1px solid #bdc3c7;
@@ -56,10 +62,12 @@ QString rowsOf(const InfoSection& section)
         if (field.value.isEmpty())
             continue;
         const QString value = field.value.toHtmlEscaped();
+        // A row of its own: a value's further lines stay under its first.
         if (field.label.isEmpty()) {
             rows += QStringLiteral("<div><span class=\"field-value\">%1</span></div>").arg(value);
         } else {
-            rows += QStringLiteral("<div><span class=\"field-label\">%1</span><span class=\"field-value\">%2</span></div>")
+            rows += QStringLiteral("<div class=\"field\"><span class=\"field-label\">%1</span>"
+                                   "<span class=\"field-value\">%2</span></div>")
                         .arg(field.label.toHtmlEscaped(), value);
         }
     }

@@ -34,7 +34,9 @@ HtmlPrinter* PrintManager::printItem(const std::shared_ptr<PstItem>& item, QWidg
         return nullptr;
     HtmlPrinter* request = HtmlPrinter::printHtml(html, parent, m_chooser);
     // File names made from it must not reach into other folders.
-    QString name = item->subject().isEmpty() ? item->displayName() : item->subject();
+    // A contact's second line is its e-mail address; its page is named after it.
+    const bool byName = item->subject().isEmpty() || item->type() == Contact;
+    QString name = byName ? item->displayName() : item->subject();
     request->setDocumentName(name.replace(QLatin1Char('/'), QLatin1Char('_')).remove(QChar(QChar::Null)).simplified());
     return request;
 }

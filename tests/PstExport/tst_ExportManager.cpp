@@ -101,6 +101,56 @@ private slots:
         }
     }
 
+    // Mails whose strings are stored in 8 bits: the .eml reads back with
+    // Python's email package (which knows only the charsets iconv and mail
+    // programs share), label and bytes agreeing.
+    void emlOfEightBitMailReadsBack_data()
+    {
+        QTest::addColumn<int>("codePage");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("936 simplified Chinese") << 936 << QStringLiteral("会议记录 第一部分");
+        QTest::newRow("950 traditional Chinese") << 950 << QStringLiteral("會議記錄 第一部分");
+        QTest::newRow("932 Japanese") << 932 << QStringLiteral("議事録 ①第一部");
+        QTest::newRow("1251 Cyrillic") << 1251 << QStringLiteral("Протокол встречи");
+        QTest::newRow("1252 Western") << 1252 << QStringLiteral("Café “Müller” – résumé");
+    }
+
+    void emlOfEightBitMailReadsBack()
+    {
+        QFETCH(int, codePage);
+        QFETCH(QString, text);
+        PstMessage message = mail(text, text + QStringLiteral("\r\nEnd."));
+        message.codePage = codePage;
+        message.internetCodePage = codePage;
+        message.senderName = QStringLiteral("Ada");
+        message.senderAddressType = QStringLiteral("EX");
+        message.senderAddress = QStringLiteral("/O=ORG/OU=SITE/CN=RECIPIENTS/CN=ADA");
+        message.senderSmtpAddress = QStringLiteral("ada@example.org");
+        const auto root = make({folder("Inbox", kMailClass, {message})});
+        QVERIFY(root);
+        const QString out = m_dir.filePath(QStringLiteral("cp%1").arg(codePage));
+        QCOMPARE(runExport(findFolder(root, "Inbox"), out, {"eml"}).errors.value("eml"), 0);
+        const QStringList files = filesUnder(out);
+        QCOMPARE(files.size(), 1);
+        const QJsonObject read = check({"tree", out}).value("files").toObject().value(files.first()).toObject();
+        QCOMPARE(read.value("subject").toString(), text);
+        QCOMPARE(read.value("from").toString(), QStringLiteral("Ada <ada@example.org>"));
+        QCOMPARE(read.value("all_defects").toArray().size(), 0);
+        const QJsonObject part = read.value("parts").toArray().first().toObject();
+        QCOMPARE(part.value("text").toString().trimmed(), text + QStringLiteral("\nEnd."));
+        // A label Python decodes with its own codec, not a UTF-8 fallback.
+        const QString charset = part.value("charset").toString();
+        QProcess python;
+        python.start("python3", {"-c", "import codecs,sys; codecs.lookup(sys.argv[1])", charset});
+        QVERIFY(python.waitForFinished(30000));
+        QVERIFY2(python.exitCode() == 0, qPrintable(charset));
+        QProcess iconv;
+        iconv.start("iconv", {"-f", charset, "-t", "UTF-8"});
+        iconv.closeWriteChannel();
+        QVERIFY(iconv.waitForFinished(30000));
+        QVERIFY2(iconv.exitCode() == 0, qPrintable(charset));
+    }
+
     void foldersMirrorTheTreeAndStayInside_data()
     {
         QTest::addColumn<bool>("countsOnly");

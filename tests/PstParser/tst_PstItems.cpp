@@ -78,6 +78,18 @@ QString apply(const QString& rule, const QByteArray& in)
              appointment.insertProperty("endDate", 1714989600 + args.value(1).toLongLong());
              return appointment.duration();
          }},
+        {"all-day duration", [&] {
+             appointment.insertProperty("allDay", true);
+             appointment.insertProperty("startDate", 1714953600 + args.value(0).toLongLong());
+             appointment.insertProperty("endDate", 1714953600 + args.value(1).toLongLong());
+             return appointment.duration();
+         }},
+        {"all-day days", [&] {
+             appointment.insertProperty("allDay", true);
+             appointment.insertProperty("startDate", 1714953600 + args.value(0).toLongLong());
+             appointment.insertProperty("endDate", 1714953600 + args.value(1).toLongLong());
+             return appointment.firstDay().toString(Qt::ISODate) + ' ' + appointment.lastDay().toString(Qt::ISODate);
+         }},
         {"record code page", [&] { // internet code page, message code page
              record.internet_cpid = args.value(0).toInt();
              record.message_codepage = args.value(1).toInt();
@@ -134,6 +146,7 @@ class TestPstItems : public QObject
 {
     Q_OBJECT
     TestHome m_home;
+    QTranslator m_plurals;
     QTemporaryDir m_scratch;
     std::shared_ptr<PstFolderItem> m_root;
     int m_files = 0;
@@ -164,7 +177,13 @@ class TestPstItems : public QObject
     static QStringList logLines() { return LogLines::read(QString::fromStdString(Morvek::IMVLogConfig::CurrentLogFile())); }
 
 private slots:
-    void initTestCase() { Morvek::IMVLogConfig::InitializeLogConfig((m_home.path() + "/log/").toStdString()); }
+    void initTestCase()
+    {
+        Morvek::IMVLogConfig::InitializeLogConfig((m_home.path() + "/log/").toStdString());
+        // English plural forms, as the programs load them.
+        QVERIFY(m_plurals.load(QStringLiteral(":/translations/language/Translation_en.qm")));
+        QCoreApplication::installTranslator(&m_plurals);
+    }
     void init() { QFile(QString::fromStdString(Morvek::IMVLogConfig::CurrentLogFile())).resize(0); }
 
     void rules_data()
@@ -197,15 +216,21 @@ private slots:
                              {"3", "waiting on someone else"}, {"4", "deferred"}, {"7", ""}});
         rows("work time", {{"2400", "1 week"}, {"4800", "2 weeks"}, {"7200", "3 weeks"}, {"480", "1 day"},
                            {"1440", "3 days"}, {"60", "1 hour"}, {"600", "10 hours"}, {"0", "0 hours"},
-                           {"-120", "-2 hours"}, {"-480", "-8 hours"}, {"90", ""}, {"150", ""}});
+                           {"-120", "-2 hours"}, {"-480", "-8 hours"}, {"90", "1 hour 30 minutes"},
+                           {"150", "2 hours 30 minutes"}, {"45", "45 minutes"}, {"1", "1 minute"}, {"500", "8 hours 20 minutes"}});
         // Truncated; values no int can hold come from damaged files.
         rows("progress", {{"0.29", "28"}, {"0.5", "50"}, {"1.0", "100"}, {"0.999", "99"}, {"1.5", "150"},
                           {"-0.255", "-25"}, {"nan", "0"}, {"1e300", QString::number(std::numeric_limits<int>::max())},
                           {"-inf", QString::number(std::numeric_limits<int>::min())}});
         rows("journal duration", {{"0", "0 m"}, {"45", "45 m"}, {"61", "1 h 1 m"}, {"90", "1 h 30 m"}, {"1440", "1 d"},
                                   {"1500", "1 d 1 h"}, {"2880", "2 d"}, {"1441", "1 d 1 m"}});
-        rows("appointment duration", {{"0 5400", "1h 30m"}, {"0 2700", "45m"}, {"0 0", "0m"}, {"-36000 136800", "2d 0h 0m"},
-                                      {"0 90000", "1d 1h 0m"}, {"5400 0", "1h 30m"}, {"0 59", "0m"}});
+        rows("appointment duration", {{"0 5400", "1 h 30 m"}, {"0 2700", "45 m"}, {"0 0", "0 m"}, {"-36000 136800", "2 d"},
+                                      {"0 90000", "1 d 1 h"}, {"5400 0", "1 h 30 m"}, {"0 59", "0 m"}});
+        // Midnight to midnight, stored in UTC, in Tokyo (15:00 the day before) or New York (05:00).
+        rows("all-day duration", {{"0 86400", "All day"}, {"-32400 54000", "All day"}, {"18000 104400", "All day"},
+                                  {"-32400 226800", "All day, 3 days"}, {"0 0", "All day"}, {"86400 0", "All day"}});
+        rows("all-day days", {{"-32400 54000", "2024-05-06 2024-05-06"}, {"18000 277200", "2024-05-06 2024-05-08"},
+                              {"0 172800", "2024-05-06 2024-05-07"}});
         // The Japanese contact of the test files declares 50220 for Shift-JIS text.
         rows("record code page", {{"0 0", "0"}, {"50220 0", "932"}, {"50220 1252", "1252"}, {"65001 0", "0"},
                                   {"65001 65001", "65001"}});
@@ -357,14 +382,18 @@ private slots:
         // One line: only the first line is compared. "*" at the end: any non-empty rest.
         QTest::addColumn<QStringList>("shown");
         const QStringList contact{"contact|:/img/contact@3x.png|Grace Hopper|grace@navy.example|",
-            "Contact Name: First Name=Grace | Last Name=Hopper",
-            "Professional Information: Title=Rear Admiral | Company=US Navy | Department=Computing",
-            "Phone Numbers: Business=+1 555 0100 | Home=+1 555 0101 | Mobile=+1 555 0102 | Other=+1 555 0103"
-            " | Callback=+1 555 0104 | Car=+1 555 0105",
+            "Contact Name: Prefix= | First Name=Grace | Middle Name= | Last Name=Hopper | Suffix= | Nickname=",
+            "Professional Information: Title=Rear Admiral | Company=US Navy | Department=Computing | Office="
+            " | Profession= | Manager= | Assistant=",
+            "Phone Numbers: Primary= | Business=+1 555 0100 | Business 2= | Company Main= | Home=+1 555 0101 | Home 2="
+            " | Mobile=+1 555 0102 | Pager= | Assistant= | Other=+1 555 0103 | Callback=+1 555 0104 | Car=+1 555 0105"
+            " | Radio= | ISDN= | TTY/TDD= | Telex=",
             "Email Addresses: Email 1=grace@navy.example | Email 2=gh@home.example | Email 3=hopper@cobol.example",
             "Fax: Fax (Primary)=+1 555 0110 | Fax (Home)=+1 555 0111 | Fax (Business)=+1 555 0112",
             "Addresses: Home Address=1 Home Road\r\nArlington | Business Address=2 Navy Yard\r\nWashington"
             " | Other Address=3 Other Street",
+            "Web Pages: Business Web Page= | Personal Web Page=",
+            "Personal Information: Birthday= | Anniversary= | Spouse= | Hobbies=",
             "Notes: =Met at the conference."};
         QTest::newRow("contact") << QByteArray(R"x({"kind": "contact", "subject": "Grace Hopper", "body": "Met at the conference.",
             "contact": {"first_name": "Grace", "surname": "Hopper", "job_title": "Rear Admiral", "company_name": "US Navy",
@@ -379,7 +408,7 @@ private slots:
         QStringList empty{"contact|:/img/contact@3x.png|Empty name||"};
         for (const QString& line : contact.mid(1))
             empty << QString(line).replace(QRegularExpression("=[^|]*?(?= \\||$)"), "=");
-        QTest::newRow("contact without shown values") << QByteArray(R"x({"kind": "contact", "contact": {"nickname": "Nobody"}})x")
+        QTest::newRow("contact without shown values") << QByteArray(R"x({"kind": "contact", "contact": {"initials": "N. B."}})x")
             << "IPF.Contact" << empty;
         QTest::newRow("contact without names") << QByteArray(R"x({"kind": "contact", "subject": "Someone",
             "contact": {"address1": "nobody@example.org"}})x") << "IPF.Contact"
@@ -391,12 +420,12 @@ private slots:
         QTest::newRow("appointment") << QByteArray(R"x({"kind": "appointment", "subject": "Design review", "location": "Room 4",
             "body": "Bring the drawings.", "start": "2024-03-01T10:00:00Z", "end": "2024-03-01T11:30:00Z",
             "recurrence": {"kind": "weekly", "weekDays": 32, "description": "every Friday from 10:00 to 11:30"}})x")
-            << "IPF.Appointment" << QStringList{"appointment|:/img/calendar@3x.png|Design review|Design review|1h 30m",
+            << "IPF.Appointment" << QStringList{"appointment|:/img/calendar@3x.png|Design review|Design review|1 h 30 m",
             "Appointment Details: Subject=Design review | Start Date=" + localText("2024-03-01T10:00:00Z")
                 + " | End Date=" + localText("2024-03-01T11:30:00Z") + " | Location=Room 4",
             "Recurrence Details: Recurrence Pattern=*", "Notes: =Bring the drawings."};
         QTest::newRow("appointment without times") << QByteArray(R"x({"kind": "appointment"})x") << "IPF.Appointment"
-            << QStringList{"appointment|:/img/calendar@3x.png|||0m", "Appointment Details: Subject= | Start Date= | End Date= | Location=",
+            << QStringList{"appointment|:/img/calendar@3x.png|||0 m", "Appointment Details: Subject= | Start Date= | End Date= | Location=",
             "Recurrence Details: Recurrence Pattern=", "Notes: ="};
         QTest::newRow("task") << QByteArray(R"x({"kind": "task", "subject": "Write the report", "body": "Chapters 1 to 3.",
             "owner": "Barbara Liskov", "taskStatus": 3, "percentComplete": 0.5, "taskStart": "2024-02-01T09:00:00Z",
@@ -476,7 +505,7 @@ private slots:
             << 0 << QStringList{"subject=RE: Quarterly figures", "name=Ada Lovelace", "shown address=&lt;ada@example.org&gt;",
                                 "to=To: Bob; Carol", "cc=Cc: Dave", "bcc=Bcc: Eve", "attachments=", "node=1",
                                 "sent=" + localText("2023-04-05T06:07:08Z", "yyyy/MM/dd hh:mm:ss"),
-                                "properties=arrivalDate,bcc,cc,recipients,sender,senderAddr,sentDate,subject"};
+                                "properties=arrivalDate,bcc,cc,messageSize,recipients,sender,senderAddr,sentDate,subject"};
         QTest::newRow("unsent") << QByteArray(R"x({"subject": "Draft"})x") << 0 << QStringList{"sent=No sent date"};
         QTest::newRow("sent at 1970") << QByteArray(R"x({"subject": "Epoch", "sentTime": "1970-01-01T00:00:00Z"})x") << 0
                                       << QStringList{"sent=No sent date"};

@@ -108,7 +108,7 @@ private slots:
             top, top + "/Inbox",
             top + "/Inbox/#0 | mail | Ada | Budget | " + QLocale::system().toString(kSent.toLocalTime(), "yyyy/MM/dd") + " |  | attached",
             other,
-            other + "/#0 | appointment | Review | Review | " + longDate(kStart) + " | 1h 30m | ",
+            other + "/#0 | appointment | Review | Review | " + longDate(kStart) + " | 1 h 30 m | ",
             other + "/#1 | task | Ship it | Ship it | " + longDate(kStart) + " |  | ",
             other + "/#2 | journal | Call | Call | " + longDate(kStart) + " | 1 h 1 m | ",
             other + "/#3 | contact | Grace Hopper | grace@example.org |  |  | ",

@@ -24,6 +24,7 @@ def leaf_part(part):
     }
     if part.get_content_maintype() == 'text':
         entry['text'] = part.get_content()
+        entry['charset'] = part.get_content_charset()
     return entry
 
 

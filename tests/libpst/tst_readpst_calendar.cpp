@@ -116,6 +116,14 @@ private slots:
             "ORG:ACME;\n", "2*BEGIN:VCARD", "1*\nEND:VCARD\n"},
             {"cards.#=1", "cards.0.FN.0=Boss", "cards.0.AGENT_FN.0=Smith, Sue", "cards.0.AGENT_TEL.0=+1 555 0100",
              "cards.0.ORG_PARTS.0=ACME"});
+        // 1906-12-09 at Tokyo's midnight (15:00 UTC the day before), 1930-06-15 at New York's (05:00 UTC).
+        row("vcard dates are the days meant", VCard, [](pst_item* i, auto&) {
+            pst_item_contact* c = record(i->contact);
+            setText(c->fullname, "Grace");
+            c->birthday = newFileTime(QDateTime(QDate(1906, 12, 8), QTime(15, 0), Qt::UTC).toSecsSinceEpoch());
+            c->wedding_anniversary = newFileTime(QDateTime(QDate(1930, 6, 15), QTime(5, 0), Qt::UTC).toSecsSinceEpoch());
+        }, {"\nBDAY;VALUE=date:1906-12-09\n", "\nX-ANNIVERSARY;VALUE=date:1930-06-15\n"},
+            {"cards.0.BDAY.0=1906-12-09", "cards.0.X-ANNIVERSARY.0=1930-06-15"});
         row("vcard line break stays in its value", VCard, [](pst_item* i, auto&) {
             setText(record(i->contact)->fullname, "X"), setText(i->contact->home_phone, "1\r\nEND:VCARD");
         }, {"\nTEL;TYPE=home,voice:1  END:VCARD\n"}, {"cards.#=1"});

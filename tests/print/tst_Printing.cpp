@@ -8,9 +8,12 @@
 #include "HtmlPrinter.h"
 #include "IMVLogConfig.h"
 #include "LogLines.h"
+#include "MultiLanguage.h"
 #include "PSTListView.h"
 #include "PSTTreeView.h"
 #include "PrintManager.h"
+#include "PstInfoLabel.h"
+#include "PstInfoView.h"
 #include "TestHome.h"
 #include "UiDriver.h"
 #include "UiSamples.h"
@@ -38,6 +41,75 @@ int pdfPages(const QString& pdf)
 {
     const QString info = poppler("pdfinfo", {}, pdf);
     return info.mid(info.indexOf("Pages:") + 6).section('\n', 0, 0).trimmed().toInt();
+}
+
+// Every contact field the file can hold, with the section and caption that
+// show it: {libpst field, value, section, caption}.
+struct ContactRow
+{
+    const char* field;
+    const char* value;
+    const char* section;
+    const char* caption;
+};
+
+const ContactRow kContactRows[] = {
+    {"display_name_prefix", "Dr.", "Contact Name", "Prefix"},
+    {"first_name", "Grace", "Contact Name", "First Name"},
+    {"middle_name", "Brewster", "Contact Name", "Middle Name"},
+    {"surname", "Hopper", "Contact Name", "Last Name"},
+    {"suffix", "PhD", "Contact Name", "Suffix"},
+    {"nickname", "Amazing Grace", "Contact Name", "Nickname"},
+    {"job_title", "Rear Admiral", "Professional Information", "Title"},
+    {"company_name", "US Navy", "Professional Information", "Company"},
+    {"department", "Computing", "Professional Information", "Department"},
+    {"office_loc", "Building 7", "Professional Information", "Office"},
+    {"profession", "Programmer", "Professional Information", "Profession"},
+    {"manager_name", "Howard Aiken", "Professional Information", "Manager"},
+    {"assistant_name", "Richard Bloch", "Professional Information", "Assistant"},
+    {"primary_phone", "+1 555 0099", "Phone Numbers", "Primary"},
+    {"business_phone", "+1 555 0100", "Phone Numbers", "Business"},
+    {"business_phone2", "+1 555 0120", "Phone Numbers", "Business 2"},
+    {"company_main_phone", "+1 555 0121", "Phone Numbers", "Company Main"},
+    {"home_phone", "+1 555 0101", "Phone Numbers", "Home"},
+    {"home_phone2", "+1 555 0122", "Phone Numbers", "Home 2"},
+    {"mobile_phone", "+1 555 0102", "Phone Numbers", "Mobile"},
+    {"pager_phone", "+1 555 0123", "Phone Numbers", "Pager"},
+    {"assistant_phone", "+1 555 0124", "Phone Numbers", "Assistant"},
+    {"other_phone", "+1 555 0103", "Phone Numbers", "Other"},
+    {"callback_phone", "+1 555 0104", "Phone Numbers", "Callback"},
+    {"car_phone", "+1 555 0105", "Phone Numbers", "Car"},
+    {"radio_phone", "+1 555 0125", "Phone Numbers", "Radio"},
+    {"isdn_phone", "+1 555 0126", "Phone Numbers", "ISDN"},
+    {"ttytdd_phone", "+1 555 0127", "Phone Numbers", "TTY/TDD"},
+    {"telex", "555 0128", "Phone Numbers", "Telex"},
+    {"address1", "grace@navy.example", "Email Addresses", "Email 1"},
+    {"address2", "gh@home.example", "Email Addresses", "Email 2"},
+    {"address3", "hopper@cobol.example", "Email Addresses", "Email 3"},
+    {"primary_fax", "+1 555 0110", "Fax", "Fax (Primary)"},
+    {"home_fax", "+1 555 0111", "Fax", "Fax (Home)"},
+    {"business_fax", "+1 555 0112", "Fax", "Fax (Business)"},
+    {"home_address", "1 Home Road\nArlington", "Addresses", "Home Address"},
+    {"business_address", "2 Navy Yard\nWashington", "Addresses", "Business Address"},
+    {"business_homepage", "https://navy.example/grace", "Web Pages", "Business Web Page"},
+    {"personal_homepage", "https://grace.example", "Web Pages", "Personal Web Page"},
+    {"spouse_name", "Vincent", "Personal Information", "Spouse"},
+    {"hobbies", "Knitting", "Personal Information", "Hobbies"},
+};
+
+// The information view's rows as {"Section|Caption" → value}.
+QMap<QString, QString> infoRows(const std::shared_ptr<PstItem>& item)
+{
+    PstInfoView view;
+    view.setData(item);
+    QMap<QString, QString> rows;
+    for (PstInfoLabel* block : view.infoLabels()) {
+        QList<QLabel*> labels = block->findChildren<QLabel*>();
+        labels.removeIf([](QLabel* label) { return label->objectName() == QLatin1String("labelTitle"); });
+        for (int i = 0; i + 1 < labels.size(); i += 2)
+            rows.insert(block->labelTitle() + '|' + labels.at(i)->text(), labels.at(i + 1)->text());
+    }
+    return rows;
 }
 
 int pdfImages(const QString& pdf)
@@ -76,6 +148,47 @@ private:
     PrintManager m_manager;
     QString m_nextPdf;
     int m_pdfs = 0;
+    std::shared_ptr<PstFolderItem> m_contacts;
+    QMap<QString, QString> m_contactRows[2]; // the info view's, the page's
+    QString m_contactPage;
+    QString m_contactDocument;
+
+    // A contact with every field of the table, a birthday and an anniversary
+    // stored at Tokyo's midnight, and one with an address only in parts;
+    // the first one's view and printed page, once.
+    bool contactsWritten()
+    {
+        if (m_contacts)
+            return true;
+        PstFolder folder{QStringLiteral("Contacts"), QStringLiteral("IPF.Contact"), {}, {}};
+        PstMessage full;
+        full.kind = PstMessage::Kind::Contact;
+        for (const ContactRow& row : kContactRows)
+            full.contact.insert(row.field, QString::fromUtf8(row.value));
+        full.birthday = QDate(1906, 12, 9);
+        full.anniversary = QDate(1930, 6, 15);
+        full.contactDatesUtcOffset = 9 * 3600;
+        PstMessage parts;
+        parts.kind = PstMessage::Kind::Contact;
+        parts.contact = {{"first_name", "Ada"}, {"home_street", "12 St James's Square"}, {"home_city", "London"},
+                         {"home_postal_code", "SW1Y 4JH"}, {"home_country", "United Kingdom"}};
+        parts.birthday = QDate(1815, 12, 10);
+        parts.contactDatesUtcOffset = -5 * 3600;
+        folder.messages = {full, parts};
+        PstDescription description;
+        description.folders = {folder};
+        m_contacts = parse(UiSamples::write(description, m_dir.path(), QStringLiteral("contacts.pst")));
+        if (!m_contacts)
+            return false;
+        const auto grace = item(m_contacts, QStringLiteral("Contacts"), 0);
+        m_contactRows[0] = infoRows(grace);
+        m_nextPdf = m_dir.filePath(QStringLiteral("contact.pdf"));
+        HtmlPrinter* request = m_manager.printItem(grace);
+        m_contactDocument = request ? request->documentName() : QString();
+        // A page break is a form feed before the next page's first line.
+        m_contactPage = poppler("pdftotext", {"-layout"}, finishToPdf(request)).remove(QLatin1Char('\f'));
+        return !m_contactPage.isEmpty();
+    }
 
 private slots:
     void initTestCase()
@@ -107,7 +220,8 @@ private slots:
         QTest::addColumn<int>("images");
         QTest::newRow("mail") << false << "Inbox" << 0 << "Subject:"
                               << QStringList{"Subject: Notes on the Analytical Engine", "From: Ada Lovelace <ada@example.org>",
-                                             "To: Charles Babbage", "Dear Charles,", "Bernoulli numbers", "Ada"}
+                                             "To: Charles Babbage", "Cc: Mary Somerville", "Date: Mar 14, 2023 at",
+                                             "Attachments: ", "notes.txt", "diagram.png", "Dear Charles,", "Bernoulli numbers", "Ada"}
                               << 1;
         QTest::newRow("plain-text mail") << false << "Inbox" << 1 << "Subject:"
                                          << QStringList{"From: Grace Hopper", "Bring <your> notes & questions."} << 0;
@@ -147,6 +261,65 @@ private slots:
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" missing from: ") + text));
         QCOMPARE(pdfImages(pdf), images);
         QVERIFY(logLines().contains(QStringLiteral("INFO Print finished.")));
+    }
+
+    void contactShowsAndPrintsEveryField_data()
+    {
+        QTest::addColumn<QString>("row"); // "Section|Caption"
+        QTest::addColumn<QString>("value");
+        for (const ContactRow& row : kContactRows)
+            QTest::newRow(row.field) << QStringLiteral("%1|%2").arg(row.section, row.caption) << QString::fromUtf8(row.value);
+        // Stored as 15:00 UTC the day before: the day meant is shown.
+        QTest::newRow("birthday") << "Personal Information|Birthday" << QLocale().toString(QDate(1906, 12, 9), QLocale::LongFormat);
+        QTest::newRow("anniversary") << "Personal Information|Anniversary"
+                                     << QLocale().toString(QDate(1930, 6, 15), QLocale::LongFormat);
+    }
+
+    void contactShowsAndPrintsEveryField()
+    {
+        QFETCH(QString, row);
+        QFETCH(QString, value);
+        QVERIFY(contactsWritten());
+        QCOMPARE(m_contactRows[0].value(row), value);
+        // The page keeps the caption and its value on one line, the value's
+        // further lines under its first one.
+        const QString caption = row.section('|', 1);
+        const QStringList lines = value.split('\n');
+        const QRegularExpression printed(QStringLiteral("^ *%1 +%2 *$").arg(QRegularExpression::escape(caption),
+                                                                       QRegularExpression::escape(lines.first())),
+                                         QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch match = printed.match(m_contactPage);
+        QVERIFY2(match.hasMatch(), qPrintable(row + " missing from:\n" + m_contactPage));
+        const int column = int(match.captured(0).lastIndexOf(lines.first()));
+        for (const QString& more : lines.mid(1)) {
+            const QRegularExpression aligned(QStringLiteral("^ {%1}%2 *$").arg(column).arg(QRegularExpression::escape(more)),
+                                             QRegularExpression::MultilineOption);
+            QVERIFY2(aligned.match(m_contactPage).hasMatch(), qPrintable(more + " not under its first line:\n" + m_contactPage));
+        }
+    }
+
+    void contactShowsOnlyWhatItHasAndComposesItsAddress()
+    {
+        QVERIFY(contactsWritten());
+        const QMap<QString, QString> rows = infoRows(item(m_contacts, QStringLiteral("Contacts"), 1));
+        // Stored at 05:00 UTC (New York's midnight): the same day.
+        QCOMPARE(rows.keys(), (QStringList{"Addresses|Home Address", "Contact Name|First Name", "Personal Information|Birthday"}));
+        QCOMPARE(rows.value("Addresses|Home Address"), QStringLiteral("12 St James's Square\nSW1Y 4JH London\nUnited Kingdom"));
+        QCOMPARE(rows.value("Personal Information|Birthday"), QLocale().toString(QDate(1815, 12, 10), QLocale::LongFormat));
+        // The printed file is named after the person, not the address.
+        QCOMPARE(m_contactDocument, QStringLiteral("Grace Hopper"));
+    }
+
+    // The printed mail's labels speak the interface language.
+    void printedMailLabelsAreTranslated()
+    {
+        MultiLanguage::instance()->languageSwitch(MultiLanguage::German);
+        const QString pdf = printToPdf(item(m_mailbox, QStringLiteral("Inbox"), 0));
+        MultiLanguage::instance()->languageSwitch(MultiLanguage::English);
+        const QString text = poppler("pdftotext", {}, pdf).simplified();
+        for (const char* label : {"Betreff: Notes on the Analytical Engine", "Von: Ada Lovelace", "An: Charles Babbage",
+                                  "Cc: Mary Somerville", "Datum: ", "Anhänge: "})
+            QVERIFY2(text.contains(QString::fromUtf8(label)), qPrintable(QString::fromUtf8(label) + " missing from: " + text));
     }
 
     void longMailSpansSeveralPagesAndThePrinterGetsEverySheet()

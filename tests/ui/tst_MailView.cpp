@@ -15,6 +15,7 @@
 #include "PstTreeController.h"
 #include "TestData.h"
 #include "TestHome.h"
+#include "PstPresets.h"
 #include "UiDriver.h"
 #include "UiSamples.h"
 #include "mainwindow.h"
@@ -108,6 +109,76 @@ private slots:
         QCOMPARE(label<ElidedLabel>("fromLabel")->fullText(), QStringLiteral("<pst-test-1@aranetic.com>"));
         for (const char* name : {"fromLabel", "from", "dateLabel", "toLabel", "stateLabel"})
             QCOMPARE(label(name)->textFormat(), Qt::PlainText);
+    }
+
+    // Meeting mails show their time, place, organiser and attendees with the
+    // mail, as an appointment shows them; other mails show no such lines.
+    void meetingRequestShowsItsAppointment_data()
+    {
+        QTest::addColumn<bool>("allDay");
+        QTest::addColumn<QStringList>("lines");
+        const QString start = QLocale().toString(QDateTime(QDate(2024, 4, 10), QTime(10, 0), Qt::UTC).toLocalTime(),
+                                                 QStringLiteral("MMM dd, yyyy 'at' hh:mm AP"));
+        const QString end = QLocale().toString(QDateTime(QDate(2024, 4, 10), QTime(11, 30), Qt::UTC).toLocalTime(),
+                                               QStringLiteral("hh:mm AP"));
+        QTest::newRow("timed") << false << QStringList{"When: " + start + " – " + end, "Where: Room 101",
+            "Organizer: Alice Example <alice@example.com>", "Required: Bob Example", "Optional: Carol Example"};
+        QTest::newRow("all day") << true << QStringList{"When: All day, " + QLocale().toString(QDate(2024, 4, 10), QLocale::LongFormat),
+            "Where: Room 101", "Organizer: Alice Example <alice@example.com>", "Required: Bob Example",
+            "Optional: Carol Example"};
+    }
+
+    void meetingRequestShowsItsAppointment()
+    {
+        QFETCH(bool, allDay);
+        QFETCH(QStringList, lines);
+        PstMessage request;
+        request.messageClass = QStringLiteral("IPM.Schedule.Meeting.Request");
+        request.subject = QStringLiteral("Planning meeting");
+        request.body = QStringLiteral("Let us plan the quarter.");
+        request.senderName = QStringLiteral("Alice Example");
+        request.senderAddress = QStringLiteral("alice@example.com");
+        request.allDay = allDay;
+        // All day: Tokyo's midnights; timed: half past ten to half past eleven.
+        request.start = allDay ? QDateTime(QDate(2024, 4, 9), QTime(15, 0), Qt::UTC) : QDateTime(QDate(2024, 4, 10), QTime(10, 0), Qt::UTC);
+        request.end = allDay ? QDateTime(QDate(2024, 4, 10), QTime(15, 0), Qt::UTC) : QDateTime(QDate(2024, 4, 10), QTime(11, 30), Qt::UTC);
+        request.location = QStringLiteral("Room 101");
+        request.recipients = {{QStringLiteral("Bob Example"), QStringLiteral("bob@example.com")},
+                              {QStringLiteral("Carol Example"), QStringLiteral("carol@example.com"), QStringLiteral("SMTP"),
+                               PstRecipient::Cc}};
+        PstDescription description;
+        description.folders = {{QStringLiteral("Inbox"), QStringLiteral("IPF.Note"), {request, PstMessage()}, {}}};
+        m_keep.append(parse(UiSamples::write(description, m_dir.path(), QStringLiteral("meeting-%1.pst").arg(allDay))));
+        m_controller->setItem(item(m_keep.last(), QStringLiteral("Inbox"), 0));
+        QLabel* meeting = label("meetingLabel");
+        QVERIFY(meeting && meeting->isVisible());
+        QCOMPARE(meeting->text().split('\n'), lines);
+        QCOMPARE(meeting->textFormat(), Qt::PlainText);
+        m_controller->setItem(item(m_keep.last(), QStringLiteral("Inbox"), 1));
+        QVERIFY(!meeting->isVisible());
+    }
+
+    // The sample mailbox `lumaroo` opens first shows a real inline picture.
+    void sampleMailboxPictureIsAnImage()
+    {
+        int pictures = 0;
+        const std::function<void(const PstFolder&)> walk = [&](const PstFolder& folder) {
+            for (const PstMessage& message : folder.messages) {
+                for (const PstAttachment& attachment : message.attachments) {
+                    if (!attachment.mimeType.startsWith(QLatin1String("image/")))
+                        continue;
+                    ++pictures;
+                    const QImage image = QImage::fromData(attachment.data);
+                    QVERIFY2(!image.isNull(), qPrintable(attachment.longName));
+                    QVERIFY(image.width() > 1 && image.height() > 1);
+                }
+            }
+            for (const PstFolder& child : folder.folders)
+                walk(child);
+        };
+        for (const PstFolder& folder : PstPresets::allKinds().folders)
+            walk(folder);
+        QVERIFY(pictures > 0);
     }
 
     void attachmentButtonFollowsTheMail()

@@ -9,8 +9,10 @@
 #include "AppMenu.h"
 #include "About.h"
 #include "DetailViewController.h"
+#include "ElidedLabel.h"
 #include "GLanguage.h"
 #include "IMVLanguageMgr.h"
+#include "RecentFilesMenu.h"
 #include "ListViewSortMenu.h"
 #include "MultiLanguage.h"
 #include "NativeMessageBox.h"
@@ -37,6 +39,7 @@
 #include "mainwindow.h"
 
 #include <QtTest>
+#include <cmath>
 #include <QtWidgets>
 
 using namespace UiDriver;
@@ -80,10 +83,102 @@ private:
         return QTest::qWaitForWindowActive(m_window);
     }
 
+    // WCAG contrast of the text drawn on `widget` against its background:
+    // the most common colour is the background, the colour farthest from it
+    // the text. {ratio, background luminance}.
+    static std::pair<double, double> contrastOf(QWidget* widget, const QRect& area = QRect())
+    {
+        // As the window shows it, with what its parents paint behind it.
+        QWidget* window = widget->window();
+        const QRect shown = area.isValid() ? area : widget->rect();
+        const QImage image = window->grab(QRect(widget->mapTo(window, shown.topLeft()), shown.size())).toImage();
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ++counts[image.pixel(x, y) & 0xFFFFFF];
+        const auto luminance = [](QRgb rgb) {
+            const auto channel = [](int v) {
+                const double c = v / 255.0;
+                return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+        };
+        QRgb background = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            background = it.value() > counts.value(background) ? it.key() : background;
+        const double b = luminance(background);
+        double best = 1.0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            const double t = luminance(it.key());
+            best = std::max(best, (std::max(t, b) + 0.05) / (std::min(t, b) + 0.05));
+        }
+        return {best, b};
+    }
+
+    static QStringList actionTexts(const QMenu* menu)
+    {
+        QStringList texts;
+        for (const QAction* action : menu->actions())
+            texts << action->text();
+        return texts;
+    }
+    // Triggers the sort menu's entries with these data, in order.
+    static bool choose(ListViewSortMenu* menu, const QStringList& choices)
+    {
+        for (const QString& choice : choices) {
+            QAction* entry = nullptr;
+            for (QAction* action : menu->actions())
+                entry = action->data().toString() == choice ? action : entry;
+            if (!entry)
+                return false;
+            entry->trigger();
+        }
+        return true;
+    }
+    // Mails with distinct dates, senders, sizes and subjects, and a folder of several kinds.
+    QString sortable()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("sortable.pst"));
+        if (QFile::exists(path))
+            return path;
+        auto mail = [](const char* subject, const char* sender, int year, int bodySize) {
+            PstMessage m;
+            m.subject = QString::fromLatin1(subject);
+            m.senderName = QString::fromLatin1(sender);
+            m.senderAddress = m.senderName.toLower() + QStringLiteral("@example.org");
+            m.sentTime = QDateTime(QDate(year, 3, 1), QTime(9, 0), Qt::UTC);
+            m.deliveryTime = m.sentTime;
+            m.body = QString(bodySize, QLatin1Char('x'));
+            return m;
+        };
+        PstMessage appointment;
+        appointment.kind = PstMessage::Kind::Appointment;
+        appointment.subject = QStringLiteral("appointment");
+        appointment.start = QDateTime(QDate(2023, 1, 1), QTime(9, 0), Qt::UTC);
+        appointment.end = appointment.start.addSecs(3600);
+        PstMessage task;
+        task.kind = PstMessage::Kind::Task;
+        task.subject = QStringLiteral("task");
+        task.taskStart = QDateTime(QDate(2019, 1, 1), QTime(9, 0), Qt::UTC);
+        PstDescription description;
+        description.folders = {
+            {QStringLiteral("Mails"), QStringLiteral("IPF.Note"),
+             {mail("b-old", "Zoe", 2020, 4000), mail("a-new", "Bob", 2022, 100), mail("c-mid", "Amy", 2021, 20000)}, {}},
+            {QStringLiteral("Mixed"), QStringLiteral("IPF.Note"), {task, mail("mail", "Ann", 2021, 10), appointment}, {}}};
+        return UiSamples::write(description, m_dir.path(), QStringLiteral("sortable.pst"));
+    }
+
     QTemporaryDir m_dir;
     QString m_mailbox;
     QString m_browsing;
     MainWindow* m_window = nullptr;
+
+    static void forgetWindowState()
+    {
+        for (const char* key : {"Window/geometry", "Window/splitter", "Window/showHiddenFolders", "Window/sort"})
+            AppConfig::instance()->setValue(QLatin1String(key), QVariant());
+        AppConfig::instance()->setRecentFiles({});
+    }
 
     void newWindow()
     {
@@ -105,6 +200,7 @@ private slots:
     {
         MultiLanguage::instance()->languageSwitch(MultiLanguage::English);
         AppConfig::instance()->setLanguageVal(MultiLanguage::English);
+        forgetWindowState();
         newWindow();
     }
 
@@ -138,7 +234,9 @@ private slots:
         QCOMPARE(m_window->size(), QSize(1024, 768));
         // The larger window's width goes to the detail pane.
         QTRY_COMPARE(child<QSplitter>("splitter")->sizes(), (QList<int>{260, 290, 1024 - 550}));
-        QVERIFY(open(m_mailbox));
+        const QString copy = m_dir.filePath(QStringLiteral("copy.pst"));
+        QVERIFY(QFile::exists(copy) || QFile::copy(m_mailbox, copy));
+        QVERIFY(open(copy));
         QCOMPARE(resize.count(), 1);
         QCOMPARE(tree()->model()->rowCount(), 2);
     }
@@ -252,8 +350,9 @@ private slots:
         QVERIFY(!m_window->detailController()->currentItem());
         QVERIFY2(shownMail.expired(), "nothing may keep the closed document's mail alive");
         QCOMPARE(page(), child<QWidget>("homePage"));
-        QCOMPARE(resize.count(), 1);
-        QCOMPARE(m_window->size(), QSize(860, 600));
+        // The window the user sized stays as it is.
+        QCOMPARE(resize.count(), 0);
+        QCOMPARE(m_window->size(), QSize(1024, 768));
     }
 
     void keyboardMovesUpdateListAndPane()
@@ -314,23 +413,122 @@ private slots:
         QCOMPARE(list()->model()->rowCount(), folder == "Inbox" ? 1 : 6);
     }
 
+    void titleRecentFilesAndStateLastAcrossARestart()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Lumaroo"));
+        QVERIFY(!m_window->closeAction()->isEnabled());
+        const QString gone = m_dir.filePath(QStringLiteral("gone soon.pst"));
+        QVERIFY(QFile::copy(m_mailbox, gone));
+        QVERIFY(open(gone));
+        QVERIFY(open(m_mailbox));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("gone soon.pst \u2014 Lumaroo"));
+        tree()->setCurrentIndex(tree()->model()->index(1, 0));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("mailbox.pst \u2014 Lumaroo"));
+        QVERIFY(m_window->closeAction()->isEnabled());
+        m_window->recentMenu()->refresh();
+        QCOMPARE(actionTexts(m_window->recentMenu()), (QStringList{"&1 mailbox.pst", "&2 gone soon.pst"}));
+        // What the user set up: size, pane widths, hidden folders, sort.
+        m_window->resize(900, 700);
+        child<QSplitter>("splitter")->setSizes({200, 310, 390});
+        const QList<int> panes = child<QSplitter>("splitter")->sizes();
+        m_window->findChild<QAction*>(QStringLiteral("showHiddenFoldersAction"))->setChecked(true);
+        QVERIFY(choose(m_window->sortMenu(), {"date", "desc"}));
+        m_window->saveWindowState();
+
+        QVERIFY(QFile::remove(gone));
+        newWindow();
+        QCOMPARE(m_window->size(), QSize(900, 700));
+        QVERIFY(m_window->findChild<QAction*>(QStringLiteral("showHiddenFoldersAction"))->isChecked());
+        QCOMPARE(m_window->sortMenu()->choice(), QStringLiteral("date desc"));
+        // A file that is gone leaves the list.
+        m_window->recentMenu()->refresh();
+        QCOMPARE(actionTexts(m_window->recentMenu()), QStringList{"&1 mailbox.pst"});
+        QCOMPARE(AppConfig::instance()->recentFiles(), QStringList{m_mailbox});
+        m_window->recentMenu()->actions().first()->trigger();
+        QVERIFY(QTest::qWaitFor([this] { return !m_window->treeController()->isOpening(); }, 60000));
+        QCOMPARE(tree()->model()->rowCount(), 1);
+        QCOMPARE(m_window->size(), QSize(900, 700));
+        QTRY_COMPARE(child<QSplitter>("splitter")->sizes(), panes);
+        // Opened again from the list: chosen, not added twice.
+        m_window->recentMenu()->actions().first()->trigger();
+        QCOMPARE(tree()->model()->rowCount(), 1);
+        // File ▸ Close closes it; the window keeps its size.
+        m_window->closeAction()->trigger();
+        QCOMPARE(tree()->model()->rowCount(), 0);
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Lumaroo"));
+        QVERIFY(!m_window->closeAction()->isEnabled());
+        QCOMPARE(m_window->size(), QSize(900, 700));
+        forgetWindowState();
+    }
+
+    // A dark desktop palette: the tree, the mail header and the information
+    // view take their colours from it and stay readable.
+    void darkPaletteKeepsTextReadable()
+    {
+        const QPalette light = QApplication::palette();
+        QPalette dark;
+        for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x30, 0x30, 0x30)},
+                                    {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
+                                    {QPalette::Base, QColor(0x24, 0x24, 0x24)},
+                                    {QPalette::AlternateBase, QColor(0x2c, 0x2c, 0x2c)},
+                                    {QPalette::Text, QColor(0xee, 0xee, 0xee)},
+                                    {QPalette::Button, QColor(0x3a, 0x3a, 0x3a)},
+                                    {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)},
+                                    {QPalette::Mid, QColor(0x50, 0x50, 0x50)},
+                                    {QPalette::Midlight, QColor(0x46, 0x46, 0x46)},
+                                    {QPalette::Dark, QColor(0x20, 0x20, 0x20)},
+                                    {QPalette::Highlight, QColor(0x35, 0x84, 0xe4)},
+                                    {QPalette::HighlightedText, QColor(Qt::white)}})
+            dark.setColor(role, colour);
+        QApplication::setPalette(dark);
+        newWindow();
+        QVERIFY(open(m_mailbox));
+        QVERIFY(pressFolder(tree(), QStringLiteral("Inbox")));
+        QVERIFY(clickRow(list(), 0));
+        QStringList failures;
+        const auto check = [&failures](const QString& what, QWidget* widget, const QRect& area = QRect()) {
+            auto* label = qobject_cast<QLabel*>(widget);
+            if (!widget->isVisible() || (label && label->text().isEmpty()))
+                return;
+            const auto [ratio, background] = contrastOf(widget, area);
+            if (ratio < 4.5 || background > 0.2)
+                failures << QStringLiteral("%1: contrast %2, background luminance %3").arg(what).arg(ratio).arg(background);
+        };
+        // A row that is not chosen: the chosen one has the theme's own selection colours.
+        const QModelIndex contacts = findRow(tree(), QStringLiteral("Contacts"));
+        check("tree row", tree()->viewport(), tree()->visualRect(contacts));
+        PstMailView* mail = m_window->detailController()->mailView();
+        for (const char* name : {"from", "fromLabel", "dateLabel", "toLabel", "subjectLabel"})
+            check(QLatin1String(name), mail->findChild<QLabel*>(QLatin1String(name)));
+        QVERIFY(pressFolder(tree(), QStringLiteral("Contacts")));
+        QVERIFY(clickRow(list(), 0));
+        PstInfoView* info = m_window->detailController()->infoView();
+        check("info heading", info->findChild<QLabel*>(QStringLiteral("name")));
+        for (PstInfoLabel* block : info->infoLabels()) {
+            for (QLabel* label : block->findChildren<QLabel*>())
+                check(block->labelTitle() + ": " + label->text(), label);
+        }
+        QApplication::setPalette(light);
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    }
+
     void sortMenu_data()
     {
-        QTest::addColumn<QList<int>>("choices"); // menu entries: 0 Default, 1 Subject, 3 A → Z, 4 Z → A
+        QTest::addColumn<QStringList>("choices"); // the entries' data: none, subject, date, ..., asc, desc
         QTest::addColumn<QStringList>("subjects");
         const QStringList byLocale{"check results", "Éclair recipe", "HTML newsletter", "Item 9", "Item 10", "Microsoft update"};
         QStringList reversed = byLocale;
         std::reverse(reversed.begin(), reversed.end());
-        QTest::newRow("subject A to Z") << QList<int>{1} << byLocale;
-        QTest::newRow("subject Z to A") << QList<int>{1, 4} << reversed;
+        QTest::newRow("subject A to Z") << QStringList{"subject"} << byLocale;
+        QTest::newRow("subject Z to A") << QStringList{"subject", "desc"} << reversed;
         QTest::newRow("back to the folder's order")
-            << QList<int>{1, 4, 0}
+            << QStringList{"subject", "desc", "none"}
             << QStringList{"Microsoft update", "check results", "HTML newsletter", "Item 10", "Item 9", "Éclair recipe"};
     }
 
     void sortMenu()
     {
-        QFETCH(QList<int>, choices);
+        QFETCH(QStringList, choices);
         QFETCH(QStringList, subjects);
         auto* sortButton = child<QPushButton>("btnSortBy");
         ListViewSortMenu* menu = m_window->sortMenu();
@@ -343,10 +541,43 @@ private slots:
         QVERIFY(menu->isVisible());
         QCOMPARE(menu->width(), sortButton->width());
         menu->close();
-        for (int choice : choices)
-            menu->actions().at(choice)->trigger();
+        QVERIFY(choose(menu, choices));
         QCOMPARE(texts(list()->model(), PstListModel::SubjectRole), subjects);
-        QCOMPARE(menu->orderGroup()->isEnabled(), choices.last() != 0);
+        QCOMPARE(menu->orderGroup()->isEnabled(), choices.last() != "none");
+    }
+
+    // Every field sorts every kind both ways: a folder of mails and one of
+    // items of several kinds, each with its own date, sender, size and subject.
+    void sortByEveryField_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QStringList>("ascending"); // subjects
+        const QStringList mails{"b-old", "c-mid", "a-new"}; // sent 2020, 2021, 2022
+        QTest::newRow("mails by date") << "Mails" << "date" << mails;
+        QTest::newRow("mails by sender") << "Mails" << "sender" << QStringList{"c-mid", "a-new", "b-old"};
+        QTest::newRow("mails by subject") << "Mails" << "subject" << QStringList{"a-new", "b-old", "c-mid"};
+        QTest::newRow("mails by size") << "Mails" << "size" << QStringList{"a-new", "b-old", "c-mid"};
+        QTest::newRow("kinds by kind") << "Mixed" << "kind" << QStringList{"mail", "appointment", "task"};
+        QTest::newRow("kinds by date") << "Mixed" << "date" << QStringList{"task", "mail", "appointment"};
+        QTest::newRow("kinds by subject") << "Mixed" << "subject" << QStringList{"appointment", "mail", "task"};
+    }
+
+    void sortByEveryField()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, field);
+        QFETCH(QStringList, ascending);
+        QVERIFY(open(sortable()));
+        QVERIFY(pressFolder(tree(), folder));
+        ListViewSortMenu* menu = m_window->sortMenu();
+        QVERIFY(choose(menu, {field, "asc"}));
+        QCOMPARE(texts(list()->model(), PstListModel::SubjectRole), ascending);
+        QVERIFY(choose(menu, {"desc"}));
+        QStringList descending = ascending;
+        std::reverse(descending.begin(), descending.end());
+        QCOMPARE(texts(list()->model(), PstListModel::SubjectRole), descending);
+        QVERIFY(choose(menu, {"none"}));
     }
 
     void hidingPanesGivesTheirWidthToTheDetailPane()
@@ -427,8 +658,28 @@ private slots:
         entry->actions().first()->trigger(); // Open
         QTRY_COMPARE(m_window->detailController()->currentItem()->subject(), QStringLiteral("The attached one"));
         QCOMPARE(m_window->currentItem(), m_window->detailController()->currentItem()); // printed by the Print button
-        QCOMPARE(m_window->detailController()->mailView()->findChild<QLabel*>(QStringLiteral("from"))->text(),
-                 QStringLiteral("Inner Sender"));
+        PstMailView* view = m_window->detailController()->mailView();
+        QCOMPARE(view->findChild<QLabel*>(QStringLiteral("from"))->text(), QStringLiteral("Inner Sender"));
+        // Back: the link in the header, then Alt+Left.
+        auto* back = view->findChild<QPushButton*>(QStringLiteral("backButton"));
+        QVERIFY(back->isVisible());
+        QVERIFY(back->text().contains(QStringLiteral("Back")));
+        QTest::mouseClick(back, Qt::LeftButton);
+        QCOMPARE(m_window->detailController()->currentItem()->subject(), QStringLiteral("Item 10"));
+        QCOMPARE(m_window->currentItem(), m_window->detailController()->currentItem());
+        QVERIFY(!back->isVisible());
+        menu = view->attachmentMenu();
+        menu->actions().first()->menu()->actions().first()->trigger();
+        QTRY_COMPARE(m_window->detailController()->currentItem()->subject(), QStringLiteral("The attached one"));
+        QVERIFY(activate());
+        QTest::keyClick(m_window, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(m_window->detailController()->currentItem()->subject(), QStringLiteral("Item 10"));
+        // Choosing the outer mail in the list again shows the outer mail.
+        view->attachmentMenu()->actions().first()->menu()->actions().first()->trigger();
+        QTRY_COMPARE(m_window->detailController()->currentItem()->subject(), QStringLiteral("The attached one"));
+        QVERIFY(clickRow(list(), texts(list()->model(), PstListModel::SubjectRole).indexOf(QStringLiteral("Item 10"))));
+        QCOMPARE(m_window->detailController()->currentItem()->subject(), QStringLiteral("Item 10"));
+        QVERIFY(!back->isVisible());
     }
 
     void saveDialogsStartInTheLastSaveFolder()
@@ -538,6 +789,17 @@ private slots:
             QCOMPARE(files.opened, QList<QUrl>({QUrl::fromLocalFile(logDir)}));
             QVERIFY(QDir(logDir).exists());
         }
+        // Without a program for folders the user is told where it is, and can copy it.
+        {
+            QAction* showLog = entry([](QAction* action) { return action->data().toInt() == AppMenu::ShowLogFolder; });
+            showLog->trigger();
+            auto* note = m_window->findChild<QMessageBox*>(QStringLiteral("unopenedTarget"));
+            QVERIFY(note && note->isVisible());
+            QCOMPARE(note->informativeText(), QDir::toNativeSeparators(logDir));
+            note->findChild<QPushButton*>(QStringLiteral("copyButton"))->click();
+            QCOMPARE(QGuiApplication::clipboard()->text(), QDir::toNativeSeparators(logDir));
+            QTRY_VERIFY(!m_window->findChild<QMessageBox*>(QStringLiteral("unopenedTarget")));
+        }
 
         // A newer version offers its download.
         UpdateCheckResult result;
@@ -567,6 +829,10 @@ private slots:
         const QString text = guide->browser()->toPlainText();
         QVERIFY2(text.startsWith(QLatin1String("Lumaroo User Guide")), qPrintable(text.left(80)));
         QVERIFY(text.contains(QLatin1String("Keyboard shortcuts")));
+        // It knows what the program does today.
+        for (const char* topic : {".ost", "Open Recent", "Show Hidden Folders", "mbox", "Maildir", "Ctrl+P", "Alt+Left",
+                                  "Task", "dark theme"})
+            QVERIFY2(text.contains(QLatin1String(topic)), topic);
         guide->close();
     }
 
@@ -593,6 +859,12 @@ private slots:
         QCOMPARE(child<QLineEdit>("searchBox")->placeholderText(), QStringLiteral("Rechercher"));
         QCOMPARE(info->infoLabels().first()->labelTitle(), QStringLiteral("Nom du contact"));
         QCOMPARE(about->windowTitle(), QStringLiteral("À propos"));
+        // The window's own added entries follow too.
+        QCOMPARE(m_window->printAction()->text(), QCoreApplication::translate("MainWindow", "&Print..."));
+        QVERIFY(m_window->printAction()->text() != QStringLiteral("&Print..."));
+        QCOMPARE(m_window->closeAction()->text(), QStringLiteral("&Fermer"));
+        QCOMPARE(m_window->recentMenu()->title(), QStringLiteral("Ouvrir un fichier &récent"));
+
         // The Help menu also reports its submenu's actions: a language is no menu event.
         UrlCatcher catcher(QStringLiteral("https"));
         emit m_window->menuBar()->actions().last()->menu()->triggered(menu->languageAction(MultiLanguage::French));
@@ -602,6 +874,85 @@ private slots:
         QCOMPARE(QCoreApplication::translate("GLanguage", GLanguage::getString(GLanguage::NewestVersion)),
                  QStringLiteral("est actuellement la version la plus récente disponible."));
         about->close();
+    }
+
+    // One item, several items: each language's own plural forms.
+    void folderCountsUsePluralForms_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("rows"); // Notes (1 item), Inbox (4 items)
+        QTest::newRow("English") << int(MultiLanguage::English) << QStringList{"Notes (1 item)", "Inbox (4 items)"};
+        QTest::newRow("German") << int(MultiLanguage::German) << QStringList{"Notes (1 Element)", "Inbox (4 Elemente)"};
+        QTest::newRow("Japanese") << int(MultiLanguage::Japanese) << QStringList{"Notes (1 件)", "Inbox (4 件)"};
+    }
+
+    void folderCountsUsePluralForms()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, rows);
+        QVERIFY(open(m_mailbox));
+        m_window->appMenu()->languageAction(language)->trigger();
+        QStringList shown;
+        for (const char* folder : {"Notes", "Inbox"})
+            shown << findRow(tree(), QLatin1String(folder)).data().toString();
+        QCOMPARE(shown, rows);
+        m_window->appMenu()->languageAction(MultiLanguage::English)->trigger();
+    }
+
+    // At the default window size no text of the window is cut, in any language:
+    // each label and button is at least as wide as its text.
+    void noTextIsClippedInAnyLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        for (int language = MultiLanguage::English; language <= MultiLanguage::Japanese; ++language)
+            QTest::addRow("%d", language) << language;
+    }
+
+    void noTextIsClippedInAnyLanguage()
+    {
+        QFETCH(int, language);
+        m_window->appMenu()->languageAction(language)->trigger();
+        QStringList clipped;
+        const auto checkAll = [this, &clipped](const QString& where) {
+            for (QWidget* widget : m_window->findChildren<QWidget*>()) {
+                if (!widget->isVisible() || qobject_cast<ElidedLabel*>(widget))
+                    continue;
+                QString text;
+                int room = widget->contentsRect().width();
+                if (auto* label = qobject_cast<QLabel*>(widget)) {
+                    if (label->wordWrap() || label->textFormat() == Qt::RichText || !label->pixmap().isNull())
+                        continue;
+                    text = label->text();
+                    room -= 2 * label->margin() + label->indent() * (label->indent() > 0);
+                } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                    text = button->text();
+                    if (!button->icon().isNull() && qobject_cast<QToolButton*>(button)
+                        && static_cast<QToolButton*>(button)->toolButtonStyle() == Qt::ToolButtonTextUnderIcon)
+                        room = button->width();
+                    else if (!button->icon().isNull())
+                        room -= button->iconSize().width() + 4;
+                } else {
+                    continue;
+                }
+                text.remove(QLatin1Char('&'));
+                for (const QString& line : text.split(QLatin1Char('\n'))) {
+                    const int needed = widget->fontMetrics().horizontalAdvance(line);
+                    if (!line.isEmpty() && needed > room)
+                        clipped << QStringLiteral("%1 %2 \"%3\": %4 > %5").arg(where, widget->objectName(), line)
+                                       .arg(needed).arg(room);
+                }
+            }
+        };
+        checkAll(QStringLiteral("home"));
+        QVERIFY(open(m_mailbox));
+        QVERIFY(pressFolder(tree(), QStringLiteral("Inbox")));
+        QVERIFY(clickRow(list(), 0));
+        checkAll(QStringLiteral("mail"));
+        QVERIFY(pressFolder(tree(), QStringLiteral("Contacts")));
+        QVERIFY(clickRow(list(), 0));
+        checkAll(QStringLiteral("contact"));
+        m_window->appMenu()->languageAction(MultiLanguage::English)->trigger();
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
     }
 
     void storedLanguageAppliesAtStart_data()

@@ -5,6 +5,7 @@
 // rows) and the
 // information view (one block per section with a value, shown as text).
 
+#include "MultiLanguage.h"
 #include "PSTListView.h"
 #include "PSTTreeView.h"
 #include "PstInfoLabel.h"
@@ -12,6 +13,7 @@
 #include "PstListController.h"
 #include "PstListModel.h"
 #include "PstListViewDelegate.h"
+#include "PstMailItem.h"
 #include "PstTreeController.h"
 #include "PstTreeModel.h"
 #include "PstTreeViewFilterModel.h"
@@ -106,6 +108,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(TestData::available(), "the shared PST test files are missing");
+        // The English plural forms ("1 item", "4 items") come with the language.
+        MultiLanguage::instance()->languageSwitch(MultiLanguage::English);
         m_mailbox = UiSamples::write(UiSamples::mailbox(), m_dir.path(), QStringLiteral("mailbox.pst"));
         m_root = parse(m_mailbox);
         QVERIFY(m_root);
@@ -117,7 +121,9 @@ private slots:
         QVERIFY(!tree.controller->pstRootNode());
         QSignalSpy rows(tree.controller, &PstTreeController::pstTreeViewRowChanged);
         QVERIFY(tree.open(m_mailbox));
-        QVERIFY(tree.open(m_mailbox));
+        const QString copy = m_dir.filePath(QStringLiteral("copy.pst"));
+        QVERIFY(QFile::exists(copy) || QFile::copy(m_mailbox, copy));
+        QVERIFY(tree.open(copy));
         QAbstractItemModel* model = tree.view.model();
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(rows.count(), 2);
@@ -132,7 +138,7 @@ private slots:
         while (top.parent().isValid())
             top = top.parent();
         QCOMPARE(top, document);
-        QCOMPARE(findRow(&tree.view, QStringLiteral("Notes")).data().toString(), QStringLiteral("Notes (1 items)"));
+        QCOMPARE(findRow(&tree.view, QStringLiteral("Notes")).data().toString(), QStringLiteral("Notes (1 item)"));
         QCOMPARE(findRow(&tree.view, QStringLiteral("Empty")).data().toString(), QStringLiteral("Empty"));
         QVERIFY(!inbox.data(Qt::DecorationRole).value<QIcon>().isNull());
         QCOMPARE(model->rowCount(inbox), 0); // only folders are rows
@@ -164,9 +170,19 @@ private slots:
         tree.controller->hideEmptyFolders(true);
         tree.view.expandAll();
         QVERIFY(!findRow(&tree.view, QStringLiteral("Empty")).isValid());
-        QCOMPARE(findRow(&tree.view, QStringLiteral("Q4")).data().toString(), QStringLiteral("Q4 (1 items)"));
+        QCOMPARE(findRow(&tree.view, QStringLiteral("Q4")).data().toString(), QStringLiteral("Q4 (1 item)"));
         tree.controller->hideEmptyFolders(false);
         QVERIFY(findRow(&tree.view, QStringLiteral("Empty")).isValid());
+
+        // A file that is open already is chosen, not added again, by any path to it.
+        tree.view.setCurrentIndex(model->index(1, 0));
+        QCOMPARE(tree.controller->currentDocumentPath(), copy);
+        tree.controller->openPstFile(m_dir.path() + QStringLiteral("/./mailbox.pst"));
+        QVERIFY(!tree.controller->isOpening());
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(rows.count(), 2);
+        QCOMPARE(tree.view.currentIndex(), model->index(0, 0));
+        QCOMPARE(tree.controller->currentDocumentPath(), m_mailbox);
 
         QSignalSpy closing(tree.controller, &PstTreeController::documentClosing);
         tree.controller->closeDocument(model->index(1, 0));
@@ -334,7 +350,7 @@ private slots:
         QTest::newRow("task start") << "Tasks" << 0 << int(PstListModel::StartDateRole) << "Apr 01, 2023";
         QTest::newRow("done task") << "Tasks" << 1 << int(PstListModel::CompletedRole) << "true";
         QTest::newRow("appointment kind") << "Calendar" << 0 << int(PstListModel::TypeRole) << QString::number(Calendar);
-        QTest::newRow("appointment length") << "Calendar" << 0 << int(PstListModel::DurationRole) << "1h 30m";
+        QTest::newRow("appointment length") << "Calendar" << 0 << int(PstListModel::DurationRole) << "1 h 30 m";
     }
 
     void modelRoles()
@@ -348,6 +364,15 @@ private slots:
         const QString shown = model.index(row, 0).data(role).toString();
         QVERIFY2(shown.startsWith(expected), qPrintable(shown));
         QVERIFY(!model.index(model.rowCount(), 0).data().isValid());
+    }
+
+    // A draft has no date in its row: "No sent date" in German would be cut
+    // to "Kein Sende…" in the date's room.
+    void unsentMailShowsNoDateInItsRow()
+    {
+        PstListModel model;
+        model.setItems({std::make_shared<PstMailItem>()});
+        QCOMPARE(model.index(0, 0).data(PstListModel::MailDateRole).toString(), QString());
     }
 
     void rowsFollowTheViewportAndPaintTheSelection()

@@ -130,6 +130,9 @@ struct PstMessage {
     QMap<QString, QString> contact;
     QDate birthday;
     QDate anniversary;
+    // Birthday and anniversary are stored at local midnight of a zone this
+    // many seconds east of UTC (Outlook's way); 0 stores UTC midnight.
+    int contactDatesUtcOffset = 0;
     int gender = 0;
 
     // Appointment (and meeting request); start/end also serve journal entries.

@@ -384,9 +384,9 @@ void PstMessageEncoder::addContactProperties(const PstMessage& m, PropertyList& 
             list.text(f.set ? m_names.idOf(*f.set, f.id) : f.id, value);
     }
     if (m.birthday.isValid())
-        list.time(0x3A42, atMidnight(m.birthday));
+        list.time(0x3A42, atMidnight(m.birthday).addSecs(-m.contactDatesUtcOffset));
     if (m.anniversary.isValid())
-        list.time(0x3A41, atMidnight(m.anniversary));
+        list.time(0x3A41, atMidnight(m.anniversary).addSecs(-m.contactDatesUtcOffset));
     if (m.gender)
         list.add(PstProperty::int16(0x3A4D, int16_t(m.gender)));
 }

@@ -5,6 +5,44 @@
 
 namespace {
 
+// A PNG picture of one colour that every image viewer decodes: rows of RGB
+// pixels behind filter byte 0, zlib-compressed, in chunks with their CRC.
+QByteArray pngChunk(const char* type, const QByteArray& data)
+{
+    QByteArray chunk;
+    const auto put32 = [&chunk](quint32 value) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            chunk.append(char((value >> shift) & 0xFF));
+    };
+    put32(quint32(data.size()));
+    const QByteArray body = QByteArray(type, 4) + data;
+    chunk.append(body);
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char byte : body) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    put32(crc ^ 0xFFFFFFFFu);
+    return chunk;
+}
+
+QByteArray solidPng(int width, int height, char red, char green, char blue)
+{
+    QByteArray header;
+    for (int value : {width, height})
+        for (int shift = 24; shift >= 0; shift -= 8)
+            header.append(char((value >> shift) & 0xFF));
+    header.append("\x08\x02\x00\x00\x00", 5); // 8-bit RGB, no interlace
+    QByteArray row(1, '\0');
+    for (int x = 0; x < width; ++x)
+        row.append(red).append(green).append(blue);
+    // qCompress puts the length in front of the zlib stream.
+    const QByteArray pixels = qCompress(row.repeated(height)).mid(4);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", pixels)
+        + pngChunk("IEND", QByteArray());
+}
+
 QDateTime utc(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
 {
     return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
@@ -52,7 +90,7 @@ PstMessage htmlMail()
     logo.shortName = QStringLiteral("COMPAN~1.PNG");
     logo.mimeType = QStringLiteral("image/png");
     logo.contentId = QStringLiteral("logo1");
-    logo.data = QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(300, '\x42');
+    logo.data = solidPng(96, 48, 0x3a, 0x6f, 0xc4);
     PstAttachment report;
     report.longName = QStringLiteral("report.pdf");
     report.shortName = QStringLiteral("report.pdf");
