@@ -7,12 +7,13 @@
 #include "CliRunner.h"
 #include "ExportFixture.h"
 #include "IMVLogConfig.h"
+#include "PffOracle.h"
 #include "PrintManager.h"
 #include "PstContactItem.h"
-#include "PffOracle.h"
 #include "PstMailItem.h"
 #include "TestData.h"
 #include "TestHome.h"
+#include "UnrtfText.h"
 #include "WrittenPst.h"
 
 extern "C" {
@@ -59,26 +60,6 @@ QString visibleText(const QString& html)
     static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
     QString text = html;
     return text.remove(tags).simplified();
-}
-
-// What unrtf, an RTF reader of its own, reads of an RTF document as text.
-QString unrtfText(const QByteArray& rtf, const QString& dir)
-{
-    const QString path = dir + QStringLiteral("/unrtf-in.rtf");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
-        return QStringLiteral("cannot write");
-    file.close();
-    QProcess unrtf;
-    unrtf.start(QStringLiteral("unrtf"), {QStringLiteral("--text"), path});
-    if (!unrtf.waitForFinished(30000))
-        return QStringLiteral("unrtf did not run");
-    QStringList lines;
-    for (const QString& line : QString::fromLatin1(unrtf.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-        if (!line.startsWith(QLatin1String("###")) && !line.startsWith(QLatin1String("-----")))
-            lines << line;
-    }
-    return lines.join(QLatin1Char(' ')).simplified();
 }
 
 // libpst's unpacking of a PR_RTF_COMPRESSED value given as hex.
@@ -297,7 +278,7 @@ private slots:
         QStringList withWords;
         for (auto it = rtfOf.cbegin(); it != rtfOf.cend(); ++it) {
             for (const QByteArray& rtf : it.value()) {
-                if (!unrtfText(rtf, m_dir.path()).isEmpty() && !withWords.contains(it.key()))
+                if (!UnrtfText::read(rtf, m_dir.path()).isEmpty() && !withWords.contains(it.key()))
                     withWords << it.key();
             }
         }

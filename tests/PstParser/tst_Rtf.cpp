@@ -13,6 +13,7 @@
 #include "RtfToHtml.h"
 #include "TestData.h"
 #include "TestHome.h"
+#include "UnrtfText.h"
 
 extern "C" {
 #include <libpst/lzfu.h>
@@ -56,27 +57,6 @@ QByteArray withStatedSize(QByteArray stored, quint32 statedSize)
 {
     qToLittleEndian<quint32>(statedSize, stored.data());
     return stored;
-}
-
-QString unrtfText(const QByteArray& rtf, const QString& dir)
-{
-    const QString path = dir + QStringLiteral("/in.rtf");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
-        return QStringLiteral("cannot write");
-    file.close();
-    QProcess unrtf;
-    unrtf.start(QStringLiteral("unrtf"), {QStringLiteral("--text"), path});
-    if (!unrtf.waitForFinished(30000))
-        return QStringLiteral("unrtf did not run");
-    QStringList lines;
-    // unrtf writes the document's 8-bit text as it is.
-    const QString output = QTextCodec::codecForName("windows-1252")->toUnicode(unrtf.readAllStandardOutput());
-    for (const QString& line : output.split(QLatin1Char('\n'))) {
-        if (!line.startsWith(QLatin1String("###")) && !line.startsWith(QLatin1String("-----")))
-            lines << line;
-    }
-    return lines.join(QLatin1Char(' ')).simplified();
 }
 
 ItemPtr recordWith(const QByteArray& plain, const QByteArray& html, const QByteArray& rtf, int type = PST_TYPE_NOTE)
@@ -290,7 +270,7 @@ private slots:
         QFETCH(QByteArray, rtf);
         if (QStandardPaths::findExecutable(QStringLiteral("unrtf")).isEmpty())
             QFAIL("unrtf is missing: install the Debian package unrtf");
-        QCOMPARE(RtfToHtml::convert(rtf).text.simplified(), unrtfText(rtf, m_dir.path()));
+        QCOMPARE(RtfToHtml::convert(rtf).text.simplified(), UnrtfText::read(rtf, m_dir.path()));
     }
 
     void bodyChoice_data()
