@@ -2,6 +2,7 @@
 #include "UserGuideWindow.h"
 
 #include "Log.h"
+#include "MultiLanguage.h"
 #include "ProductConstants.h"
 
 #include <QApplication>
@@ -14,6 +15,14 @@
 namespace {
 
 const char* const kGuideResource = ":/doc/user-guide.md";
+
+QString readResource(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
 
 } // namespace
 
@@ -28,10 +37,7 @@ UserGuideWindow::UserGuideWindow(QWidget* parent)
     layout->addWidget(m_browser);
     m_browser->setOpenExternalLinks(true);
     m_browser->document()->setDocumentMargin(16);
-    const QString text = guideText();
-    if (text.isEmpty())
-        Log::warn(QStringLiteral("The user guide is missing from the program's resources."));
-    m_browser->setMarkdown(text);
+    showText();
     setWindowTitle(tr("%1 User Guide").arg(g_product_name));
     resize(720, 640);
 }
@@ -49,15 +55,33 @@ UserGuideWindow* UserGuideWindow::showGuide()
 
 QString UserGuideWindow::guideText()
 {
-    QFile file(QString::fromLatin1(kGuideResource));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll());
+    return guideText(MultiLanguage::instance()->currentLanguage());
+}
+
+QString UserGuideWindow::guideText(int language)
+{
+    if (language != MultiLanguage::English) {
+        const QString translated
+            = readResource(QStringLiteral(":/doc/user-guide.%1.md").arg(MultiLanguage::languageCode(language)));
+        if (!translated.isEmpty())
+            return translated;
+    }
+    return readResource(QString::fromLatin1(kGuideResource));
+}
+
+void UserGuideWindow::showText()
+{
+    const QString text = guideText();
+    if (text.isEmpty())
+        Log::warn(QStringLiteral("The user guide is missing from the program's resources."));
+    m_browser->setMarkdown(text);
 }
 
 void UserGuideWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         setWindowTitle(tr("%1 User Guide").arg(g_product_name));
+        showText();
+    }
     QDialog::changeEvent(event);
 }

@@ -16,8 +16,12 @@ public:
     // Shows the guide, raising the open window when there is one.
     static UserGuideWindow* showGuide();
 
-    // The guide's Markdown text from the program's resources; empty if missing.
+    // The guide's Markdown text in the interface language (English when
+    // there is no guide in that language); empty if missing.
     static QString guideText();
+    // The guide's Markdown text in `language` (a MultiLanguage index), or
+    // the English guide when that language has none.
+    static QString guideText(int language);
 
     QTextBrowser* browser() const { return m_browser; }
 
@@ -25,5 +29,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void showText();
+
     QTextBrowser* m_browser = nullptr;
 };

@@ -100,6 +100,8 @@ void MainWindow::initView()
     m_ui->splitter->setStretchFactor(2, 1);
     m_ui->splitter->setSizes({260, 290, width() - 550});
     m_ui->stackedWidget->setCurrentWidget(m_ui->homePage);
+    // Someone who has never opened a file learns where a sample mailbox comes from.
+    m_ui->sampleHint->setVisible(AppConfig::instance()->recentFiles().isEmpty());
     m_ui->treeView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_ui->listView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_ui->treeView->installEventFilter(this);

@@ -326,6 +326,10 @@
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
+    <message>
+        <source>No Outlook file at hand? In Lumaroo&apos;s source folder, ./scripts/run.sh opens a sample mailbox.</source>
+        <translation>Keine Outlook-Datei zur Hand? Im Quellordner von Lumaroo öffnet ./scripts/run.sh ein Beispielpostfach.</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>

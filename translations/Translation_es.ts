@@ -326,6 +326,10 @@
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
+    <message>
+        <source>No Outlook file at hand? In Lumaroo&apos;s source folder, ./scripts/run.sh opens a sample mailbox.</source>
+        <translation>¿No tiene a mano un archivo de Outlook? En la carpeta de código fuente de Lumaroo, ./scripts/run.sh abre un buzón de ejemplo.</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>

@@ -326,6 +326,10 @@
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>No Outlook file at hand? In Lumaroo&apos;s source folder, ./scripts/run.sh opens a sample mailbox.</source>
+        <translation>Pas de fichier Outlook sous la main ? Dans le dossier des sources de Lumaroo, ./scripts/run.sh ouvre une boîte aux lettres d&apos;exemple.</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>

@@ -326,6 +326,10 @@
         <source>&amp;Close</source>
         <translation>&amp;Chiudi</translation>
     </message>
+    <message>
+        <source>No Outlook file at hand? In Lumaroo&apos;s source folder, ./scripts/run.sh opens a sample mailbox.</source>
+        <translation>Nessun file di Outlook a portata di mano? Nella cartella dei sorgenti di Lumaroo, ./scripts/run.sh apre una casella di posta di esempio.</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>

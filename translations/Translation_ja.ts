@@ -325,6 +325,10 @@
         <source>&amp;Close</source>
         <translation>閉じる(&amp;C)</translation>
     </message>
+    <message>
+        <source>No Outlook file at hand? In Lumaroo&apos;s source folder, ./scripts/run.sh opens a sample mailbox.</source>
+        <translation>手元に Outlook ファイルがありませんか? Lumaroo のソースフォルダーで ./scripts/run.sh を実行すると、サンプルのメールボックスが開きます。</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>

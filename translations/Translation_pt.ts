@@ -326,6 +326,10 @@
         <source>&amp;Close</source>
         <translation>&amp;Fechar</translation>
     </message>
+    <message>
+        <source>No Outlook file at hand? In Lumaroo&apos;s source folder, ./scripts/run.sh opens a sample mailbox.</source>
+        <translation>Não tem um arquivo do Outlook à mão? Na pasta do código-fonte do Lumaroo, ./scripts/run.sh abre uma caixa de correio de exemplo.</translation>
+    </message>
 </context>
 <context>
     <name>MyWebViewWidget</name>

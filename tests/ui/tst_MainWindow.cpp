@@ -216,6 +216,9 @@ private slots:
         QCOMPARE(m_window->size(), QSize(860, 600));
         QCOMPARE(m_window->minimumSize(), QSize(860, 600));
         QVERIFY(!child<QToolButton>("printBtn")->isEnabled());
+        // With no earlier file, the start page says where a sample mailbox comes from.
+        QVERIFY(child<QLabel>("sampleHint")->isVisible());
+        QVERIFY(child<QLabel>("sampleHint")->text().contains(QLatin1String("./scripts/run.sh")));
         // Every picture the program names is compiled in and loads.
         const QString pictures = "Itemopen@3x exit@3x convert@3x print@3x hide show search icons8-document-100 "
                                  "icons8-down-48 icon folder@3x contact@3x calendar@3x task@3x notepaper@3x diary@3x "
@@ -438,6 +441,8 @@ private slots:
         QVERIFY(QFile::remove(gone));
         newWindow();
         QCOMPARE(m_window->size(), QSize(900, 700));
+        // Someone who has opened files before needs no word on the sample mailbox.
+        QVERIFY(!child<QLabel>("sampleHint")->isVisible());
         QVERIFY(m_window->findChild<QAction*>(QStringLiteral("showHiddenFoldersAction"))->isChecked());
         QCOMPARE(m_window->sortMenu()->choice(), QStringLiteral("date desc"));
         // A file that is gone leaves the list.
@@ -953,6 +958,42 @@ private slots:
         checkAll(QStringLiteral("contact"));
         m_window->appMenu()->languageAction(MultiLanguage::English)->trigger();
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
+    }
+
+    // The guide follows the interface language, also while it is open, and
+    // no translation has fallen behind the English guide's sections.
+    void userGuideFollowsTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addRow("en") << int(MultiLanguage::English) << QStringLiteral("Lumaroo User Guide");
+        QTest::addRow("fr") << int(MultiLanguage::French) << QStringLiteral("Guide de l'utilisateur de Lumaroo");
+        QTest::addRow("pt") << int(MultiLanguage::Portuguese) << QStringLiteral("Guia do usuário do Lumaroo");
+        QTest::addRow("it") << int(MultiLanguage::Italian) << QStringLiteral("Guida utente di Lumaroo");
+        QTest::addRow("de") << int(MultiLanguage::German) << QStringLiteral("Lumaroo Benutzerhandbuch");
+        QTest::addRow("es") << int(MultiLanguage::Spanish) << QStringLiteral("Guía del usuario de Lumaroo");
+        QTest::addRow("ja") << int(MultiLanguage::Japanese) << QStringLiteral("Lumaroo ユーザーガイド");
+    }
+
+    void userGuideFollowsTheInterfaceLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, title);
+        const auto headings = [](const QString& markdown) {
+            static const QRegularExpression heading(QStringLiteral("^#{1,6} "), QRegularExpression::MultilineOption);
+            return markdown.count(heading);
+        };
+        const int englishHeadings = headings(UserGuideWindow::guideText(MultiLanguage::English));
+        QVERIFY(englishHeadings > 5);
+
+        UserGuideWindow* guide = UserGuideWindow::showGuide();
+        m_window->appMenu()->languageAction(language)->trigger();
+        const QString shown = guide->browser()->toPlainText();
+        QCOMPARE(shown.section(QLatin1Char('\n'), 0, 0), title);
+        QCOMPARE(headings(UserGuideWindow::guideText()), englishHeadings);
+        QCOMPARE(headings(guide->browser()->toMarkdown()), englishHeadings);
+        guide->close();
+        m_window->appMenu()->languageAction(MultiLanguage::English)->trigger();
     }
 
     void storedLanguageAppliesAtStart_data()
