@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "IndexedItem.h"
+#include "SearchHit.h"
+#include "SearchQuery.h"
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+// The full-text index of one PST file, kept in the user's cache folder
+// (SQLite FTS5). Reading and writing each use their own connection; an
+// instance is used by one thread at a time.
+class SearchIndex
+{
+public:
+    enum class State { Missing, Building, Complete, Damaged };
+    enum class Order { BestFirst, NewestFirst, OldestFirst };
+    struct Options
+    {
+        int limit = 500;
+        Order order = Order::BestFirst;
+        // Only items of this folder path (and not its sub-folders), when set.
+        QString folderPath;
+        bool restrictToFolder = false;
+    };
+
+    // Where the index of `pstPath` lives: named from the file's path, size
+    // and modification time, so a changed file gets a new index.
+    static QString locationFor(const QString& pstPath);
+
+    explicit SearchIndex(const QString& pstPath);
+    ~SearchIndex();
+
+    // Missing, still being built (or left half-built), complete, or unusable.
+    State state() const;
+    int indexedItems() const;
+    // Items the file holds, once known (0 before).
+    int totalItems() const;
+
+    // Hits of `query`; an invalid query or an unreadable index gives none
+    // and sets `error`.
+    QList<SearchHit> search(const SearchQuery& query, const Options& options, QString* error = nullptr) const;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
