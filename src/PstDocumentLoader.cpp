@@ -11,17 +11,17 @@ namespace {
 
 constexpr int kProgressIntervalMs = 200;
 
+} // namespace
+
 // Loads get threads of their own: the export engine limits the shared pool to
 // one thread, and an open must not wait for an export to end. The pool is the
 // application's child, so its threads end with the application instead of
 // after it, among the program's static objects.
-QThreadPool& loaderPool()
+QThreadPool* PstDocumentLoader::threadPool()
 {
     static QThreadPool* pool = new QThreadPool(QCoreApplication::instance());
-    return *pool;
+    return pool;
 }
-
-} // namespace
 
 PstDocumentLoader::PstDocumentLoader(const QString& path, QObject* parent)
     : QObject(parent), m_path(path), m_state(std::make_shared<State>())
@@ -49,7 +49,7 @@ void PstDocumentLoader::start()
 {
     const QString path = m_path;
     const std::shared_ptr<State> state = m_state;
-    m_watcher.setFuture(QtConcurrent::run(&loaderPool(), [path, state](QPromise<Stage>& promise) {
+    m_watcher.setFuture(QtConcurrent::run(threadPool(), [path, state](QPromise<Stage>& promise) {
         const auto fail = [&promise](const QString& error) { promise.addResult(Stage{Stage::Done, nullptr, {}, {}, error}); };
         PstParser parser;
         parser.setProgressHandler([state](int itemsRead) {
@@ -85,11 +85,6 @@ void PstDocumentLoader::start()
         promise.addResult(Stage{Stage::Done, root, {}, {}, {}});
     }));
     m_progressTimer.start();
-}
-
-QFuture<QList<std::shared_ptr<PstItem>>> PstDocumentLoader::readItems(const std::shared_ptr<PstFolderItem>& folder)
-{
-    return QtConcurrent::run(&loaderPool(), [folder] { return PstParser::itemsOf(*folder); });
 }
 
 void PstDocumentLoader::onStage(int index)

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QTimer>
 
+class QThreadPool;
+
 #include <atomic>
 #include <memory>
 
@@ -25,9 +27,9 @@ public:
     ~PstDocumentLoader() override;
 
     void start();
-    // The items of a folder of an open document (see PstParser::itemsOf),
-    // read on a worker thread.
-    static QFuture<QList<std::shared_ptr<PstItem>>> readItems(const std::shared_ptr<PstFolderItem>& folder);
+    // The threads documents and their folders are read on (see
+    // FolderItemsReader), apart from the shared pool.
+    static QThreadPool* threadPool();
     // Stops the walk soon; nothing more is announced after it.
     void cancel();
     bool isCancelled() const;

@@ -6,24 +6,9 @@
 
 #include <algorithm>
 
-namespace {
-
-// The C locale compares code points; a user without a chosen language
-// still expects dictionary order.
-QLocale collationLocale()
-{
-    const QLocale locale;
-    return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;
-}
-
-} // namespace
-
 PstListFilterModel::PstListFilterModel(QObject* parent)
     : QSortFilterProxyModel(parent)
-    , m_collator(collationLocale())
 {
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-    m_collator.setNumericMode(true);
 }
 
 void PstListFilterModel::setSearchText(const QString& text)
@@ -66,14 +51,4 @@ bool PstListFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sour
             return true;
     }
     return false;
-}
-
-bool PstListFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
-{
-    const QVariant a = left.data(sortRole());
-    const QVariant b = right.data(sortRole());
-    // Dates, sizes and kinds are numbers: 9 comes before 10.
-    if (a.typeId() != QMetaType::QString && b.typeId() != QMetaType::QString)
-        return a.toLongLong() < b.toLongLong();
-    return m_collator.compare(a.toString(), b.toString()) < 0;
 }

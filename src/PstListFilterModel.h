@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include <QCollator>
 #include <QSortFilterProxyModel>
 
-// The item list as shown: filtered by the search text and sorted as people
-// read. A row matches when the text occurs, ignoring case and accents, in a
-// mail's subject, sender name or sender address, or in another item's
-// display name. Texts sort by the user's locale, ignoring case, with
-// numbers in numeric order ("Item 9" before "Item 10").
+// The item list as shown: filtered by the search text. A row matches when
+// the text occurs, ignoring case and accents, in a mail's subject, sender
+// name or sender address, or in another item's display name. The rows come
+// in the list model's order, which PstListController sorts (a proxy's own
+// sort would sort a huge folder on the GUI thread).
 class PstListFilterModel : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -24,10 +23,8 @@ public:
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
-    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
     QString m_searchText;
     QString m_foldedSearchText;
-    QCollator m_collator;
 };

@@ -2,6 +2,7 @@
 #include "PstTreeController.h"
 
 #include "Common.h"
+#include "FolderItemsReader.h"
 #include "Log.h"
 #include "PstDocumentLoader.h"
 #include "PstTreeModel.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLocale>
@@ -103,24 +103,34 @@ void PstTreeController::showFolderItems(PstFolderItem* placeholder, const std::s
 
 void PstTreeController::showFolder(PstFolderItem* folder)
 {
-    const quint64 request = ++m_folderRequest;
-    setReadingFolder(false);
+    stopReadingFolder();
     if (!folder || folder->holdsItems() || folder->itemsPending()) {
         emit folderSelected(folder ? folder->items() : QList<std::shared_ptr<PstItem>>());
         return;
     }
-    // The list shows nothing of another folder while this one is read.
+    // The list shows nothing of another folder while this one is read; its
+    // items come in batches as they are read.
     emit folderSelected({});
-    auto* watcher = new QFutureWatcher<QList<std::shared_ptr<PstItem>>>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request] {
-        watcher->deleteLater();
-        if (request != m_folderRequest)
-            return;
-        setReadingFolder(false);
-        emit folderSelected(watcher->result());
+    m_folderReader = new FolderItemsReader(std::static_pointer_cast<PstFolderItem>(folder->shared_from_this()), this);
+    connect(m_folderReader, &FolderItemsReader::itemsRead, this, &PstTreeController::folderItemsRead);
+    connect(m_folderReader, &FolderItemsReader::finished, this, [this] {
+        stopReadingFolder();
+        emit folderRead();
     });
     setReadingFolder(true);
-    watcher->setFuture(PstDocumentLoader::readItems(std::static_pointer_cast<PstFolderItem>(folder->shared_from_this())));
+    m_folderReader->start();
+}
+
+void PstTreeController::stopReadingFolder()
+{
+    if (m_folderReader) {
+        // Deleted later: it may be announcing what it read.
+        m_folderReader->cancel();
+        m_folderReader->disconnect(this);
+        m_folderReader->deleteLater();
+        m_folderReader = nullptr;
+    }
+    setReadingFolder(false);
 }
 
 void PstTreeController::finishOpening(PstFolderItem* placeholder, const std::shared_ptr<PstFolderItem>& root,
@@ -277,8 +287,8 @@ void PstTreeController::closeDocument(const QModelIndex& proxyIndex)
     if (root) {
         cancelOpening(root.get());
         // A folder still being read must not show up after its document went.
-        ++m_folderRequest;
-        setReadingFolder(false);
+        if (m_folderReader && m_folderReader->folder()->rootNode() == root)
+            stopReadingFolder();
         emit documentClosing(root);
     }
     m_model->removeIndex(sourceIndex);

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class FolderItemsReader;
 class PstDocumentLoader;
 class PstTreeModel;
 class PstTreeViewFilterModel;
@@ -65,11 +66,17 @@ public:
     void showInFinder(const QModelIndex& proxyIndex);
     void closeDocument(const QModelIndex& proxyIndex);
 
-    // True while the chosen folder's items are being read again.
+    // True while the chosen folder's items are being read again (between
+    // folderSelected() with no items and folderRead()).
     bool isReadingFolder() const { return m_readingFolder; }
 
 signals:
+    // The chosen folder's items, when it holds them; when they must be read
+    // again, an empty list and then folderItemsRead() for each batch read,
+    // up to folderRead(). Choosing another folder stops the read at once.
     void folderSelected(const QList<std::shared_ptr<PstItem>>& items);
+    void folderItemsRead(const QList<std::shared_ptr<PstItem>>& items);
+    void folderRead();
     void openPstFailed(const QString& path);
     void pstTreeViewRowChanged(int rowCount);
     // A document's row holds its folders now that the file is read.
@@ -96,6 +103,8 @@ private:
     // Stops opening the document of `placeholder`; false when it is open.
     bool cancelOpening(PstItem* placeholder);
     void setReadingFolder(bool reading);
+    // Stops the read of the folder chosen before, if any.
+    void stopReadingFolder();
     void updateBusyCursor();
 
     QTreeView* m_view = nullptr;
@@ -108,10 +117,8 @@ private:
     QAction* m_showInFinderAction = nullptr;
     QAction* m_closeFileAction = nullptr;
     QPersistentModelIndex m_lastPressed;
-    // Counts the folders shown, so a read finishing after another folder
-    // was chosen is dropped.
-    quint64 m_folderRequest = 0;
     bool m_readingFolder = false;
+    FolderItemsReader* m_folderReader = nullptr;
     std::shared_ptr<PstFolderItem> m_invisibleRoot;
     PstTreeModel* m_model = nullptr;
     PstTreeViewFilterModel* m_proxy = nullptr;

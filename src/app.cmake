@@ -9,6 +9,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/AttachmentMenu.cpp
     ${lumaroo_ui_dir}/DetailViewController.cpp
     ${lumaroo_ui_dir}/ElidedLabel.cpp
+    ${lumaroo_ui_dir}/FolderItemsReader.cpp
     ${lumaroo_ui_dir}/LinkPolicy.cpp
     ${lumaroo_ui_dir}/ListViewSortMenu.cpp
     ${lumaroo_ui_dir}/LossNotice.cpp
@@ -25,6 +26,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/PstInfoView.ui
     ${lumaroo_ui_dir}/PstListController.cpp
     ${lumaroo_ui_dir}/PstListModel.cpp
+    ${lumaroo_ui_dir}/PstListOrder.cpp
     ${lumaroo_ui_dir}/PstListViewDelegate.cpp
     ${lumaroo_ui_dir}/PstMailView.cpp
     ${lumaroo_ui_dir}/PstMailView.ui

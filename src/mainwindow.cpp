@@ -202,6 +202,8 @@ void MainWindow::initConnect()
                 m_ui->searchBox->clear();
                 m_listController->setList(items);
             });
+    connect(m_treeController, &PstTreeController::folderItemsRead, m_listController, &PstListController::appendItems);
+    connect(m_treeController, &PstTreeController::folderRead, m_listController, &PstListController::finishList);
     connect(m_treeController, &PstTreeController::pstTreeViewRowChanged, this, &MainWindow::treeViewRowChange);
     connect(m_treeController, &PstTreeController::openPstFailed, this, [this](const QString& path) {
         NativeMessageBox::warning(this, tr("Warning"),

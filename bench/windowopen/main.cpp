@@ -68,7 +68,7 @@ QModelIndex largestFolder(const QAbstractItemModel& model, const QModelIndex& pa
     return found;
 }
 
-// Seconds from choosing the largest folder to its items reaching the list.
+// Seconds from choosing the largest folder to its last items reaching the list.
 double timeLargestFolder(QTreeView& view, PstTreeController& controller)
 {
     int largest = 0;
@@ -77,7 +77,7 @@ double timeLargestFolder(QTreeView& view, PstTreeController& controller)
         return -1;
     QElapsedTimer clock;
     QEventLoop loop;
-    QObject::connect(&controller, &PstTreeController::folderSelected, &loop, &QEventLoop::quit);
+    QObject::connect(&controller, &PstTreeController::folderRead, &loop, &QEventLoop::quit);
     clock.start();
     emit view.pressed(index);
     if (controller.isReadingFolder())

@@ -182,16 +182,34 @@ QList<std::shared_ptr<PstItem>> PstParser::itemsOf(const PstFolderItem& folder)
 {
     if (folder.holdsItems())
         return folder.items();
+    QList<std::shared_ptr<PstItem>> items;
+    readItemsOf(folder, [&items](const std::shared_ptr<PstItem>& item) {
+        items.append(item);
+        return true;
+    });
+    return items;
+}
+
+bool PstParser::readItemsOf(const PstFolderItem& folder, const std::function<bool(const std::shared_ptr<PstItem>&)>& take)
+{
+    if (folder.holdsItems()) {
+        const QList<std::shared_ptr<PstItem>> items = folder.items();
+        for (const std::shared_ptr<PstItem>& item : items) {
+            if (!take(item))
+                return false;
+        }
+        return true;
+    }
     // Items link to their folder through shared ownership.
     const auto shared = std::const_pointer_cast<PstFolderItem>(
         std::static_pointer_cast<const PstFolderItem>(folder.shared_from_this()));
     PstParser parser;
     parser.m_pstFile = shared->pstFile();
+    // The folder's losses were counted when the document was opened.
     parser.m_losses = std::make_shared<ParseLosses>();
     pst_desc_tree* node = folder.pstTree();
-    QList<std::shared_ptr<PstItem>> items;
     if (!parser.m_pstFile || !node)
-        return items;
+        return true;
     // The nodes readNextFolderItems() took the folder's items from.
     for (pst_desc_tree* child = node->child; child; child = child->next) {
         if (LossCounter::isFolderNode(child))
@@ -201,9 +219,10 @@ QList<std::shared_ptr<PstItem>> PstParser::itemsOf(const PstFolderItem& folder)
         if (!item || item->type() == Folder)
             continue;
         item->setParent(shared);
-        items.append(item);
+        if (!take(item))
+            return false;
     }
-    return items;
+    return true;
 }
 
 std::shared_ptr<PstFolderItem> PstParser::parseReleased(const QString& path)

@@ -80,6 +80,10 @@ public:
     // losses were counted when the document was opened). Runs on any thread:
     // libpst is held one node at a time.
     static QList<std::shared_ptr<PstItem>> itemsOf(const PstFolderItem& folder);
+    // itemsOf() handing each item to `take` as soon as it is read, so a huge
+    // folder can be shown while it is read; `take` returns false to stop
+    // the read, and then so does this.
+    static bool readItemsOf(const PstFolderItem& folder, const std::function<bool(const std::shared_ptr<PstItem>&)>& take);
 
     // Drops this parser's reference to the file.
     void close();

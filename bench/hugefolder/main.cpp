@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// bench_hugefolder [mails] [pst file to reuse or create]: writes a mailbox
+// with one folder of 300,000 mails (the build's pstgen tool), opens it in a
+// folder tree and an item list wired as the window wires them (offscreen),
+// then chooses the folder twice: in folder order, and with the list sorted by
+// subject. Prints, in seconds after the folder was chosen: the first paint
+// of the list with rows, the last rows handed over, the list sorted; and the
+// longest time the GUI thread did not answer (a 10 ms timer's largest gap),
+// each beside its reference. Then the peak resident memory.
+
+#include "PSTListView.h"
+#include "PSTTreeView.h"
+#include "PstListController.h"
+#include "PstListModel.h"
+#include "PstTreeController.h"
+#include "PstTreeModel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSortFilterProxyModel>
+#include <QTextStream>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+namespace {
+
+constexpr double kFirstRowsReference = 0.3;
+constexpr double kStallReference = 0.050;
+
+double peakRssMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// Notes the first paint of the list's viewport that shows rows.
+class PaintWatch : public QObject
+{
+public:
+    PaintWatch(QElapsedTimer& clock, QAbstractItemView& view) : m_clock(clock), m_view(view) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && firstRows < 0 && m_view.model()->rowCount() > 0)
+            firstRows = m_clock.nsecsElapsed() / 1e9;
+        return QObject::eventFilter(watched, event);
+    }
+    double firstRows = -1;
+
+private:
+    QElapsedTimer& m_clock;
+    QAbstractItemView& m_view;
+};
+
+QModelIndex largestFolder(const QAbstractItemModel& model, const QModelIndex& parent, int* largest)
+{
+    QModelIndex found;
+    for (int row = 0; row < model.rowCount(parent); ++row) {
+        const QModelIndex index = model.index(row, 0, parent);
+        const auto* folder = dynamic_cast<const PstFolderItem*>(PstTreeModel::itemFromIndex(
+            static_cast<const QSortFilterProxyModel&>(model).mapToSource(index)));
+        if (folder && folder->nodeLevel() > 0 && folder->itemCount() > *largest) {
+            *largest = folder->itemCount();
+            found = index;
+        }
+        const QModelIndex below = largestFolder(model, index, largest);
+        if (below.isValid())
+            found = below;
+    }
+    return found;
+}
+
+struct Run
+{
+    double firstRows = -1;
+    double complete = -1;
+    double sorted = -1;
+    double longestStall = 0;
+    int rows = 0;
+};
+
+// Chooses `folder` in the tree and waits for the list to be whole and sorted.
+Run choose(QApplication& app, PSTTreeView& tree, PstTreeController& treeController, PSTListView& list,
+           PstListController& listController, const QModelIndex& folder)
+{
+    Run run;
+    QElapsedTimer clock;
+    PaintWatch watch(clock, list);
+    list.viewport()->installEventFilter(&watch);
+    double lastTick = 0;
+    QTimer heartbeat;
+    heartbeat.setInterval(10);
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        const double now = clock.nsecsElapsed() / 1e9;
+        run.longestStall = qMax(run.longestStall, now - lastTick);
+        lastTick = now;
+        if (run.complete < 0 && !treeController.isReadingFolder())
+            run.complete = now;
+        if (run.complete >= 0 && run.sorted < 0 && !listController.isSorting())
+            run.sorted = now;
+        if (run.sorted >= 0 && watch.firstRows >= 0)
+            app.quit();
+    });
+    clock.start();
+    heartbeat.start();
+    emit tree.pressed(folder);
+    app.exec();
+    list.viewport()->removeEventFilter(&watch);
+    run.firstRows = watch.firstRows;
+    run.rows = list.model()->rowCount();
+    return run;
+}
+
+void print(QTextStream& out, const QString& name, const Run& run)
+{
+    out << name << " (" << run.rows << " rows)\n";
+    out << QStringLiteral("  first rows shown      %1 s   (reference %2 s, ratio %3)\n")
+               .arg(run.firstRows, 0, 'f', 3)
+               .arg(kFirstRowsReference)
+               .arg(run.firstRows / kFirstRowsReference, 0, 'f', 2);
+    out << QStringLiteral("  all rows handed over  %1 s\n").arg(run.complete, 0, 'f', 3);
+    out << QStringLiteral("  list sorted           %1 s\n").arg(run.sorted, 0, 'f', 3);
+    out << QStringLiteral("  longest GUI stall     %1 ms  (reference %2 ms, ratio %3)\n")
+               .arg(run.longestStall * 1000, 0, 'f', 1)
+               .arg(kStallReference * 1000)
+               .arg(run.longestStall / kStallReference, 0, 'f', 2);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("HOME", QDir::tempPath().toLocal8Bit());
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    const int mails = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 300000;
+    const QString path = argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                  : QDir::temp().filePath(QStringLiteral("lumaroo-bench-hugefolder-%1.pst").arg(mails));
+    if (!QFileInfo::exists(path)) {
+        QElapsedTimer timer;
+        timer.start();
+        const int status = QProcess::execute(QStringLiteral(LUMAROO_PSTGEN),
+                                             {QStringLiteral("--preset"), QStringLiteral("mailbox"),
+                                              QStringLiteral("--mails"), QString::number(mails),
+                                              QStringLiteral("--body-kb"), QStringLiteral("1"), QStringLiteral("-o"), path});
+        if (status != 0) {
+            QTextStream(stderr) << "pstgen could not write " << path << "\n";
+            return 1;
+        }
+        out << "wrote " << mails << " mails in " << timer.elapsed() / 1000.0 << " s (" << path << ")\n";
+    }
+
+    PSTTreeView tree;
+    tree.resize(300, 600);
+    PstTreeController treeController(&tree);
+    PSTListView list;
+    list.resize(290, 698);
+    PstListController listController(&list);
+    // As the window wires them.
+    QObject::connect(&treeController, &PstTreeController::folderSelected, &listController, &PstListController::setList);
+    QObject::connect(&treeController, &PstTreeController::folderItemsRead, &listController,
+                     &PstListController::appendItems);
+    QObject::connect(&treeController, &PstTreeController::folderRead, &listController, &PstListController::finishList);
+    tree.show();
+    list.show();
+
+    QElapsedTimer openClock;
+    openClock.start();
+    treeController.openPstFile(path);
+    while (treeController.isOpening())
+        app.processEvents(QEventLoop::WaitForMoreEvents, 50);
+    out << "opened in " << openClock.elapsed() / 1000.0 << " s\n";
+    tree.expandAll();
+    int largest = 0;
+    const QModelIndex folder = largestFolder(*tree.model(), {}, &largest);
+    if (!folder.isValid()) {
+        QTextStream(stderr) << "no folder with items\n";
+        return 1;
+    }
+    out << "folder: " << folder.data().toString() << "\n";
+
+    print(out, QStringLiteral("folder order"), choose(app, tree, treeController, list, listController, folder));
+    // Another folder first, so the folder is chosen anew.
+    emit tree.pressed(tree.model()->index(0, 0));
+    listController.sort(PstListController::SubjectField, PstListController::Descending);
+    print(out, QStringLiteral("sorted by subject, Z to A"),
+          choose(app, tree, treeController, list, listController, folder));
+    out << QStringLiteral("peak resident memory  %1 MB\n").arg(peakRssMb(), 0, 'f', 1);
+    return 0;
+}
