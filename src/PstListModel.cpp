@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "PstListModel.h"
 
+#include "PstDocumentLoader.h"
 #include "PstMailItem.h"
 #include "PstTaskItem.h"
 
+#include <QThreadPool>
+
 namespace {
+
+constexpr qsizetype kLargestListFreedInline = 10000;
 
 const QString kLongDatePattern = QStringLiteral("MMM dd, yyyy 'at' hh:mm AP");
 
@@ -94,9 +99,13 @@ QVariant PstListModel::itemData(const PstItem& item, int role)
 void PstListModel::setItems(const QList<std::shared_ptr<PstItem>>& items)
 {
     beginResetModel();
-    m_items = items;
+    QList<std::shared_ptr<PstItem>> replaced = std::exchange(m_items, items);
     m_order.clear();
     endResetModel();
+    // Hundreds of thousands of items take a good part of a second to free:
+    // a worker thread lets them go.
+    if (replaced.size() > kLargestListFreedInline)
+        PstDocumentLoader::threadPool()->start([replaced = std::move(replaced)]() mutable { replaced.clear(); });
 }
 
 void PstListModel::appendItems(const QList<std::shared_ptr<PstItem>>& items)
