@@ -36,16 +36,35 @@ void FolderItemsReader::start()
     const std::shared_ptr<Shared> shared = m_shared;
     const std::shared_ptr<PstFolderItem> folder = m_folder;
     PstDocumentLoader::threadPool()->start([shared, folder] {
-        PstParser::readItemsOf(*folder, [&shared](const std::shared_ptr<PstItem>& item) {
+        // Items are handed over a few hundred at a time, so the GUI thread
+        // seldom meets the lock taken, and never for long.
+        QList<std::shared_ptr<PstItem>> read;
+        int handedOver = 0;
+        QElapsedTimer sinceHandOver;
+        sinceHandOver.start();
+        const auto handOver = [&] {
             const QMutexLocker locker(&shared->mutex);
             if (shared->cancelled)
                 return false;
-            shared->pending.append(item);
+            const bool firstScreen = handedOver < kFirstBatch;
+            handedOver += int(read.size());
+            shared->pending.append(std::move(read));
+            read.clear();
+            sinceHandOver.restart();
             // The first screen of rows goes at once; the timer takes the rest.
-            if (shared->pending.size() == kFirstBatch)
+            if (firstScreen && handedOver >= kFirstBatch)
                 askDelivery(*shared);
             return true;
+        };
+        const bool whole = PstParser::readItemsOf(*folder, [&](const std::shared_ptr<PstItem>& item) {
+            read.append(item);
+            const bool due = handedOver < kFirstBatch ? handedOver + read.size() >= kFirstBatch
+                                                      : read.size() >= kHandOverEvery
+                                                            || sinceHandOver.elapsed() >= kBatchIntervalMs / 2;
+            return !due || handOver();
         });
+        if (whole && !read.isEmpty() && !handOver())
+            return;
         const QMutexLocker locker(&shared->mutex);
         shared->done = true;
         askDelivery(*shared);

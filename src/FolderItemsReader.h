@@ -26,6 +26,8 @@ public:
     static constexpr int kFirstBatch = 100;
     // How often the items read since are handed over.
     static constexpr int kBatchIntervalMs = 50;
+    // The worker passes items on in groups of this many after the first batch.
+    static constexpr int kHandOverEvery = 256;
 
     explicit FolderItemsReader(const std::shared_ptr<PstFolderItem>& folder, QObject* parent = nullptr);
     ~FolderItemsReader() override;
