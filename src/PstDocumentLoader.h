@@ -9,10 +9,10 @@
 #include <QString>
 #include <QTimer>
 
-class QThreadPool;
-
 #include <atomic>
 #include <memory>
+
+class QThreadPool;
 
 // Opens and parses one PST file on a worker thread, so the window stays
 // responsive however large the file. The folders come first, then each
