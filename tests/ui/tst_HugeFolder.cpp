@@ -131,6 +131,18 @@ private slots:
         QTest::newRow("folder order") << QStringList{"none"} << subjectsOf(0, kMailsPerFolder);
         // "Mailbox message 9" before "Mailbox message 10": numbers in numeric order.
         QTest::newRow("subject, Z to A") << QStringList{"subject", "desc"} << descending;
+        // Mail i comes from "Sender <i % 97>": mails from one sender keep
+        // their folder order, whichever way the senders go.
+        QStringList bySender, bySenderDescending;
+        for (int sender = 0; sender < 97; ++sender) {
+            QStringList from;
+            for (int i = sender; i < kMailsPerFolder; i += 97)
+                from << PstPresets::mailboxMail(i, {}).subject;
+            bySender << from;
+            bySenderDescending = from + bySenderDescending;
+        }
+        QTest::newRow("sender, A to Z") << QStringList{"sender", "asc"} << bySender;
+        QTest::newRow("sender, Z to A") << QStringList{"sender", "desc"} << bySenderDescending;
     }
 
     // The first rows come before the rest is read; a row chosen among them
