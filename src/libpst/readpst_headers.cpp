@@ -47,9 +47,17 @@ void write_single_line(FILE* out, char const* text)
 {
     if (!text)
         return;
-    for (char const* p = text; *p; ++p) {
+    // Runs of printable bytes go out whole, each control byte as a blank.
+    char const* run = text;
+    for (char const* p = text;; ++p) {
         unsigned char const c = static_cast<unsigned char>(*p);
-        fputc(c < 32 || c == 127 ? ' ' : c, out);
+        if (c >= 32 && c != 127)
+            continue;
+        fwrite(run, 1, size_t(p - run), out);
+        if (c == 0)
+            return;
+        fputc(' ', out);
+        run = p + 1;
     }
 }
 
@@ -300,11 +308,28 @@ char* rfc2231_string(char const* text)
     return encoded;
 }
 
+namespace {
+
+bool is_control_byte(unsigned char c) { return c < 32 && c != '\t' && c != '\n'; }
+
+} // namespace
+
 bool test_base64(char const* data, size_t size)
 {
-    for (size_t i = 0; i < size; ++i) {
-        unsigned char const c = static_cast<unsigned char>(data[i]);
-        if (c < 32 && c != '\t' && c != '\n')
+    // Whole blocks without an early exit, so that the compiler vectorizes
+    // the scan of a long body.
+    unsigned char const* bytes = reinterpret_cast<unsigned char const*>(data);
+    constexpr size_t kBlock = 64;
+    size_t i = 0;
+    for (; i + kBlock <= size; i += kBlock) {
+        bool found = false;
+        for (size_t j = 0; j < kBlock; ++j)
+            found |= is_control_byte(bytes[i + j]);
+        if (found)
+            return true;
+    }
+    for (; i < size; ++i) {
+        if (is_control_byte(bytes[i]))
             return true;
     }
     return false;
