@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -316,20 +319,22 @@ bool is_control_byte(unsigned char c) { return c < 32 && c != '\t' && c != '\n';
 
 bool test_base64(char const* data, size_t size)
 {
-    // Whole blocks without an early exit, so that the compiler vectorizes
-    // the scan of a long body.
-    unsigned char const* bytes = reinterpret_cast<unsigned char const*>(data);
-    constexpr size_t kBlock = 64;
     size_t i = 0;
-    for (; i + kBlock <= size; i += kBlock) {
-        bool found = false;
-        for (size_t j = 0; j < kBlock; ++j)
-            found |= is_control_byte(bytes[i + j]);
-        if (found)
+#ifdef __SSE2__
+    // Sixteen bytes at a time: a long body is scanned at memory speed.
+    __m128i const highestControl = _mm_set1_epi8(31);
+    __m128i const tab = _mm_set1_epi8('\t');
+    __m128i const lineFeed = _mm_set1_epi8('\n');
+    for (; i + 16 <= size; i += 16) {
+        __m128i const bytes = _mm_loadu_si128(reinterpret_cast<__m128i const*>(data + i));
+        __m128i const control = _mm_cmpeq_epi8(_mm_min_epu8(bytes, highestControl), bytes);
+        __m128i const allowed = _mm_or_si128(_mm_cmpeq_epi8(bytes, tab), _mm_cmpeq_epi8(bytes, lineFeed));
+        if (_mm_movemask_epi8(_mm_andnot_si128(allowed, control)) != 0)
             return true;
     }
+#endif
     for (; i < size; ++i) {
-        if (is_control_byte(bytes[i]))
+        if (is_control_byte(static_cast<unsigned char>(data[i])))
             return true;
     }
     return false;

@@ -169,9 +169,16 @@ void remove_carriage_returns(char* text)
     char* out = strchr(text, '\r');
     if (!out)
         return;
-    for (char const* p = out; *p; ++p) {
-        if (*p != '\r')
-            *out++ = *p;
+    // Moves the runs between carriage returns, each in one go.
+    char const* run = out + 1;
+    char const* const end = run + strlen(run);
+    while (run < end) {
+        char const* stop = static_cast<char const*>(memchr(run, '\r', size_t(end - run)));
+        if (!stop)
+            stop = end;
+        memmove(out, run, size_t(stop - run));
+        out += stop - run;
+        run = stop + 1;
     }
     *out = '\0';
 }
