@@ -116,8 +116,11 @@ bool holds_boundary_line(char const* text, size_t length)
 {
     std::string_view const all(text, length);
     for (std::string const& boundary : t_boundaries) {
-        std::string const delimiter = "--" + boundary;
-        if (all.substr(0, delimiter.size()) == delimiter || all.find("\n" + delimiter) != std::string_view::npos)
+        std::string const delimiter = "\n--" + boundary;
+        std::string_view const atStart = std::string_view(delimiter).substr(1);
+        // memmem skips ahead by up to the delimiter's length where a search
+        // for its first byte would stop at every line.
+        if (all.substr(0, atStart.size()) == atStart || memmem(text, length, delimiter.data(), delimiter.size()))
             return true;
     }
     return false;
