@@ -289,6 +289,13 @@ private slots:
         row("control bytes", "S", "page\fbreak\r\n", none,
             {"Content-Type: text/plain; charset=\"utf-8\"\nContent-Transfer-Encoding: base64\n\n"}, {"parts.0.text=page\fbreak\n"});
         row("tabs stay plain", "S", "tab\there\nline", none, {"!base64"});
+        // ASCII text goes out unconverted only under a charset that keeps ASCII as it is.
+        // (The text ends in a plain letter: libpst does not flush iconv, and
+        // UTF-7 holds back the end of a run of encoded characters.)
+        row("ascii under utf-7", "S", "a+b ~\\ end", [](pst_item* i) { setText(i->body_charset, "utf-7"); },
+            {"charset=\"utf-7\"", "!a+b"}, {"parts.0.text=a+b ~\\ end"});
+        row("ascii under windows-1252", "S", "a+b ~\\", [](pst_item* i) { setText(i->body_charset, "windows-1252"); },
+            {"charset=\"windows-1252\"\n\na+b ~\\\n"}, {"parts.0.text=a+b ~\\"});
         row("plain and html", "S", "text \xc3\xa4", [](pst_item* i) {
             i->email->htmlbody.str = strdup("<html><body>html \xc3\xa4</body></html>"), addAttachment(i, "x");
         }, {"Content-Type: multipart/alternative;\n\tboundary=\"alt---boundary-LibPST-iamunique-42_-_-",
