@@ -100,19 +100,29 @@ public:
     }
 
 private:
+    // Every pair of the bytes side by side, so that none that a charset
+    // reads as a shift ("~{" in HZ) goes unseen.
     bool measureKeepsAscii(const std::string& charset)
     {
-        char ascii[127];
-        for (int i = 0; i < 127; ++i)
-            ascii[i] = char(i + 1);
+        std::string pairs;
+        pairs.reserve(2 * 127 * 127);
+        for (int first = 1; first < 128; ++first) {
+            for (int second = 1; second < 128; ++second) {
+                pairs += char(first);
+                pairs += char(second);
+            }
+        }
+        return keepsBytes(charset, pairs.data(), pairs.size());
+    }
+
+    bool keepsBytes(const std::string& charset, const char* ascii, size_t size)
+    {
         std::string decoded;
-        if (!MimeCharset::toUtf8(ascii, sizeof(ascii), charset, &decoded)
-            || decoded != std::string(ascii, sizeof(ascii)))
+        if (!MimeCharset::toUtf8(ascii, size, charset, &decoded) || decoded != std::string(ascii, size))
             return false;
-        pst_vbuf* encoded = pst_vballoc(sizeof(ascii) + 1);
-        const size_t result = pst_vb_utf8to8bit(encoded, ascii, int(sizeof(ascii)), charset.c_str());
-        const bool same = result != size_t(-1) && encoded->dlen == sizeof(ascii)
-            && memcmp(encoded->b, ascii, sizeof(ascii)) == 0;
+        pst_vbuf* encoded = pst_vballoc(size + 1);
+        const size_t result = pst_vb_utf8to8bit(encoded, ascii, int(size), charset.c_str());
+        const bool same = result != size_t(-1) && encoded->dlen == size && memcmp(encoded->b, ascii, size) == 0;
         free(encoded->buf);
         free(encoded);
         return same;
