@@ -10,9 +10,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <memory>
 #include <vector>
 #include <strings.h>
 #include <time.h>
