@@ -12,6 +12,10 @@ CheckedStream::CheckedStream(int fd)
     functions.close = &CheckedStream::closeCookie;
     if (m_fd >= 0)
         m_stream = fopencookie(this, "w", functions);
+    if (m_stream) {
+        m_buffer.reset(new char[kBufferSize]);
+        setvbuf(m_stream, m_buffer.get(), _IOFBF, kBufferSize);
+    }
     if (!m_stream)
         fail(m_fd >= 0 ? errno : EBADF);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <memory>
 
 // A stdio stream over an open file descriptor that remembers why writing
 // failed. The writers print through stdio and do not look at what each call
@@ -35,7 +36,12 @@ private:
     static int closeCookie(void* cookie);
     void fail(int error);
 
+    // A message goes to the file in one or two writes rather than one per
+    // 8 KB (stdio's own buffer size for such streams).
+    static constexpr size_t kBufferSize = 64 * 1024;
+
     int m_fd = -1;
+    std::unique_ptr<char[]> m_buffer;
     FILE* m_stream = nullptr;
     int m_error = 0;
 };

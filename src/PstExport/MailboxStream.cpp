@@ -59,12 +59,18 @@ void MailboxStream::take(const char* data, size_t size)
             m_pending.clear();
             m_state = State::LineStart;
             data = newline + 1;
-        } else if (m_state == State::MidLine || !m_quote) {
+        } else if (!m_quote) {
+            put(data, size_t(end - data));
+            m_state = end[-1] == '\n' ? State::LineStart : State::MidLine;
+            data = end;
+        } else if (m_state == State::MidLine) {
             const char* newline = static_cast<const char*>(memchr(data, '\n', size_t(end - data)));
             const char* stop = newline ? newline + 1 : end;
             put(data, size_t(stop - data));
             m_state = newline ? State::LineStart : State::MidLine;
             data = stop;
+        } else if (m_pending.isEmpty() && passLines(&data, end)) {
+            continue;
         } else {
             // At a line's start: hold bytes while they may still become
             // ">...>From " (mboxrd: each such line gets one more ">").
@@ -84,6 +90,35 @@ void MailboxStream::take(const char* data, size_t size)
             flushPending();
             m_state = c == '\n' ? State::LineStart : State::MidLine;
         }
+    }
+}
+
+// At a line's start with nothing held: passes on, in one piece, the lines
+// up to the first that needs a ">" (which is written, the line left to the
+// caller) or whose start the bytes at hand cannot tell yet. False when there
+// is no such line at *data itself to decide: the caller goes byte by byte.
+bool MailboxStream::passLines(const char** data, const char* end)
+{
+    const char* line = *data;
+    for (;;) {
+        const char* text = line;
+        while (text < end && *text == '>')
+            ++text;
+        const size_t rest = size_t(end - text);
+        const bool undecided = rest < size_t(kFromLength) && memcmp(text, kFromLine, rest) == 0;
+        const bool quoted = rest >= size_t(kFromLength) && memcmp(text, kFromLine, size_t(kFromLength)) == 0;
+        const char* newline = undecided || quoted ? nullptr : static_cast<const char*>(memchr(text, '\n', rest));
+        if (undecided || quoted || !newline) {
+            const char* stop = undecided || quoted ? line : end;
+            put(*data, size_t(stop - *data));
+            if (quoted)
+                put(">", 1);
+            const bool moved = stop != *data || quoted;
+            *data = stop;
+            m_state = undecided ? State::LineStart : State::MidLine;
+            return moved;
+        }
+        line = newline + 1;
     }
 }
 

@@ -36,6 +36,7 @@ public:
 private:
     static ssize_t writeCookie(void* cookie, const char* data, size_t size);
     void take(const char* data, size_t size);
+    bool passLines(const char** data, const char* end);
     void put(const char* data, size_t size);
     void flushPending();
 

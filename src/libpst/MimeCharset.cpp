@@ -5,7 +5,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <iconv.h>
+#include <map>
 #include <strings.h>
+
+extern "C" {
+#include <libpst/vbuf.h>
+}
 
 namespace {
 
@@ -54,7 +59,110 @@ int storedCodePage(const pst_item* item)
     }
 }
 
+// Opening an iconv descriptor loads and sets up a converter, which costs
+// more than converting a mail's body; each thread keeps the ones it opened.
+class ConverterCache
+{
+public:
+    ConverterCache() = default;
+    ConverterCache(const ConverterCache&) = delete;
+    ConverterCache& operator=(const ConverterCache&) = delete;
+    ~ConverterCache()
+    {
+        for (auto& entry : m_converters) {
+            if (entry.second != iconv_t(-1))
+                iconv_close(entry.second);
+        }
+    }
+
+    // The descriptor from `charset` to UTF-8, in its initial state;
+    // iconv_t(-1) when iconv does not know the charset.
+    iconv_t toUtf8(const std::string& charset)
+    {
+        auto found = m_converters.find(charset);
+        if (found == m_converters.end())
+            found = m_converters.emplace(charset, iconv_open("UTF-8", charset.c_str())).first;
+        else if (found->second != iconv_t(-1))
+            iconv(found->second, nullptr, nullptr, nullptr, nullptr);
+        return found->second;
+    }
+
+    // Whether text of the bytes 1 to 127 stays byte for byte the same going
+    // from `charset` to UTF-8 and from UTF-8 to it, through the conversions
+    // the writers use. Stateful and wide encodings (UTF-7, UTF-16, ...)
+    // and names iconv does not know are not.
+    bool keepsAscii(const std::string& charset)
+    {
+        auto found = m_keepsAscii.find(charset);
+        if (found == m_keepsAscii.end())
+            found = m_keepsAscii.emplace(charset, measureKeepsAscii(charset)).first;
+        return found->second;
+    }
+
+private:
+    // Every pair of the bytes side by side, so that none that a charset
+    // reads as a shift ("~{" in HZ) goes unseen.
+    bool measureKeepsAscii(const std::string& charset)
+    {
+        std::string pairs;
+        pairs.reserve(2 * 127 * 127);
+        for (int first = 1; first < 128; ++first) {
+            for (int second = 1; second < 128; ++second) {
+                pairs += char(first);
+                pairs += char(second);
+            }
+        }
+        return keepsBytes(charset, pairs.data(), pairs.size());
+    }
+
+    bool keepsBytes(const std::string& charset, const char* ascii, size_t size)
+    {
+        std::string decoded;
+        if (!MimeCharset::toUtf8(ascii, size, charset, &decoded) || decoded != std::string(ascii, size))
+            return false;
+        pst_vbuf* encoded = pst_vballoc(size + 1);
+        const size_t result = pst_vb_utf8to8bit(encoded, ascii, int(size), charset.c_str());
+        const bool same = result != size_t(-1) && encoded->dlen == size && memcmp(encoded->b, ascii, size) == 0;
+        free(encoded->buf);
+        free(encoded);
+        return same;
+    }
+
+    std::map<std::string, iconv_t> m_converters;
+    std::map<std::string, bool> m_keepsAscii;
+};
+
+ConverterCache& converters()
+{
+    thread_local ConverterCache cache;
+    return cache;
+}
+
 } // namespace
+
+bool MimeCharset::isAscii(const char* text, size_t length)
+{
+    // No early exit: the loop over whole blocks vectorizes.
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text);
+    constexpr size_t kBlock = 64;
+    size_t i = 0;
+    for (; i + kBlock <= length; i += kBlock) {
+        unsigned char high = 0;
+        for (size_t j = 0; j < kBlock; ++j)
+            high |= bytes[i + j];
+        if (high & 0x80)
+            return false;
+    }
+    unsigned char high = 0;
+    for (; i < length; ++i)
+        high |= bytes[i];
+    return !(high & 0x80);
+}
+
+bool MimeCharset::keepsAscii(const std::string& charset)
+{
+    return converters().keepsAscii(charset);
+}
 
 std::string MimeCharset::labelFor(const pst_item* item)
 {
@@ -111,7 +219,7 @@ std::string MimeCharset::decoderFor(const std::string& label)
 
 bool MimeCharset::toUtf8(const char* text, size_t length, const std::string& charset, std::string* out)
 {
-    iconv_t converter = iconv_open("UTF-8", charset.c_str());
+    iconv_t converter = converters().toUtf8(charset);
     if (converter == iconv_t(-1))
         return false;
     std::string result;
@@ -122,7 +230,6 @@ bool MimeCharset::toUtf8(const char* text, size_t length, const std::string& cha
     size_t toLeft = result.size();
     const size_t status = iconv(converter, &in, &inLeft, &to, &toLeft);
     const bool flushed = status != size_t(-1) && iconv(converter, nullptr, nullptr, &to, &toLeft) != size_t(-1);
-    iconv_close(converter);
     if (!flushed || inLeft != 0)
         return false;
     result.resize(result.size() - toLeft);
@@ -146,6 +253,11 @@ void MimeCharset::convert(pst_item* item, pst_string* str, bool keepNull)
     const size_t length = strlen(str->str);
     std::string converted;
     const std::string label = labelFor(item);
+    // ASCII text reads the same in UTF-8 and in the charset that decodes it.
+    if (isAscii(str->str, length) && (lower(label) == "utf-8" || keepsAscii(decoderFor(label)))) {
+        str->is_utf8 = 1;
+        return;
+    }
     bool ok = lower(label) == "utf-8" && toUtf8(str->str, length, "UTF-8", &converted);
     for (const std::string& charset : {decoderFor(label), std::string("windows-1252"), std::string("ISO-8859-1")}) {
         if (ok)

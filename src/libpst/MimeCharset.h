@@ -33,4 +33,10 @@ public:
     // works). A null string stays null when `keepNull`, else becomes empty
     // (as libpst's own two conversions do).
     static void convert(pst_item* item, pst_string* str, bool keepNull);
+    // Whether every byte is below 0x80.
+    static bool isAscii(const char* text, size_t length);
+    // Whether ASCII text comes out of toUtf8 and of libpst's UTF-8 to 8-bit
+    // conversion into `charset` byte for byte as it went in, so that such
+    // text need not be converted at all (known per charset from iconv).
+    static bool keepsAscii(const std::string& charset);
 };

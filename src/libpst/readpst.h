@@ -40,6 +40,10 @@ bool write_smime_entity(FILE* out, pst_item* item, pst_file* pst);
 bool write_body_part(FILE* out, pst_string* body, char const* mimeType, char const* charset,
                      char const* boundary, pst_file* pst);
 
+// An attachment's data as base64 in lines of 76 characters, read from the
+// file block by block; returns the data's size in bytes.
+size_t write_attachment_base64(FILE* out, pst_item_attach* attach, pst_file* pst);
+
 // One base64 attachment part; writes nothing when the data cannot be found.
 bool write_inline_attachment(FILE* out, pst_item_attach* attach, char const* boundary, pst_file* pst);
 

@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -47,9 +50,17 @@ void write_single_line(FILE* out, char const* text)
 {
     if (!text)
         return;
-    for (char const* p = text; *p; ++p) {
+    // Runs of printable bytes go out whole, each control byte as a blank.
+    char const* run = text;
+    for (char const* p = text;; ++p) {
         unsigned char const c = static_cast<unsigned char>(*p);
-        fputc(c < 32 || c == 127 ? ' ' : c, out);
+        if (c >= 32 && c != 127)
+            continue;
+        fwrite(run, 1, size_t(p - run), out);
+        if (c == 0)
+            return;
+        fputc(' ', out);
+        run = p + 1;
     }
 }
 
@@ -300,11 +311,30 @@ char* rfc2231_string(char const* text)
     return encoded;
 }
 
+namespace {
+
+bool is_control_byte(unsigned char c) { return c < 32 && c != '\t' && c != '\n'; }
+
+} // namespace
+
 bool test_base64(char const* data, size_t size)
 {
-    for (size_t i = 0; i < size; ++i) {
-        unsigned char const c = static_cast<unsigned char>(data[i]);
-        if (c < 32 && c != '\t' && c != '\n')
+    size_t i = 0;
+#ifdef __SSE2__
+    // Sixteen bytes at a time: a long body is scanned at memory speed.
+    __m128i const highestControl = _mm_set1_epi8(31);
+    __m128i const tab = _mm_set1_epi8('\t');
+    __m128i const lineFeed = _mm_set1_epi8('\n');
+    for (; i + 16 <= size; i += 16) {
+        __m128i const bytes = _mm_loadu_si128(reinterpret_cast<__m128i const*>(data + i));
+        __m128i const control = _mm_cmpeq_epi8(_mm_min_epu8(bytes, highestControl), bytes);
+        __m128i const allowed = _mm_or_si128(_mm_cmpeq_epi8(bytes, tab), _mm_cmpeq_epi8(bytes, lineFeed));
+        if (_mm_movemask_epi8(_mm_andnot_si128(allowed, control)) != 0)
+            return true;
+    }
+#endif
+    for (; i < size; ++i) {
+        if (is_control_byte(static_cast<unsigned char>(data[i])))
             return true;
     }
     return false;

@@ -260,7 +260,7 @@ private slots:
     void mboxQuotingSurvivesAnySplit_data()
     {
         QTest::addColumn<int>("chunk");
-        for (int chunk : {1, 2, 3, 4, 5, 7, 4096})
+        for (int chunk : {1, 2, 3, 4, 5, 6, 7, 11, 13, 4096})
             QTest::addRow("%d", chunk) << chunk;
     }
 
@@ -268,10 +268,11 @@ private slots:
     {
         QFETCH(int, chunk);
         const QByteArray message = "From \"a@b\" Thu Jan 1 00:00:00 1970\nSubject: x\n\nFrom here\n>From there\n"
-                                   "Fro\nFrom\nFromage\n From x\nFrom ";
+                                   ">>>>From deep\n>>>\n>>>Fro\n\nFro\nFrom\nFromage\n From x\nFrom ";
         QByteArray firstLine;
         QCOMPARE(throughMboxStream(message, chunk, &firstLine),
-                 QByteArray("Subject: x\n\n>From here\n>>From there\nFro\nFrom\nFromage\n From x\n>From "));
+                 QByteArray("Subject: x\n\n>From here\n>>From there\n>>>>>From deep\n>>>\n>>>Fro\n\nFro\nFrom\nFromage\n"
+                            " From x\n>From "));
         QCOMPARE(firstLine, QByteArray("From \"a@b\" Thu Jan 1 00:00:00 1970"));
     }
 
