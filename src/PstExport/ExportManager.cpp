@@ -282,13 +282,27 @@ bool ExportManager::preScan(const std::shared_ptr<PstItem>& root)
         if (total > 0)
             return true;
     }
+    // A worker learns its share's items as it reads them.
+    if (m_folderShare)
+        return true;
     Log::info(QStringLiteral("Scan results is empty."));
     return false;
 }
 
 bool ExportManager::takesItemsOf(const PstFolderItem& folder) const
 {
-    return (!m_folderShare || m_folderShare(folder)) && (!m_folderSelection || m_folderSelection(folder));
+    return (!m_folderShare || !m_folderShare(folder).isEmpty()) && (!m_folderSelection || m_folderSelection(folder));
+}
+
+QList<std::shared_ptr<PstItem>> ExportManager::runItemsOf(const PstFolderItem& folder) const
+{
+    // A worker opens its file without reading the folders' items.
+    if (!m_folderShare || folder.nodeLevel() == 0)
+        return PstParser::itemsOf(folder);
+    QList<std::shared_ptr<PstItem>> items;
+    for (const auto& [first, end] : m_folderShare(folder))
+        items.append(PstParser::readItemsOf(folder, first, end));
+    return items;
 }
 
 int ExportManager::itemsOfFormats(const PstFolderItem& folder) const
@@ -437,7 +451,7 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
     const bool hadItems = folder && takesItemsOf(*folder) && itemsOfFormats(*folder) > 0 && writesIntoFolderDirectories();
     if (folder && takesItemsOf(*folder)) {
         Counts found{};
-        for (const auto& child : PstParser::itemsOf(*folder)) {
+        for (const auto& child : runItemsOf(*folder)) {
             for (int index : formatIndexesFor(child)) {
                 ++found[size_t(index)];
                 if (m_token.isCancelled())
@@ -446,7 +460,10 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
                     queueItem(child, index, outputDir);
             }
         }
-        countUnread(*folder, found, skipped);
+        if (m_folderShare)
+            noteFound(*folder, found);
+        else
+            countUnread(*folder, found, skipped);
     }
     for (int i = 0; item && i < item->childCount(); ++i) {
         const auto child = item->child(i);
@@ -478,6 +495,20 @@ void ExportManager::countUnread(const PstFolderItem& folder, const Counts& found
                       .arg(missing)
                       .arg(QLatin1String(table[i].key), folder.displayName()));
     }
+}
+
+void ExportManager::noteFound(const PstFolderItem& folder, const Counts& found)
+{
+    const auto& table = formatTable();
+    const QString id = ExportWorkers::folderId(folder);
+    // Handed to the caller's thread, where the summary is made.
+    QMetaObject::invokeMethod(this, [this, id, found, &table] {
+        for (size_t i = 0; i < table.size(); ++i) {
+            if (!m_formats.contains(QLatin1String(table[i].key)))
+                continue;
+            m_found[id][QLatin1String(table[i].key)] += found[i];
+        }
+    }, Qt::QueuedConnection);
 }
 
 void ExportManager::queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir)
@@ -571,13 +602,21 @@ void ExportManager::finishRun()
     for (const auto& strategy : std::as_const(m_strategyPool))
         addFailureReasons({{strategy->formatKey(), strategy->takeFailureReasons()}});
     m_lastRunReasons = std::exchange(m_reasons, {});
+    m_lastRunFound = std::exchange(m_found, {});
     m_lastRunErrors = m_errors;
     m_lastRunSummary.clear();
     const auto& table = formatTable();
     for (size_t i = 0; i < table.size(); ++i) {
         const QString key = QLatin1String(table[i].key);
-        if (m_formats.contains(key))
-            m_lastRunSummary.append({key, QString::fromLatin1(table[i].label), m_scanTotals[i], m_errors.value(key)});
+        if (!m_formats.contains(key))
+            continue;
+        int total = m_scanTotals[i];
+        if (m_folderShare) {
+            total = 0;
+            for (const QMap<QString, int>& found : std::as_const(m_lastRunFound))
+                total += found.value(key);
+        }
+        m_lastRunSummary.append({key, QString::fromLatin1(table[i].label), total, m_errors.value(key)});
     }
     attributeLosses(m_runRoot);
     m_runRoot.reset();
