@@ -33,7 +33,6 @@
 namespace {
 
 constexpr int kPoolThreadExpiryMs = 60000;
-constexpr char kUnreadReason[] = "could not be read again from the file (it changed or was damaged since it was opened)";
 
 // One output format. The table's order is the order in which an item's kind
 // is tested and in which reporters and exporters are created.
@@ -99,6 +98,11 @@ ExportManager::~ExportManager()
         m_walkPool.waitForDone();
         QThreadPool::globalInstance()->waitForDone();
     }
+}
+
+QString ExportManager::unreadReason()
+{
+    return QStringLiteral("could not be read again from the file (it changed or was damaged since it was opened)");
 }
 
 QString ExportManager::progressLabel(const QString& formatKey)
@@ -539,7 +543,7 @@ void ExportManager::walkFinished(const Counts& skipped)
     for (size_t i = 0; i < table.size(); ++i) {
         m_errors[QLatin1String(table[i].key)] += skipped[i];
         if (m_unread[i] > 0)
-            m_reasons[QLatin1String(table[i].key)][QString::fromLatin1(kUnreadReason)] += m_unread[i];
+            m_reasons[QLatin1String(table[i].key)][unreadReason()] += m_unread[i];
     }
     m_walkDone = true;
     finishIfDone();

@@ -107,6 +107,9 @@ public:
 
     // Every format of the engine, in the order it handles them.
     static QList<ExportFormat> formats();
+    // Why items the document's open counted were not written when a run
+    // did not find them again.
+    static QString unreadReason();
     // The label of a format's progress ("Emails", ...); "" for an unknown key.
     static QString progressLabel(const QString& formatKey);
     // Every format key in the order the engine handles them.

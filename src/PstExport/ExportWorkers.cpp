@@ -227,6 +227,13 @@ bool ExportWorkers::isInShare(const PstFolderItem& folder, const QStringList& sh
     return !partsOf(folder, share).isEmpty();
 }
 
+bool ExportWorkers::isInShare(const QString& folderId, const QStringList& share)
+{
+    return std::any_of(share.begin(), share.end(), [&folderId](const QString& entry) {
+        return entry.section(QLatin1Char(':'), 0, 0) == folderId;
+    });
+}
+
 void ExportWorkers::start(const QString& program, const PstFolderItem& root, const QString& outputDir,
                           const QList<QString>& formats, const QList<QStringList>& shares, bool pruneEmptyFolders)
 {
@@ -356,9 +363,20 @@ void ExportWorkers::workerEnded()
     for (auto folder = m_expected.cbegin(); folder != m_expected.cend(); ++folder) {
         for (const QString& key : std::as_const(m_formats)) {
             int found = 0;
-            for (const Worker& worker : std::as_const(m_workers))
+            bool allReported = true;
+            for (const Worker& worker : std::as_const(m_workers)) {
                 found += worker.found.value(folder.key()).value(key);
-            failed[key] += qMax(0, folder->value(key) - found);
+                if (!worker.results.contains(key) && isInShare(folder.key(), worker.share))
+                    allReported = false;
+            }
+            const int unread = qMax(0, folder->value(key) - found);
+            failed[key] += unread;
+            if (unread > 0 && allReported) {
+                Log::warn(QStringLiteral("%1 %2 items of folder %3 could not be read again from the file; they are not written.")
+                              .arg(unread)
+                              .arg(key, folder.key()));
+                m_reasons[key][ExportManager::unreadReason()] += unread;
+            }
         }
     }
     for (const auto& [dir, hadItems] : std::as_const(m_directories)) {

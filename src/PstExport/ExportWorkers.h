@@ -58,6 +58,7 @@ public:
     static QList<std::pair<int, int>> partsOf(const PstFolderItem& folder, const QStringList& share);
     // Whether `share` holds any of `folder`'s items.
     static bool isInShare(const PstFolderItem& folder, const QStringList& share);
+    static bool isInShare(const QString& folderId, const QStringList& share);
 
     // Starts one worker of `program` per share, writing the document of
     // `root` into `outputDir`; removes the directories left empty at the
