@@ -298,15 +298,30 @@ bool ExportManager::takesItemsOf(const PstFolderItem& folder) const
     return (!m_folderShare || !m_folderShare(folder).isEmpty()) && (!m_folderSelection || m_folderSelection(folder));
 }
 
-QList<std::shared_ptr<PstItem>> ExportManager::runItemsOf(const PstFolderItem& folder) const
+void ExportManager::forEachRunItem(const PstFolderItem& folder,
+                                   const std::function<void(const std::shared_ptr<PstItem>&)>& visit) const
 {
-    // A worker opens its file without reading the folders' items.
-    if (!m_folderShare || folder.nodeLevel() == 0)
-        return PstParser::itemsOf(folder);
-    QList<std::shared_ptr<PstItem>> items;
-    for (const auto& [first, end] : m_folderShare(folder))
-        items.append(PstParser::readItemsOf(folder, first, end));
-    return items;
+    // Items the folder holds (the window's, a document root's) are there.
+    if ((!m_folderShare || folder.nodeLevel() == 0) && folder.holdsItems()) {
+        for (const auto& item : folder.items())
+            visit(item);
+        return;
+    }
+    if (folder.nodeLevel() == 0) {
+        for (const auto& item : PstParser::itemsOf(folder))
+            visit(item);
+        return;
+    }
+    // Otherwise read from the file a few at a time: a folder of any size
+    // takes as little memory as a small one.
+    const int nodes = PstParser::itemNodeCount(folder);
+    const NodeRanges ranges = m_folderShare ? m_folderShare(folder) : NodeRanges{{0, nodes}};
+    for (const auto& [first, end] : ranges) {
+        for (int from = first; from < qMin(end, nodes); from += kItemsReadAtOnce) {
+            for (const auto& item : PstParser::readItemsOf(folder, from, qMin(qMin(end, nodes), from + kItemsReadAtOnce)))
+                visit(item);
+        }
+    }
 }
 
 int ExportManager::itemsOfFormats(const PstFolderItem& folder) const
@@ -455,7 +470,7 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
     const bool hadItems = folder && takesItemsOf(*folder) && itemsOfFormats(*folder) > 0 && writesIntoFolderDirectories();
     if (folder && takesItemsOf(*folder)) {
         Counts found{};
-        for (const auto& child : runItemsOf(*folder)) {
+        forEachRunItem(*folder, [&](const std::shared_ptr<PstItem>& child) {
             for (int index : formatIndexesFor(child)) {
                 ++found[size_t(index)];
                 if (m_token.isCancelled())
@@ -463,7 +478,7 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
                 else
                     queueItem(child, index, outputDir);
             }
-        }
+        });
         if (m_folderShare)
             noteFound(*folder, found);
         else

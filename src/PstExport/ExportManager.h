@@ -147,8 +147,10 @@ private:
     QList<int> formatIndexesFor(const std::shared_ptr<PstItem>& item) const;
     bool writesIntoFolderDirectories() const;
     bool takesItemsOf(const PstFolderItem& folder) const;
-    // The items of the folder the run writes: all it has, or a worker's parts.
-    QList<std::shared_ptr<PstItem>> runItemsOf(const PstFolderItem& folder) const;
+    // Hands over the items of the folder the run writes, in order: all it
+    // has, or a worker's parts; read from the file a few at a time.
+    void forEachRunItem(const PstFolderItem& folder, const std::function<void(const std::shared_ptr<PstItem>&)>& visit) const;
+    static constexpr int kItemsReadAtOnce = 256;
     // Counts the document's losses in the run's folders into the summary,
     // each under the chosen format of its folder's kind.
     void attributeLosses(const std::shared_ptr<PstItem>& root);

@@ -198,6 +198,16 @@ QList<std::shared_ptr<PstItem>> PstParser::itemsOf(const PstFolderItem& folder)
     return readItemsOf(folder, 0, std::numeric_limits<int>::max());
 }
 
+int PstParser::itemNodeCount(const PstFolderItem& folder)
+{
+    const QMutexLocker locker(libpstLock().get());
+    const pst_desc_tree* node = folder.pstTree();
+    int count = 0;
+    for (const pst_desc_tree* child = node ? node->child : nullptr; child; child = child->next)
+        count += LossCounter::isFolderNode(child) ? 0 : 1;
+    return count;
+}
+
 QList<std::shared_ptr<PstItem>> PstParser::readItemsOf(const PstFolderItem& folder, int first, int end)
 {
     // Items link to their folder through shared ownership.

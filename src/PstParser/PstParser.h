@@ -92,6 +92,8 @@ public:
     // Nodes are counted as PstFolderItem::ItemSizes counts them. Not for
     // the document root.
     static QList<std::shared_ptr<PstItem>> readItemsOf(const PstFolderItem& folder, int first, int end);
+    // How many item nodes the folder has, as readItemsOf() counts them.
+    static int itemNodeCount(const PstFolderItem& folder);
 
     // Drops this parser's reference to the file.
     void close();
