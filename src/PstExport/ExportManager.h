@@ -67,9 +67,10 @@ public:
     {
         m_folderSelection = std::move(selected);
     }
-    // Runs that write a whole document in one-file-per-item formats share
-    // its folders out among `jobs` processes of `program` (lumaroo-cli; see
-    // ExportWorkers). Fewer than two jobs or no program: one process.
+    // Runs that write a whole document into files share its folders (and
+    // parts of large folders) out among `jobs` processes of `program`
+    // (lumaroo-cli; see ExportWorkers). Fewer than two jobs or no program:
+    // one process.
     void setWorkers(int jobs, const QString& program);
     // Stops the run: the tasks not yet run fail at once; exportCompleted
     // still follows.
