@@ -33,7 +33,6 @@
 namespace {
 
 constexpr int kPoolThreadExpiryMs = 60000;
-constexpr char kUnreadReason[] = "could not be read again from the file (it changed or was damaged since it was opened)";
 
 // One output format. The table's order is the order in which an item's kind
 // is tested and in which reporters and exporters are created.
@@ -99,6 +98,11 @@ ExportManager::~ExportManager()
         m_walkPool.waitForDone();
         QThreadPool::globalInstance()->waitForDone();
     }
+}
+
+QString ExportManager::unreadReason()
+{
+    return QStringLiteral("could not be read again from the file (it changed or was damaged since it was opened)");
 }
 
 QString ExportManager::progressLabel(const QString& formatKey)
@@ -282,13 +286,42 @@ bool ExportManager::preScan(const std::shared_ptr<PstItem>& root)
         if (total > 0)
             return true;
     }
+    // A worker learns its share's items as it reads them.
+    if (m_folderShare)
+        return true;
     Log::info(QStringLiteral("Scan results is empty."));
     return false;
 }
 
 bool ExportManager::takesItemsOf(const PstFolderItem& folder) const
 {
-    return (!m_folderShare || m_folderShare(folder)) && (!m_folderSelection || m_folderSelection(folder));
+    return (!m_folderShare || !m_folderShare(folder).isEmpty()) && (!m_folderSelection || m_folderSelection(folder));
+}
+
+void ExportManager::forEachRunItem(const PstFolderItem& folder,
+                                   const std::function<void(const std::shared_ptr<PstItem>&)>& visit) const
+{
+    // Items the folder holds (the window's, a document root's) are there.
+    if ((!m_folderShare || folder.nodeLevel() == 0) && folder.holdsItems()) {
+        for (const auto& item : folder.items())
+            visit(item);
+        return;
+    }
+    if (folder.nodeLevel() == 0) {
+        for (const auto& item : PstParser::itemsOf(folder))
+            visit(item);
+        return;
+    }
+    // Otherwise read from the file a few at a time: a folder of any size
+    // takes as little memory as a small one.
+    const int nodes = PstParser::itemNodeCount(folder);
+    const NodeRanges ranges = m_folderShare ? m_folderShare(folder) : NodeRanges{{0, nodes}};
+    for (const auto& [first, end] : ranges) {
+        for (int from = first; from < qMin(end, nodes); from += kItemsReadAtOnce) {
+            for (const auto& item : PstParser::readItemsOf(folder, from, qMin(qMin(end, nodes), from + kItemsReadAtOnce)))
+                visit(item);
+        }
+    }
 }
 
 int ExportManager::itemsOfFormats(const PstFolderItem& folder) const
@@ -437,7 +470,7 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
     const bool hadItems = folder && takesItemsOf(*folder) && itemsOfFormats(*folder) > 0 && writesIntoFolderDirectories();
     if (folder && takesItemsOf(*folder)) {
         Counts found{};
-        for (const auto& child : PstParser::itemsOf(*folder)) {
+        forEachRunItem(*folder, [&](const std::shared_ptr<PstItem>& child) {
             for (int index : formatIndexesFor(child)) {
                 ++found[size_t(index)];
                 if (m_token.isCancelled())
@@ -445,8 +478,11 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
                 else
                     queueItem(child, index, outputDir);
             }
-        }
-        countUnread(*folder, found, skipped);
+        });
+        if (m_folderShare)
+            noteFound(*folder, found);
+        else
+            countUnread(*folder, found, skipped);
     }
     for (int i = 0; item && i < item->childCount(); ++i) {
         const auto child = item->child(i);
@@ -480,6 +516,20 @@ void ExportManager::countUnread(const PstFolderItem& folder, const Counts& found
     }
 }
 
+void ExportManager::noteFound(const PstFolderItem& folder, const Counts& found)
+{
+    const auto& table = formatTable();
+    const QString id = ExportWorkers::folderId(folder);
+    // Handed to the caller's thread, where the summary is made.
+    QMetaObject::invokeMethod(this, [this, id, found, &table] {
+        for (size_t i = 0; i < table.size(); ++i) {
+            if (!m_formats.contains(QLatin1String(table[i].key)))
+                continue;
+            m_found[id][QLatin1String(table[i].key)] += found[i];
+        }
+    }, Qt::QueuedConnection);
+}
+
 void ExportManager::queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir)
 {
     const Format& format = formatTable()[size_t(formatIndex)];
@@ -508,7 +558,7 @@ void ExportManager::walkFinished(const Counts& skipped)
     for (size_t i = 0; i < table.size(); ++i) {
         m_errors[QLatin1String(table[i].key)] += skipped[i];
         if (m_unread[i] > 0)
-            m_reasons[QLatin1String(table[i].key)][QString::fromLatin1(kUnreadReason)] += m_unread[i];
+            m_reasons[QLatin1String(table[i].key)][unreadReason()] += m_unread[i];
     }
     m_walkDone = true;
     finishIfDone();
@@ -571,13 +621,21 @@ void ExportManager::finishRun()
     for (const auto& strategy : std::as_const(m_strategyPool))
         addFailureReasons({{strategy->formatKey(), strategy->takeFailureReasons()}});
     m_lastRunReasons = std::exchange(m_reasons, {});
+    m_lastRunFound = std::exchange(m_found, {});
     m_lastRunErrors = m_errors;
     m_lastRunSummary.clear();
     const auto& table = formatTable();
     for (size_t i = 0; i < table.size(); ++i) {
         const QString key = QLatin1String(table[i].key);
-        if (m_formats.contains(key))
-            m_lastRunSummary.append({key, QString::fromLatin1(table[i].label), m_scanTotals[i], m_errors.value(key)});
+        if (!m_formats.contains(key))
+            continue;
+        int total = m_scanTotals[i];
+        if (m_folderShare) {
+            total = 0;
+            for (const QMap<QString, int>& found : std::as_const(m_lastRunFound))
+                total += found.value(key);
+        }
+        m_lastRunSummary.append({key, QString::fromLatin1(table[i].label), total, m_errors.value(key)});
     }
     attributeLosses(m_runRoot);
     m_runRoot.reset();

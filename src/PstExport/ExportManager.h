@@ -50,9 +50,16 @@ public:
                           const QList<QString>& formats);
     // Whether folders that produced no file are removed again (default true).
     void setIgnoreEmptyFolder(bool ignore);
-    // Runs write (and count) the items of the folders `takes` accepts only;
-    // the folder tree is made whole still. Unset: every folder's.
-    void setFolderShare(std::function<bool(const PstFolderItem&)> takes) { m_folderShare = std::move(takes); }
+    // A worker's run (see ExportWorkers): writes the items of the folders
+    // `parts` gives ranges of item nodes [first, end) for, only those, read
+    // from the file, whether or not the document's open counted them; the
+    // folder tree is made whole still. What it found is in lastRunFound(),
+    // the run's totals are the items found. Unset: every folder's items.
+    using NodeRanges = QList<std::pair<int, int>>;
+    void setFolderShare(std::function<NodeRanges(const PstFolderItem&)> parts) { m_folderShare = std::move(parts); }
+    // Per folder id (ExportWorkers::folderId) and format key: the items a
+    // worker's last run found in its share.
+    QMap<QString, QMap<QString, int>> lastRunFound() const { return m_lastRunFound; }
     // Converts the items of the folders `selected` accepts only, in one
     // process or shared out among workers (the user's choice of folders);
     // folders left empty are pruned as ever. Unset: every folder's.
@@ -60,9 +67,10 @@ public:
     {
         m_folderSelection = std::move(selected);
     }
-    // Runs that write a whole document in one-file-per-item formats share
-    // its folders out among `jobs` processes of `program` (lumaroo-cli; see
-    // ExportWorkers). Fewer than two jobs or no program: one process.
+    // Runs that write a whole document into files share its folders (and
+    // parts of large folders) out among `jobs` processes of `program`
+    // (lumaroo-cli; see ExportWorkers). Fewer than two jobs or no program:
+    // one process.
     void setWorkers(int jobs, const QString& program);
     // Stops the run: the tasks not yet run fail at once; exportCompleted
     // still follows.
@@ -100,6 +108,9 @@ public:
 
     // Every format of the engine, in the order it handles them.
     static QList<ExportFormat> formats();
+    // Why items the document's open counted were not written when a run
+    // did not find them again.
+    static QString unreadReason();
     // The label of a format's progress ("Emails", ...); "" for an unknown key.
     static QString progressLabel(const QString& formatKey);
     // Every format key in the order the engine handles them.
@@ -137,6 +148,10 @@ private:
     QList<int> formatIndexesFor(const std::shared_ptr<PstItem>& item) const;
     bool writesIntoFolderDirectories() const;
     bool takesItemsOf(const PstFolderItem& folder) const;
+    // Hands over the items of the folder the run writes, in order: all it
+    // has, or a worker's parts; read from the file a few at a time.
+    void forEachRunItem(const PstFolderItem& folder, const std::function<void(const std::shared_ptr<PstItem>&)>& visit) const;
+    static constexpr int kItemsReadAtOnce = 256;
     // Counts the document's losses in the run's folders into the summary,
     // each under the chosen format of its folder's kind.
     void attributeLosses(const std::shared_ptr<PstItem>& root);
@@ -153,6 +168,8 @@ private:
     // (`found` per format) as not written: the file changed or broke since
     // it was opened.
     void countUnread(const PstFolderItem& folder, const Counts& found, Counts& skipped);
+    // A worker's walk has read `folder`'s part: `found` per format.
+    void noteFound(const PstFolderItem& folder, const Counts& found);
     // The walk has queued its last task (on the caller's thread).
     void walkFinished(const Counts& skipped);
     // Ends the run once the walk is done and no task is left.
@@ -175,7 +192,10 @@ private:
     static constexpr int kQueuedTasks = 64;
     QSemaphore m_taskSlots{kQueuedTasks};
     QThreadPool m_walkPool;
-    std::function<bool(const PstFolderItem&)> m_folderShare;
+    std::function<NodeRanges(const PstFolderItem&)> m_folderShare;
+    // A worker's run: what its walk found, per folder id and format key.
+    QMap<QString, QMap<QString, int>> m_found;
+    QMap<QString, QMap<QString, int>> m_lastRunFound;
     std::function<bool(const PstFolderItem&)> m_folderSelection;
     std::shared_ptr<PstItem> m_runRoot;
     FormatResult m_lastRunOtherLosses;

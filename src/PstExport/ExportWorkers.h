@@ -13,10 +13,12 @@
 class PstFolderItem;
 class QProcess;
 
-// Writes a document's one-file-per-item formats with several worker
-// processes at once (`lumaroo-cli convert … --worker-folders`), each with its
-// own open file and a share of the folders: libpst keeps process-wide state,
-// so one process reads one item at a time. Sums what the workers report.
+
+// Writes a document's files with several worker processes at once
+// (`lumaroo-cli convert … --worker-folders`), each with its own open file and
+// a share of the folders (or of a large folder's items): libpst keeps
+// process-wide state, so one process reads one item at a time. Sums what the
+// workers report.
 class ExportWorkers : public QObject
 {
     Q_OBJECT
@@ -28,13 +30,20 @@ public:
     // lumaroo-cli beside this program (in a build tree, in its cli folder);
     // "" when there is none.
     static QString siblingProgram();
-    // Whether several processes can write `formats` at once: each item to
-    // a file of its own in its folder's directory, nothing shared.
+    // Whether several processes can write `formats` at once: each writes
+    // its own folders' files, mailboxes and Maildir messages (Maildir names
+    // are unique per process), nothing one process appends to is shared.
     static bool canSplit(const QList<QString>& formats);
-    // The ids of the folders holding items of `formats` (of those `selected`
-    // accepts, when given), in at most `jobs` shares with about as many
-    // items each ("root" for the document's own items); fewer shares when
-    // there are fewer such folders.
+    // The parts of the document holding items of `formats` (of the folders
+    // `selected` accepts, when given), in at most `jobs` shares of about the
+    // same size: by the bytes of the folders' messages as the open read them
+    // plus a fixed cost per item, by item counts where sizes are unknown.
+    // A part is a folder's id ("root" for the document's own items), or
+    // "ID:FIRST:END" for the folder's item nodes FIRST up to END (-1: to
+    // its last), when a folder larger than a share is cut. Folders are cut
+    // only where every format writes a file per item; with mbox, folders
+    // whose mailbox would be the same file stay in one share. Fewer shares
+    // when there are fewer parts.
     static QList<QStringList> shares(const PstFolderItem& root, const QList<QString>& formats, int jobs,
                                      const std::function<bool(const PstFolderItem&)>& selected = {});
     // The token a worker finds in its environment (kWorkerTokenVariable),
@@ -42,8 +51,14 @@ public:
     // this class starts, never for a user's command line.
     static QByteArray workerToken(qint64 parentPid);
     static constexpr char kWorkerTokenVariable[] = "LUMAROO_WORKER_TOKEN";
-    // Whether `folder` is one of `folderIds` (as shares() names them).
-    static bool isInShare(const PstFolderItem& folder, const QStringList& folderIds);
+    // The id a share names `folder` by.
+    static QString folderId(const PstFolderItem& folder);
+    // The item node ranges [first, end) of `folder` that `share` (as shares()
+    // gives it) holds; empty when it holds none of the folder.
+    static QList<std::pair<int, int>> partsOf(const PstFolderItem& folder, const QStringList& share);
+    // Whether `share` holds any of `folder`'s items.
+    static bool isInShare(const PstFolderItem& folder, const QStringList& share);
+    static bool isInShare(const QString& folderId, const QStringList& share);
 
     // Starts one worker of `program` per share, writing the document of
     // `root` into `outputDir`; removes the directories left empty at the
@@ -70,14 +85,23 @@ private:
         QHash<QString, int> done;
         // Per format: items found and failed, once reported.
         QHash<QString, std::pair<int, int>> results;
-        QHash<QString, int> shareTotals;
+        // Per folder id and format: the items the worker found there.
+        QHash<QString, QHash<QString, int>> found;
+        QStringList share;
     };
 
     void readReport(qsizetype index);
     void workerEnded();
 
+    // The items the worker `w` did not write (failed or never found), per
+    // format, all of them when it ended without its report.
+    QHash<QString, int> missingOf(qsizetype w) const;
+
     QList<Worker> m_workers;
     QList<QString> m_formats;
+    // Per folder id of the shares and format: the items the document's open
+    // counted there.
+    QHash<QString, QHash<QString, int>> m_expected;
     int m_running = 0;
     // The folder directories, deepest first, each with whether its folder
     // had items; those left empty go at the end when m_pruneEmptyFolders.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "PstFileDeleter.h"
 
+#include "SoundNodes.h"
 #include "StoreIdentity.h"
 
 #include "Log.h"
@@ -22,6 +23,7 @@ void PstFileDeleter::operator()(pst_file* file) const
     {
         const QMutexLocker locker(libpstLock().get());
         StoreIdentity::forget(file);
+        SoundNodes::forget(file);
         pst_close(file);
     }
     std::free(file);

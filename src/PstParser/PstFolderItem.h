@@ -50,6 +50,20 @@ public:
     // given (a document root keeps its own), otherwise only their counts,
     // the items let go elsewhere. It is pending no more.
     void setReadItems(const ItemCounts& counts, const QList<std::shared_ptr<PstItem>>& items);
+    // The sizes of the folder's messages as they were read (PR_MESSAGE_SIZE):
+    // their sum, how many item nodes the folder has (damaged and unshown
+    // ones included, as PstParser::readItemsOf() counts them) and the
+    // running sum after every kNodesPerSizeMark of them, so a run can cut
+    // the folder into parts of about equal size. Empty when not read.
+    struct ItemSizes
+    {
+        static constexpr int kNodesPerSizeMark = 256;
+        qint64 bytes = 0;
+        int nodes = 0;
+        QList<qint64> marks;
+    };
+    const ItemSizes& itemSizes() const { return m_itemSizes; }
+    void setItemSizes(const ItemSizes& sizes) { m_itemSizes = sizes; }
     // Set on a document root by the parser; empty on other folders.
     std::shared_ptr<ParseLosses> losses() const { return m_losses; }
     void setLosses(const std::shared_ptr<ParseLosses>& losses) { m_losses = losses; }
@@ -62,4 +76,5 @@ private:
     QList<std::shared_ptr<PstItem>> m_items;
     int m_itemCount = 0;
     ItemCounts m_kindCounts;
+    ItemSizes m_itemSizes;
 };

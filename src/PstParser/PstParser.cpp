@@ -23,6 +23,7 @@
 #include <QMutexLocker>
 
 #include <cstdlib>
+#include <limits>
 #include <cstring>
 
 PstParser::PstParser()
@@ -141,11 +142,13 @@ void PstParser::readFolderLevel(pst_desc_tree* first, const std::shared_ptr<PstF
 }
 
 bool PstParser::readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QList<std::shared_ptr<PstItem>>* items,
-                                    PstFolderItem::ItemCounts* counts)
+                                    PstFolderItem::ItemCounts* counts, PstFolderItem::ItemSizes* sizes)
 {
     items->clear();
     if (counts)
         counts->clear();
+    if (sizes)
+        *sizes = {};
     if (m_stopped || m_nextPendingFolder >= m_pendingFolders.size())
         return false;
     const PendingFolder pending = m_pendingFolders.at(m_nextPendingFolder++);
@@ -156,6 +159,8 @@ bool PstParser::readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QLis
         const std::shared_ptr<PstItem> item = ItemFactory::isMessageNode(node)
             ? readCountedItem(node, pending.folder, &damagedFolder)
             : m_itemsReadWithFolders.take(node);
+        if (sizes && !LossCounter::isFolderNode(node))
+            addItemSize(item, sizes);
         if (!item)
             continue;
         if (counts)
@@ -178,28 +183,56 @@ bool PstParser::finishFolderItems(const std::shared_ptr<PstFolderItem>& root)
     return true;
 }
 
+void PstParser::addItemSize(const std::shared_ptr<PstItem>& item, PstFolderItem::ItemSizes* sizes)
+{
+    if (item && item->type() != Folder)
+        sizes->bytes += qMax<qint64>(0, item->property(QStringLiteral("messageSize")).toLongLong());
+    if (++sizes->nodes % PstFolderItem::ItemSizes::kNodesPerSizeMark == 0)
+        sizes->marks.append(sizes->bytes);
+}
+
 QList<std::shared_ptr<PstItem>> PstParser::itemsOf(const PstFolderItem& folder)
 {
     if (folder.holdsItems())
         return folder.items();
+    return readItemsOf(folder, 0, std::numeric_limits<int>::max());
+}
+
+bool PstParser::readItemsOf(const PstFolderItem& folder, const std::function<bool(const std::shared_ptr<PstItem>&)>& take)
+{
+    if (!folder.holdsItems())
+        return readNodeItems(folder, 0, std::numeric_limits<int>::max(), take);
+    const QList<std::shared_ptr<PstItem>> items = folder.items();
+    for (const std::shared_ptr<PstItem>& item : items) {
+        if (!take(item))
+            return false;
+    }
+    return true;
+}
+
+int PstParser::itemNodeCount(const PstFolderItem& folder)
+{
+    const QMutexLocker locker(libpstLock().get());
+    const pst_desc_tree* node = folder.pstTree();
+    int count = 0;
+    for (const pst_desc_tree* child = node ? node->child : nullptr; child; child = child->next)
+        count += LossCounter::isFolderNode(child) ? 0 : 1;
+    return count;
+}
+
+QList<std::shared_ptr<PstItem>> PstParser::readItemsOf(const PstFolderItem& folder, int first, int end)
+{
     QList<std::shared_ptr<PstItem>> items;
-    readItemsOf(folder, [&items](const std::shared_ptr<PstItem>& item) {
+    readNodeItems(folder, first, end, [&items](const std::shared_ptr<PstItem>& item) {
         items.append(item);
         return true;
     });
     return items;
 }
 
-bool PstParser::readItemsOf(const PstFolderItem& folder, const std::function<bool(const std::shared_ptr<PstItem>&)>& take)
+bool PstParser::readNodeItems(const PstFolderItem& folder, int first, int end,
+                              const std::function<bool(const std::shared_ptr<PstItem>&)>& take)
 {
-    if (folder.holdsItems()) {
-        const QList<std::shared_ptr<PstItem>> items = folder.items();
-        for (const std::shared_ptr<PstItem>& item : items) {
-            if (!take(item))
-                return false;
-        }
-        return true;
-    }
     // Items link to their folder through shared ownership.
     const auto shared = std::const_pointer_cast<PstFolderItem>(
         std::static_pointer_cast<const PstFolderItem>(folder.shared_from_this()));
@@ -211,9 +244,12 @@ bool PstParser::readItemsOf(const PstFolderItem& folder, const std::function<boo
     if (!parser.m_pstFile || !node)
         return true;
     // The nodes readNextFolderItems() took the folder's items from.
+    int index = -1;
     for (pst_desc_tree* child = node->child; child; child = child->next) {
-        if (LossCounter::isFolderNode(child))
+        if (LossCounter::isFolderNode(child) || ++index < first)
             continue;
+        if (index >= end)
+            break;
         bool damagedFolder = false;
         const std::shared_ptr<PstItem> item = parser.readCountedItem(child, shared, &damagedFolder);
         if (!item || item->type() == Folder)
@@ -231,7 +267,22 @@ std::shared_ptr<PstFolderItem> PstParser::parseReleased(const QString& path)
     std::shared_ptr<PstFolderItem> folder;
     QList<std::shared_ptr<PstItem>> items;
     PstFolderItem::ItemCounts counts;
-    while (root && readNextFolderItems(&folder, &items, &counts))
+    PstFolderItem::ItemSizes sizes;
+    while (root && readNextFolderItems(&folder, &items, &counts, &sizes)) {
+        folder->setReadItems(counts, items);
+        folder->setItemSizes(sizes);
+    }
+    return root && finishFolderItems(root) ? root : nullptr;
+}
+
+std::shared_ptr<PstFolderItem> PstParser::parseFolderTree(const QString& path)
+{
+    const std::shared_ptr<PstFolderItem> root = parseFolders(path);
+    std::shared_ptr<PstFolderItem> folder;
+    QList<std::shared_ptr<PstItem>> items;
+    PstFolderItem::ItemCounts counts;
+    // The document root's own items come first.
+    if (root && readNextFolderItems(&folder, &items, &counts))
         folder->setReadItems(counts, items);
     return root && finishFolderItems(root) ? root : nullptr;
 }

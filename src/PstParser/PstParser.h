@@ -58,8 +58,9 @@ public:
     // With `counts`, only the document root's own items are handed over;
     // any other folder's are counted there by kind and let go at once, so a
     // folder of any size takes no memory.
+    // With `sizes`, the sizes of the folder's messages are summed there.
     bool readNextFolderItems(std::shared_ptr<PstFolderItem>* folder, QList<std::shared_ptr<PstItem>>* items,
-                             PstFolderItem::ItemCounts* counts = nullptr);
+                             PstFolderItem::ItemCounts* counts = nullptr, PstFolderItem::ItemSizes* sizes = nullptr);
     bool finishFolderItems(const std::shared_ptr<PstFolderItem>& root);
 
     // parse() whose folders keep their counts, not their items: each
@@ -67,6 +68,11 @@ public:
     // again); the document root keeps its own. Memory does not grow with
     // the file.
     std::shared_ptr<PstFolderItem> parseReleased(const QString& path);
+
+    // parseFolders() with only the document root's own items read: the
+    // other folders' items are neither read nor counted (read them with
+    // readItemsOf()). For a process that writes a part of the document.
+    std::shared_ptr<PstFolderItem> parseFolderTree(const QString& path);
 
     // parseFolders() with every folder's items counted, not read: from the
     // folder's contents table, which lists each message with its class. A
@@ -84,6 +90,14 @@ public:
     // folder can be shown while it is read; `take` returns false to stop
     // the read, and then so does this.
     static bool readItemsOf(const PstFolderItem& folder, const std::function<bool(const std::shared_ptr<PstItem>&)>& take);
+    // The items of the folder's item nodes `first` up to (not including)
+    // `end`, in the order of its nodes, always read from the file: a part of
+    // a folder one process of a conversion shared among several writes.
+    // Nodes are counted as PstFolderItem::ItemSizes counts them. Not for
+    // the document root.
+    static QList<std::shared_ptr<PstItem>> readItemsOf(const PstFolderItem& folder, int first, int end);
+    // How many item nodes the folder has, as readItemsOf() counts them.
+    static int itemNodeCount(const PstFolderItem& folder);
 
     // Drops this parser's reference to the file.
     void close();
@@ -98,6 +112,10 @@ public:
     void setProgressHandler(std::function<bool(int itemsRead)> handler) { m_progress = std::move(handler); }
 
 private:
+    // Reads the folder's item nodes `first` up to (not including) `end` from
+    // the file, handing each item to `take` until it returns false.
+    static bool readNodeItems(const PstFolderItem& folder, int first, int end,
+                              const std::function<bool(const std::shared_ptr<PstItem>&)>& take);
     // The folders whose items parseFolders() left to readNextFolderItems(),
     // in tree order, each with its first child node (null when it has none
     // to read), and the items among a folder's nodes that are no messages,
@@ -140,6 +158,8 @@ private:
     std::shared_ptr<PstItem> unreadNode(pst_desc_tree* node, const std::shared_ptr<PstFolderItem>& parentFolder,
                                         bool* damagedFolder);
     void countItem();
+    // Counts one item node of a folder (its item, null when it gave none).
+    static void addItemSize(const std::shared_ptr<PstItem>& item, PstFolderItem::ItemSizes* sizes);
     // The counts of a pending folder's items from its contents table, with
     // the messages of a class not shown counted as lost; nothing when the
     // table cannot stand in for reading the messages.

@@ -28,6 +28,11 @@ std::shared_ptr<PstFolderItem> CliDocument::open(const QString& path)
     return read(path, [&path](PstParser& parser) { return parser.parseReleased(path); });
 }
 
+std::shared_ptr<PstFolderItem> CliDocument::openFolderTree(const QString& path)
+{
+    return read(path, [&path](PstParser& parser) { return parser.parseFolderTree(path); });
+}
+
 std::shared_ptr<PstFolderItem> CliDocument::count(const QString& path)
 {
     return read(path, [&path](PstParser& parser) { return parser.countFolderItems(path); });

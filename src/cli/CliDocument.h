@@ -16,6 +16,9 @@ public:
     // Its folders keep their counts, not their items: read those with
     // PstParser::itemsOf(), so memory does not grow with the file.
     static std::shared_ptr<PstFolderItem> open(const QString& path);
+    // The document root with its folders and its own items only, the
+    // other folders' items neither read nor counted (PstParser::parseFolderTree).
+    static std::shared_ptr<PstFolderItem> openFolderTree(const QString& path);
     // The document root with its folders and their counts, the items
     // counted from the folders' contents tables (PstParser::countFolderItems).
     static std::shared_ptr<PstFolderItem> count(const QString& path);

@@ -17,9 +17,11 @@ public:
         QList<QString> formats;
     };
 
-    // Writes the items of the folders `folderIds` names into the prepared
-    // output folder and prints, on stdout, "progress KEY DONE" as it goes
-    // and "result KEY TOTAL FAILED" per format at the end. Leaves empty
-    // folders to the first process, as another worker may still write below.
+    // Writes the items of the folders and folder parts `folderIds` names
+    // (ExportWorkers::shares()) into the prepared output folder and prints,
+    // on stdout, "progress KEY DONE" as it goes, then "found FOLDER KEY N"
+    // for the items it found per folder and "result KEY TOTAL FAILED" per
+    // format. Leaves empty folders to the first process, as another worker
+    // may still write below.
     static int runWorker(const Job& job, const QStringList& folderIds);
 };

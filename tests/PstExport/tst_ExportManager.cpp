@@ -6,9 +6,11 @@
 #include "CliRunner.h"
 #include "ExportFixture.h"
 #include "ExportManager.h"
+#include "ExportWorkers.h"
 #include "IMVLogConfig.h"
 #include "ProgressReporter.h"
 #include "PstParser.h"
+#include "PstWriter.h"
 #include "TestHome.h"
 
 #include <QtTest>
@@ -55,6 +57,43 @@ bool logSays(int failedMails)
     return log.open(QIODevice::ReadOnly)
         && log.readAll().contains(QByteArray("Exported error emails: ") + QByteArray::number(failedMails)
                                   + ", contacts: 0, appointments: 0");
+}
+
+// Each file below `dir` by its path, its bytes as value; a Maildir
+// message's name is made by the process that wrote it, so those are keyed
+// by their directory and content.
+QMap<QString, QByteArray> contentsUnder(const QString& dir)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& path : filesUnder(dir)) {
+        QFile file(dir + "/" + path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const QByteArray bytes = file.readAll();
+        const QString parent = path.section('/', 0, -2);
+        const bool maildirMessage = parent == "cur" || parent == "new" || parent.endsWith("/cur") || parent.endsWith("/new");
+        files.insert(maildirMessage ? parent + "/" + QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex())
+                                    : path,
+                     bytes);
+    }
+    return files;
+}
+
+PstMessage withAttachment(PstMessage mail, qint64 bytes)
+{
+    PstAttachment attachment;
+    attachment.longName = QStringLiteral("data.bin");
+    attachment.generatedSize = bytes;
+    mail.attachments.append(attachment);
+    return mail;
+}
+
+// The document as a conversion opens it: each folder's items counted and
+// measured, not kept.
+std::shared_ptr<PstFolderItem> openReleased(const QString& path)
+{
+    PstParser parser;
+    return parser.open(path) ? parser.parseReleased(path) : nullptr;
 }
 
 } // namespace
@@ -314,6 +353,96 @@ private slots:
             QFile a(base + "/alone/" + file), b(base + "/shared/" + file);
             QVERIFY2(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) && a.readAll() == b.readAll(), qPrintable(file));
         }
+    }
+
+    void workerProcessesShareMailboxes_data()
+    {
+        QTest::addColumn<QStringList>("formats");
+        QTest::newRow("mbox") << QStringList{"mbox"};
+        QTest::newRow("maildir") << QStringList{"maildir"};
+        QTest::newRow("eml, mbox and maildir") << QStringList{"eml", "mbox", "maildir"};
+    }
+
+    // mbox and Maildir written by two processes: the same files as one
+    // process writes, mailboxes of same-named folders (one directory) whole
+    // and in the same order.
+    void workerProcessesShareMailboxes()
+    {
+        QFETCH(QStringList, formats);
+        QFile log(QString::fromStdString(Morvek::IMVLogConfig::CurrentLogFile()));
+        log.resize(0);
+        const auto root = make({folder("Inbox", kMailClass, messages(PstMessage::Kind::Mail, 40)),
+                                folder("Same", kMailClass, messages(PstMessage::Kind::Mail, 12)),
+                                folder("Sent", kMailClass, messages(PstMessage::Kind::Mail, 30),
+                                       {folder("Old", kMailClass, messages(PstMessage::Kind::Mail, 20))}),
+                                folder("Same", kMailClass, messages(PstMessage::Kind::Mail, 15))});
+        QVERIFY(root);
+        const QString base = m_dir.filePath("mailboxes-" + formats.join('-'));
+        const Run alone = runExport(root, base + "/alone", formats);
+        const Run shared = runExport(root, base + "/shared", formats, true,
+                                     [](ExportManager& manager, const QString&, ProgressReporter*) {
+                                         manager.setWorkers(2, CliRunner::path());
+                                     });
+        QVERIFY(log.open(QIODevice::ReadOnly) && log.readAll().contains("Converting in 2 processes."));
+        QCOMPARE(shared.completions, 1);
+        QCOMPARE(shared.errors, alone.errors);
+        QCOMPARE(shared.progress.value(formats.contains("mbox") ? "Mailbox" : "Maildir").last(), 117);
+        QCOMPARE(directoriesUnder(base + "/shared"), directoriesUnder(base + "/alone"));
+        const QMap<QString, QByteArray> expected = contentsUnder(base + "/alone");
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(contentsUnder(base + "/shared").keys(), expected.keys());
+        QVERIFY(contentsUnder(base + "/shared") == expected);
+    }
+
+    // Shares are about the same size in bytes, not in items: ten large mails
+    // weigh more than a hundred small ones; a folder larger than a share is
+    // cut where its bytes are halved, and the parts write what one process
+    // writes.
+    void sharesFollowTheBytesOfTheMails()
+    {
+        QList<PstMessage> large;
+        for (int i = 0; i < 10; ++i)
+            large.append(withAttachment(mail(QStringLiteral("Large %1").arg(i)), 300 * 1024));
+        QList<PstMessage> big;
+        for (int i = 0; i < 1300; ++i)
+            big.append(i < 260 ? withAttachment(mail(QStringLiteral("Big %1").arg(i)), 100 * 1024)
+                               : mail(QStringLiteral("Small %1").arg(i)));
+        const QString path = m_dir.filePath("by-bytes.pst");
+        QString error;
+        QVERIFY2(PstWriter::write(description({folder("Large", kMailClass, large),
+                                               folder("SmallA", kMailClass, messages(PstMessage::Kind::Mail, 100)),
+                                               folder("SmallB", kMailClass, messages(PstMessage::Kind::Mail, 100)),
+                                               folder("Big", kMailClass, big)}),
+                                  path, &error),
+                 qPrintable(error));
+        const auto root = openReleased(path);
+        QVERIFY(root);
+        const QString largeId = ExportWorkers::folderId(*findFolder(root, "Large"));
+        const QString bigId = ExportWorkers::folderId(*findFolder(root, "Big"));
+        const auto notBig = [bigId](const PstFolderItem& folder) { return ExportWorkers::folderId(folder) != bigId; };
+        QList<QStringList> shares = ExportWorkers::shares(*root, {"eml"}, 2, notBig);
+        QCOMPARE(shares.size(), 2);
+        QVERIFY2(shares.contains(QStringList{largeId}), qPrintable(QDebug::toString(shares)));
+        // The first 256 item nodes hold more than half of the folder's bytes.
+        const auto onlyBig = [bigId](const PstFolderItem& folder) { return ExportWorkers::folderId(folder) == bigId; };
+        shares = ExportWorkers::shares(*root, {"eml"}, 2, onlyBig);
+        std::sort(shares.begin(), shares.end());
+        QCOMPARE(shares, (QList<QStringList>{{bigId + ":0:256"}, {bigId + ":256:-1"}}));
+        QCOMPARE(ExportWorkers::partsOf(*findFolder(root, "Big"), shares.at(1)), (QList<std::pair<int, int>>{{256, std::numeric_limits<int>::max()}}));
+        // A mailbox is one file: its folder is never cut.
+        QCOMPARE(ExportWorkers::shares(*root, {"eml", "mbox"}, 2, onlyBig), (QList<QStringList>{{bigId}}));
+
+        const QString base = m_dir.filePath("by-bytes");
+        const Run alone = runExport(root, base + "/alone", {"eml"});
+        const Run shared = runExport(root, base + "/shared", {"eml"}, true,
+                                     [](ExportManager& manager, const QString&, ProgressReporter*) {
+                                         manager.setWorkers(2, CliRunner::path());
+                                     });
+        QCOMPARE(alone.errors.value("eml"), 0);
+        QCOMPARE(shared.errors.value("eml"), 0);
+        QCOMPARE(shared.progress.value("Emails").last(), 1510);
+        QVERIFY(contentsUnder(base + "/shared") == contentsUnder(base + "/alone"));
+        QCOMPARE(filesUnder(base + "/shared").size(), 1510);
     }
 
     void cancelDuringARunEndsItOnce()

@@ -4,6 +4,7 @@
 #include "LibpstNodes.h"
 #include "LogLines.h"
 #include "MapiPropertyReader.h"
+#include "NodeGuard.h"
 #include "NodeDataReader.h"
 #include "PropertyContext.h"
 #include "TableContext.h"
@@ -322,6 +323,35 @@ private slots:
         if (target && lost)
             QVERIFY(intact.nodeIds.contains(target) && !outcome.nodeIds.contains(target));
         QVERIFY((outcome.nodeIds - intact.nodeIds).isEmpty());
+    }
+
+    // A run checks a node once while its file stays as it was; a file
+    // written to meanwhile has its nodes checked again.
+    void nodeDamagedAfterItsCheckIsCheckedAgain()
+    {
+        const QString copy = writeCopy(readAll(TestData::pst(kPlainSource)), QStringLiteral("changing.pst"));
+        const Outcome intact = parseFile(copy);
+        QVERIFY(intact.parsed && intact.firstMessage);
+        LibpstNodes pst(copy);
+        QVERIFY(pst.ok());
+        pst_desc_tree* node = pst.nodeById(intact.firstMessage);
+        const QByteArray block = pst.firstBlock(intact.firstMessage);
+        QVERIFY(node && !block.isEmpty());
+        QVERIFY(NodeGuard(pst.file()).isSound(node));
+        QVERIFY(NodeGuard(pst.file()).isSound(node));
+        // Its page map aimed past its block, in place, while the file is open.
+        QByteArray bytes = readAll(copy);
+        const qsizetype at = bytes.indexOf(block);
+        QVERIFY(at > 0);
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(at));
+        QByteArray pageMap(2, 0);
+        qToLittleEndian<quint16>(quint16(block.size() + 0x100), pageMap.data());
+        QVERIFY(file.write(pageMap) == 2);
+        file.close();
+        // What the stream had read ahead of the change is not the file's.
+        std::fflush(pst.file()->fp);
+        QVERIFY(!NodeGuard(pst.file()).isSound(node));
     }
 
     void handMadeContextReadsOnlyWhole()

@@ -3,6 +3,7 @@
 
 #include "ByteFields.h"
 #include "NameMapLayout.h"
+#include "SoundNodes.h"
 
 #include <QSet>
 
@@ -236,6 +237,18 @@ bool NodeGuard::isSound(const pst_desc_tree* node, CheckedNode* checked) const
 {
     if (!m_file || !node)
         return false;
+    // A caller that only asks is answered from an earlier check of the
+    // unchanged file; one that wants the node's values has them read.
+    if (!checked && SoundNodes::isKnownSound(m_file, node->d_id))
+        return true;
+    if (!isSoundAsRead(node, checked))
+        return false;
+    SoundNodes::rememberSound(m_file, node->d_id);
+    return true;
+}
+
+bool NodeGuard::isSoundAsRead(const pst_desc_tree* node, CheckedNode* checked) const
+{
     // Folders' hierarchy and contents tables are nodes of their own.
     const NodeDataReader::Subnode self{dataBlockOf(node), subnodeBlockOf(node)};
     const QList<QByteArray> blocks = m_reader.dataBlocks(self.dataBlockId);

@@ -45,6 +45,9 @@ public:
 private:
     using Subnodes = QHash<quint32, NodeDataReader::Subnode>;
 
+    // isSound() as read from the file now, whatever was found before.
+    bool isSoundAsRead(const pst_desc_tree* node, CheckedNode* checked) const;
+
     // `attachedRecord`: the context of an attachment or other record libpst
     // reads along with a message, whose ids it reads differently.
     bool readContext(const QList<QByteArray>& blocks, quint64 subnodeBlock, PropertyContext& context,
