@@ -80,6 +80,9 @@ public:
     // losses were counted when the document was opened). Runs on any thread:
     // libpst is held one node at a time.
     static QList<std::shared_ptr<PstItem>> itemsOf(const PstFolderItem& folder);
+    // The one item of `folder` at descriptor `nodeId`, read as itemsOf()
+    // reads it; empty when the folder holds no such item. Runs on any thread.
+    static std::shared_ptr<PstItem> itemOf(const PstFolderItem& folder, quint64 nodeId);
 
     // Drops this parser's reference to the file.
     void close();
