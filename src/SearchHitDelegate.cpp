@@ -6,7 +6,10 @@
 #include "SearchHitModel.h"
 
 #include <QAbstractItemView>
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -75,6 +78,14 @@ QList<SearchHitDelegate::Run> SearchHitDelegate::runsOf(const QString& snippet)
     return runs;
 }
 
+QString SearchHitDelegate::shownFolder(const QString& folderPath)
+{
+    // Every path starts with the file's top folder ("Top of Personal
+    // Folders"), which tells nothing; the whole path is the row's tooltip.
+    const int slash = int(folderPath.indexOf(QLatin1Char('/')));
+    return slash < 0 ? folderPath : folderPath.mid(slash + 1);
+}
+
 QIcon SearchHitDelegate::cachedIcon(const QString& path) const
 {
     auto it = m_icons.find(path);
@@ -130,9 +141,9 @@ void SearchHitDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
     // Line 3: the folder, then the snippet.
     QRect line3(QPoint(left, top + 2 * kLineHeight), QPoint(right, top + 3 * kLineHeight - 1));
-    const QString folder = index.data(SearchHitModel::FolderRole).toString();
+    const QString folder = shownFolder(index.data(SearchHitModel::FolderRole).toString());
     if (!folder.isEmpty()) {
-        const QString shown = painter->fontMetrics().elidedText(oneLine(folder), Qt::ElideMiddle, line3.width() / 3);
+        const QString shown = painter->fontMetrics().elidedText(oneLine(folder), Qt::ElideLeft, line3.width() / 3);
         painter->setPen(selected ? QColor(Qt::white) : option.palette.color(QPalette::PlaceholderText));
         painter->drawText(line3, Qt::AlignLeft | Qt::AlignVCenter, shown);
         line3.setLeft(line3.left() + painter->fontMetrics().horizontalAdvance(shown) + 2 * kSpacing);
@@ -141,12 +152,38 @@ void SearchHitDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->restore();
 }
 
+QList<SearchHitDelegate::Run> SearchHitDelegate::fitted(const QList<Run>& runs, const QFontMetrics& metrics, int width)
+{
+    // The text before the first match gives way, so the match is seen.
+    int before = 0;
+    for (int i = 0; i < runs.size(); ++i) {
+        if (!runs.at(i).matched) {
+            before += metrics.horizontalAdvance(runs.at(i).text);
+            continue;
+        }
+        const int match = metrics.horizontalAdvance(runs.at(i).text);
+        if (before + match <= width || i == 0)
+            return runs;
+        QList<Run> result = runs.mid(i);
+        const QString ellipsis(QChar(0x2026));
+        const int room = std::max(0, std::min(width / 3, width - match) - metrics.horizontalAdvance(ellipsis));
+        QString lead;
+        for (int j = i - 1; j >= 0 && metrics.horizontalAdvance(lead) < room; --j)
+            lead.prepend(runs.at(j).text);
+        lead = metrics.elidedText(lead, Qt::ElideLeft, room + metrics.horizontalAdvance(ellipsis));
+        if (!lead.isEmpty())
+            result.prepend(Run{lead, false});
+        return result;
+    }
+    return runs;
+}
+
 void SearchHitDelegate::drawSnippet(QPainter* painter, const QRect& box, const QString& snippet,
                                     const QColor& textColour) const
 {
     const QFontMetrics metrics = painter->fontMetrics();
     int x = box.left();
-    for (const Run& run : runsOf(snippet)) {
+    for (const Run& run : fitted(runsOf(snippet), metrics, box.width())) {
         const int room = box.right() - x + 1;
         if (room <= metrics.horizontalAdvance(QChar(0x2026)))
             break;
@@ -156,7 +193,7 @@ void SearchHitDelegate::drawSnippet(QPainter* painter, const QRect& box, const Q
         if (run.matched) {
             painter->setPen(Qt::NoPen);
             painter->setBrush(matchColour());
-            painter->drawRoundedRect(runBox.adjusted(-1, 2, 1, -2), 2, 2);
+            painter->drawRect(runBox.adjusted(0, 2, 0, -2));
             painter->setPen(Qt::black);
         } else {
             painter->setPen(textColour);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QFontMetrics>
 #include <QHash>
 #include <QIcon>
 #include <QList>
@@ -28,6 +29,11 @@ public:
     // The runs of a snippet with SearchHit's match marks; line breaks and
     // stray marks never reach the screen.
     static QList<Run> runsOf(const QString& snippet);
+    // The runs that fit `width` with the first match in view: the text
+    // before it is cut at the left when the match would fall off the end.
+    static QList<Run> fitted(const QList<Run>& runs, const QFontMetrics& metrics, int width);
+    // A hit's folder as its row names it: the path below the file's top folder.
+    static QString shownFolder(const QString& folderPath);
     // The background of a matched word.
     static QColor matchColour();
 

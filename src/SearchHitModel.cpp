@@ -26,6 +26,21 @@ QString SearchHitModel::iconOf(int itemType)
     }
 }
 
+QString SearchHitModel::senderName(const QString& sender)
+{
+    // The index keeps the name and the address (on lines of their own, or
+    // after a space); the list shows the name when there is one.
+    const QString firstLine = sender.trimmed().section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (firstLine.size() < sender.trimmed().size() && !firstLine.isEmpty())
+        return firstLine;
+    const QString trimmed = sender.trimmed();
+    const int space = int(trimmed.lastIndexOf(QLatin1Char(' ')));
+    if (space <= 0 || !trimmed.mid(space + 1).contains(QLatin1Char('@')))
+        return trimmed;
+    const QString name = trimmed.left(space).trimmed();
+    return name.isEmpty() ? trimmed : name;
+}
+
 QVariant SearchHitModel::data(const QModelIndex& index, int role) const
 {
     const SearchHit* hit = hitAt(index);
@@ -34,7 +49,7 @@ QVariant SearchHitModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         // A mail is listed by its sender, every other item by its name.
-        return hit->sender.isEmpty() ? hit->subject : hit->sender;
+        return hit->sender.isEmpty() ? hit->subject : senderName(hit->sender);
     case Qt::DecorationRole:
         return iconOf(hit->itemType);
     case Qt::ToolTipRole:

@@ -28,6 +28,8 @@ public:
     // The hit of a row of this model; null for an invalid index.
     const SearchHit* hitAt(const QModelIndex& index) const;
 
+    // The name of a sender as the index keeps it ("Name address").
+    static QString senderName(const QString& sender);
     // The icon a list row shows for an ItemType.
     static QString iconOf(int itemType);
 

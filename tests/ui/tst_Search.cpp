@@ -88,6 +88,8 @@ private:
 private slots:
     void initTestCase()
     {
+        // The window indexes through the command line program, as installed beside it.
+        qputenv("LUMAROO_CLI", LUMAROO_CLI_PROGRAM);
         m_path = UiSamples::write(UiSamples::searching(), m_dir.path(), QStringLiteral("zoo.pst"));
     }
 
@@ -117,7 +119,8 @@ private slots:
         QVERIFY(!folderList()->isVisible());
         const QStringList subjectsFound = subjects(results()->model());
         for (const char* subject : {"Welcome to the zoo", "Feeding plan", "Rottnest trip report", "Photos"})
-            QVERIFY2(subjectsFound.contains(QLatin1String(subject)), qPrintable(subjectsFound.join(", ")));
+            QVERIFY2(subjectsFound.contains(QLatin1String(subject)),
+                     qPrintable(subjectsFound.join(", ") + " / " + m_window->searchStatus()->resultText()));
         QVERIFY(!subjectsFound.contains(QStringLiteral("Wombat burrow")));
         // Each hit names its folder.
         const QStringList folders = folderColumn();
@@ -134,6 +137,12 @@ private slots:
                 marked = marked || (run.matched && run.text.compare(QLatin1String("quokka"), Qt::CaseInsensitive) == 0);
         }
         QVERIFY(marked);
+        // LUMAROO_SEARCH_SHOT=FILE.png keeps a picture of the hits, to look at.
+        if (qEnvironmentVariableIsSet("LUMAROO_SEARCH_SHOT")) {
+            QVERIFY(clickRow(results(), 0));
+            QTest::qWait(3000);
+            QVERIFY(m_window->grab().save(qEnvironmentVariable("LUMAROO_SEARCH_SHOT")));
+        }
     }
 
     void theRowPreviewPaintsTheMatchedWord()
@@ -299,6 +308,23 @@ private slots:
         }
         // However it ended, the line no longer offers to cancel.
         QVERIFY(!m_window->searchStatus()->cancelButton()->isVisible());
+    }
+
+    void senderNames_data()
+    {
+        QTest::addColumn<QString>("indexed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("name and address lines") << QStringLiteral("Alan Turing\nalan@example.org") << QStringLiteral("Alan Turing");
+        QTest::newRow("name and address") << QStringLiteral("Ada Lovelace ada@example.org") << QStringLiteral("Ada Lovelace");
+        QTest::newRow("address only") << QStringLiteral("alan@example.org") << QStringLiteral("alan@example.org");
+        QTest::newRow("name only") << QStringLiteral("Grace Hopper") << QStringLiteral("Grace Hopper");
+    }
+
+    void senderNames()
+    {
+        QFETCH(QString, indexed);
+        QFETCH(QString, shown);
+        QCOMPARE(SearchHitModel::senderName(indexed), shown);
     }
 
     void snippetRuns_data()
