@@ -21,6 +21,7 @@
 #include "SearchHitDelegate.h"
 #include "SearchHitModel.h"
 #include "SearchIndex.h"
+#include "SearchIndexWriter.h"
 #include "SearchQuery.h"
 #include "SearchScopeBox.h"
 #include "SearchStatusLine.h"
@@ -308,6 +309,43 @@ private slots:
         }
         // However it ended, the line no longer offers to cancel.
         QVERIFY(!m_window->searchStatus()->cancelButton()->isVisible());
+    }
+
+    // Before its index is complete, a search finds what is indexed and says so.
+    void aPartialIndexIsSearchedAndSaysSo()
+    {
+        const QString partial = m_dir.filePath(QStringLiteral("zoo-partial.pst"));
+        QFile::remove(partial);
+        QVERIFY(QFile::copy(m_path, partial));
+        QVERIFY(SearchIndex::remove(partial));
+        {
+            // One shard of two, done: the other is still to come.
+            SearchIndexWriter writer(partial);
+            QVERIFY2(writer.open(0, 2), qPrintable(writer.errorMessage()));
+            IndexedItem item;
+            item.nodeId = 2097252;
+            item.folderPath = QStringLiteral("Top of Personal Folders/Inbox");
+            item.subject = QStringLiteral("Welcome to the zoo");
+            item.body = QStringLiteral("The new quokka arrives on Monday.");
+            QVERIFY(writer.add(item));
+            QVERIFY(writer.finish(7));
+            writer.close();
+        }
+        QListView view;
+        SearchStatusLine status;
+        SearchController controller(&view, &status);
+        const auto root = parse(partial);
+        QVERIFY(root);
+        controller.setDocument(root);
+        controller.setAllFolders(true);
+        controller.setText(QStringLiteral("quokka"));
+        QSignalSpy searched(&controller, &SearchController::searched);
+        controller.runNow();
+        QVERIFY(searched.wait(10000));
+        QCOMPARE(controller.hitCount(), 1);
+        QVERIFY2(status.resultText().contains(QStringLiteral("Only 1 of 7 items are indexed so far")),
+                 qPrintable(status.resultText()));
+        QVERIFY(!controller.isIndexing(partial));
     }
 
     void senderNames_data()
