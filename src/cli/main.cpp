@@ -5,9 +5,11 @@
 #include "CliHelp.h"
 #include "ConvertCommand.h"
 #include "ExportCommand.h"
+#include "IndexCommand.h"
 #include "ListCommand.h"
 #include "PdfCommand.h"
 #include "ProductConstants.h"
+#include "SearchCommand.h"
 #include "ShowCommand.h"
 #include "TreeCommand.h"
 
@@ -34,6 +36,8 @@ const QMap<QString, Command>& commands()
         {"list", &ListCommand::run},
         {"show", &ShowCommand::run},
         {"pdf", &PdfCommand::run},
+        {"index", &IndexCommand::run},
+        {"search", &SearchCommand::run},
     };
     return table;
 }
