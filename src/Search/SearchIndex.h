@@ -35,7 +35,19 @@ public:
     ~SearchIndex();
 
     // Missing, still being built (or left half-built), complete, or unusable.
+    // Reflects the shards as they were at construction or the last reload();
+    // cheap checks only (readable, right schema and file, not cut short).
     State state() const;
+    // Looks at the shards on disk again (a build going on adds to them).
+    void reload();
+    // Whether a writer process still works on an incomplete shard; a
+    // Building index without one was left half-built and must be rebuilt.
+    bool hasLiveWriter() const;
+    // Reads every shard through (SQLite's quick_check, slow on a large
+    // index); a shard that fails makes the index Damaged. False then.
+    bool verify();
+    // Deletes the index of `pstPath`; true when none is left.
+    static bool remove(const QString& pstPath);
     int indexedItems() const;
     // Items the file holds, once known (0 before).
     int totalItems() const;

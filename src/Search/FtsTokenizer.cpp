@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "FtsTokenizer.h"
+
+#include "Log.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+fts5_api* fts5Of(sqlite3* db)
+{
+    fts5_api* api = nullptr;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT fts5(?1)", -1, &statement, nullptr) == SQLITE_OK) {
+        sqlite3_bind_pointer(statement, 1, static_cast<void*>(&api), "fts5_api_ptr", nullptr);
+        sqlite3_step(statement);
+    }
+    sqlite3_finalize(statement);
+    return api;
+}
+
+int collect(void* context, int flags, const char* token, int length, int start, int end)
+{
+    // Colocated tokens (synonyms) are not produced by unicode61.
+    if (flags & FTS5_TOKEN_COLOCATED)
+        return SQLITE_OK;
+    auto* tokens = static_cast<QList<FtsTokenizer::Token>*>(context);
+    tokens->append({QByteArray(token, length), start, end});
+    return SQLITE_OK;
+}
+
+} // namespace
+
+FtsTokenizer::FtsTokenizer()
+{
+    if (!m_connection.open(QStringLiteral(":memory:"), SqliteConnection::Mode::ReadWriteCreate))
+        return;
+    fts5_api* fts5 = fts5Of(m_connection.handle());
+    void* userData = nullptr;
+    if (!fts5 || fts5->xFindTokenizer(fts5, "unicode61", &userData, &m_api) != SQLITE_OK) {
+        Log::warn(QStringLiteral("Search: SQLite has no FTS5 unicode61 tokenizer."));
+        return;
+    }
+    const char* arguments[] = {"remove_diacritics", "2"};
+    if (m_api.xCreate(userData, arguments, 2, &m_tokenizer) != SQLITE_OK)
+        m_tokenizer = nullptr;
+}
+
+FtsTokenizer::~FtsTokenizer()
+{
+    if (m_tokenizer)
+        m_api.xDelete(m_tokenizer);
+}
+
+QList<FtsTokenizer::Token> FtsTokenizer::tokens(const QByteArray& utf8) const
+{
+    QList<Token> result;
+    if (!m_tokenizer || utf8.isEmpty())
+        return result;
+    m_api.xTokenize(m_tokenizer, &result, FTS5_TOKENIZE_DOCUMENT, utf8.constData(), int(utf8.size()), collect);
+    return result;
+}
+
+QList<QByteArray> FtsTokenizer::words(const QString& text) const
+{
+    QList<QByteArray> result;
+    for (const Token& token : tokens(text.toUtf8()))
+        result.append(token.folded);
+    return result;
+}
