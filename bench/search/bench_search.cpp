@@ -19,6 +19,7 @@
 // words range from everywhere to rare as in real mail. With --dir the
 // mailbox is kept there and reused.
 
+#include "ProductConstants.h"
 #include "PstWriter.h"
 #include "SearchIndex.h"
 #include "SearchQuery.h"
@@ -366,6 +367,9 @@ int mailIndexOf(const SearchHit& hit)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    // The program's names, under which lumaroo-cli keeps the index.
+    QCoreApplication::setOrganizationName(g_organization);
+    QCoreApplication::setApplicationName(QString(g_product_name).remove(QLatin1Char(' ')));
     // Dates are filtered by day: one day for the bench and the index alike.
     qputenv("TZ", "UTC");
     qputenv("HOME", QDir::tempPath().toLocal8Bit()); // keep the log out of the user's folder

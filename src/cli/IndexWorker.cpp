@@ -39,6 +39,22 @@ private:
     QFile m_out;
 };
 
+int itemTotal(const PstFolderItem& folder)
+{
+    int total = folder.itemCount();
+    for (int i = 0; i < folder.childCount(); ++i) {
+        if (const auto* child = dynamic_cast<const PstFolderItem*>(folder.child(i).get()))
+            total += itemTotal(*child);
+    }
+    return total;
+}
+
+// SQLite says "database or disk is full" when the disk is.
+Reason reasonOf(const SearchIndexWriter& writer)
+{
+    return writer.errorMessage().contains(QLatin1String("full"), Qt::CaseInsensitive) ? Reason::DiskFull : Reason::WriteFailed;
+}
+
 } // namespace
 
 int IndexWorker::run(const QString& pstPath, int shard, int shards, const QStringList& parts)
@@ -65,9 +81,10 @@ int IndexWorker::run(const QString& pstPath, int shard, int shards, const QStrin
         folders.insert(IndexShares::folderId(folder), {&folder, path});
     });
 
-    SearchIndexWriter writer(pstPath, shard, shards);
-    if (!writer.open())
-        return report.fail(writer.isDiskFull() ? Reason::DiskFull : Reason::WriteFailed, writer.errorString());
+    const int total = itemTotal(*root);
+    SearchIndexWriter writer(pstPath);
+    if (!writer.open(shard, shards) || !writer.setTotalItems(total))
+        return report.fail(reasonOf(writer), writer.errorMessage());
     int done = 0;
     for (const IndexShares::Part& part : std::as_const(wanted)) {
         const auto found = folders.constFind(part.folderId);
@@ -79,13 +96,13 @@ int IndexWorker::run(const QString& pstPath, int shard, int shards, const QStrin
             const IndexedItem indexed = IndexedItemReader::read(*items.at(i), found->second);
             items[i].reset();
             if (!writer.add(indexed))
-                return report.fail(writer.isDiskFull() ? Reason::DiskFull : Reason::WriteFailed, writer.errorString());
+                return report.fail(reasonOf(writer), writer.errorMessage());
             if (++done % kProgressEvery == 0)
                 report.progress(done);
         }
     }
-    if (!writer.finish())
-        return report.fail(writer.isDiskFull() ? Reason::DiskFull : Reason::WriteFailed, writer.errorString());
+    if (!writer.finish(total))
+        return report.fail(reasonOf(writer), writer.errorMessage());
     report.progress(done);
     return 0;
 }

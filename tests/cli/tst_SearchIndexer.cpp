@@ -5,6 +5,7 @@
 // and says why when the cache folder cannot be written.
 
 #include "CliRunner.h"
+#include "ProductConstants.h"
 #include "PstWriter.h"
 #include "SearchIndex.h"
 #include "SearchIndexer.h"
@@ -58,6 +59,9 @@ private:
 private slots:
     void initTestCase()
     {
+        // The program's names, under which lumaroo-cli keeps its caches.
+        QCoreApplication::setOrganizationName(g_organization);
+        QCoreApplication::setApplicationName(QString(g_product_name).remove(QLatin1Char(' ')));
         QVERIFY(m_work.isValid());
         // The indexer runs the lumaroo-cli it is told of, as test programs sit elsewhere.
         qputenv("LUMAROO_CLI", CliRunner::path().toUtf8());
@@ -117,7 +121,7 @@ private slots:
     {
         SearchIndexer indexer;
         QSignalSpy finished(&indexer, &SearchIndexer::finished);
-        connect(&indexer, &SearchIndexer::progressed, &indexer, [&indexer](int indexed, int) {
+        const auto cancelling = connect(&indexer, &SearchIndexer::progressed, &indexer, [&indexer](int indexed, int) {
             if (indexed > 0)
                 indexer.cancel();
         });
@@ -129,6 +133,7 @@ private slots:
         QVERIFY(SearchIndex(m_pst).state() != SearchIndex::State::Complete);
         QTRY_VERIFY_WITH_TIMEOUT(!anyProcessNaming(m_pst), 10000);
         // The next start builds it whole.
+        disconnect(cancelling);
         indexer.start(m_pst);
         QVERIFY(finished.wait(120000));
         QCOMPARE(finished.last().at(0).toBool(), true);
