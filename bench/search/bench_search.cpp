@@ -221,16 +221,14 @@ QList<Check> sampleChecks(int mails)
 void scan(int index, const QStringList& words, QList<Check>& checks)
 {
     const QSet<QString> present(words.begin(), words.end());
+    QSet<QString> pairs;
+    for (qsizetype i = 0; i + 1 < words.size(); ++i)
+        pairs.insert(words.at(i) + QLatin1Char(' ') + words.at(i + 1));
     const QDate day = kFirstDate.addSecs(qint64(index) * 600).date();
     for (Check& check : checks) {
         bool hit = std::all_of(check.words.begin(), check.words.end(), [&](const QString& w) { return present.contains(w); });
-        if (hit && !check.phrase.isEmpty()) {
-            hit = false;
-            if (present.contains(check.phrase.at(0)) && present.contains(check.phrase.at(1))) {
-                for (qsizetype i = 0; !hit && i + 1 < words.size(); ++i)
-                    hit = words.at(i) == check.phrase.at(0) && words.at(i + 1) == check.phrase.at(1);
-            }
-        }
+        if (hit && !check.phrase.isEmpty())
+            hit = pairs.contains(check.phrase.join(QLatin1Char(' ')));
         if (hit && check.after.isValid())
             hit = day >= check.after && day < check.before;
         if (hit)
@@ -347,7 +345,7 @@ double percentile(std::vector<double> values, double p)
 
 void printRatio(const QString& name, double value, double reference, const QString& unit, const QString& referenceName)
 {
-    out() << QStringLiteral("%1 %2 %3 vs %4 %5 %3 (%6): ratio %7\n")
+    out() << QStringLiteral("%1 %2 %3 vs %4 %3 (%5): ratio %6\n")
                  .arg(name, -26)
                  .arg(value, 0, 'f', 3)
                  .arg(unit)
