@@ -230,6 +230,13 @@ QString mailBody(const pst_item* record)
 {
     if (!record)
         return QString();
+    const pst_item_email* email = record->email;
+    const bool hasHtml = email && email->htmlbody.str && email->htmlbody.str[0];
+    const bool hasRtf = email && email->rtf_compressed.data && email->rtf_compressed.size > 0;
+    // Most mails keep a plain body alone, which is what the view shows:
+    // no page to build and take apart again.
+    if (!hasHtml && !hasRtf)
+        return PstDataConverter::toQString(record->body, PstDataConverter::recordCodePage(record));
     const MessageBody::Choice choice = MessageBody::choose(record);
     if (choice.source == MessageBody::Source::Plain)
         return PstDataConverter::toQString(record->body, PstDataConverter::recordCodePage(record));
