@@ -5,6 +5,8 @@
 #include "IndexShares.h"
 #include "IndexedItemReader.h"
 #include "ItemJson.h"
+#include "LossCounter.h"
+#include "NodeGuard.h"
 #include "PstParser.h"
 #include "SearchIndexWriter.h"
 
@@ -85,20 +87,46 @@ int IndexWorker::run(const QString& pstPath, int shard, int shards, const QStrin
     SearchIndexWriter writer(pstPath);
     if (!writer.open(shard, shards) || !writer.setTotalItems(total))
         return report.fail(reasonOf(writer), writer.errorMessage());
+    pst_file* file = root->pstFile().get();
+    NodeGuard guard(file);
     int done = 0;
+    // Adds one item's entry; false when the shard cannot take it.
+    const auto add = [&](const IndexedItem& entry) {
+        if (!writer.add(entry))
+            return false;
+        if (++done % kProgressEvery == 0)
+            report.progress(done);
+        return true;
+    };
     for (const IndexShares::Part& part : std::as_const(wanted)) {
         const auto found = folders.constFind(part.folderId);
         if (found == folders.constEnd())
             continue;
-        // One folder's items at a time, each let go once written.
-        QList<std::shared_ptr<PstItem>> items = PstParser::itemsOf(*found->first);
-        for (qsizetype i = part.slice; i < items.size(); i += part.slices) {
-            const IndexedItem indexed = IndexedItemReader::read(*items.at(i), found->second);
-            items[i].reset();
-            if (!writer.add(indexed))
+        const PstFolderItem& folder = *found->first;
+        const QString& folderPath = found->second;
+        pst_desc_tree* folderNode = folder.nodeLevel() > 0 ? folder.pstTree() : nullptr;
+        if (!folderNode) {
+            // The document's own items (beside a damaged tree) as the parser keeps them.
+            for (const auto& item : PstParser::itemsOf(folder)) {
+                if (!add(IndexedItemReader::read(*item, nullptr, folderPath)))
+                    return report.fail(reasonOf(writer), writer.errorMessage());
+            }
+            continue;
+        }
+        // One item at a time, straight from libpst, each let go once written.
+        int position = 0;
+        for (pst_desc_tree* node = folderNode->child; node; node = node->next) {
+            if (LossCounter::isFolderNode(node) || position++ % part.slices != part.slice)
+                continue;
+            // Damaged items are skipped as the window's open skips them.
+            pst_item* record = guard.isSound(node) ? pst_parse_item(file, node, nullptr) : nullptr;
+            if (!record)
+                continue;
+            IndexedItem entry;
+            const bool shown = IndexedItemReader::read(file, node, record, folderPath, &entry);
+            pst_freeItem(record);
+            if (shown && !add(entry))
                 return report.fail(reasonOf(writer), writer.errorMessage());
-            if (++done % kProgressEvery == 0)
-                report.progress(done);
         }
     }
     if (!writer.finish(total))
