@@ -1359,6 +1359,41 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     </message>
 </context>
 <context>
+    <name>SearchIndexer</name>
+    <message>
+        <source>The search index cannot be saved: the folder %1 is not writable.</source>
+        <translation>Der Suchindex kann nicht gespeichert werden: Der Ordner %1 ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: the disk is full (%1).</source>
+        <translation>Der Suchindex kann nicht gespeichert werden: Der Datenträger ist voll (%1).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read for searching: %1</source>
+        <translation>Die Datei kann für die Suche nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: %1</source>
+        <translation>Der Suchindex kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli is missing beside the program.</source>
+        <translation>Der Suchindex kann nicht erstellt werden: lumaroo-cli fehlt neben dem Programm.</translation>
+    </message>
+    <message>
+        <source>Indexing was cancelled: searches cover only the items indexed so far.</source>
+        <translation>Die Indizierung wurde abgebrochen: Suchen erfassen nur die bisher indizierten Elemente.</translation>
+    </message>
+    <message>
+        <source>Indexing stopped unexpectedly: searches cover only the items indexed so far.</source>
+        <translation>Die Indizierung wurde unerwartet beendet: Suchen erfassen nur die bisher indizierten Elemente.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli could not be started.</source>
+        <translation>Der Suchindex kann nicht erstellt werden: lumaroo-cli konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
     <name>SearchQuery</name>
     <message>
         <source>The after: date must come before the before: date.</source>

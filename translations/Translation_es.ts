@@ -1359,6 +1359,41 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     </message>
 </context>
 <context>
+    <name>SearchIndexer</name>
+    <message>
+        <source>The search index cannot be saved: the folder %1 is not writable.</source>
+        <translation>No se puede guardar el índice de búsqueda: no se puede escribir en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: the disk is full (%1).</source>
+        <translation>No se puede guardar el índice de búsqueda: el disco está lleno (%1).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read for searching: %1</source>
+        <translation>No se puede leer el archivo para buscar: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: %1</source>
+        <translation>No se puede guardar el índice de búsqueda: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli is missing beside the program.</source>
+        <translation>No se puede crear el índice de búsqueda: falta lumaroo-cli junto al programa.</translation>
+    </message>
+    <message>
+        <source>Indexing was cancelled: searches cover only the items indexed so far.</source>
+        <translation>Se canceló la indexación: las búsquedas abarcan solo los elementos ya indexados.</translation>
+    </message>
+    <message>
+        <source>Indexing stopped unexpectedly: searches cover only the items indexed so far.</source>
+        <translation>La indexación se detuvo de forma inesperada: las búsquedas abarcan solo los elementos ya indexados.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli could not be started.</source>
+        <translation>No se puede crear el índice de búsqueda: no se pudo iniciar lumaroo-cli.</translation>
+    </message>
+</context>
+<context>
     <name>SearchQuery</name>
     <message>
         <source>The after: date must come before the before: date.</source>

@@ -1359,6 +1359,41 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     </message>
 </context>
 <context>
+    <name>SearchIndexer</name>
+    <message>
+        <source>The search index cannot be saved: the folder %1 is not writable.</source>
+        <translation>Impossible d&apos;enregistrer l&apos;index de recherche : le dossier %1 n&apos;est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: the disk is full (%1).</source>
+        <translation>Impossible d&apos;enregistrer l&apos;index de recherche : le disque est plein (%1).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read for searching: %1</source>
+        <translation>Impossible de lire le fichier pour la recherche : %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: %1</source>
+        <translation>Impossible d&apos;enregistrer l&apos;index de recherche : %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli is missing beside the program.</source>
+        <translation>Impossible de créer l&apos;index de recherche : lumaroo-cli est absent à côté du programme.</translation>
+    </message>
+    <message>
+        <source>Indexing was cancelled: searches cover only the items indexed so far.</source>
+        <translation>Indexation annulée : les recherches ne portent que sur les éléments déjà indexés.</translation>
+    </message>
+    <message>
+        <source>Indexing stopped unexpectedly: searches cover only the items indexed so far.</source>
+        <translation>L&apos;indexation s&apos;est arrêtée de façon inattendue : les recherches ne portent que sur les éléments déjà indexés.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli could not be started.</source>
+        <translation>Impossible de créer l&apos;index de recherche : lumaroo-cli n&apos;a pas pu être lancé.</translation>
+    </message>
+</context>
+<context>
     <name>SearchQuery</name>
     <message>
         <source>The after: date must come before the before: date.</source>

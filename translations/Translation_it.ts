@@ -1359,6 +1359,41 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
     </message>
 </context>
 <context>
+    <name>SearchIndexer</name>
+    <message>
+        <source>The search index cannot be saved: the folder %1 is not writable.</source>
+        <translation>Impossibile salvare l&apos;indice di ricerca: la cartella %1 non è scrivibile.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: the disk is full (%1).</source>
+        <translation>Impossibile salvare l&apos;indice di ricerca: il disco è pieno (%1).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read for searching: %1</source>
+        <translation>Impossibile leggere il file per la ricerca: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: %1</source>
+        <translation>Impossibile salvare l&apos;indice di ricerca: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli is missing beside the program.</source>
+        <translation>Impossibile creare l&apos;indice di ricerca: lumaroo-cli non si trova accanto al programma.</translation>
+    </message>
+    <message>
+        <source>Indexing was cancelled: searches cover only the items indexed so far.</source>
+        <translation>Indicizzazione annullata: le ricerche riguardano solo gli elementi già indicizzati.</translation>
+    </message>
+    <message>
+        <source>Indexing stopped unexpectedly: searches cover only the items indexed so far.</source>
+        <translation>L&apos;indicizzazione si è interrotta inaspettatamente: le ricerche riguardano solo gli elementi già indicizzati.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli could not be started.</source>
+        <translation>Impossibile creare l&apos;indice di ricerca: non è stato possibile avviare lumaroo-cli.</translation>
+    </message>
+</context>
+<context>
     <name>SearchQuery</name>
     <message>
         <source>The after: date must come before the before: date.</source>

@@ -1353,6 +1353,41 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
     </message>
 </context>
 <context>
+    <name>SearchIndexer</name>
+    <message>
+        <source>The search index cannot be saved: the folder %1 is not writable.</source>
+        <translation>検索インデックスを保存できません: フォルダー %1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: the disk is full (%1).</source>
+        <translation>検索インデックスを保存できません: ディスクがいっぱいです (%1)。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read for searching: %1</source>
+        <translation>検索のためにファイルを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: %1</source>
+        <translation>検索インデックスを保存できません: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli is missing beside the program.</source>
+        <translation>検索インデックスを作成できません: プログラムと同じ場所に lumaroo-cli がありません。</translation>
+    </message>
+    <message>
+        <source>Indexing was cancelled: searches cover only the items indexed so far.</source>
+        <translation>インデックス作成を取り消しました: 検索対象はこれまでにインデックス化された項目のみです。</translation>
+    </message>
+    <message>
+        <source>Indexing stopped unexpectedly: searches cover only the items indexed so far.</source>
+        <translation>インデックス作成が予期せず停止しました: 検索対象はこれまでにインデックス化された項目のみです。</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli could not be started.</source>
+        <translation>検索インデックスを作成できません: lumaroo-cli を起動できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>SearchQuery</name>
     <message>
         <source>The after: date must come before the before: date.</source>

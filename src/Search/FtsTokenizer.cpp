@@ -29,6 +29,15 @@ int collect(void* context, int flags, const char* token, int length, int start, 
     return SQLITE_OK;
 }
 
+int visitToken(void* context, int flags, const char* token, int length, int start, int end)
+{
+    if (flags & FTS5_TOKEN_COLOCATED)
+        return SQLITE_OK;
+    const auto& visit = *static_cast<const std::function<bool(const FtsTokenizer::Token&)>*>(context);
+    // Any code but SQLITE_OK ends the tokenizing.
+    return visit({QByteArray::fromRawData(token, length), start, end}) ? SQLITE_OK : SQLITE_DONE;
+}
+
 } // namespace
 
 FtsTokenizer::FtsTokenizer()
@@ -67,4 +76,12 @@ QList<QByteArray> FtsTokenizer::words(const QString& text) const
     for (const Token& token : tokens(text.toUtf8()))
         result.append(token.folded);
     return result;
+}
+
+void FtsTokenizer::forEachToken(const QByteArray& utf8, const std::function<bool(const Token&)>& visit) const
+{
+    if (!m_tokenizer || utf8.isEmpty())
+        return;
+    m_api.xTokenize(m_tokenizer, const_cast<std::function<bool(const Token&)>*>(&visit), FTS5_TOKENIZE_DOCUMENT,
+                    utf8.constData(), int(utf8.size()), visitToken);
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <sqlite3.h>
 
 // The words of a text exactly as the index sees them: SQLite's own
@@ -30,6 +32,9 @@ public:
 
     bool isValid() const { return m_tokenizer != nullptr; }
     QList<Token> tokens(const QByteArray& utf8) const;
+    // Hands each token of `utf8` to `visit` until it returns false; the
+    // token's text is valid during the call only.
+    void forEachToken(const QByteArray& utf8, const std::function<bool(const Token&)>& visit) const;
     // The folded words of `text`.
     QList<QByteArray> words(const QString& text) const;
 

@@ -135,19 +135,24 @@ private:
     }
 
     // The position after the ">" that closes the tag, quoted values skipped.
+    // As in a browser, a quote opens a value only after "=": a stray one
+    // (link="#c00 vlink="#c00" ...) is part of a name and hides no text.
     qsizetype endOfTag(qsizetype at) const
     {
         QChar quote;
+        QChar previous;
         for (; at < m_html.size(); ++at) {
             const QChar c = m_html.at(at);
             if (!quote.isNull()) {
                 if (c == quote)
                     quote = QChar();
-            } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            } else if ((c == QLatin1Char('"') || c == QLatin1Char('\'')) && previous == QLatin1Char('=')) {
                 quote = c;
             } else if (c == QLatin1Char('>')) {
                 return at + 1;
             }
+            if (!c.isSpace())
+                previous = quote.isNull() ? c : QChar();
         }
         return m_html.size();
     }
@@ -230,6 +235,13 @@ QString mailBody(const pst_item* record)
 {
     if (!record)
         return QString();
+    const pst_item_email* email = record->email;
+    const bool hasHtml = email && email->htmlbody.str && email->htmlbody.str[0];
+    const bool hasRtf = email && email->rtf_compressed.data && email->rtf_compressed.size > 0;
+    // Most mails keep a plain body alone, which is what the view shows:
+    // no page to build and take apart again.
+    if (!hasHtml && !hasRtf)
+        return PstDataConverter::toQString(record->body, PstDataConverter::recordCodePage(record));
     const MessageBody::Choice choice = MessageBody::choose(record);
     if (choice.source == MessageBody::Source::Plain)
         return PstDataConverter::toQString(record->body, PstDataConverter::recordCodePage(record));

@@ -20,6 +20,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -95,8 +96,15 @@ struct SearchIndex::Private
             tokenizer = std::make_unique<FtsTokenizer>();
         return *tokenizer;
     }
+    int rankingCap(const Options& options) const;
+    // The items `match` finds in `table` of the shard, counted up to `cap`.
+    int matchCount(const Shard& shard, const QString& table, const QString& match, int cap) const;
+    // Adds the shard's hits; `walkByDate` walks its items by date and asks
+    // the index about each instead of ranking every match.
     bool searchShard(const Shard& shard, const SearchPlan& plan, const SearchQuery& query, const Options& options,
-                     QList<SearchHit>* hits, QString* error) const;
+                     bool walkByDate, QList<SearchHit>* hits, QString* error) const;
+    bool readHits(const Shard& shard, const QString& sql, const QVariantList& values, const SearchPlan& plan,
+                  const Options& options, int* found, QList<SearchHit>* hits, QString* error) const;
 };
 
 void SearchIndex::Private::markDamaged(Shard& shard, const QString& reason) const
@@ -264,10 +272,22 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
         problem = tr("The search index of this file is damaged and must be built again.");
     } else {
         const SearchPlan plan(query, d->words());
+        // One way for all shards, so their hits compare.
+        bool walkByDate = false;
+        const bool byWords = !plan.wordsMatch().isEmpty();
+        const QString driverMatch = byWords ? plan.wordsMatch() : plan.gramsMatch();
+        if (!plan.isEmpty() && !driverMatch.isEmpty()) {
+            const int cap = d->rankingCap(options);
+            for (const Private::Shard& shard : d->shards) {
+                if (shard.db && d->matchCount(shard, byWords ? QStringLiteral("words") : QStringLiteral("grams"),
+                                              driverMatch, cap) >= cap)
+                    walkByDate = true;
+            }
+        }
         for (const Private::Shard& shard : d->shards) {
             if (plan.isEmpty() || !shard.db)
                 continue;
-            if (!d->searchShard(shard, plan, query, options, &hits, &problem)) {
+            if (!d->searchShard(shard, plan, query, options, walkByDate, &hits, &problem)) {
                 hits.clear();
                 break;
             }
@@ -304,27 +324,59 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
     return hits;
 }
 
+int SearchIndex::Private::rankingCap(const Options& options) const
+{
+    // Ranking costs a little per matching item; walking the items newest
+    // first and asking the index about each costs more per item, but stops
+    // once the page is full. Past about sqrt(5 * limit * items) matches the
+    // walk is cheaper, and ranking that many equally good hits means little.
+    qint64 items = 0;
+    for (const Shard& shard : shards)
+        items = std::max<qint64>(items, shard.items);
+    const int limit = options.limit > 0 ? options.limit : 100000;
+    return int(std::clamp<double>(std::sqrt(5.0 * limit * double(items)), 1000.0, 50000.0));
+}
+
+int SearchIndex::Private::matchCount(const Shard& shard, const QString& table, const QString& match, int cap) const
+{
+    SqliteStatement count(shard.db->handle(),
+                          QStringLiteral("SELECT count(*) FROM (SELECT rowid FROM %1 WHERE %1 MATCH ? LIMIT %2)")
+                              .arg(table)
+                              .arg(cap));
+    count.bind(1, match);
+    return count.step() ? int(count.integer(0)) : 0;
+}
+
 bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& plan, const SearchQuery& query,
-                                       const Options& options, QList<SearchHit>* hits, QString* error) const
+                                       const Options& options, bool walkByDate, QList<SearchHit>* hits,
+                                       QString* error) const
 {
     QStringList conditions;
     QVariantList values;
+    // The table whose MATCH finds the candidates, unless the items are walked by date.
+    QString driver;
+    QString driverMatch;
+    if (!plan.wordsMatch().isEmpty()) {
+        driver = QStringLiteral("words");
+        driverMatch = plan.wordsMatch();
+    } else if (!plan.gramsMatch().isEmpty()) {
+        driver = QStringLiteral("grams");
+        driverMatch = plan.gramsMatch();
+    }
     QString from = QStringLiteral("items i");
     QString rank = QStringLiteral("0.0");
-    if (!plan.wordsMatch().isEmpty()) {
-        from = QStringLiteral("words JOIN items i ON i.id = words.rowid");
-        rank = QStringLiteral("words.rank");
-        conditions << QStringLiteral("words MATCH ?");
-        values << plan.wordsMatch();
+    if (!driver.isEmpty() && !walkByDate) {
+        from = QStringLiteral("%1 JOIN items i ON i.id = %1.rowid").arg(driver);
+        rank = driver + QStringLiteral(".rank");
+        conditions << driver + QStringLiteral(" MATCH ?");
+        values << driverMatch;
+    } else if (!driver.isEmpty()) {
+        from = QStringLiteral("items i INDEXED BY items_date");
+        conditions << QStringLiteral("EXISTS (SELECT 1 FROM %1 WHERE %1 MATCH ? AND rowid = i.id)").arg(driver);
+        values << driverMatch;
     }
-    if (!plan.gramsMatch().isEmpty()) {
-        if (plan.wordsMatch().isEmpty()) {
-            from = QStringLiteral("grams JOIN items i ON i.id = grams.rowid");
-            rank = QStringLiteral("grams.rank");
-            conditions << QStringLiteral("grams MATCH ?");
-        } else {
-            conditions << QStringLiteral("i.id IN (SELECT rowid FROM grams WHERE grams MATCH ?)");
-        }
+    if (driver == QLatin1String("words") && !plan.gramsMatch().isEmpty()) {
+        conditions << QStringLiteral("i.id IN (SELECT rowid FROM grams WHERE grams MATCH ?)");
         values << plan.gramsMatch();
     }
     if (!plan.excludedWordsMatch().isEmpty()) {
@@ -365,19 +417,38 @@ bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& pla
             return true;
         conditions << QStringLiteral("i.folder IN (%1)").arg(marks.join(QLatin1Char(',')));
     }
-    const bool ranked = options.order == Order::BestFirst && rank != QLatin1String("0.0");
-    QString order = QStringLiteral("i.date DESC, i.id");
-    if (ranked)
-        order = QStringLiteral("11, i.date DESC");
-    else if (options.order == Order::OldestFirst)
-        order = QStringLiteral("i.date IS NULL, i.date, i.id");
-    QString sql = QStringLiteral("SELECT i.node, i.folder, i.type, i.date, i.size, i.attach, i.subject, i.sender,"
-                                 " i.texts, i.id, %1 FROM %2").arg(rank, from);
-    if (!conditions.isEmpty())
-        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY ") + order;
-    if (!plan.hasChecks() && options.limit > 0)
-        sql += QStringLiteral(" LIMIT %1").arg(options.limit);
+    // Items without a date come last in either order: a second pass.
+    QStringList passes;
+    if (rank != QLatin1String("0.0") && options.order == Order::BestFirst)
+        passes << QStringLiteral("ORDER BY 11, i.date DESC");
+    else if (rank != QLatin1String("0.0"))
+        passes << (options.order == Order::OldestFirst ? QStringLiteral("ORDER BY i.date IS NULL, i.date")
+                                                        : QStringLiteral("ORDER BY i.date DESC"));
+    else
+        passes << (options.order == Order::OldestFirst ? QStringLiteral("AND i.date IS NOT NULL ORDER BY i.date")
+                                                        : QStringLiteral("AND i.date IS NOT NULL ORDER BY i.date DESC"))
+               << QStringLiteral("AND i.date IS NULL");
+    int found = 0;
+    for (const QString& pass : passes) {
+        QString sql = QStringLiteral("SELECT i.node, i.folder, i.type, i.date, i.size, i.attach, i.subject, i.sender,"
+                                     " i.texts, i.id, %1 FROM %2 WHERE 1").arg(rank, from);
+        for (const QString& condition : conditions)
+            sql += QStringLiteral(" AND ") + condition;
+        sql += QLatin1Char(' ') + pass;
+        if (!plan.hasChecks() && options.limit > 0)
+            sql += QStringLiteral(" LIMIT %1").arg(options.limit - found);
+        if (!readHits(shard, sql, values, plan, options, &found, hits, error))
+            return false;
+        if (options.limit > 0 && found >= options.limit)
+            break;
+    }
+    return true;
+}
+
+bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, const QVariantList& values,
+                                    const SearchPlan& plan, const Options& options, int* found,
+                                    QList<SearchHit>* hits, QString* error) const
+{
     SqliteStatement statement(shard.db->handle(), sql);
     for (int i = 0; i < values.size(); ++i) {
         if (values.at(i).typeId() == QMetaType::QString)
@@ -385,8 +456,7 @@ bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& pla
         else
             statement.bind(i + 1, values.at(i).toLongLong());
     }
-    int found = 0;
-    while ((options.limit <= 0 || found < options.limit) && statement.step()) {
+    while ((options.limit <= 0 || *found < options.limit) && statement.step()) {
         SearchPlan::Texts texts;
         texts.subject = statement.text(6);
         texts.sender = statement.text(7);
@@ -409,7 +479,7 @@ bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& pla
         hit.snippet = plan.snippet(texts);
         hit.rank = statement.real(10);
         hits->append(hit);
-        ++found;
+        ++*found;
     }
     if (statement.succeeded())
         return true;

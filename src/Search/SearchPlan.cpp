@@ -172,18 +172,32 @@ bool SearchPlan::holds(const Check& check, const Texts& texts) const
                 return true;
             continue;
         }
-        const QList<FtsTokenizer::Token> tokens = m_tokenizer.tokens(text.toUtf8());
-        const qsizetype length = check.tokens.size();
-        for (qsizetype start = 0; start + length <= tokens.size(); ++start) {
-            qsizetype k = 0;
-            while (k < length
-                   && matchesToken(tokens.at(start + k).folded, check.tokens.at(k), check.prefixLast && k == length - 1))
-                ++k;
-            if (k == length)
-                return true;
-        }
+        if (containsSequence(text, check))
+            return true;
     }
     return false;
+}
+
+bool SearchPlan::containsSequence(const QString& text, const Check& check) const
+{
+    const qsizetype length = check.tokens.size();
+    // How many words of the sequence each match under way has seen.
+    QList<qsizetype> partial;
+    bool found = false;
+    m_tokenizer.forEachToken(text.toUtf8(), [&](const FtsTokenizer::Token& token) {
+        partial.append(0);
+        qsizetype kept = 0;
+        for (const qsizetype seen : std::as_const(partial)) {
+            if (!matchesToken(token.folded, check.tokens.at(seen), check.prefixLast && seen == length - 1))
+                continue;
+            if (seen + 1 == length)
+                found = true;
+            partial[kept++] = seen + 1;
+        }
+        partial.resize(kept);
+        return !found;
+    });
+    return found;
 }
 
 QString SearchPlan::snippet(const Texts& texts) const
@@ -203,19 +217,26 @@ QString SearchPlan::snippetOf(const QString& text) const
         return QString();
     const QByteArray utf8 = text.toUtf8();
     QList<QPair<int, int>> ranges;
-    if (!m_markWords.isEmpty() || !m_markPrefixes.isEmpty()) {
-        for (const FtsTokenizer::Token& token : m_tokenizer.tokens(utf8)) {
-            const bool marked = m_markWords.contains(token.folded)
-                || std::any_of(m_markPrefixes.begin(), m_markPrefixes.end(),
-                               [&](const QByteArray& prefix) { return token.folded.startsWith(prefix); });
-            if (marked)
-                ranges.append({token.start, token.end});
-        }
-    }
     for (const QString& substring : m_markSubstrings) {
         const QByteArray wanted = substring.toUtf8();
         for (int at = int(utf8.indexOf(wanted)); at >= 0; at = int(utf8.indexOf(wanted, at + wanted.size())))
             ranges.append({at, at + int(wanted.size())});
+    }
+    int first = ranges.isEmpty() ? int(utf8.size()) : std::min_element(ranges.begin(), ranges.end())->first;
+    if (!m_markWords.isEmpty() || !m_markPrefixes.isEmpty()) {
+        // Words past the end of the snippet need not be read.
+        m_tokenizer.forEachToken(utf8, [&](const FtsTokenizer::Token& token) {
+            if (token.start > first + kSnippetAfter)
+                return false;
+            const bool marked = m_markWords.contains(token.folded)
+                || std::any_of(m_markPrefixes.begin(), m_markPrefixes.end(),
+                               [&](const QByteArray& prefix) { return token.folded.startsWith(prefix); });
+            if (marked) {
+                ranges.append({token.start, token.end});
+                first = std::min(first, token.start);
+            }
+            return true;
+        });
     }
     if (ranges.isEmpty())
         return QString();

@@ -62,6 +62,7 @@ private:
     void addTerm(const SearchTerm& term);
     void addCjkTerm(const SearchTerm& term, int columns);
     bool holds(const Check& check, const Texts& texts) const;
+    bool containsSequence(const QString& text, const Check& check) const;
     QString snippetOf(const QString& text) const;
 
     const FtsTokenizer& m_tokenizer;
