@@ -1306,18 +1306,18 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei hat noch keinen Suchindex.</translation>
     </message>
     <message>
         <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Suchindex dieser Datei ist beschädigt und muss neu erstellt werden.</translation>
     </message>
 </context>
 <context>
     <name>SearchIndex::Private</name>
     <message>
         <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Suchindex dieser Datei ist beschädigt und muss neu erstellt werden.</translation>
     </message>
     <message>
         <source>The search failed: %1</source>
@@ -1328,11 +1328,11 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     <name>SearchIndexWriter</name>
     <message>
         <source>The file %1 is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist nicht mehr vorhanden.</translation>
     </message>
     <message>
         <source>Cannot create the search index folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner des Suchindex %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -1397,35 +1397,35 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     <name>SearchQuery</name>
     <message>
         <source>The after: date must come before the before: date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum bei after: muss vor dem Datum bei before: liegen.</translation>
     </message>
     <message>
         <source>%1 needs a word or a &quot;phrase&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht ein Wort oder eine &quot;Wortfolge&quot;.</translation>
     </message>
     <message>
         <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Operator %1 (bekannt: from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
     </message>
     <message>
         <source>%1 cannot be excluded with &quot;-&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht mit &quot;-&quot; ausgeschlossen werden.</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert.</translation>
     </message>
     <message>
         <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>has: kennt nur &quot;attachment&quot;, nicht &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Unknown kind &quot;%1&quot; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Art &quot;%1&quot; (bekannt: %2).</translation>
     </message>
     <message>
         <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht ein Datum im Format YYYY-MM-DD, nicht &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>

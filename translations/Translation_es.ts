@@ -1306,18 +1306,18 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo aún no tiene índice de búsqueda.</translation>
     </message>
     <message>
         <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El índice de búsqueda de este archivo está dañado y debe volver a crearse.</translation>
     </message>
 </context>
 <context>
     <name>SearchIndex::Private</name>
     <message>
         <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El índice de búsqueda de este archivo está dañado y debe volver a crearse.</translation>
     </message>
     <message>
         <source>The search failed: %1</source>
@@ -1328,11 +1328,11 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     <name>SearchIndexWriter</name>
     <message>
         <source>The file %1 is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 ya no existe.</translation>
     </message>
     <message>
         <source>Cannot create the search index folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta del índice de búsqueda %1.</translation>
     </message>
 </context>
 <context>
@@ -1397,35 +1397,35 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     <name>SearchQuery</name>
     <message>
         <source>The after: date must come before the before: date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha de after: debe ser anterior a la de before:.</translation>
     </message>
     <message>
         <source>%1 needs a word or a &quot;phrase&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una palabra o una &quot;frase&quot;.</translation>
     </message>
     <message>
         <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
-        <translation type="unfinished"></translation>
+        <translation>Operador desconocido %1 (conocidos: from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
     </message>
     <message>
         <source>%1 cannot be excluded with &quot;-&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede excluir con &quot;-&quot;.</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor.</translation>
     </message>
     <message>
         <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>has: solo admite &quot;attachment&quot;, no &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Unknown kind &quot;%1&quot; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo desconocido &quot;%1&quot; (conocidos: %2).</translation>
     </message>
     <message>
         <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una fecha con el formato YYYY-MM-DD, no &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>

@@ -1306,18 +1306,18 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n’a pas encore d’index de recherche.</translation>
     </message>
     <message>
         <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’index de recherche de ce fichier est endommagé et doit être reconstruit.</translation>
     </message>
 </context>
 <context>
     <name>SearchIndex::Private</name>
     <message>
         <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">L’index de recherche de ce fichier est endommagé et doit être reconstruit.</translation>
     </message>
     <message>
         <source>The search failed: %1</source>
@@ -1328,11 +1328,11 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     <name>SearchIndexWriter</name>
     <message>
         <source>The file %1 is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n’existe plus.</translation>
     </message>
     <message>
         <source>Cannot create the search index folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier de l’index de recherche %1.</translation>
     </message>
 </context>
 <context>
@@ -1397,35 +1397,35 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     <name>SearchQuery</name>
     <message>
         <source>The after: date must come before the before: date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date de after: doit précéder celle de before:.</translation>
     </message>
     <message>
         <source>%1 needs a word or a &quot;phrase&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande un mot ou une &quot;expression&quot;.</translation>
     </message>
     <message>
         <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérateur inconnu %1 (connus : from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
     </message>
     <message>
         <source>%1 cannot be excluded with &quot;-&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être exclu avec &quot;-&quot;.</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande une valeur.</translation>
     </message>
     <message>
         <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>has: accepte seulement &quot;attachment&quot;, pas &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Unknown kind &quot;%1&quot; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Type inconnu &quot;%1&quot; (connus : %2).</translation>
     </message>
     <message>
         <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande une date au format YYYY-MM-DD, pas &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>

@@ -1300,18 +1300,18 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルにはまだ検索インデックスがありません。</translation>
     </message>
     <message>
         <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルの検索インデックスは破損しているため、作成し直す必要があります。</translation>
     </message>
 </context>
 <context>
     <name>SearchIndex::Private</name>
     <message>
         <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">このファイルの検索インデックスは破損しているため、作成し直す必要があります。</translation>
     </message>
     <message>
         <source>The search failed: %1</source>
@@ -1322,11 +1322,11 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
     <name>SearchIndexWriter</name>
     <message>
         <source>The file %1 is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 が見つかりません。</translation>
     </message>
     <message>
         <source>Cannot create the search index folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索インデックスのフォルダー %1 を作成できません。</translation>
     </message>
 </context>
 <context>
@@ -1391,35 +1391,35 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
     <name>SearchQuery</name>
     <message>
         <source>The after: date must come before the before: date.</source>
-        <translation type="unfinished"></translation>
+        <translation>after: の日付は before: の日付より前でなければなりません。</translation>
     </message>
     <message>
         <source>%1 needs a word or a &quot;phrase&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には単語または &quot;フレーズ&quot; が必要です。</translation>
     </message>
     <message>
         <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な演算子 %1 です (使用できるもの: from:, to:, subject:, has:, kind:, after:, before:, folder:)。</translation>
     </message>
     <message>
         <source>%1 cannot be excluded with &quot;-&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は &quot;-&quot; で除外できません。</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には値が必要です。</translation>
     </message>
     <message>
         <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>has: に指定できるのは &quot;attachment&quot; だけです (&quot;%1&quot; は使えません)。</translation>
     </message>
     <message>
         <source>Unknown kind &quot;%1&quot; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な種類 &quot;%1&quot; です (使用できるもの: %2)。</translation>
     </message>
     <message>
         <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には YYYY-MM-DD 形式の日付が必要です (&quot;%2&quot; は使えません)。</translation>
     </message>
 </context>
 <context>

@@ -1306,18 +1306,18 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo ainda não tem índice de pesquisa.</translation>
     </message>
     <message>
         <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O índice de pesquisa deste arquivo está danificado e precisa ser criado novamente.</translation>
     </message>
 </context>
 <context>
     <name>SearchIndex::Private</name>
     <message>
         <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">O índice de pesquisa deste arquivo está danificado e precisa ser criado novamente.</translation>
     </message>
     <message>
         <source>The search failed: %1</source>
@@ -1328,11 +1328,11 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     <name>SearchIndexWriter</name>
     <message>
         <source>The file %1 is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 não existe mais.</translation>
     </message>
     <message>
         <source>Cannot create the search index folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar a pasta do índice de pesquisa %1.</translation>
     </message>
 </context>
 <context>
@@ -1397,35 +1397,35 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     <name>SearchQuery</name>
     <message>
         <source>The after: date must come before the before: date.</source>
-        <translation type="unfinished"></translation>
+        <translation>A data de after: deve vir antes da data de before:.</translation>
     </message>
     <message>
         <source>%1 needs a word or a &quot;phrase&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de uma palavra ou de uma &quot;frase&quot;.</translation>
     </message>
     <message>
         <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
-        <translation type="unfinished"></translation>
+        <translation>Operador desconhecido %1 (conhecidos: from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
     </message>
     <message>
         <source>%1 cannot be excluded with &quot;-&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser excluído com &quot;-&quot;.</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um valor.</translation>
     </message>
     <message>
         <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>has: aceita apenas &quot;attachment&quot;, não &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Unknown kind &quot;%1&quot; (known: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo desconhecido &quot;%1&quot; (conhecidos: %2).</translation>
     </message>
     <message>
         <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de uma data no formato YYYY-MM-DD, não &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>
