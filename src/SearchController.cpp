@@ -61,6 +61,11 @@ SearchController::SearchController(QListView* resultsView, SearchStatusLine* sta
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onHitChosen(current); });
     connect(m_status, &SearchStatusLine::cancelRequested, this, &SearchController::cancelIndexing);
+    connect(m_status, &SearchStatusLine::indexAgainRequested, this, [this] {
+        Log::info(QStringLiteral("Click the button to index the file again."));
+        if (!m_pstPath.isEmpty())
+            startIndexing(m_pstPath);
+    });
 }
 
 SearchController::~SearchController()
@@ -295,7 +300,7 @@ void SearchController::showProgress()
 {
     const QString path = m_pstPath;
     if (path.isEmpty()) {
-        m_status->setProgress(QString(), false);
+        m_status->setProgress(QString(), SearchStatusLine::Action::None);
         return;
     }
     if (isIndexing(path)) {
@@ -303,14 +308,14 @@ void SearchController::showProgress()
         m_status->setProgress(progress.second > 0
                                   ? tr("Indexing %1 of %2 items").arg(number(progress.first), number(progress.second))
                                   : tr("Indexing…"),
-                              true);
+                              SearchStatusLine::Action::Cancel);
     } else if (m_stopped.contains(path)) {
         const QString why = m_stopped.value(path);
         m_status->setProgress(why.isEmpty() ? tr("The search index is not complete.")
                                             : tr("The search index is not complete: %1").arg(why),
-                              false);
+                              SearchStatusLine::Action::IndexAgain);
     } else {
-        m_status->setProgress(QString(), false);
+        m_status->setProgress(QString(), SearchStatusLine::Action::None);
     }
 }
 

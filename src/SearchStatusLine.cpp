@@ -22,7 +22,6 @@ SearchStatusLine::SearchStatusLine(QWidget* parent)
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
     }
-    m_cancel->setText(tr("Cancel"));
     auto* row = new QHBoxLayout(m_progressRow);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_progress, 1);
@@ -32,15 +31,22 @@ SearchStatusLine::SearchStatusLine(QWidget* parent)
     layout->setSpacing(2);
     layout->addWidget(m_progressRow);
     layout->addWidget(m_result);
-    connect(m_cancel, &QPushButton::clicked, this, &SearchStatusLine::cancelRequested);
-    setProgress(QString(), false);
+    connect(m_cancel, &QPushButton::clicked, this, [this] {
+        if (m_action == Action::Cancel)
+            emit cancelRequested();
+        else if (m_action == Action::IndexAgain)
+            emit indexAgainRequested();
+    });
+    setProgress(QString(), Action::None);
     setResult(QString());
 }
 
-void SearchStatusLine::setProgress(const QString& text, bool cancellable)
+void SearchStatusLine::setProgress(const QString& text, Action action)
 {
+    m_action = action;
+    retranslate();
     m_progress->setText(text);
-    m_cancel->setVisible(cancellable);
+    m_cancel->setVisible(action != Action::None);
     m_progressRow->setVisible(!text.isEmpty());
     setVisible(!text.isEmpty() || !m_result->text().isEmpty());
 }
@@ -63,9 +69,14 @@ QString SearchStatusLine::resultText() const
     return m_result->text();
 }
 
+void SearchStatusLine::retranslate()
+{
+    m_cancel->setText(m_action == Action::IndexAgain ? tr("Index Now") : tr("Cancel"));
+}
+
 void SearchStatusLine::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
-        m_cancel->setText(tr("Cancel"));
+        retranslate();
     QWidget::changeEvent(event);
 }

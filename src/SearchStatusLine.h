@@ -15,21 +15,30 @@ class SearchStatusLine : public QWidget
 public:
     explicit SearchStatusLine(QWidget* parent = nullptr);
 
-    // Shows `text` on the progress line; `cancellable` shows Cancel beside it.
-    void setProgress(const QString& text, bool cancellable);
+    // What the progress line's button offers.
+    enum class Action { None, Cancel, IndexAgain };
+
+    // Shows `text` on the progress line with the button for `action`.
+    void setProgress(const QString& text, Action action);
     void setResult(const QString& text, bool isError = false);
 
     QString progressText() const;
     QString resultText() const;
+    // The progress line's button: Cancel, or Index Now after a build stopped.
     QPushButton* cancelButton() const { return m_cancel; }
+    Action action() const { return m_action; }
 
 signals:
     void cancelRequested();
+    void indexAgainRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
+
+    Action m_action = Action::None;
     QWidget* m_progressRow = nullptr;
     QLabel* m_progress = nullptr;
     QPushButton* m_cancel = nullptr;

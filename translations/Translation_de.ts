@@ -1453,6 +1453,10 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Index Now</source>
+        <translation>Jetzt indizieren</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

@@ -1453,6 +1453,10 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Index Now</source>
+        <translation>Indexar ahora</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

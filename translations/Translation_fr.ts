@@ -1453,6 +1453,10 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Index Now</source>
+        <translation>Indexer maintenant</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

@@ -1453,6 +1453,10 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Index Now</source>
+        <translation>Indicizza ora</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

@@ -1447,6 +1447,10 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Index Now</source>
+        <translation>今すぐインデックス作成</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

@@ -1453,6 +1453,10 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Index Now</source>
+        <translation>Indexar agora</translation>
+    </message>
 </context>
 <context>
     <name>SmimePanel</name>

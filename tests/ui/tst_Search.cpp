@@ -297,18 +297,28 @@ private slots:
         const QString copy = m_dir.filePath(QStringLiteral("zoo-copy.pst"));
         QFile::remove(copy);
         QVERIFY(QFile::copy(m_path, copy));
-        QFile::remove(SearchIndex::locationFor(copy));
+        QVERIFY(SearchIndex::remove(copy));
         m_window->openFile(copy);
         QVERIFY(QTest::qWaitFor([this] { return !m_window->treeController()->isOpening(); }, 60000));
         QVERIFY(m_window->treeController()->selectOpenDocument(copy));
+        SearchStatusLine* status = m_window->searchStatus();
         if (search()->isIndexing(copy)) {
-            QVERIFY(m_window->searchStatus()->progressText().startsWith(QStringLiteral("Indexing")));
-            QVERIFY(m_window->searchStatus()->cancelButton()->isVisible());
-            m_window->searchStatus()->cancelButton()->click();
+            QVERIFY(status->progressText().startsWith(QStringLiteral("Indexing")));
+            QVERIFY(status->cancelButton()->isVisible());
+            QCOMPARE(status->cancelButton()->text(), QStringLiteral("Cancel"));
+            status->cancelButton()->click();
             QVERIFY(QTest::qWaitFor([this, copy] { return !search()->isIndexing(copy); }, 10000));
         }
-        // However it ended, the line no longer offers to cancel.
-        QVERIFY(!m_window->searchStatus()->cancelButton()->isVisible());
+        // Stopped before the end, the line says so and offers to index again.
+        if (status->action() == SearchStatusLine::Action::IndexAgain) {
+            QVERIFY(status->progressText().startsWith(QStringLiteral("The search index is not complete")));
+            QCOMPARE(status->cancelButton()->text(), QStringLiteral("Index Now"));
+            status->cancelButton()->click();
+        }
+        QVERIFY(QTest::qWaitFor([this, copy] { return !search()->isIndexing(copy); }, 60000));
+        QCOMPARE(status->action(), SearchStatusLine::Action::None);
+        QVERIFY(!status->cancelButton()->isVisible());
+        QCOMPARE(SearchIndex(copy).state(), SearchIndex::State::Complete);
     }
 
     // Before its index is complete, a search finds what is indexed and says so.
