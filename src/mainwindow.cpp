@@ -287,8 +287,11 @@ void MainWindow::initSearch()
             &MyWebViewWidget::setHighlightTerms);
     connect(m_treeController, &PstTreeController::documentOpened, m_searchController, &SearchController::documentOpened);
     connect(m_treeController, &PstTreeController::documentClosing, m_searchController, &SearchController::documentClosing);
-    connect(m_ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { m_searchController->setDocument(m_treeController->pstRootNode()); });
+    // Searches go to the document of the tree's current row, also once a
+    // document still opening is replaced by the one read.
+    const auto followCurrentDocument = [this] { m_searchController->setDocument(m_treeController->pstRootNode()); };
+    connect(m_ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this, followCurrentDocument);
+    connect(m_treeController, &PstTreeController::documentOpened, this, followCurrentDocument);
     m_searchController->setAllFolders(m_scopeBox->scope() == SearchScopeBox::AllFolders);
 }
 
