@@ -398,7 +398,8 @@ void TestSearchIndex::changedFileHasNoIndex()
 void TestSearchIndex::damagedShardIsNeverTrusted_data()
 {
     QTest::addColumn<QString>("damage");
-    QTest::newRow("truncated") << "truncate";
+    QTest::newRow("cut in half") << "half";
+    QTest::newRow("last page cut off") << "lastpage";
     QTest::newRow("empty") << "empty";
     QTest::newRow("not a database") << "garbage";
     QTest::newRow("pages overwritten") << "overwrite";
@@ -424,8 +425,10 @@ void TestSearchIndex::damagedShardIsNeverTrusted()
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
         const qint64 size = file.size();
-        if (damage == "truncate")
+        if (damage == "half")
             QVERIFY(file.resize(size / 2));
+        else if (damage == "lastpage")
+            QVERIFY(file.resize(size - 4096));
         else if (damage == "empty")
             QVERIFY(file.resize(0));
         else if (damage == "garbage")
