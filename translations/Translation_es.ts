@@ -1238,6 +1238,52 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     </message>
 </context>
 <context>
+    <name>SearchIndex</name>
+    <message>
+        <source>This file has no search index yet.</source>
+        <translation>Este archivo aún no tiene índice de búsqueda.</translation>
+    </message>
+    <message>
+        <source>The search index of this file is damaged and must be built again.</source>
+        <translation>El índice de búsqueda de este archivo está dañado y debe volver a crearse.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <translation>La búsqueda ha fallado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexWriter</name>
+    <message>
+        <source>The file %1 is gone.</source>
+        <translation>El archivo %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index folder %1.</source>
+        <translation>No se puede crear la carpeta del índice de búsqueda %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index in %1: %2.</source>
+        <translation>No se puede crear el índice de búsqueda en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The search index %1 is being written by another process.</source>
+        <translation>Otro proceso está escribiendo el índice de búsqueda %1.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the search index %1: %2.</source>
+        <translation>No se puede reemplazar el índice de búsqueda %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index %1: %2.</source>
+        <translation>No se puede crear el índice de búsqueda %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>No se puede escribir el índice de búsqueda %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>SearchIndexer</name>
     <message>
         <source>The search index cannot be saved: the folder %1 is not writable.</source>
@@ -1270,6 +1316,45 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     <message>
         <source>The search index cannot be built: lumaroo-cli could not be started.</source>
         <translation>No se puede crear el índice de búsqueda: no se pudo iniciar lumaroo-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchQuery</name>
+    <message>
+        <source>The after: date must come before the before: date.</source>
+        <translation>La fecha de after: debe ser anterior a la de before:.</translation>
+    </message>
+    <message>
+        <source>%1 needs a word or a &quot;phrase&quot;.</source>
+        <translation>%1 necesita una palabra o una &quot;frase&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
+        <translation>Operador desconocido %1 (conocidos: from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be excluded with &quot;-&quot;.</source>
+        <translation>%1 no se puede excluir con &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 necesita un valor.</translation>
+    </message>
+    <message>
+        <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
+        <translation>has: solo admite &quot;attachment&quot;, no &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown kind &quot;%1&quot; (known: %2).</source>
+        <translation>Tipo desconocido &quot;%1&quot; (conocidos: %2).</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
+        <translation>%1 necesita una fecha con el formato YYYY-MM-DD, no &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A quotation mark is not closed.</source>
+        <translation>Hay unas comillas sin cerrar.</translation>
     </message>
 </context>
 <context>

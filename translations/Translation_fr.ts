@@ -1238,6 +1238,52 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     </message>
 </context>
 <context>
+    <name>SearchIndex</name>
+    <message>
+        <source>This file has no search index yet.</source>
+        <translation>Ce fichier n’a pas encore d’index de recherche.</translation>
+    </message>
+    <message>
+        <source>The search index of this file is damaged and must be built again.</source>
+        <translation>L’index de recherche de ce fichier est endommagé et doit être reconstruit.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <translation>La recherche a échoué : %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexWriter</name>
+    <message>
+        <source>The file %1 is gone.</source>
+        <translation>Le fichier %1 n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index folder %1.</source>
+        <translation>Impossible de créer le dossier de l’index de recherche %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index in %1: %2.</source>
+        <translation>Impossible de créer l’index de recherche dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The search index %1 is being written by another process.</source>
+        <translation>L’index de recherche %1 est en cours d’écriture par un autre processus.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the search index %1: %2.</source>
+        <translation>Impossible de remplacer l’index de recherche %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index %1: %2.</source>
+        <translation>Impossible de créer l’index de recherche %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>Impossible d’écrire l’index de recherche %1 : %2.</translation>
+    </message>
+</context>
+<context>
     <name>SearchIndexer</name>
     <message>
         <source>The search index cannot be saved: the folder %1 is not writable.</source>
@@ -1270,6 +1316,45 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     <message>
         <source>The search index cannot be built: lumaroo-cli could not be started.</source>
         <translation>Impossible de créer l&apos;index de recherche : lumaroo-cli n&apos;a pas pu être lancé.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchQuery</name>
+    <message>
+        <source>The after: date must come before the before: date.</source>
+        <translation>La date de after: doit précéder celle de before:.</translation>
+    </message>
+    <message>
+        <source>%1 needs a word or a &quot;phrase&quot;.</source>
+        <translation>%1 demande un mot ou une &quot;expression&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
+        <translation>Opérateur inconnu %1 (connus : from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be excluded with &quot;-&quot;.</source>
+        <translation>%1 ne peut pas être exclu avec &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 demande une valeur.</translation>
+    </message>
+    <message>
+        <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
+        <translation>has: accepte seulement &quot;attachment&quot;, pas &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown kind &quot;%1&quot; (known: %2).</source>
+        <translation>Type inconnu &quot;%1&quot; (connus : %2).</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
+        <translation>%1 demande une date au format YYYY-MM-DD, pas &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A quotation mark is not closed.</source>
+        <translation>Un guillemet n’est pas fermé.</translation>
     </message>
 </context>
 <context>

@@ -1238,6 +1238,52 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
     </message>
 </context>
 <context>
+    <name>SearchIndex</name>
+    <message>
+        <source>This file has no search index yet.</source>
+        <translation>Questo file non ha ancora un indice di ricerca.</translation>
+    </message>
+    <message>
+        <source>The search index of this file is damaged and must be built again.</source>
+        <translation>L’indice di ricerca di questo file è danneggiato e deve essere ricostruito.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <translation>La ricerca non è riuscita: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexWriter</name>
+    <message>
+        <source>The file %1 is gone.</source>
+        <translation>Il file %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index folder %1.</source>
+        <translation>Impossibile creare la cartella dell’indice di ricerca %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index in %1: %2.</source>
+        <translation>Impossibile creare l’indice di ricerca in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The search index %1 is being written by another process.</source>
+        <translation>L’indice di ricerca %1 è in scrittura da parte di un altro processo.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the search index %1: %2.</source>
+        <translation>Impossibile sostituire l’indice di ricerca %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index %1: %2.</source>
+        <translation>Impossibile creare l’indice di ricerca %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>Impossibile scrivere l’indice di ricerca %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>SearchIndexer</name>
     <message>
         <source>The search index cannot be saved: the folder %1 is not writable.</source>
@@ -1270,6 +1316,45 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
     <message>
         <source>The search index cannot be built: lumaroo-cli could not be started.</source>
         <translation>Impossibile creare l&apos;indice di ricerca: non è stato possibile avviare lumaroo-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchQuery</name>
+    <message>
+        <source>The after: date must come before the before: date.</source>
+        <translation>La data di after: deve precedere quella di before:.</translation>
+    </message>
+    <message>
+        <source>%1 needs a word or a &quot;phrase&quot;.</source>
+        <translation>%1 richiede una parola o una &quot;frase&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
+        <translation>Operatore sconosciuto %1 (noti: from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be excluded with &quot;-&quot;.</source>
+        <translation>%1 non può essere escluso con &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 richiede un valore.</translation>
+    </message>
+    <message>
+        <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
+        <translation>has: accetta solo &quot;attachment&quot;, non &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown kind &quot;%1&quot; (known: %2).</source>
+        <translation>Tipo sconosciuto &quot;%1&quot; (noti: %2).</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
+        <translation>%1 richiede una data nel formato YYYY-MM-DD, non &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A quotation mark is not closed.</source>
+        <translation>Una virgoletta non è chiusa.</translation>
     </message>
 </context>
 <context>

@@ -1238,6 +1238,52 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     </message>
 </context>
 <context>
+    <name>SearchIndex</name>
+    <message>
+        <source>This file has no search index yet.</source>
+        <translation>Este arquivo ainda não tem índice de pesquisa.</translation>
+    </message>
+    <message>
+        <source>The search index of this file is damaged and must be built again.</source>
+        <translation>O índice de pesquisa deste arquivo está danificado e precisa ser criado novamente.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <translation>A pesquisa falhou: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexWriter</name>
+    <message>
+        <source>The file %1 is gone.</source>
+        <translation>O arquivo %1 não existe mais.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index folder %1.</source>
+        <translation>Não é possível criar a pasta do índice de pesquisa %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index in %1: %2.</source>
+        <translation>Não é possível criar o índice de pesquisa em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The search index %1 is being written by another process.</source>
+        <translation>O índice de pesquisa %1 está sendo gravado por outro processo.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the search index %1: %2.</source>
+        <translation>Não é possível substituir o índice de pesquisa %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index %1: %2.</source>
+        <translation>Não é possível criar o índice de pesquisa %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>Não é possível gravar o índice de pesquisa %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>SearchIndexer</name>
     <message>
         <source>The search index cannot be saved: the folder %1 is not writable.</source>
@@ -1270,6 +1316,45 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     <message>
         <source>The search index cannot be built: lumaroo-cli could not be started.</source>
         <translation>Não é possível criar o índice de pesquisa: não foi possível iniciar o lumaroo-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchQuery</name>
+    <message>
+        <source>The after: date must come before the before: date.</source>
+        <translation>A data de after: deve vir antes da data de before:.</translation>
+    </message>
+    <message>
+        <source>%1 needs a word or a &quot;phrase&quot;.</source>
+        <translation>%1 precisa de uma palavra ou de uma &quot;frase&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
+        <translation>Operador desconhecido %1 (conhecidos: from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be excluded with &quot;-&quot;.</source>
+        <translation>%1 não pode ser excluído com &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 precisa de um valor.</translation>
+    </message>
+    <message>
+        <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
+        <translation>has: aceita apenas &quot;attachment&quot;, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown kind &quot;%1&quot; (known: %2).</source>
+        <translation>Tipo desconhecido &quot;%1&quot; (conhecidos: %2).</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
+        <translation>%1 precisa de uma data no formato YYYY-MM-DD, não &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A quotation mark is not closed.</source>
+        <translation>Há aspas que não foram fechadas.</translation>
     </message>
 </context>
 <context>

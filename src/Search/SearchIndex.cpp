@@ -24,11 +24,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SearchIndex", text);
-}
-
 // SQLite's file header keeps the page size at byte 16 and the page count at
 // byte 28 (big-endian).
 constexpr int kHeaderBytes = 100;
@@ -267,9 +262,9 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
     if (!query.isValid()) {
         problem = query.errorMessage();
     } else if (current == State::Missing) {
-        problem = tr("This file has no search index yet.");
+        problem = QCoreApplication::translate("SearchIndex", "This file has no search index yet.");
     } else if (current == State::Damaged) {
-        problem = tr("The search index of this file is damaged and must be built again.");
+        problem = QCoreApplication::translate("SearchIndex", "The search index of this file is damaged and must be built again.");
     } else {
         const SearchPlan plan(query, d->words());
         // One way for all shards, so their hits compare.
@@ -487,10 +482,10 @@ bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, cons
     const QString reason = shard.db->errorMessage();
     if (isDamageCode(code)) {
         Log::warn(QStringLiteral("Search index %1 is damaged: %2").arg(QDir::toNativeSeparators(shard.path), reason));
-        *error = tr("The search index of this file is damaged and must be built again.");
+        *error = QCoreApplication::translate("SearchIndex", "The search index of this file is damaged and must be built again.");
     } else {
         Log::warn(QStringLiteral("Search in %1 failed: %2 (%3)").arg(QDir::toNativeSeparators(shard.path), reason, sql));
-        *error = tr("The search failed: %1").arg(reason);
+        *error = QCoreApplication::translate("SearchIndex", "The search failed: %1").arg(reason);
     }
     return false;
 }

@@ -84,6 +84,7 @@ private slots:
     void queriesFindTheirItems();
     void ordersAsAsked();
     void restrictsToOneFolderAndLimits();
+    void manyMatchesComeByDate();
     void snippetsMarkTheMatches_data();
     void snippetsMarkTheMatches();
     void hitsCarryTheListColumns();
@@ -252,6 +253,31 @@ void TestSearchIndex::restrictsToOneFolderAndLimits()
     QCOMPARE(search("-\"quarterly report\"", options).size(), 2);
 }
 
+void TestSearchIndex::manyMatchesComeByDate()
+{
+    // More matches than are worth ranking: the newest (or oldest) come
+    // first, undated ones last, and phrases and excluded words still hold.
+    QList<IndexedItem> items;
+    for (int i = 0; i < 1500; ++i) {
+        const QString body = i % 2 ? QString("common word %1").arg(i) : QString("word common %1").arg(i);
+        items << item(quint64(100 + i), Mail, "Bulk", QString("Bulk %1").arg(i), "", body, at(2010, 1, 1).addDays(i));
+    }
+    items << item(90, Mail, "Bulk", "Undated", "", "common word");
+    writeIndex(items, 1);
+    SearchIndex::Options options;
+    options.limit = 3;
+    QCOMPARE(subjects(search("common", options)), (QStringList{"Bulk 1499", "Bulk 1498", "Bulk 1497"}));
+    QCOMPARE(subjects(search("\"common word\"", options)), (QStringList{"Bulk 1499", "Bulk 1497", "Bulk 1495"}));
+    QCOMPARE(subjects(search("common -1499", options)), (QStringList{"Bulk 1498", "Bulk 1497", "Bulk 1496"}));
+    options.order = SearchIndex::Order::OldestFirst;
+    QCOMPARE(subjects(search("common", options)), (QStringList{"Bulk 0", "Bulk 1", "Bulk 2"}));
+    options.limit = 0;
+    const QStringList all = subjects(search("\"common word\"", options));
+    QCOMPARE(all.size(), 751);
+    QCOMPARE(all.first(), QString("Bulk 1"));
+    QCOMPARE(all.last(), QString("Undated"));
+}
+
 void TestSearchIndex::snippetsMarkTheMatches_data()
 {
     QTest::addColumn<QString>("text");
@@ -372,7 +398,8 @@ void TestSearchIndex::changedFileHasNoIndex()
 void TestSearchIndex::damagedShardIsNeverTrusted_data()
 {
     QTest::addColumn<QString>("damage");
-    QTest::newRow("truncated") << "truncate";
+    QTest::newRow("cut in half") << "half";
+    QTest::newRow("last page cut off") << "lastpage";
     QTest::newRow("empty") << "empty";
     QTest::newRow("not a database") << "garbage";
     QTest::newRow("pages overwritten") << "overwrite";
@@ -398,8 +425,10 @@ void TestSearchIndex::damagedShardIsNeverTrusted()
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
         const qint64 size = file.size();
-        if (damage == "truncate")
+        if (damage == "half")
             QVERIFY(file.resize(size / 2));
+        else if (damage == "lastpage")
+            QVERIFY(file.resize(size - 4096));
         else if (damage == "empty")
             QVERIFY(file.resize(0));
         else if (damage == "garbage")
