@@ -124,11 +124,14 @@ QList<qint64> processesNaming(const QString& needle)
     return found;
 }
 
+// Workers die with their build at once; one left running goes on for
+// seconds with the thousands of items still to index.
 bool waitUntilGone(const QString& needle)
 {
+    constexpr int kDyingMs = 2000;
     QElapsedTimer timer;
     timer.start();
-    while (!processesNaming(needle).isEmpty() && timer.elapsed() < 10000)
+    while (!processesNaming(needle).isEmpty() && timer.elapsed() < kDyingMs)
         QThread::msleep(50);
     return processesNaming(needle).isEmpty();
 }
