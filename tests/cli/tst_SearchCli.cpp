@@ -411,6 +411,29 @@ private slots:
         QVERIFY(search.out.isEmpty());
     }
 
+    // A cache folder that fills up mid-build: the build says the disk is
+    // full, fails, and leaves nothing that passes for a complete index.
+    void fullDiskSaysSo()
+    {
+        const QString pst = m_work.filePath(QStringLiteral("damaged.pst"));
+        QVERIFY(QFile::exists(pst) || writeMailbox(pst, 3, 300));
+        if (geteuid() != 0)
+            QSKIP("mounting a small tmpfs needs root");
+        QDir().mkpath(cacheHome());
+        QProcess mount;
+        mount.start(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=256k", "tmpfs", cacheHome()});
+        if (!mount.waitForFinished() || mount.exitCode() != 0)
+            QSKIP("a small tmpfs cannot be mounted here");
+        const CliRunner::Result index = CliRunner::run({QStringLiteral("index"), pst});
+        const SearchIndex::State state = SearchIndex(pst).state();
+        const CliRunner::Result search = CliRunner::run({QStringLiteral("search"), pst, QStringLiteral("marker1")});
+        QProcess::execute(QStringLiteral("umount"), {"-l", cacheHome()});
+        QCOMPARE(index.status, 1);
+        QVERIFY2(index.err.contains("disk is full"), index.err.constData());
+        QVERIFY(state != SearchIndex::State::Complete);
+        QVERIFY2(search.status != 0 || search.err.contains("incomplete"), search.err.constData());
+    }
+
     // A file changed after indexing is indexed anew and its old index goes.
     void changedFileIsReindexed()
     {
