@@ -322,9 +322,10 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
 int SearchIndex::Private::rankingCap(const Options& options) const
 {
     // Ranking costs a little per matching item; walking the items newest
-    // first and asking the index about each costs more per item, but stops
-    // once the page is full. Past about sqrt(5 * limit * items) matches the
-    // walk is cheaper, and ranking that many equally good hits means little.
+    // first, looking each up among the matches, costs more per item but
+    // stops once the page is full. Past about sqrt(5 * limit * items)
+    // matches the walk is cheaper, and ranking that many equally good hits
+    // means little.
     qint64 items = 0;
     for (const Shard& shard : shards)
         items = std::max<qint64>(items, shard.items);
@@ -367,7 +368,9 @@ bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& pla
         values << driverMatch;
     } else if (!driver.isEmpty()) {
         from = QStringLiteral("items i INDEXED BY items_date");
-        conditions << QStringLiteral("EXISTS (SELECT 1 FROM %1 WHERE %1 MATCH ? AND rowid = i.id)").arg(driver);
+        // The matches are listed once (cheap: no ranking), the date index
+        // walked until the page is full.
+        conditions << QStringLiteral("i.id IN (SELECT rowid FROM %1 WHERE %1 MATCH ?)").arg(driver);
         values << driverMatch;
     }
     if (driver == QLatin1String("words") && !plan.gramsMatch().isEmpty()) {

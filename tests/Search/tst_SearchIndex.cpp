@@ -208,6 +208,8 @@ void TestSearchIndex::queriesFindTheirItems_data()
     QTest::newRow("body phrase") << "\"not quarterly\"" << QStringList{draft};
     QTest::newRow("word in no item") << "zeppelin" << QStringList{};
     QTest::newRow("punctuation only") << "!!!" << QStringList{};
+    QTest::newRow("punctuation parts words") << "\"carol acme example\"" << QStringList{"Carol Jones"};
+    QTest::newRow("punctuation in the query") << "carol@acme.example" << QStringList{"Carol Jones"};
 }
 
 void TestSearchIndex::queriesFindTheirItems()
