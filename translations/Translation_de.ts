@@ -1238,71 +1238,6 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     </message>
 </context>
 <context>
-    <name>Scanner</name>
-    <message>
-        <source>A quotation mark is not closed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SearchController</name>
-    <message>
-        <source>Choose a file in the folder list to search it.</source>
-        <translation>Wählen Sie in der Ordnerliste eine Datei, um sie zu durchsuchen.</translation>
-    </message>
-    <message>
-        <source>The search index could not be read: %1</source>
-        <translation>Der Suchindex konnte nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>This file is not indexed yet, so nothing was searched.</source>
-        <translation>Diese Datei ist noch nicht indiziert, daher wurde nichts durchsucht.</translation>
-    </message>
-    <message>
-        <source>No items found</source>
-        <translation>Keine Elemente gefunden</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n item(s) found</source>
-        <translation>
-            <numerusform>%n Element gefunden</numerusform>
-            <numerusform>%n Elemente gefunden</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The first %1 items found</source>
-        <translation>Die ersten %1 gefundenen Elemente</translation>
-    </message>
-    <message>
-        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
-        <translation>Erst %1 von %2 Elementen sind indiziert: es kann mehr gefunden werden.</translation>
-    </message>
-    <message>
-        <source>Only %1 items are indexed so far: more may be found.</source>
-        <translation>Erst %1 Elemente sind indiziert: es kann mehr gefunden werden.</translation>
-    </message>
-    <message>
-        <source>Indexing %1 of %2 items</source>
-        <translation>Indizierung: %1 von %2 Elementen</translation>
-    </message>
-    <message>
-        <source>Indexing…</source>
-        <translation>Indizierung…</translation>
-    </message>
-    <message>
-        <source>The search index is not complete.</source>
-        <translation>Der Suchindex ist nicht vollständig.</translation>
-    </message>
-    <message>
-        <source>The search index is not complete: %1</source>
-        <translation>Der Suchindex ist nicht vollständig: %1</translation>
-    </message>
-    <message>
-        <source>This item could not be read from the file.</source>
-        <translation>Dieses Element konnte nicht aus der Datei gelesen werden.</translation>
-    </message>
-</context>
-<context>
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
@@ -1312,16 +1247,9 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <source>The search index of this file is damaged and must be built again.</source>
         <translation>Der Suchindex dieser Datei ist beschädigt und muss neu erstellt werden.</translation>
     </message>
-</context>
-<context>
-    <name>SearchIndex::Private</name>
-    <message>
-        <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished">Der Suchindex dieser Datei ist beschädigt und muss neu erstellt werden.</translation>
-    </message>
     <message>
         <source>The search failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche ist fehlgeschlagen: %1</translation>
     </message>
 </context>
 <context>
@@ -1334,28 +1262,25 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <source>Cannot create the search index folder %1.</source>
         <translation>Der Ordner des Suchindex %1 kann nicht angelegt werden.</translation>
     </message>
-</context>
-<context>
-    <name>SearchIndexWriter::Private</name>
-    <message>
-        <source>Cannot write the search index %1 (%2): %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Cannot create the search index in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Suchindex kann in %1 nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>The search index %1 is being written by another process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Suchindex %1 wird gerade von einem anderen Prozess geschrieben.</translation>
     </message>
     <message>
         <source>Cannot replace the search index %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Suchindex %1 kann nicht ersetzt werden: %2.</translation>
     </message>
     <message>
         <source>Cannot create the search index %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Suchindex %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>Der Suchindex %1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1427,35 +1352,9 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
         <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
         <translation>%1 braucht ein Datum im Format YYYY-MM-DD, nicht &quot;%2&quot;.</translation>
     </message>
-</context>
-<context>
-    <name>SearchScopeBox</name>
     <message>
-        <source>This folder</source>
-        <translation>Dieser Ordner</translation>
-    </message>
-    <message>
-        <source>All folders</source>
-        <translation>Alle Ordner</translation>
-    </message>
-    <message>
-        <source>Search the folder on show or every folder of the file</source>
-        <translation>Den angezeigten Ordner oder jeden Ordner der Datei durchsuchen</translation>
-    </message>
-    <message>
-        <source>Search in</source>
-        <translation>Suchen in</translation>
-    </message>
-</context>
-<context>
-    <name>SearchStatusLine</name>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Index Now</source>
-        <translation>Jetzt indizieren</translation>
+        <source>A quotation mark is not closed.</source>
+        <translation>Ein Anführungszeichen ist nicht geschlossen.</translation>
     </message>
 </context>
 <context>

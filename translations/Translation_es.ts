@@ -1238,71 +1238,6 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     </message>
 </context>
 <context>
-    <name>Scanner</name>
-    <message>
-        <source>A quotation mark is not closed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SearchController</name>
-    <message>
-        <source>Choose a file in the folder list to search it.</source>
-        <translation>Elija un archivo en la lista de carpetas para buscar en él.</translation>
-    </message>
-    <message>
-        <source>The search index could not be read: %1</source>
-        <translation>No se pudo leer el índice de búsqueda: %1</translation>
-    </message>
-    <message>
-        <source>This file is not indexed yet, so nothing was searched.</source>
-        <translation>Este archivo aún no está indexado, así que no se buscó nada.</translation>
-    </message>
-    <message>
-        <source>No items found</source>
-        <translation>No se encontró ningún elemento</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n item(s) found</source>
-        <translation>
-            <numerusform>%n elemento encontrado</numerusform>
-            <numerusform>%n elementos encontrados</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The first %1 items found</source>
-        <translation>Los primeros %1 elementos encontrados</translation>
-    </message>
-    <message>
-        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
-        <translation>Por ahora solo hay %1 de %2 elementos indexados: puede haber más resultados.</translation>
-    </message>
-    <message>
-        <source>Only %1 items are indexed so far: more may be found.</source>
-        <translation>Por ahora solo hay %1 elementos indexados: puede haber más resultados.</translation>
-    </message>
-    <message>
-        <source>Indexing %1 of %2 items</source>
-        <translation>Indexando %1 de %2 elementos</translation>
-    </message>
-    <message>
-        <source>Indexing…</source>
-        <translation>Indexando…</translation>
-    </message>
-    <message>
-        <source>The search index is not complete.</source>
-        <translation>El índice de búsqueda no está completo.</translation>
-    </message>
-    <message>
-        <source>The search index is not complete: %1</source>
-        <translation>El índice de búsqueda no está completo: %1</translation>
-    </message>
-    <message>
-        <source>This item could not be read from the file.</source>
-        <translation>No se pudo leer este elemento del archivo.</translation>
-    </message>
-</context>
-<context>
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
@@ -1312,16 +1247,9 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <source>The search index of this file is damaged and must be built again.</source>
         <translation>El índice de búsqueda de este archivo está dañado y debe volver a crearse.</translation>
     </message>
-</context>
-<context>
-    <name>SearchIndex::Private</name>
-    <message>
-        <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished">El índice de búsqueda de este archivo está dañado y debe volver a crearse.</translation>
-    </message>
     <message>
         <source>The search failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La búsqueda ha fallado: %1</translation>
     </message>
 </context>
 <context>
@@ -1334,28 +1262,25 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <source>Cannot create the search index folder %1.</source>
         <translation>No se puede crear la carpeta del índice de búsqueda %1.</translation>
     </message>
-</context>
-<context>
-    <name>SearchIndexWriter::Private</name>
-    <message>
-        <source>Cannot write the search index %1 (%2): %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Cannot create the search index in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el índice de búsqueda en %1: %2.</translation>
     </message>
     <message>
         <source>The search index %1 is being written by another process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro proceso está escribiendo el índice de búsqueda %1.</translation>
     </message>
     <message>
         <source>Cannot replace the search index %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reemplazar el índice de búsqueda %1: %2.</translation>
     </message>
     <message>
         <source>Cannot create the search index %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el índice de búsqueda %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>No se puede escribir el índice de búsqueda %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1427,35 +1352,9 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
         <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
         <translation>%1 necesita una fecha con el formato YYYY-MM-DD, no &quot;%2&quot;.</translation>
     </message>
-</context>
-<context>
-    <name>SearchScopeBox</name>
     <message>
-        <source>This folder</source>
-        <translation>Esta carpeta</translation>
-    </message>
-    <message>
-        <source>All folders</source>
-        <translation>Todas las carpetas</translation>
-    </message>
-    <message>
-        <source>Search the folder on show or every folder of the file</source>
-        <translation>Buscar en la carpeta mostrada o en todas las carpetas del archivo</translation>
-    </message>
-    <message>
-        <source>Search in</source>
-        <translation>Buscar en</translation>
-    </message>
-</context>
-<context>
-    <name>SearchStatusLine</name>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Index Now</source>
-        <translation>Indexar ahora</translation>
+        <source>A quotation mark is not closed.</source>
+        <translation>Hay unas comillas sin cerrar.</translation>
     </message>
 </context>
 <context>

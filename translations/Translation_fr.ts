@@ -1238,71 +1238,6 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     </message>
 </context>
 <context>
-    <name>Scanner</name>
-    <message>
-        <source>A quotation mark is not closed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SearchController</name>
-    <message>
-        <source>Choose a file in the folder list to search it.</source>
-        <translation>Choisissez un fichier dans la liste des dossiers pour y chercher.</translation>
-    </message>
-    <message>
-        <source>The search index could not be read: %1</source>
-        <translation>L&apos;index de recherche n&apos;a pas pu être lu : %1</translation>
-    </message>
-    <message>
-        <source>This file is not indexed yet, so nothing was searched.</source>
-        <translation>Ce fichier n&apos;est pas encore indexé : rien n&apos;a été cherché.</translation>
-    </message>
-    <message>
-        <source>No items found</source>
-        <translation>Aucun élément trouvé</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n item(s) found</source>
-        <translation>
-            <numerusform>%n élément trouvé</numerusform>
-            <numerusform>%n éléments trouvés</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The first %1 items found</source>
-        <translation>Les %1 premiers éléments trouvés</translation>
-    </message>
-    <message>
-        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
-        <translation>Seuls %1 éléments sur %2 sont indexés pour l&apos;instant : d&apos;autres peuvent être trouvés.</translation>
-    </message>
-    <message>
-        <source>Only %1 items are indexed so far: more may be found.</source>
-        <translation>Seuls %1 éléments sont indexés pour l&apos;instant : d&apos;autres peuvent être trouvés.</translation>
-    </message>
-    <message>
-        <source>Indexing %1 of %2 items</source>
-        <translation>Indexation : %1 éléments sur %2</translation>
-    </message>
-    <message>
-        <source>Indexing…</source>
-        <translation>Indexation…</translation>
-    </message>
-    <message>
-        <source>The search index is not complete.</source>
-        <translation>L&apos;index de recherche n&apos;est pas complet.</translation>
-    </message>
-    <message>
-        <source>The search index is not complete: %1</source>
-        <translation>L&apos;index de recherche n&apos;est pas complet : %1</translation>
-    </message>
-    <message>
-        <source>This item could not be read from the file.</source>
-        <translation>Cet élément n&apos;a pas pu être lu dans le fichier.</translation>
-    </message>
-</context>
-<context>
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
@@ -1312,16 +1247,9 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <source>The search index of this file is damaged and must be built again.</source>
         <translation>L’index de recherche de ce fichier est endommagé et doit être reconstruit.</translation>
     </message>
-</context>
-<context>
-    <name>SearchIndex::Private</name>
-    <message>
-        <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished">L’index de recherche de ce fichier est endommagé et doit être reconstruit.</translation>
-    </message>
     <message>
         <source>The search failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche a échoué : %1</translation>
     </message>
 </context>
 <context>
@@ -1334,28 +1262,25 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <source>Cannot create the search index folder %1.</source>
         <translation>Impossible de créer le dossier de l’index de recherche %1.</translation>
     </message>
-</context>
-<context>
-    <name>SearchIndexWriter::Private</name>
-    <message>
-        <source>Cannot write the search index %1 (%2): %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Cannot create the search index in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer l’index de recherche dans %1 : %2.</translation>
     </message>
     <message>
         <source>The search index %1 is being written by another process.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’index de recherche %1 est en cours d’écriture par un autre processus.</translation>
     </message>
     <message>
         <source>Cannot replace the search index %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de remplacer l’index de recherche %1 : %2.</translation>
     </message>
     <message>
         <source>Cannot create the search index %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer l’index de recherche %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>Impossible d’écrire l’index de recherche %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -1427,35 +1352,9 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
         <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
         <translation>%1 demande une date au format YYYY-MM-DD, pas &quot;%2&quot;.</translation>
     </message>
-</context>
-<context>
-    <name>SearchScopeBox</name>
     <message>
-        <source>This folder</source>
-        <translation>Ce dossier</translation>
-    </message>
-    <message>
-        <source>All folders</source>
-        <translation>Tous les dossiers</translation>
-    </message>
-    <message>
-        <source>Search the folder on show or every folder of the file</source>
-        <translation>Chercher dans le dossier affiché ou dans tous les dossiers du fichier</translation>
-    </message>
-    <message>
-        <source>Search in</source>
-        <translation>Chercher dans</translation>
-    </message>
-</context>
-<context>
-    <name>SearchStatusLine</name>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Index Now</source>
-        <translation>Indexer maintenant</translation>
+        <source>A quotation mark is not closed.</source>
+        <translation>Un guillemet n’est pas fermé.</translation>
     </message>
 </context>
 <context>

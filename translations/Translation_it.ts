@@ -1238,71 +1238,6 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
     </message>
 </context>
 <context>
-    <name>Scanner</name>
-    <message>
-        <source>A quotation mark is not closed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SearchController</name>
-    <message>
-        <source>Choose a file in the folder list to search it.</source>
-        <translation>Scegliete un file nell&apos;elenco delle cartelle per cercarvi.</translation>
-    </message>
-    <message>
-        <source>The search index could not be read: %1</source>
-        <translation>Impossibile leggere l&apos;indice di ricerca: %1</translation>
-    </message>
-    <message>
-        <source>This file is not indexed yet, so nothing was searched.</source>
-        <translation>Questo file non è ancora indicizzato, quindi non è stato cercato nulla.</translation>
-    </message>
-    <message>
-        <source>No items found</source>
-        <translation>Nessun elemento trovato</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n item(s) found</source>
-        <translation>
-            <numerusform>%n elemento trovato</numerusform>
-            <numerusform>%n elementi trovati</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The first %1 items found</source>
-        <translation>I primi %1 elementi trovati</translation>
-    </message>
-    <message>
-        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
-        <translation>Finora sono indicizzati solo %1 elementi su %2: potrebbero esserci altri risultati.</translation>
-    </message>
-    <message>
-        <source>Only %1 items are indexed so far: more may be found.</source>
-        <translation>Finora sono indicizzati solo %1 elementi: potrebbero esserci altri risultati.</translation>
-    </message>
-    <message>
-        <source>Indexing %1 of %2 items</source>
-        <translation>Indicizzazione di %1 elementi su %2</translation>
-    </message>
-    <message>
-        <source>Indexing…</source>
-        <translation>Indicizzazione…</translation>
-    </message>
-    <message>
-        <source>The search index is not complete.</source>
-        <translation>L&apos;indice di ricerca non è completo.</translation>
-    </message>
-    <message>
-        <source>The search index is not complete: %1</source>
-        <translation>L&apos;indice di ricerca non è completo: %1</translation>
-    </message>
-    <message>
-        <source>This item could not be read from the file.</source>
-        <translation>Impossibile leggere questo elemento dal file.</translation>
-    </message>
-</context>
-<context>
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
@@ -1312,16 +1247,9 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <source>The search index of this file is damaged and must be built again.</source>
         <translation>L’indice di ricerca di questo file è danneggiato e deve essere ricostruito.</translation>
     </message>
-</context>
-<context>
-    <name>SearchIndex::Private</name>
-    <message>
-        <source>The search index of this file is damaged and must be built again.</source>
-        <translation type="unfinished">L’indice di ricerca di questo file è danneggiato e deve essere ricostruito.</translation>
-    </message>
     <message>
         <source>The search failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La ricerca non è riuscita: %1</translation>
     </message>
 </context>
 <context>
@@ -1334,28 +1262,25 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <source>Cannot create the search index folder %1.</source>
         <translation>Impossibile creare la cartella dell’indice di ricerca %1.</translation>
     </message>
-</context>
-<context>
-    <name>SearchIndexWriter::Private</name>
-    <message>
-        <source>Cannot write the search index %1 (%2): %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Cannot create the search index in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare l’indice di ricerca in %1: %2.</translation>
     </message>
     <message>
         <source>The search index %1 is being written by another process.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’indice di ricerca %1 è in scrittura da parte di un altro processo.</translation>
     </message>
     <message>
         <source>Cannot replace the search index %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile sostituire l’indice di ricerca %1: %2.</translation>
     </message>
     <message>
         <source>Cannot create the search index %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare l’indice di ricerca %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>Impossibile scrivere l’indice di ricerca %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1427,35 +1352,9 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
         <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
         <translation>%1 richiede una data nel formato YYYY-MM-DD, non &quot;%2&quot;.</translation>
     </message>
-</context>
-<context>
-    <name>SearchScopeBox</name>
     <message>
-        <source>This folder</source>
-        <translation>Questa cartella</translation>
-    </message>
-    <message>
-        <source>All folders</source>
-        <translation>Tutte le cartelle</translation>
-    </message>
-    <message>
-        <source>Search the folder on show or every folder of the file</source>
-        <translation>Cerca nella cartella mostrata o in tutte le cartelle del file</translation>
-    </message>
-    <message>
-        <source>Search in</source>
-        <translation>Cerca in</translation>
-    </message>
-</context>
-<context>
-    <name>SearchStatusLine</name>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>Index Now</source>
-        <translation>Indicizza ora</translation>
+        <source>A quotation mark is not closed.</source>
+        <translation>Una virgoletta non è chiusa.</translation>
     </message>
 </context>
 <context>

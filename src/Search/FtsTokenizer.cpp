@@ -19,6 +19,11 @@ fts5_api* fts5Of(sqlite3* db)
     return api;
 }
 
+bool isAsciiAlnum(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 int collect(void* context, int flags, const char* token, int length, int start, int end)
 {
     // Colocated tokens (synonyms) are not produced by unicode61.
@@ -78,9 +83,33 @@ QList<QByteArray> FtsTokenizer::words(const QString& text) const
     return result;
 }
 
+bool FtsTokenizer::forEachAsciiToken(const QByteArray& text, const std::function<bool(const Token&)>& visit)
+{
+    const char* const data = text.constData();
+    const int size = int(text.size());
+    for (int i = 0; i < size; ++i) {
+        if (static_cast<unsigned char>(data[i]) >= 0x80)
+            return false;
+    }
+    // unicode61 on ASCII: letters and digits make words, all else parts
+    // them; words are folded to lower case.
+    QByteArray folded;
+    for (int i = 0; i < size;) {
+        while (i < size && !isAsciiAlnum(data[i]))
+            ++i;
+        const int start = i;
+        folded.clear();
+        while (i < size && isAsciiAlnum(data[i]))
+            folded += (data[i] >= 'A' && data[i] <= 'Z' ? char(data[i++] + ('a' - 'A')) : data[i++]);
+        if (i > start && !visit({folded, start, i}))
+            break;
+    }
+    return true;
+}
+
 void FtsTokenizer::forEachToken(const QByteArray& utf8, const std::function<bool(const Token&)>& visit) const
 {
-    if (!m_tokenizer || utf8.isEmpty())
+    if (!m_tokenizer || utf8.isEmpty() || forEachAsciiToken(utf8, visit))
         return;
     m_api.xTokenize(m_tokenizer, const_cast<std::function<bool(const Token&)>*>(&visit), FTS5_TOKENIZE_DOCUMENT,
                     utf8.constData(), int(utf8.size()), visitToken);

@@ -42,6 +42,10 @@ public:
     static const char* indexTokenizer() { return "unicode61 remove_diacritics 2"; }
 
 private:
+    // The words of a text of ASCII characters alone, as unicode61 makes
+    // them, many times faster; false (nothing visited) for any other text.
+    static bool forEachAsciiToken(const QByteArray& text, const std::function<bool(const Token&)>& visit);
+
     SqliteConnection m_connection;
     fts5_tokenizer m_api{};
     Fts5Tokenizer* m_tokenizer = nullptr;

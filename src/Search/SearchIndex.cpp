@@ -24,11 +24,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SearchIndex", text);
-}
-
 // SQLite's file header keeps the page size at byte 16 and the page count at
 // byte 28 (big-endian).
 constexpr int kHeaderBytes = 100;
@@ -267,9 +262,9 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
     if (!query.isValid()) {
         problem = query.errorMessage();
     } else if (current == State::Missing) {
-        problem = tr("This file has no search index yet.");
+        problem = QCoreApplication::translate("SearchIndex", "This file has no search index yet.");
     } else if (current == State::Damaged) {
-        problem = tr("The search index of this file is damaged and must be built again.");
+        problem = QCoreApplication::translate("SearchIndex", "The search index of this file is damaged and must be built again.");
     } else {
         const SearchPlan plan(query, d->words());
         // One way for all shards, so their hits compare.
@@ -327,9 +322,10 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
 int SearchIndex::Private::rankingCap(const Options& options) const
 {
     // Ranking costs a little per matching item; walking the items newest
-    // first and asking the index about each costs more per item, but stops
-    // once the page is full. Past about sqrt(5 * limit * items) matches the
-    // walk is cheaper, and ranking that many equally good hits means little.
+    // first, looking each up among the matches, costs more per item but
+    // stops once the page is full. Past about sqrt(5 * limit * items)
+    // matches the walk is cheaper, and ranking that many equally good hits
+    // means little.
     qint64 items = 0;
     for (const Shard& shard : shards)
         items = std::max<qint64>(items, shard.items);
@@ -372,7 +368,9 @@ bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& pla
         values << driverMatch;
     } else if (!driver.isEmpty()) {
         from = QStringLiteral("items i INDEXED BY items_date");
-        conditions << QStringLiteral("EXISTS (SELECT 1 FROM %1 WHERE %1 MATCH ? AND rowid = i.id)").arg(driver);
+        // The matches are listed once (cheap: no ranking), the date index
+        // walked until the page is full.
+        conditions << QStringLiteral("i.id IN (SELECT rowid FROM %1 WHERE %1 MATCH ?)").arg(driver);
         values << driverMatch;
     }
     if (driver == QLatin1String("words") && !plan.gramsMatch().isEmpty()) {
@@ -487,10 +485,10 @@ bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, cons
     const QString reason = shard.db->errorMessage();
     if (isDamageCode(code)) {
         Log::warn(QStringLiteral("Search index %1 is damaged: %2").arg(QDir::toNativeSeparators(shard.path), reason));
-        *error = tr("The search index of this file is damaged and must be built again.");
+        *error = QCoreApplication::translate("SearchIndex", "The search index of this file is damaged and must be built again.");
     } else {
         Log::warn(QStringLiteral("Search in %1 failed: %2 (%3)").arg(QDir::toNativeSeparators(shard.path), reason, sql));
-        *error = tr("The search failed: %1").arg(reason);
+        *error = QCoreApplication::translate("SearchIndex", "The search failed: %1").arg(reason);
     }
     return false;
 }

@@ -53,7 +53,14 @@ public:
     int totalItems() const;
 
     // Hits of `query`; an invalid query or an unreadable index gives none
-    // and sets `error`.
+    // and sets `error`. Words match whole words, ignoring case and
+    // diacritics ("koln" finds "Köln"). Chinese, Japanese and Korean text
+    // matches as a substring: three or more characters through the trigram
+    // index, one or two by reading the texts of the items that hold such
+    // text (slower on a mailbox full of it, but never missed). BestFirst
+    // ranks by bm25 (subject above sender above recipients and attachment
+    // names above body); when a query matches more items than ranking is
+    // worth (about sqrt(5 * limit * items)), they come newest first.
     QList<SearchHit> search(const SearchQuery& query, const Options& options, QString* error = nullptr) const;
 
 private:

@@ -29,11 +29,6 @@ constexpr int kItemsPerTransaction = 2000;
 // Page cache per writer; several writers run at once.
 constexpr int kCacheKib = 32 * 1024;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SearchIndexWriter", text);
-}
-
 } // namespace
 
 struct SearchIndexWriter::Private
@@ -65,8 +60,9 @@ struct SearchIndexWriter::Private
             db.exec(QStringLiteral("ROLLBACK"));
         inTransaction = false;
         sinceCommit = 0;
-        return fail(tr("Cannot write the search index %1 (%2): %3.")
-                        .arg(QDir::toNativeSeparators(shardPath), QString::fromLatin1(what), reason));
+        Log::warn(QStringLiteral("Search index: %1 failed").arg(QString::fromLatin1(what)));
+        return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot write the search index %1: %2.")
+                        .arg(QDir::toNativeSeparators(shardPath), reason));
     }
     bool lock();
     bool create();
@@ -79,12 +75,12 @@ bool SearchIndexWriter::Private::lock()
     const QString path = SearchStorage::lockPath(shardPath);
     lockFd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (lockFd < 0)
-        return fail(tr("Cannot create the search index in %1: %2.")
+        return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot create the search index in %1: %2.")
                         .arg(QDir::toNativeSeparators(location), QString::fromLocal8Bit(std::strerror(errno))));
     if (::flock(lockFd, LOCK_EX | LOCK_NB) != 0) {
         ::close(lockFd);
         lockFd = -1;
-        return fail(tr("The search index %1 is being written by another process.")
+        return fail(QCoreApplication::translate("SearchIndexWriter", "The search index %1 is being written by another process.")
                         .arg(QDir::toNativeSeparators(shardPath)));
     }
     return true;
@@ -95,11 +91,11 @@ bool SearchIndexWriter::Private::create()
     for (const QString& suffix : {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
         QFile old(shardPath + suffix);
         if (old.exists() && !old.remove())
-            return fail(tr("Cannot replace the search index %1: %2.")
+            return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot replace the search index %1: %2.")
                             .arg(QDir::toNativeSeparators(shardPath), old.errorString()));
     }
     if (!db.open(shardPath, SqliteConnection::Mode::ReadWriteCreate))
-        return fail(tr("Cannot create the search index %1: %2.")
+        return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot create the search index %1: %2.")
                         .arg(QDir::toNativeSeparators(shardPath), db.errorMessage()));
     // Until the marker is written the shard is not trusted, so a crash may
     // leave it broken: syncing every commit would only slow the build.
@@ -164,13 +160,13 @@ bool SearchIndexWriter::open(int shard, int shardCount)
     d->added = 0;
     d->identity = SearchStorage::identityOf(d->pstPath);
     if (d->identity.isEmpty())
-        return d->fail(tr("The file %1 is gone.").arg(QDir::toNativeSeparators(d->pstPath)));
+        return d->fail(QCoreApplication::translate("SearchIndexWriter", "The file %1 is gone.").arg(QDir::toNativeSeparators(d->pstPath)));
     if (shard < 0 || shardCount < 1 || shard >= shardCount)
         return d->fail(QStringLiteral("shard %1 of %2 does not exist").arg(shard).arg(shardCount));
     d->location = SearchIndex::locationFor(d->pstPath);
     d->shardPath = SearchStorage::shardPath(d->location, shard);
     if (!QDir().mkpath(d->location))
-        return d->fail(tr("Cannot create the search index folder %1.").arg(QDir::toNativeSeparators(d->location)));
+        return d->fail(QCoreApplication::translate("SearchIndexWriter", "Cannot create the search index folder %1.").arg(QDir::toNativeSeparators(d->location)));
     if (!d->lock() || !d->create())
         return false;
     const bool ok = d->setMeta(QStringLiteral("schema"), SearchStorage::kSchemaVersion)

@@ -7,11 +7,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SearchQuery", text);
-}
-
 struct KindName
 {
     const char* name;
@@ -103,7 +98,7 @@ private:
     {
         const int close = m_text.indexOf(QLatin1Char('"'), m_pos + 1);
         if (close < 0) {
-            *error = tr("A quotation mark is not closed.");
+            *error = QCoreApplication::translate("SearchQuery", "A quotation mark is not closed.");
             return false;
         }
         piece->value = m_text.mid(m_pos + 1, close - m_pos - 1).simplified();
@@ -145,7 +140,7 @@ SearchQuery SearchQuery::parse(const QString& text)
     while (error.isEmpty() && scanner.next(&piece, &error))
         error = query.take(piece.negated, piece.name, piece.value, piece.quoted);
     if (error.isEmpty() && query.m_after && query.m_before && *query.m_after >= *query.m_before)
-        error = tr("The after: date must come before the before: date.");
+        error = QCoreApplication::translate("SearchQuery", "The after: date must come before the before: date.");
     if (!error.isEmpty()) {
         query = SearchQuery();
         query.m_error = error;
@@ -159,7 +154,7 @@ QString SearchQuery::take(bool negated, const QString& name, const QString& valu
     if (name.isEmpty() || name == QLatin1String("from") || name == QLatin1String("to")
         || name == QLatin1String("subject")) {
         if (value.isEmpty())
-            return name.isEmpty() ? QString() : tr("%1 needs a word or a \"phrase\".").arg(operatorName);
+            return name.isEmpty() ? QString() : QCoreApplication::translate("SearchQuery", "%1 needs a word or a \"phrase\".").arg(operatorName);
         SearchTerm term;
         term.text = value;
         term.phrase = quoted;
@@ -180,15 +175,15 @@ QString SearchQuery::take(bool negated, const QString& name, const QString& valu
         return QString();
     }
     if (!Scanner::isOperator(name))
-        return tr("Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).")
+        return QCoreApplication::translate("SearchQuery", "Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).")
             .arg(operatorName);
     if (negated)
-        return tr("%1 cannot be excluded with \"-\".").arg(operatorName);
+        return QCoreApplication::translate("SearchQuery", "%1 cannot be excluded with \"-\".").arg(operatorName);
     if (value.isEmpty())
-        return tr("%1 needs a value.").arg(operatorName);
+        return QCoreApplication::translate("SearchQuery", "%1 needs a value.").arg(operatorName);
     if (name == QLatin1String("has")) {
         if (value.compare(QLatin1String("attachment"), Qt::CaseInsensitive) != 0)
-            return tr("has: takes only \"attachment\", not \"%1\".").arg(value);
+            return QCoreApplication::translate("SearchQuery", "has: takes only \"attachment\", not \"%1\".").arg(value);
         m_requiresAttachment = true;
     } else if (name == QLatin1String("kind")) {
         for (const KindName& kind : kKinds) {
@@ -197,11 +192,11 @@ QString SearchQuery::take(bool negated, const QString& name, const QString& valu
                 return QString();
             }
         }
-        return tr("Unknown kind \"%1\" (known: %2).").arg(value, kindList());
+        return QCoreApplication::translate("SearchQuery", "Unknown kind \"%1\" (known: %2).").arg(value, kindList());
     } else if (name == QLatin1String("after") || name == QLatin1String("before")) {
         const std::optional<QDate> date = parseDate(value);
         if (!date)
-            return tr("%1 needs a date written YYYY-MM-DD, not \"%2\".").arg(operatorName, value);
+            return QCoreApplication::translate("SearchQuery", "%1 needs a date written YYYY-MM-DD, not \"%2\".").arg(operatorName, value);
         std::optional<QDate>& bound = name == QLatin1String("after") ? m_after : m_before;
         const bool tighter = !bound || (name == QLatin1String("after") ? *date > *bound : *date < *bound);
         if (tighter)

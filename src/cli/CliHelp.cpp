@@ -50,7 +50,7 @@ const QList<CliHelp::Command>& CliHelp::commands()
          "  subject:word    in the subject\n"
          "  has:attachment  items with attachments\n"
          "  kind:mail|contact|appointment|task|note|journal\n"
-         "  after:2019-03-01 before:2019-04-01   by date (the day given included)\n"
+         "  after:2019-03-01 before:2019-04-01   by date: after: includes its day, before: does not\n"
          "  folder:Inbox    in folders whose name or path holds the text\n"
          "A word may end in * to match its beginning (invo* finds invoice). An index still incomplete is\n"
          "searched as it is, with a note on stderr.\n"

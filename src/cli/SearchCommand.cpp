@@ -16,6 +16,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -177,6 +178,17 @@ void printJson(const Options& options, const QList<SearchHit>& hits, const Searc
     QTextStream(stdout) << QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
+// Builds or reuses the index, its progress on stderr.
+IndexBuild::Outcome buildIndex(const QString& pstPath)
+{
+    IndexProgressText text(isatty(fileno(stderr)) != 0);
+    const IndexBuild::Outcome outcome = IndexBuild::run(QCoreApplication::applicationFilePath(), pstPath,
+                                                        QThread::idealThreadCount(),
+                                                        [&text](int indexed, int total) { text.update(indexed, total); });
+    text.finish();
+    return outcome;
+}
+
 } // namespace
 
 int SearchCommand::run(const QStringList& args)
@@ -192,36 +204,42 @@ int SearchCommand::run(const QStringList& args)
         return usage(QStringLiteral("the query asks for nothing"));
 
     QTextStream err(stderr);
-    IndexProgressText text(isatty(fileno(stderr)) != 0);
-    const IndexBuild::Outcome outcome = IndexBuild::run(QCoreApplication::applicationFilePath(), options.pstPath,
-                                                        QThread::idealThreadCount(),
-                                                        [&text](int indexed, int total) { text.update(indexed, total); });
-    text.finish();
+    IndexBuild::Outcome outcome = buildIndex(options.pstPath);
     if (outcome.status == IndexBuild::Status::BadFile) {
         err << "lumaroo-cli search: " << outcome.message() << "\n";
         return 2;
     }
-    const SearchIndex index(options.pstPath);
+    auto index = std::make_unique<SearchIndex>(options.pstPath);
     if (outcome.status == IndexBuild::Status::Failed) {
         err << "lumaroo-cli search: " << outcome.message() << "\n";
         // What an earlier or interrupted build left is still worth a look.
-        if (index.indexedItems() == 0)
+        if (index->indexedItems() == 0)
             return 1;
     }
-    if (index.state() != SearchIndex::State::Complete) {
+    if (index->state() != SearchIndex::State::Complete) {
         const QLocale english(QLocale::English);
         err << QStringLiteral("lumaroo-cli search: the index is incomplete (%1 of %2 items indexed): hits may be missing\n")
-                   .arg(english.toString(index.indexedItems()),
-                        index.totalItems() > 0 ? english.toString(index.totalItems()) : QStringLiteral("?"));
+                   .arg(english.toString(index->indexedItems()),
+                        index->totalItems() > 0 ? english.toString(index->totalItems()) : QStringLiteral("?"));
     }
     QString error;
-    const QList<SearchHit> hits = index.search(query, options.search, &error);
+    QList<SearchHit> hits = index->search(query, options.search, &error);
+    // Damage the quick checks at opening missed: rebuilt once, then searched again.
+    if (!error.isEmpty() && !SearchIndex(options.pstPath).verify()) {
+        err << "lumaroo-cli search: the index is damaged (" << error << "); rebuilding it\n";
+        index.reset();
+        SearchIndex::remove(options.pstPath);
+        outcome = buildIndex(options.pstPath);
+        index = std::make_unique<SearchIndex>(options.pstPath);
+        error.clear();
+        hits = index->search(query, options.search, &error);
+    }
     if (!error.isEmpty()) {
         err << "lumaroo-cli search: " << error << "\n";
         return 1;
     }
     if (options.json)
-        printJson(options, hits, index);
+        printJson(options, hits, *index);
     else
         printText(hits);
     if (hits.isEmpty() && !options.json)

@@ -84,6 +84,7 @@ private slots:
     void queriesFindTheirItems();
     void ordersAsAsked();
     void restrictsToOneFolderAndLimits();
+    void manyMatchesComeByDate();
     void snippetsMarkTheMatches_data();
     void snippetsMarkTheMatches();
     void hitsCarryTheListColumns();
@@ -207,6 +208,8 @@ void TestSearchIndex::queriesFindTheirItems_data()
     QTest::newRow("body phrase") << "\"not quarterly\"" << QStringList{draft};
     QTest::newRow("word in no item") << "zeppelin" << QStringList{};
     QTest::newRow("punctuation only") << "!!!" << QStringList{};
+    QTest::newRow("punctuation parts words") << "\"carol acme example\"" << QStringList{"Carol Jones"};
+    QTest::newRow("punctuation in the query") << "carol@acme.example" << QStringList{"Carol Jones"};
 }
 
 void TestSearchIndex::queriesFindTheirItems()
@@ -250,6 +253,31 @@ void TestSearchIndex::restrictsToOneFolderAndLimits()
     QCOMPARE(subjects(search("kind:mail", options)), (QStringList{"東京出張について", "Trip to Köln"}));
     // The limit holds for hits checked one by one as well.
     QCOMPARE(search("-\"quarterly report\"", options).size(), 2);
+}
+
+void TestSearchIndex::manyMatchesComeByDate()
+{
+    // More matches than are worth ranking: the newest (or oldest) come
+    // first, undated ones last, and phrases and excluded words still hold.
+    QList<IndexedItem> items;
+    for (int i = 0; i < 1500; ++i) {
+        const QString body = i % 2 ? QString("common word %1").arg(i) : QString("word common %1").arg(i);
+        items << item(quint64(100 + i), Mail, "Bulk", QString("Bulk %1").arg(i), "", body, at(2010, 1, 1).addDays(i));
+    }
+    items << item(90, Mail, "Bulk", "Undated", "", "common word");
+    writeIndex(items, 1);
+    SearchIndex::Options options;
+    options.limit = 3;
+    QCOMPARE(subjects(search("common", options)), (QStringList{"Bulk 1499", "Bulk 1498", "Bulk 1497"}));
+    QCOMPARE(subjects(search("\"common word\"", options)), (QStringList{"Bulk 1499", "Bulk 1497", "Bulk 1495"}));
+    QCOMPARE(subjects(search("common -1499", options)), (QStringList{"Bulk 1498", "Bulk 1497", "Bulk 1496"}));
+    options.order = SearchIndex::Order::OldestFirst;
+    QCOMPARE(subjects(search("common", options)), (QStringList{"Bulk 0", "Bulk 1", "Bulk 2"}));
+    options.limit = 0;
+    const QStringList all = subjects(search("\"common word\"", options));
+    QCOMPARE(all.size(), 751);
+    QCOMPARE(all.first(), QString("Bulk 1"));
+    QCOMPARE(all.last(), QString("Undated"));
 }
 
 void TestSearchIndex::snippetsMarkTheMatches_data()
@@ -372,7 +400,8 @@ void TestSearchIndex::changedFileHasNoIndex()
 void TestSearchIndex::damagedShardIsNeverTrusted_data()
 {
     QTest::addColumn<QString>("damage");
-    QTest::newRow("truncated") << "truncate";
+    QTest::newRow("cut in half") << "half";
+    QTest::newRow("last page cut off") << "lastpage";
     QTest::newRow("empty") << "empty";
     QTest::newRow("not a database") << "garbage";
     QTest::newRow("pages overwritten") << "overwrite";
@@ -398,8 +427,10 @@ void TestSearchIndex::damagedShardIsNeverTrusted()
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
         const qint64 size = file.size();
-        if (damage == "truncate")
+        if (damage == "half")
             QVERIFY(file.resize(size / 2));
+        else if (damage == "lastpage")
+            QVERIFY(file.resize(size - 4096));
         else if (damage == "empty")
             QVERIFY(file.resize(0));
         else if (damage == "garbage")

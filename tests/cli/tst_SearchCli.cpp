@@ -124,11 +124,14 @@ QList<qint64> processesNaming(const QString& needle)
     return found;
 }
 
+// Workers die with their build at once; one left running goes on for
+// seconds with the thousands of items still to index.
 bool waitUntilGone(const QString& needle)
 {
+    constexpr int kDyingMs = 2000;
     QElapsedTimer timer;
     timer.start();
-    while (!processesNaming(needle).isEmpty() && timer.elapsed() < 10000)
+    while (!processesNaming(needle).isEmpty() && timer.elapsed() < kDyingMs)
         QThread::msleep(50);
     return processesNaming(needle).isEmpty();
 }
@@ -321,6 +324,11 @@ private slots:
         QVERIFY2(waitUntilGone(pst), "an indexing worker outlived its killed build");
 
         QVERIFY(SearchIndex(pst).state() != SearchIndex::State::Complete);
+        // index alone rebuilds it, never taking what was left for done.
+        const CliRunner::Result rebuilt = CliRunner::run({QStringLiteral("index"), pst});
+        QVERIFY2(rebuilt.status == 0, rebuilt.err.constData());
+        QCOMPARE(SearchIndex(pst).state(), SearchIndex::State::Complete);
+        QCOMPARE(SearchIndex(pst).indexedItems(), 6000);
         const CliRunner::Result search = CliRunner::run({QStringLiteral("search"), pst, QStringLiteral("marker5999"), QStringLiteral("--json")});
         QVERIFY2(search.status == 0, search.err.constData());
         QVERIFY(QJsonDocument::fromJson(search.out).object().value("complete").toBool());
@@ -401,6 +409,29 @@ private slots:
         QCOMPARE(search.status, 1);
         QVERIFY2(search.err.contains("not writable"), search.err.constData());
         QVERIFY(search.out.isEmpty());
+    }
+
+    // A cache folder that fills up mid-build: the build says the disk is
+    // full, fails, and leaves nothing that passes for a complete index.
+    void fullDiskSaysSo()
+    {
+        const QString pst = m_work.filePath(QStringLiteral("damaged.pst"));
+        QVERIFY(QFile::exists(pst) || writeMailbox(pst, 3, 300));
+        if (geteuid() != 0)
+            QSKIP("mounting a small tmpfs needs root");
+        QDir().mkpath(cacheHome());
+        QProcess mount;
+        mount.start(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=256k", "tmpfs", cacheHome()});
+        if (!mount.waitForFinished() || mount.exitCode() != 0)
+            QSKIP("a small tmpfs cannot be mounted here");
+        const CliRunner::Result index = CliRunner::run({QStringLiteral("index"), pst});
+        const SearchIndex::State state = SearchIndex(pst).state();
+        const CliRunner::Result search = CliRunner::run({QStringLiteral("search"), pst, QStringLiteral("marker1")});
+        QProcess::execute(QStringLiteral("umount"), {"-l", cacheHome()});
+        QCOMPARE(index.status, 1);
+        QVERIFY2(index.err.contains("disk is full"), index.err.constData());
+        QVERIFY(state != SearchIndex::State::Complete);
+        QVERIFY2(search.status != 0 || search.err.contains("incomplete"), search.err.constData());
     }
 
     // A file changed after indexing is indexed anew and its old index goes.
