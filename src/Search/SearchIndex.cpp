@@ -92,6 +92,9 @@ struct SearchIndex::Private
         return *tokenizer;
     }
     int rankingCap(const Options& options) const;
+    // Whether some shard has more matches than are worth ranking.
+    bool tooManyToRank(const SearchPlan& plan, const Options& options) const;
+    static void sortHits(QList<SearchHit>* hits, Order order);
     // The items `match` finds in `table` of the shard, counted up to `cap`.
     int matchCount(const Shard& shard, const QString& table, const QString& match, int cap) const;
     // Adds the shard's hits; `walkByDate` walks its items by date and asks
@@ -268,17 +271,7 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
     } else {
         const SearchPlan plan(query, d->words());
         // One way for all shards, so their hits compare.
-        bool walkByDate = false;
-        const bool byWords = !plan.wordsMatch().isEmpty();
-        const QString driverMatch = byWords ? plan.wordsMatch() : plan.gramsMatch();
-        if (!plan.isEmpty() && !driverMatch.isEmpty()) {
-            const int cap = d->rankingCap(options);
-            for (const Private::Shard& shard : d->shards) {
-                if (shard.db && d->matchCount(shard, byWords ? QStringLiteral("words") : QStringLiteral("grams"),
-                                              driverMatch, cap) >= cap)
-                    walkByDate = true;
-            }
-        }
+        const bool walkByDate = d->tooManyToRank(plan, options);
         for (const Private::Shard& shard : d->shards) {
             if (plan.isEmpty() || !shard.db)
                 continue;
@@ -292,31 +285,50 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
         *error = problem;
     if (!problem.isEmpty())
         return {};
+    Private::sortHits(&hits, options.order);
+    if (options.limit > 0 && hits.size() > options.limit)
+        hits.resize(options.limit);
+    return hits;
+}
+
+void SearchIndex::Private::sortHits(QList<SearchHit>* hits, Order order)
+{
     const auto newer = [](const SearchHit& a, const SearchHit& b) {
         if (a.date.isValid() != b.date.isValid())
             return a.date.isValid();
         return a.date > b.date;
     };
-    switch (options.order) {
+    switch (order) {
     case Order::BestFirst:
-        std::stable_sort(hits.begin(), hits.end(), [&](const SearchHit& a, const SearchHit& b) {
+        std::stable_sort(hits->begin(), hits->end(), [&](const SearchHit& a, const SearchHit& b) {
             return a.rank != b.rank ? a.rank < b.rank : newer(a, b);
         });
         break;
     case Order::NewestFirst:
-        std::stable_sort(hits.begin(), hits.end(), newer);
+        std::stable_sort(hits->begin(), hits->end(), newer);
         break;
     case Order::OldestFirst:
-        std::stable_sort(hits.begin(), hits.end(), [](const SearchHit& a, const SearchHit& b) {
+        std::stable_sort(hits->begin(), hits->end(), [](const SearchHit& a, const SearchHit& b) {
             if (a.date.isValid() != b.date.isValid())
                 return a.date.isValid();
             return a.date < b.date;
         });
         break;
     }
-    if (options.limit > 0 && hits.size() > options.limit)
-        hits.resize(options.limit);
-    return hits;
+}
+
+bool SearchIndex::Private::tooManyToRank(const SearchPlan& plan, const Options& options) const
+{
+    const bool byWords = !plan.wordsMatch().isEmpty();
+    const QString match = byWords ? plan.wordsMatch() : plan.gramsMatch();
+    if (plan.isEmpty() || match.isEmpty())
+        return false;
+    const int cap = rankingCap(options);
+    for (const Shard& shard : shards) {
+        if (shard.db && matchCount(shard, byWords ? QStringLiteral("words") : QStringLiteral("grams"), match, cap) >= cap)
+            return true;
+    }
+    return false;
 }
 
 int SearchIndex::Private::rankingCap(const Options& options) const
