@@ -1238,6 +1238,64 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>Wählen Sie in der Ordnerliste eine Datei, um sie zu durchsuchen.</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>Der Suchindex konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>Diese Datei ist noch nicht indiziert, daher wurde nichts durchsucht.</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>Keine Elemente gefunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n Element gefunden</numerusform>
+            <numerusform>%n Elemente gefunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>Die ersten %1 gefundenen Elemente</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>Erst %1 von %2 Elementen sind indiziert: es kann mehr gefunden werden.</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>Erst %1 Elemente sind indiziert: es kann mehr gefunden werden.</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>Indizierung: %1 von %2 Elementen</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>Indizierung…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>Der Suchindex ist nicht vollständig.</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>Der Suchindex ist nicht vollständig: %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>Dieses Element konnte nicht aus der Datei gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
@@ -1355,6 +1413,36 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     <message>
         <source>A quotation mark is not closed.</source>
         <translation>Ein Anführungszeichen ist nicht geschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>Dieser Ordner</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>Alle Ordner</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>Den angezeigten Ordner oder jeden Ordner der Datei durchsuchen</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Suchen in</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>Jetzt indizieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -1238,6 +1238,64 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>Elija un archivo en la lista de carpetas para buscar en él.</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>No se pudo leer el índice de búsqueda: %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>Este archivo aún no está indexado, así que no se buscó nada.</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>No se encontró ningún elemento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n elemento encontrado</numerusform>
+            <numerusform>%n elementos encontrados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>Los primeros %1 elementos encontrados</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>Por ahora solo hay %1 de %2 elementos indexados: puede haber más resultados.</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>Por ahora solo hay %1 elementos indexados: puede haber más resultados.</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>Indexando %1 de %2 elementos</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>Indexando…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>El índice de búsqueda no está completo.</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>El índice de búsqueda no está completo: %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>No se pudo leer este elemento del archivo.</translation>
+    </message>
+</context>
+<context>
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
@@ -1355,6 +1413,36 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     <message>
         <source>A quotation mark is not closed.</source>
         <translation>Hay unas comillas sin cerrar.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>Esta carpeta</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>Todas las carpetas</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>Buscar en la carpeta mostrada o en todas las carpetas del archivo</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Buscar en</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>Indexar ahora</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -1238,6 +1238,64 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>Choisissez un fichier dans la liste des dossiers pour y chercher.</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>L&apos;index de recherche n&apos;a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>Ce fichier n&apos;est pas encore indexé : rien n&apos;a été cherché.</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>Aucun élément trouvé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n élément trouvé</numerusform>
+            <numerusform>%n éléments trouvés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>Les %1 premiers éléments trouvés</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>Seuls %1 éléments sur %2 sont indexés pour l&apos;instant : d&apos;autres peuvent être trouvés.</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>Seuls %1 éléments sont indexés pour l&apos;instant : d&apos;autres peuvent être trouvés.</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>Indexation : %1 éléments sur %2</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>Indexation…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>L&apos;index de recherche n&apos;est pas complet.</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>L&apos;index de recherche n&apos;est pas complet : %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>Cet élément n&apos;a pas pu être lu dans le fichier.</translation>
+    </message>
+</context>
+<context>
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
@@ -1355,6 +1413,36 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     <message>
         <source>A quotation mark is not closed.</source>
         <translation>Un guillemet n’est pas fermé.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>Ce dossier</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>Tous les dossiers</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>Chercher dans le dossier affiché ou dans tous les dossiers du fichier</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Chercher dans</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>Indexer maintenant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

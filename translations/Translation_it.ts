@@ -1238,6 +1238,64 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>Scegliete un file nell&apos;elenco delle cartelle per cercarvi.</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>Impossibile leggere l&apos;indice di ricerca: %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>Questo file non è ancora indicizzato, quindi non è stato cercato nulla.</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>Nessun elemento trovato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n elemento trovato</numerusform>
+            <numerusform>%n elementi trovati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>I primi %1 elementi trovati</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>Finora sono indicizzati solo %1 elementi su %2: potrebbero esserci altri risultati.</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>Finora sono indicizzati solo %1 elementi: potrebbero esserci altri risultati.</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>Indicizzazione di %1 elementi su %2</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>Indicizzazione…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>L&apos;indice di ricerca non è completo.</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>L&apos;indice di ricerca non è completo: %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>Impossibile leggere questo elemento dal file.</translation>
+    </message>
+</context>
+<context>
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
@@ -1355,6 +1413,36 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
     <message>
         <source>A quotation mark is not closed.</source>
         <translation>Una virgoletta non è chiusa.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>Questa cartella</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>Tutte le cartelle</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>Cerca nella cartella mostrata o in tutte le cartelle del file</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Cerca in</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>Indicizza ora</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>

@@ -1233,6 +1233,63 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>検索するファイルをフォルダー一覧で選んでください。</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>検索インデックスを読み取れませんでした: %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>このファイルはまだインデックス化されていないため、検索は行われませんでした。</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>アイテムは見つかりませんでした</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n 件のアイテムが見つかりました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>見つかったアイテムのうち最初の %1 件</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>インデックス化済みは %2 件中 %1 件のみです。ほかにも見つかる可能性があります。</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>インデックス化済みは %1 件のみです。ほかにも見つかる可能性があります。</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>%2 件中 %1 件のアイテムをインデックス作成中</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>インデックス作成中…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>検索インデックスは完成していません。</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>検索インデックスは完成していません: %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>このアイテムをファイルから読み取れませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
@@ -1350,6 +1407,36 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
     <message>
         <source>A quotation mark is not closed.</source>
         <translation>引用符が閉じられていません。</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>このフォルダー</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>すべてのフォルダー</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>表示中のフォルダー、またはファイルのすべてのフォルダーを検索します</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>検索範囲</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>今すぐインデックス作成</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>

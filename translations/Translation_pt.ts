@@ -1238,6 +1238,64 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>Escolha um arquivo na lista de pastas para pesquisá-lo.</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>Não foi possível ler o índice de pesquisa: %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>Este arquivo ainda não foi indexado, então nada foi pesquisado.</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>Nenhum item encontrado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n item encontrado</numerusform>
+            <numerusform>%n itens encontrados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>Os primeiros %1 itens encontrados</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>Até agora só %1 de %2 itens foram indexados: mais resultados podem aparecer.</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>Até agora só %1 itens foram indexados: mais resultados podem aparecer.</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>Indexando %1 de %2 itens</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>Indexando…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>O índice de pesquisa não está completo.</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>O índice de pesquisa não está completo: %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>Não foi possível ler este item do arquivo.</translation>
+    </message>
+</context>
+<context>
     <name>SearchIndex</name>
     <message>
         <source>This file has no search index yet.</source>
@@ -1355,6 +1413,36 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     <message>
         <source>A quotation mark is not closed.</source>
         <translation>Há aspas que não foram fechadas.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>Esta pasta</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>Todas as pastas</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>Pesquisar na pasta exibida ou em todas as pastas do arquivo</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Pesquisar em</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>Indexar agora</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
