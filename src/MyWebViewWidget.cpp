@@ -3,6 +3,7 @@
 
 #include "LinkPolicy.h"
 #include "Log.h"
+#include "MailHighlighter.h"
 #include "MailContentHandler.h"
 #include "MailRequestGuard.h"
 #include "NativeMessageBox.h"
@@ -53,6 +54,14 @@ void MyWebViewWidget::onStatusChanged()
     if (!m_rootObject)
         return;
     connect(m_rootObject, SIGNAL(linkClicked(QUrl)), this, SLOT(openLink(QUrl)));
+    connect(m_rootObject, SIGNAL(highlighted(int)), this, SIGNAL(highlighted(int)));
+    // The marks go on before the page is announced, so a page counts as
+    // shown once it is marked.
+    connect(this, &MyWebViewWidget::pageLoaded, this, [this](bool ok) {
+        m_pageMarked = false;
+        if (ok && !m_highlightTerms.isEmpty())
+            applyHighlight();
+    });
     connect(m_rootObject, SIGNAL(pageLoaded(bool)), this, SIGNAL(pageLoaded(bool)));
     emit ready();
 }
@@ -71,6 +80,23 @@ void MyWebViewWidget::updateHtml(const QString& html)
         Log::warn(QStringLiteral("A mail page over 2 MB cannot be shown."));
     }
     QMetaObject::invokeMethod(m_rootObject, "setHtml", Q_ARG(QVariant, QVariant(html)));
+}
+
+void MyWebViewWidget::setHighlightTerms(const QStringList& terms)
+{
+    if (terms == m_highlightTerms)
+        return;
+    m_highlightTerms = terms;
+    if (!terms.isEmpty() || m_pageMarked)
+        applyHighlight();
+}
+
+void MyWebViewWidget::applyHighlight()
+{
+    if (!m_rootObject)
+        return;
+    m_pageMarked = !m_highlightTerms.isEmpty();
+    QMetaObject::invokeMethod(m_rootObject, "highlight", Q_ARG(QVariant, QVariant(MailHighlighter::script(m_highlightTerms))));
 }
 
 void MyWebViewWidget::loadUrl(const QUrl& url)

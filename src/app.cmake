@@ -13,6 +13,7 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/LinkPolicy.cpp
     ${lumaroo_ui_dir}/ListViewSortMenu.cpp
     ${lumaroo_ui_dir}/LossNotice.cpp
+    ${lumaroo_ui_dir}/MailHighlighter.cpp
     ${lumaroo_ui_dir}/MyWebViewWidget.cpp
     ${lumaroo_ui_dir}/NoDisplayGuard.cpp
     ${lumaroo_ui_dir}/ProgramArguments.cpp
@@ -36,6 +37,12 @@ add_library(lumaroo_ui STATIC
     ${lumaroo_ui_dir}/PstTreeViewFilterModel.cpp
     ${lumaroo_ui_dir}/PstListFilterModel.cpp
     ${lumaroo_ui_dir}/SaveDialog.cpp
+    ${lumaroo_ui_dir}/SearchController.cpp
+    ${lumaroo_ui_dir}/SearchHitDelegate.cpp
+    ${lumaroo_ui_dir}/SearchHitModel.cpp
+    ${lumaroo_ui_dir}/SearchHitReader.cpp
+    ${lumaroo_ui_dir}/SearchScopeBox.cpp
+    ${lumaroo_ui_dir}/SearchStatusLine.cpp
     ${lumaroo_ui_dir}/SmimePanel.cpp
     ${lumaroo_ui_dir}/WindowPlacement.cpp
     ${lumaroo_ui_dir}/ThirdPartyNotices.cpp
@@ -43,7 +50,7 @@ add_library(lumaroo_ui STATIC
 )
 target_include_directories(lumaroo_ui PUBLIC ${lumaroo_ui_dir})
 target_link_libraries(lumaroo_ui PUBLIC
-    lumaroo_print lumaroo_mailweb lumaroo_pstparser lumaroo_public lumaroo_public_ui
+    lumaroo_print lumaroo_mailweb lumaroo_pstparser lumaroo_public lumaroo_public_ui lumaroo_search
     Qt6::Widgets Qt6::Quick Qt6::QuickWidgets Qt6::WebEngineCore Qt6::WebEngineQuick Qt6::Concurrent)
 
 # The mail view's guard against scripts and network and its large-page

@@ -10,7 +10,13 @@
 #include "Log.h"
 #include "NativeMessageBox.h"
 #include "ProductConstants.h"
+#include "PSTListView.h"
 #include "PstListController.h"
+#include "PstListFilterModel.h"
+#include "MyWebViewWidget.h"
+#include "SearchController.h"
+#include "SearchScopeBox.h"
+#include "SearchStatusLine.h"
 #include "PstMailView.h"
 #include "PstTreeController.h"
 #include "ThirdPartyNotices.h"
@@ -30,6 +36,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHash>
+#include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QMenuBar>
@@ -77,6 +84,7 @@ MainWindow::MainWindow(QWidget* parent)
     initMenu();
     initConnect();
     initSortMenu();
+    initSearch();
     m_ui->treeView->setIndentation(14);
     connect(this, &MainWindow::sizeChangeRequested, this, &MainWindow::resizeKeepingCentre);
     restoreWindowState();
@@ -173,6 +181,8 @@ void MainWindow::changeEvent(QEvent* event)
             m_viewMenu->actions().value(0)->setText(tr("Show &Hidden Folders"));
         }
         updateTitle();
+        if (m_searchController)
+            m_searchController->retranslate();
         if (m_closeAction)
             m_closeAction->setText(tr("&Close"));
         if (m_printAction)
@@ -231,7 +241,6 @@ void MainWindow::initConnect()
         changePrinterButton(item);
     });
     connect(m_ui->splitter, &QSplitter::splitterMoved, this, &MainWindow::splitterMovedSlot);
-    connect(m_ui->searchBox, &QLineEdit::textChanged, m_listController, &PstListController::filter);
 
     const QString logDir = QDir::toNativeSeparators(UserFolders::logDir());
     if (!QDir(logDir).exists())
@@ -244,6 +253,81 @@ void MainWindow::initSortMenu()
     m_sortMenu->setFixedWidth(m_ui->btnSortBy->width());
     connect(m_sortMenu, &ListViewSortMenu::sortChanged, this, &MainWindow::onSortMenuTriggered);
     m_ui->btnSortBy->setText(m_ui->btnSortBy->text() + QStringLiteral("  \u25BE"));
+}
+
+void MainWindow::initSearch()
+{
+    m_scopeBox = new SearchScopeBox(m_ui->toolbar);
+    m_ui->horizontalLayout_3->insertWidget(m_ui->horizontalLayout_3->indexOf(m_ui->searchBox) + 1, m_scopeBox);
+    setTabOrder(m_ui->searchBox, m_scopeBox);
+    m_searchStatus = new SearchStatusLine(m_ui->layoutWidget);
+    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->listView), m_searchStatus);
+    m_resultsView = new PSTListView(m_ui->layoutWidget);
+    m_resultsView->setObjectName(QStringLiteral("searchResultsView"));
+    m_resultsView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_resultsView->hide();
+    m_ui->verticalLayout->addWidget(m_resultsView);
+    m_searchController = new SearchController(m_resultsView, m_searchStatus, this);
+    m_ui->searchBox->installEventFilter(this);
+
+    // "This folder" filters the folder's rows as before; "All folders" asks the index.
+    connect(m_ui->searchBox, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_scopeBox->scope() == SearchScopeBox::ThisFolder)
+            m_listController->filter(text);
+        m_searchController->setText(text);
+    });
+    connect(m_ui->searchBox, &QLineEdit::returnPressed, m_searchController, &SearchController::runNow);
+    connect(m_scopeBox, &SearchScopeBox::scopeChanged, this, [this](SearchScopeBox::Scope scope) {
+        Log::info(QStringLiteral("Search scope: %1.").arg(m_scopeBox->choice()));
+        m_listController->filter(scope == SearchScopeBox::ThisFolder ? m_ui->searchBox->text() : QString());
+        m_searchController->setAllFolders(scope == SearchScopeBox::AllFolders);
+    });
+    connect(m_searchController, &SearchController::activeChanged, this, &MainWindow::showSearchResults);
+    connect(m_searchController, &SearchController::itemSelected, m_detailController, &DetailViewController::setItem);
+    connect(m_searchController, &SearchController::itemSelected, this, &MainWindow::changePrinterButton);
+    connect(m_searchController, &SearchController::highlightTermsChanged, m_detailController->mailView()->webView(),
+            &MyWebViewWidget::setHighlightTerms);
+    connect(m_treeController, &PstTreeController::documentOpened, m_searchController, &SearchController::documentOpened);
+    connect(m_treeController, &PstTreeController::documentClosing, m_searchController, &SearchController::documentClosing);
+    // Searches go to the document of the tree's current row, also once a
+    // document still opening is replaced by the one read.
+    const auto followCurrentDocument = [this] { m_searchController->setDocument(m_treeController->pstRootNode()); };
+    connect(m_ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this, followCurrentDocument);
+    connect(m_treeController, &PstTreeController::documentOpened, this, followCurrentDocument);
+    m_searchController->setAllFolders(m_scopeBox->scope() == SearchScopeBox::AllFolders);
+}
+
+void MainWindow::showSearchResults(bool shown)
+{
+    if (m_resultsView->isVisible() == shown && m_ui->listView->isHidden() == shown)
+        return;
+    m_ui->listView->setVisible(!shown);
+    m_resultsView->setVisible(shown);
+    // The folder's chosen row comes back into the detail pane; hits start with none.
+    std::shared_ptr<PstItem> item;
+    if (!shown) {
+        const QModelIndex source = m_listController->proxy()->mapToSource(m_ui->listView->currentIndex());
+        if (source.isValid())
+            item = m_listController->items().value(source.row());
+    }
+    m_detailController->setItem(item);
+    changePrinterButton(item);
+}
+
+bool MainWindow::moveFromSearchBox(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Down)
+        return false;
+    QAbstractItemView* view = m_resultsView->isVisible() ? static_cast<QAbstractItemView*>(m_resultsView) : m_ui->listView;
+    if (view->model()->rowCount() == 0)
+        return false;
+    view->setFocus(Qt::TabFocusReason);
+    if (!view->currentIndex().isValid())
+        view->setCurrentIndex(view->model()->index(0, 0));
+    return true;
 }
 
 void MainWindow::openFile(const QString& path)
@@ -272,6 +356,8 @@ void MainWindow::openChosenFiles(const QStringList& paths)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_ui->searchBox && moveFromSearchBox(event))
+        return true;
     if (watched == m_ui->treeView || watched == m_ui->homePage) {
         if (handleDragAndDrop(event))
             return true;
@@ -369,7 +455,8 @@ void MainWindow::changePrinterButton(const std::shared_ptr<PstItem>& item)
 
 void MainWindow::onBtnSortClicked()
 {
-    if (!m_sortMenu || m_listController->isEmpty())
+    const bool empty = m_searchController->isActive() ? m_searchController->hitCount() == 0 : m_listController->isEmpty();
+    if (!m_sortMenu || empty)
         return;
     QPushButton* button = m_ui->btnSortBy;
     m_sortMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
@@ -377,6 +464,7 @@ void MainWindow::onBtnSortClicked()
 
 void MainWindow::onSortMenuTriggered(QString field, QString order)
 {
+    m_searchController->sort(field, order);
     if (field == QLatin1String("none")) {
         m_listController->sort(PstListController::DisplayField, PstListController::ModelOrder);
         return;
@@ -514,6 +602,7 @@ void MainWindow::saveWindowState() const
         config->setValue(QStringLiteral("Window/splitter"), m_ui->splitter->saveState());
     config->setValue(QStringLiteral("Window/showHiddenFolders"), m_showHiddenAction->isChecked());
     config->setValue(QStringLiteral("Window/sort"), m_sortMenu->choice());
+    config->setValue(QStringLiteral("Window/searchScope"), m_scopeBox->choice());
 }
 
 void MainWindow::restoreWindowState()
@@ -526,6 +615,7 @@ void MainWindow::restoreWindowState()
     m_splitterState = config->value(QStringLiteral("Window/splitter")).toByteArray();
     m_showHiddenAction->setChecked(config->value(QStringLiteral("Window/showHiddenFolders"), false).toBool());
     m_sortMenu->setChoice(config->value(QStringLiteral("Window/sort")).toString());
+    m_scopeBox->setChoice(config->value(QStringLiteral("Window/searchScope")).toString());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

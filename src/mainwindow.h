@@ -15,6 +15,10 @@ class PstListController;
 class PstTreeController;
 class QMenu;
 class RecentFilesMenu;
+class SearchController;
+class SearchScopeBox;
+class SearchStatusLine;
+class PSTListView;
 namespace Ui { class MainWindow; }
 
 // The program's one window: a home page inviting the user to add a PST
@@ -30,6 +34,12 @@ public:
     PstTreeController* treeController() const { return m_treeController; }
     PstListController* listController() const { return m_listController; }
     DetailViewController* detailController() const { return m_detailController; }
+    // The all-folders search: its scope box beside the search box, its
+    // results view in the list pane and its status line above it.
+    SearchController* searchController() const { return m_searchController; }
+    SearchScopeBox* searchScopeBox() const { return m_scopeBox; }
+    PSTListView* searchResultsView() const { return m_resultsView; }
+    SearchStatusLine* searchStatus() const { return m_searchStatus; }
     ListViewSortMenu* sortMenu() const { return m_sortMenu; }
     Ui::MainWindow* form() const { return m_ui; }
     QMenu* fileMenu() const { return m_fileMenu; }
@@ -89,6 +99,11 @@ private:
     void initViewMenu();
     void initConnect();
     void initSortMenu();
+    void initSearch();
+    // The folder's list comes back from behind the search results (or goes).
+    void showSearchResults(bool shown);
+    // Down from the search box goes to the first row of the list on show.
+    bool moveFromSearchBox(QEvent* event);
     void hiddenView(int index, bool& hidden, int& savedWidth);
     bool handleDragAndDrop(QEvent* event);
     // The document root the export and convert buttons work on; logs when none.
@@ -117,4 +132,8 @@ private:
     PstTreeController* m_treeController = nullptr;
     PstListController* m_listController = nullptr;
     DetailViewController* m_detailController = nullptr;
+    SearchController* m_searchController = nullptr;
+    SearchScopeBox* m_scopeBox = nullptr;
+    PSTListView* m_resultsView = nullptr;
+    SearchStatusLine* m_searchStatus = nullptr;
 };

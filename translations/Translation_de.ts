@@ -1238,6 +1238,214 @@ Jede DATEI wird im Fenster geöffnet; lumaroo-cli tut dasselbe ohne Fenster.</tr
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>Wählen Sie in der Ordnerliste eine Datei, um sie zu durchsuchen.</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>Der Suchindex konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>Diese Datei ist noch nicht indiziert, daher wurde nichts durchsucht.</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>Keine Elemente gefunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n Element gefunden</numerusform>
+            <numerusform>%n Elemente gefunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>Die ersten %1 gefundenen Elemente</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>Erst %1 von %2 Elementen sind indiziert: es kann mehr gefunden werden.</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>Erst %1 Elemente sind indiziert: es kann mehr gefunden werden.</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>Indizierung: %1 von %2 Elementen</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>Indizierung…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>Der Suchindex ist nicht vollständig.</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>Der Suchindex ist nicht vollständig: %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>Dieses Element konnte nicht aus der Datei gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndex</name>
+    <message>
+        <source>This file has no search index yet.</source>
+        <translation>Diese Datei hat noch keinen Suchindex.</translation>
+    </message>
+    <message>
+        <source>The search index of this file is damaged and must be built again.</source>
+        <translation>Der Suchindex dieser Datei ist beschädigt und muss neu erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <translation>Die Suche ist fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexWriter</name>
+    <message>
+        <source>The file %1 is gone.</source>
+        <translation>Die Datei %1 ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index folder %1.</source>
+        <translation>Der Ordner des Suchindex %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index in %1: %2.</source>
+        <translation>Der Suchindex kann in %1 nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The search index %1 is being written by another process.</source>
+        <translation>Der Suchindex %1 wird gerade von einem anderen Prozess geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the search index %1: %2.</source>
+        <translation>Der Suchindex %1 kann nicht ersetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index %1: %2.</source>
+        <translation>Der Suchindex %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>Der Suchindex %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexer</name>
+    <message>
+        <source>The search index cannot be saved: the folder %1 is not writable.</source>
+        <translation>Der Suchindex kann nicht gespeichert werden: Der Ordner %1 ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: the disk is full (%1).</source>
+        <translation>Der Suchindex kann nicht gespeichert werden: Der Datenträger ist voll (%1).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read for searching: %1</source>
+        <translation>Die Datei kann für die Suche nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: %1</source>
+        <translation>Der Suchindex kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli is missing beside the program.</source>
+        <translation>Der Suchindex kann nicht erstellt werden: lumaroo-cli fehlt neben dem Programm.</translation>
+    </message>
+    <message>
+        <source>Indexing was cancelled: searches cover only the items indexed so far.</source>
+        <translation>Die Indizierung wurde abgebrochen: Suchen erfassen nur die bisher indizierten Elemente.</translation>
+    </message>
+    <message>
+        <source>Indexing stopped unexpectedly: searches cover only the items indexed so far.</source>
+        <translation>Die Indizierung wurde unerwartet beendet: Suchen erfassen nur die bisher indizierten Elemente.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli could not be started.</source>
+        <translation>Der Suchindex kann nicht erstellt werden: lumaroo-cli konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchQuery</name>
+    <message>
+        <source>The after: date must come before the before: date.</source>
+        <translation>Das Datum bei after: muss vor dem Datum bei before: liegen.</translation>
+    </message>
+    <message>
+        <source>%1 needs a word or a &quot;phrase&quot;.</source>
+        <translation>%1 braucht ein Wort oder eine &quot;Wortfolge&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
+        <translation>Unbekannter Operator %1 (bekannt: from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be excluded with &quot;-&quot;.</source>
+        <translation>%1 kann nicht mit &quot;-&quot; ausgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 braucht einen Wert.</translation>
+    </message>
+    <message>
+        <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
+        <translation>has: kennt nur &quot;attachment&quot;, nicht &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown kind &quot;%1&quot; (known: %2).</source>
+        <translation>Unbekannte Art &quot;%1&quot; (bekannt: %2).</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
+        <translation>%1 braucht ein Datum im Format YYYY-MM-DD, nicht &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A quotation mark is not closed.</source>
+        <translation>Ein Anführungszeichen ist nicht geschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>Dieser Ordner</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>Alle Ordner</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>Den angezeigten Ordner oder jeden Ordner der Datei durchsuchen</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Suchen in</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>Jetzt indizieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>SmimePanel</name>
     <message>
         <source>Decrypt with a Key...</source>

@@ -42,4 +42,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>SearchController</name>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n item found</numerusform>
+            <numerusform>%n items found</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

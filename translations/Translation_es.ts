@@ -1238,6 +1238,214 @@ Cada ARCHIVO se abre en la ventana; lumaroo-cli hace lo mismo sin ventana.</tran
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>Elija un archivo en la lista de carpetas para buscar en él.</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>No se pudo leer el índice de búsqueda: %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>Este archivo aún no está indexado, así que no se buscó nada.</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>No se encontró ningún elemento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n elemento encontrado</numerusform>
+            <numerusform>%n elementos encontrados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>Los primeros %1 elementos encontrados</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>Por ahora solo hay %1 de %2 elementos indexados: puede haber más resultados.</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>Por ahora solo hay %1 elementos indexados: puede haber más resultados.</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>Indexando %1 de %2 elementos</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>Indexando…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>El índice de búsqueda no está completo.</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>El índice de búsqueda no está completo: %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>No se pudo leer este elemento del archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndex</name>
+    <message>
+        <source>This file has no search index yet.</source>
+        <translation>Este archivo aún no tiene índice de búsqueda.</translation>
+    </message>
+    <message>
+        <source>The search index of this file is damaged and must be built again.</source>
+        <translation>El índice de búsqueda de este archivo está dañado y debe volver a crearse.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <translation>La búsqueda ha fallado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexWriter</name>
+    <message>
+        <source>The file %1 is gone.</source>
+        <translation>El archivo %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index folder %1.</source>
+        <translation>No se puede crear la carpeta del índice de búsqueda %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index in %1: %2.</source>
+        <translation>No se puede crear el índice de búsqueda en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The search index %1 is being written by another process.</source>
+        <translation>Otro proceso está escribiendo el índice de búsqueda %1.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the search index %1: %2.</source>
+        <translation>No se puede reemplazar el índice de búsqueda %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index %1: %2.</source>
+        <translation>No se puede crear el índice de búsqueda %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>No se puede escribir el índice de búsqueda %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexer</name>
+    <message>
+        <source>The search index cannot be saved: the folder %1 is not writable.</source>
+        <translation>No se puede guardar el índice de búsqueda: no se puede escribir en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: the disk is full (%1).</source>
+        <translation>No se puede guardar el índice de búsqueda: el disco está lleno (%1).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read for searching: %1</source>
+        <translation>No se puede leer el archivo para buscar: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: %1</source>
+        <translation>No se puede guardar el índice de búsqueda: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli is missing beside the program.</source>
+        <translation>No se puede crear el índice de búsqueda: falta lumaroo-cli junto al programa.</translation>
+    </message>
+    <message>
+        <source>Indexing was cancelled: searches cover only the items indexed so far.</source>
+        <translation>Se canceló la indexación: las búsquedas abarcan solo los elementos ya indexados.</translation>
+    </message>
+    <message>
+        <source>Indexing stopped unexpectedly: searches cover only the items indexed so far.</source>
+        <translation>La indexación se detuvo de forma inesperada: las búsquedas abarcan solo los elementos ya indexados.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli could not be started.</source>
+        <translation>No se puede crear el índice de búsqueda: no se pudo iniciar lumaroo-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchQuery</name>
+    <message>
+        <source>The after: date must come before the before: date.</source>
+        <translation>La fecha de after: debe ser anterior a la de before:.</translation>
+    </message>
+    <message>
+        <source>%1 needs a word or a &quot;phrase&quot;.</source>
+        <translation>%1 necesita una palabra o una &quot;frase&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
+        <translation>Operador desconocido %1 (conocidos: from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be excluded with &quot;-&quot;.</source>
+        <translation>%1 no se puede excluir con &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 necesita un valor.</translation>
+    </message>
+    <message>
+        <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
+        <translation>has: solo admite &quot;attachment&quot;, no &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown kind &quot;%1&quot; (known: %2).</source>
+        <translation>Tipo desconocido &quot;%1&quot; (conocidos: %2).</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
+        <translation>%1 necesita una fecha con el formato YYYY-MM-DD, no &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A quotation mark is not closed.</source>
+        <translation>Hay unas comillas sin cerrar.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>Esta carpeta</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>Todas las carpetas</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>Buscar en la carpeta mostrada o en todas las carpetas del archivo</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Buscar en</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>Indexar ahora</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>SmimePanel</name>
     <message>
         <source>Decrypt with a Key...</source>

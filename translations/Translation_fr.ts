@@ -1238,6 +1238,214 @@ Chaque FICHIER s&apos;ouvre dans la fenêtre ; lumaroo-cli fait de même sans fe
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>Choisissez un fichier dans la liste des dossiers pour y chercher.</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>L&apos;index de recherche n&apos;a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>Ce fichier n&apos;est pas encore indexé : rien n&apos;a été cherché.</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>Aucun élément trouvé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n élément trouvé</numerusform>
+            <numerusform>%n éléments trouvés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>Les %1 premiers éléments trouvés</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>Seuls %1 éléments sur %2 sont indexés pour l&apos;instant : d&apos;autres peuvent être trouvés.</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>Seuls %1 éléments sont indexés pour l&apos;instant : d&apos;autres peuvent être trouvés.</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>Indexation : %1 éléments sur %2</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>Indexation…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>L&apos;index de recherche n&apos;est pas complet.</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>L&apos;index de recherche n&apos;est pas complet : %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>Cet élément n&apos;a pas pu être lu dans le fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndex</name>
+    <message>
+        <source>This file has no search index yet.</source>
+        <translation>Ce fichier n’a pas encore d’index de recherche.</translation>
+    </message>
+    <message>
+        <source>The search index of this file is damaged and must be built again.</source>
+        <translation>L’index de recherche de ce fichier est endommagé et doit être reconstruit.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <translation>La recherche a échoué : %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexWriter</name>
+    <message>
+        <source>The file %1 is gone.</source>
+        <translation>Le fichier %1 n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index folder %1.</source>
+        <translation>Impossible de créer le dossier de l’index de recherche %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index in %1: %2.</source>
+        <translation>Impossible de créer l’index de recherche dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The search index %1 is being written by another process.</source>
+        <translation>L’index de recherche %1 est en cours d’écriture par un autre processus.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the search index %1: %2.</source>
+        <translation>Impossible de remplacer l’index de recherche %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index %1: %2.</source>
+        <translation>Impossible de créer l’index de recherche %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>Impossible d’écrire l’index de recherche %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexer</name>
+    <message>
+        <source>The search index cannot be saved: the folder %1 is not writable.</source>
+        <translation>Impossible d&apos;enregistrer l&apos;index de recherche : le dossier %1 n&apos;est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: the disk is full (%1).</source>
+        <translation>Impossible d&apos;enregistrer l&apos;index de recherche : le disque est plein (%1).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read for searching: %1</source>
+        <translation>Impossible de lire le fichier pour la recherche : %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: %1</source>
+        <translation>Impossible d&apos;enregistrer l&apos;index de recherche : %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli is missing beside the program.</source>
+        <translation>Impossible de créer l&apos;index de recherche : lumaroo-cli est absent à côté du programme.</translation>
+    </message>
+    <message>
+        <source>Indexing was cancelled: searches cover only the items indexed so far.</source>
+        <translation>Indexation annulée : les recherches ne portent que sur les éléments déjà indexés.</translation>
+    </message>
+    <message>
+        <source>Indexing stopped unexpectedly: searches cover only the items indexed so far.</source>
+        <translation>L&apos;indexation s&apos;est arrêtée de façon inattendue : les recherches ne portent que sur les éléments déjà indexés.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli could not be started.</source>
+        <translation>Impossible de créer l&apos;index de recherche : lumaroo-cli n&apos;a pas pu être lancé.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchQuery</name>
+    <message>
+        <source>The after: date must come before the before: date.</source>
+        <translation>La date de after: doit précéder celle de before:.</translation>
+    </message>
+    <message>
+        <source>%1 needs a word or a &quot;phrase&quot;.</source>
+        <translation>%1 demande un mot ou une &quot;expression&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
+        <translation>Opérateur inconnu %1 (connus : from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be excluded with &quot;-&quot;.</source>
+        <translation>%1 ne peut pas être exclu avec &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 demande une valeur.</translation>
+    </message>
+    <message>
+        <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
+        <translation>has: accepte seulement &quot;attachment&quot;, pas &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown kind &quot;%1&quot; (known: %2).</source>
+        <translation>Type inconnu &quot;%1&quot; (connus : %2).</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
+        <translation>%1 demande une date au format YYYY-MM-DD, pas &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A quotation mark is not closed.</source>
+        <translation>Un guillemet n’est pas fermé.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>Ce dossier</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>Tous les dossiers</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>Chercher dans le dossier affiché ou dans tous les dossiers du fichier</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Chercher dans</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>Indexer maintenant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>SmimePanel</name>
     <message>
         <source>Decrypt with a Key...</source>

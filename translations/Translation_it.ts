@@ -1238,6 +1238,214 @@ Ogni FILE viene aperto nella finestra; lumaroo-cli fa lo stesso senza finestra.<
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>Scegliete un file nell&apos;elenco delle cartelle per cercarvi.</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>Impossibile leggere l&apos;indice di ricerca: %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>Questo file non è ancora indicizzato, quindi non è stato cercato nulla.</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>Nessun elemento trovato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n elemento trovato</numerusform>
+            <numerusform>%n elementi trovati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>I primi %1 elementi trovati</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>Finora sono indicizzati solo %1 elementi su %2: potrebbero esserci altri risultati.</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>Finora sono indicizzati solo %1 elementi: potrebbero esserci altri risultati.</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>Indicizzazione di %1 elementi su %2</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>Indicizzazione…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>L&apos;indice di ricerca non è completo.</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>L&apos;indice di ricerca non è completo: %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>Impossibile leggere questo elemento dal file.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndex</name>
+    <message>
+        <source>This file has no search index yet.</source>
+        <translation>Questo file non ha ancora un indice di ricerca.</translation>
+    </message>
+    <message>
+        <source>The search index of this file is damaged and must be built again.</source>
+        <translation>L’indice di ricerca di questo file è danneggiato e deve essere ricostruito.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <translation>La ricerca non è riuscita: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexWriter</name>
+    <message>
+        <source>The file %1 is gone.</source>
+        <translation>Il file %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index folder %1.</source>
+        <translation>Impossibile creare la cartella dell’indice di ricerca %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index in %1: %2.</source>
+        <translation>Impossibile creare l’indice di ricerca in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The search index %1 is being written by another process.</source>
+        <translation>L’indice di ricerca %1 è in scrittura da parte di un altro processo.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the search index %1: %2.</source>
+        <translation>Impossibile sostituire l’indice di ricerca %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index %1: %2.</source>
+        <translation>Impossibile creare l’indice di ricerca %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>Impossibile scrivere l’indice di ricerca %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexer</name>
+    <message>
+        <source>The search index cannot be saved: the folder %1 is not writable.</source>
+        <translation>Impossibile salvare l&apos;indice di ricerca: la cartella %1 non è scrivibile.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: the disk is full (%1).</source>
+        <translation>Impossibile salvare l&apos;indice di ricerca: il disco è pieno (%1).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read for searching: %1</source>
+        <translation>Impossibile leggere il file per la ricerca: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: %1</source>
+        <translation>Impossibile salvare l&apos;indice di ricerca: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli is missing beside the program.</source>
+        <translation>Impossibile creare l&apos;indice di ricerca: lumaroo-cli non si trova accanto al programma.</translation>
+    </message>
+    <message>
+        <source>Indexing was cancelled: searches cover only the items indexed so far.</source>
+        <translation>Indicizzazione annullata: le ricerche riguardano solo gli elementi già indicizzati.</translation>
+    </message>
+    <message>
+        <source>Indexing stopped unexpectedly: searches cover only the items indexed so far.</source>
+        <translation>L&apos;indicizzazione si è interrotta inaspettatamente: le ricerche riguardano solo gli elementi già indicizzati.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli could not be started.</source>
+        <translation>Impossibile creare l&apos;indice di ricerca: non è stato possibile avviare lumaroo-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchQuery</name>
+    <message>
+        <source>The after: date must come before the before: date.</source>
+        <translation>La data di after: deve precedere quella di before:.</translation>
+    </message>
+    <message>
+        <source>%1 needs a word or a &quot;phrase&quot;.</source>
+        <translation>%1 richiede una parola o una &quot;frase&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
+        <translation>Operatore sconosciuto %1 (noti: from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be excluded with &quot;-&quot;.</source>
+        <translation>%1 non può essere escluso con &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 richiede un valore.</translation>
+    </message>
+    <message>
+        <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
+        <translation>has: accetta solo &quot;attachment&quot;, non &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown kind &quot;%1&quot; (known: %2).</source>
+        <translation>Tipo sconosciuto &quot;%1&quot; (noti: %2).</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
+        <translation>%1 richiede una data nel formato YYYY-MM-DD, non &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A quotation mark is not closed.</source>
+        <translation>Una virgoletta non è chiusa.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>Questa cartella</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>Tutte le cartelle</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>Cerca nella cartella mostrata o in tutte le cartelle del file</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Cerca in</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>Indicizza ora</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>SmimePanel</name>
     <message>
         <source>Decrypt with a Key...</source>

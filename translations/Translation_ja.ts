@@ -1233,6 +1233,213 @@ Every FILE is opened in the window; lumaroo-cli does the same without one.</sour
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>検索するファイルをフォルダー一覧で選んでください。</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>検索インデックスを読み取れませんでした: %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>このファイルはまだインデックス化されていないため、検索は行われませんでした。</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>アイテムは見つかりませんでした</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n 件のアイテムが見つかりました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>見つかったアイテムのうち最初の %1 件</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>インデックス化済みは %2 件中 %1 件のみです。ほかにも見つかる可能性があります。</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>インデックス化済みは %1 件のみです。ほかにも見つかる可能性があります。</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>%2 件中 %1 件のアイテムをインデックス作成中</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>インデックス作成中…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>検索インデックスは完成していません。</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>検索インデックスは完成していません: %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>このアイテムをファイルから読み取れませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndex</name>
+    <message>
+        <source>This file has no search index yet.</source>
+        <translation>このファイルにはまだ検索インデックスがありません。</translation>
+    </message>
+    <message>
+        <source>The search index of this file is damaged and must be built again.</source>
+        <translation>このファイルの検索インデックスは破損しているため、作成し直す必要があります。</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <translation>検索に失敗しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexWriter</name>
+    <message>
+        <source>The file %1 is gone.</source>
+        <translation>ファイル %1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index folder %1.</source>
+        <translation>検索インデックスのフォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index in %1: %2.</source>
+        <translation>%1 に検索インデックスを作成できません: %2。</translation>
+    </message>
+    <message>
+        <source>The search index %1 is being written by another process.</source>
+        <translation>検索インデックス %1 は別のプロセスが書き込み中です。</translation>
+    </message>
+    <message>
+        <source>Cannot replace the search index %1: %2.</source>
+        <translation>検索インデックス %1 を置き換えられません: %2。</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index %1: %2.</source>
+        <translation>検索インデックス %1 を作成できません: %2。</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>検索インデックス %1 を書き込めません: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexer</name>
+    <message>
+        <source>The search index cannot be saved: the folder %1 is not writable.</source>
+        <translation>検索インデックスを保存できません: フォルダー %1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: the disk is full (%1).</source>
+        <translation>検索インデックスを保存できません: ディスクがいっぱいです (%1)。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read for searching: %1</source>
+        <translation>検索のためにファイルを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: %1</source>
+        <translation>検索インデックスを保存できません: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli is missing beside the program.</source>
+        <translation>検索インデックスを作成できません: プログラムと同じ場所に lumaroo-cli がありません。</translation>
+    </message>
+    <message>
+        <source>Indexing was cancelled: searches cover only the items indexed so far.</source>
+        <translation>インデックス作成を取り消しました: 検索対象はこれまでにインデックス化された項目のみです。</translation>
+    </message>
+    <message>
+        <source>Indexing stopped unexpectedly: searches cover only the items indexed so far.</source>
+        <translation>インデックス作成が予期せず停止しました: 検索対象はこれまでにインデックス化された項目のみです。</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli could not be started.</source>
+        <translation>検索インデックスを作成できません: lumaroo-cli を起動できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>SearchQuery</name>
+    <message>
+        <source>The after: date must come before the before: date.</source>
+        <translation>after: の日付は before: の日付より前でなければなりません。</translation>
+    </message>
+    <message>
+        <source>%1 needs a word or a &quot;phrase&quot;.</source>
+        <translation>%1 には単語または &quot;フレーズ&quot; が必要です。</translation>
+    </message>
+    <message>
+        <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
+        <translation>不明な演算子 %1 です (使用できるもの: from:, to:, subject:, has:, kind:, after:, before:, folder:)。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be excluded with &quot;-&quot;.</source>
+        <translation>%1 は &quot;-&quot; で除外できません。</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 には値が必要です。</translation>
+    </message>
+    <message>
+        <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
+        <translation>has: に指定できるのは &quot;attachment&quot; だけです (&quot;%1&quot; は使えません)。</translation>
+    </message>
+    <message>
+        <source>Unknown kind &quot;%1&quot; (known: %2).</source>
+        <translation>不明な種類 &quot;%1&quot; です (使用できるもの: %2)。</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
+        <translation>%1 には YYYY-MM-DD 形式の日付が必要です (&quot;%2&quot; は使えません)。</translation>
+    </message>
+    <message>
+        <source>A quotation mark is not closed.</source>
+        <translation>引用符が閉じられていません。</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>このフォルダー</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>すべてのフォルダー</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>表示中のフォルダー、またはファイルのすべてのフォルダーを検索します</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>検索範囲</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>今すぐインデックス作成</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>SmimePanel</name>
     <message>
         <source>Decrypt with a Key...</source>

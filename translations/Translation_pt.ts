@@ -1238,6 +1238,214 @@ Cada ARQUIVO é aberto na janela; o lumaroo-cli faz o mesmo sem janela.</transla
     </message>
 </context>
 <context>
+    <name>SearchController</name>
+    <message>
+        <source>Choose a file in the folder list to search it.</source>
+        <translation>Escolha um arquivo na lista de pastas para pesquisá-lo.</translation>
+    </message>
+    <message>
+        <source>The search index could not be read: %1</source>
+        <translation>Não foi possível ler o índice de pesquisa: %1</translation>
+    </message>
+    <message>
+        <source>This file is not indexed yet, so nothing was searched.</source>
+        <translation>Este arquivo ainda não foi indexado, então nada foi pesquisado.</translation>
+    </message>
+    <message>
+        <source>No items found</source>
+        <translation>Nenhum item encontrado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) found</source>
+        <translation>
+            <numerusform>%n item encontrado</numerusform>
+            <numerusform>%n itens encontrados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 items found</source>
+        <translation>Os primeiros %1 itens encontrados</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 items are indexed so far: more may be found.</source>
+        <translation>Até agora só %1 de %2 itens foram indexados: mais resultados podem aparecer.</translation>
+    </message>
+    <message>
+        <source>Only %1 items are indexed so far: more may be found.</source>
+        <translation>Até agora só %1 itens foram indexados: mais resultados podem aparecer.</translation>
+    </message>
+    <message>
+        <source>Indexing %1 of %2 items</source>
+        <translation>Indexando %1 de %2 itens</translation>
+    </message>
+    <message>
+        <source>Indexing…</source>
+        <translation>Indexando…</translation>
+    </message>
+    <message>
+        <source>The search index is not complete.</source>
+        <translation>O índice de pesquisa não está completo.</translation>
+    </message>
+    <message>
+        <source>The search index is not complete: %1</source>
+        <translation>O índice de pesquisa não está completo: %1</translation>
+    </message>
+    <message>
+        <source>This item could not be read from the file.</source>
+        <translation>Não foi possível ler este item do arquivo.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndex</name>
+    <message>
+        <source>This file has no search index yet.</source>
+        <translation>Este arquivo ainda não tem índice de pesquisa.</translation>
+    </message>
+    <message>
+        <source>The search index of this file is damaged and must be built again.</source>
+        <translation>O índice de pesquisa deste arquivo está danificado e precisa ser criado novamente.</translation>
+    </message>
+    <message>
+        <source>The search failed: %1</source>
+        <translation>A pesquisa falhou: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexWriter</name>
+    <message>
+        <source>The file %1 is gone.</source>
+        <translation>O arquivo %1 não existe mais.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index folder %1.</source>
+        <translation>Não é possível criar a pasta do índice de pesquisa %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index in %1: %2.</source>
+        <translation>Não é possível criar o índice de pesquisa em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The search index %1 is being written by another process.</source>
+        <translation>O índice de pesquisa %1 está sendo gravado por outro processo.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the search index %1: %2.</source>
+        <translation>Não é possível substituir o índice de pesquisa %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index %1: %2.</source>
+        <translation>Não é possível criar o índice de pesquisa %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the search index %1: %2.</source>
+        <translation>Não é possível gravar o índice de pesquisa %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchIndexer</name>
+    <message>
+        <source>The search index cannot be saved: the folder %1 is not writable.</source>
+        <translation>Não é possível salvar o índice de pesquisa: a pasta %1 não permite gravação.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: the disk is full (%1).</source>
+        <translation>Não é possível salvar o índice de pesquisa: o disco está cheio (%1).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read for searching: %1</source>
+        <translation>Não é possível ler o arquivo para pesquisa: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be saved: %1</source>
+        <translation>Não é possível salvar o índice de pesquisa: %1</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli is missing beside the program.</source>
+        <translation>Não é possível criar o índice de pesquisa: o lumaroo-cli não está ao lado do programa.</translation>
+    </message>
+    <message>
+        <source>Indexing was cancelled: searches cover only the items indexed so far.</source>
+        <translation>A indexação foi cancelada: as pesquisas abrangem apenas os itens já indexados.</translation>
+    </message>
+    <message>
+        <source>Indexing stopped unexpectedly: searches cover only the items indexed so far.</source>
+        <translation>A indexação parou inesperadamente: as pesquisas abrangem apenas os itens já indexados.</translation>
+    </message>
+    <message>
+        <source>The search index cannot be built: lumaroo-cli could not be started.</source>
+        <translation>Não é possível criar o índice de pesquisa: não foi possível iniciar o lumaroo-cli.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchQuery</name>
+    <message>
+        <source>The after: date must come before the before: date.</source>
+        <translation>A data de after: deve vir antes da data de before:.</translation>
+    </message>
+    <message>
+        <source>%1 needs a word or a &quot;phrase&quot;.</source>
+        <translation>%1 precisa de uma palavra ou de uma &quot;frase&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown operator %1 (known: from:, to:, subject:, has:, kind:, after:, before:, folder:).</source>
+        <translation>Operador desconhecido %1 (conhecidos: from:, to:, subject:, has:, kind:, after:, before:, folder:).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be excluded with &quot;-&quot;.</source>
+        <translation>%1 não pode ser excluído com &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 precisa de um valor.</translation>
+    </message>
+    <message>
+        <source>has: takes only &quot;attachment&quot;, not &quot;%1&quot;.</source>
+        <translation>has: aceita apenas &quot;attachment&quot;, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown kind &quot;%1&quot; (known: %2).</source>
+        <translation>Tipo desconhecido &quot;%1&quot; (conhecidos: %2).</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD, not &quot;%2&quot;.</source>
+        <translation>%1 precisa de uma data no formato YYYY-MM-DD, não &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A quotation mark is not closed.</source>
+        <translation>Há aspas que não foram fechadas.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScopeBox</name>
+    <message>
+        <source>This folder</source>
+        <translation>Esta pasta</translation>
+    </message>
+    <message>
+        <source>All folders</source>
+        <translation>Todas as pastas</translation>
+    </message>
+    <message>
+        <source>Search the folder on show or every folder of the file</source>
+        <translation>Pesquisar na pasta exibida ou em todas as pastas do arquivo</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Pesquisar em</translation>
+    </message>
+</context>
+<context>
+    <name>SearchStatusLine</name>
+    <message>
+        <source>Index Now</source>
+        <translation>Indexar agora</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>SmimePanel</name>
     <message>
         <source>Decrypt with a Key...</source>

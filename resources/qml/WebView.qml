@@ -13,6 +13,8 @@ Item {
     signal linkClicked(url link)
     // A page finished loading (ok false when it failed).
     signal pageLoaded(bool ok)
+    // highlight() marked `count` places of the page.
+    signal highlighted(int count)
 
     // The next main-frame navigation is the program's own load.
     property bool ownLoadPending: false
@@ -20,6 +22,14 @@ Item {
     function setHtml(html) {
         ownLoadPending = true
         webView.loadHtml(html, "")
+    }
+
+    // Runs the program's own marking script in a world of its own: the
+    // mail's scripts stay off, and the script only wraps text in <mark>.
+    function highlight(script) {
+        webView.runJavaScript(script, WebEngineScript.ApplicationWorld, function(count) {
+            root.highlighted(count === undefined ? -1 : count)
+        })
     }
 
     function loadUrl(url) {

@@ -261,6 +261,35 @@ bool PstParser::readNodeItems(const PstFolderItem& folder, int first, int end,
     return true;
 }
 
+std::shared_ptr<PstItem> PstParser::itemOf(const PstFolderItem& folder, quint64 nodeId)
+{
+    if (folder.holdsItems()) {
+        for (const std::shared_ptr<PstItem>& item : folder.items())
+            if (item && item->pstTree() && item->pstTree()->d_id == nodeId)
+                return item;
+        return nullptr;
+    }
+    const auto shared = std::const_pointer_cast<PstFolderItem>(
+        std::static_pointer_cast<const PstFolderItem>(folder.shared_from_this()));
+    PstParser parser;
+    parser.m_pstFile = shared->pstFile();
+    parser.m_losses = std::make_shared<ParseLosses>();
+    pst_desc_tree* node = folder.pstTree();
+    if (!parser.m_pstFile || !node)
+        return nullptr;
+    for (pst_desc_tree* child = node->child; child; child = child->next) {
+        if (child->d_id != nodeId || LossCounter::isFolderNode(child))
+            continue;
+        bool damagedFolder = false;
+        const std::shared_ptr<PstItem> item = parser.readCountedItem(child, shared, &damagedFolder);
+        if (!item || item->type() == Folder)
+            return nullptr;
+        item->setParent(shared);
+        return item;
+    }
+    return nullptr;
+}
+
 std::shared_ptr<PstFolderItem> PstParser::parseReleased(const QString& path)
 {
     const std::shared_ptr<PstFolderItem> root = parseFolders(path);

@@ -98,6 +98,9 @@ public:
     static QList<std::shared_ptr<PstItem>> readItemsOf(const PstFolderItem& folder, int first, int end);
     // How many item nodes the folder has, as readItemsOf() counts them.
     static int itemNodeCount(const PstFolderItem& folder);
+    // The one item of `folder` at descriptor `nodeId`, read as itemsOf()
+    // reads it; empty when the folder holds no such item. Runs on any thread.
+    static std::shared_ptr<PstItem> itemOf(const PstFolderItem& folder, quint64 nodeId);
 
     // Drops this parser's reference to the file.
     void close();

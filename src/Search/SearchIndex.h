@@ -35,13 +35,32 @@ public:
     ~SearchIndex();
 
     // Missing, still being built (or left half-built), complete, or unusable.
+    // Reflects the shards as they were at construction or the last reload();
+    // cheap checks only (readable, right schema and file, not cut short).
     State state() const;
+    // Looks at the shards on disk again (a build going on adds to them).
+    void reload();
+    // Whether a writer process still works on an incomplete shard; a
+    // Building index without one was left half-built and must be rebuilt.
+    bool hasLiveWriter() const;
+    // Reads every shard through (SQLite's quick_check, slow on a large
+    // index); a shard that fails makes the index Damaged. False then.
+    bool verify();
+    // Deletes the index of `pstPath`; true when none is left.
+    static bool remove(const QString& pstPath);
     int indexedItems() const;
     // Items the file holds, once known (0 before).
     int totalItems() const;
 
     // Hits of `query`; an invalid query or an unreadable index gives none
-    // and sets `error`.
+    // and sets `error`. Words match whole words, ignoring case and
+    // diacritics ("koln" finds "Köln"). Chinese, Japanese and Korean text
+    // matches as a substring: three or more characters through the trigram
+    // index, one or two by reading the texts of the items that hold such
+    // text (slower on a mailbox full of it, but never missed). BestFirst
+    // ranks by bm25 (subject above sender above recipients and attachment
+    // names above body); when a query matches more items than ranking is
+    // worth (about sqrt(5 * limit * items)), they come newest first.
     QList<SearchHit> search(const SearchQuery& query, const Options& options, QString* error = nullptr) const;
 
 private:

@@ -15,14 +15,22 @@ struct SearchTerm
     QString text;
     bool phrase = false;
     bool negated = false;
+    // "word*": any word starting with `text`.
+    bool prefix = false;
     Field field = Field::Any;
 };
 
 // A search as typed in the window or on the command line, parsed:
 //   words (all must match), "a phrase", -word, from:, to:, subject:,
 //   has:attachment, kind:mail|contact|appointment|task|note|journal,
-//   after:YYYY-MM-DD, before:YYYY-MM-DD, folder:NAME
+//   after:YYYY-MM-DD, before:YYYY-MM-DD, folder:NAME, and word* for a prefix.
 // A text that cannot be parsed gives an invalid query that says why.
+// Operator names ignore case. A letters-only name before a colon with a value
+// after it is an operator, and an unknown one is an error (a mistyped "form:"
+// must not quietly search for a word); "10:30", "Re:" and "http://..." stay
+// words. after: includes its day, before: excludes its day (local days).
+// A query of excluded words only searches every item (within its filters)
+// that has none of them. A repeated kind: or folder: replaces the earlier one.
 class SearchQuery
 {
 public:
@@ -46,6 +54,9 @@ public:
     QStringList highlightTerms() const;
 
 private:
+    // Adds one piece of the text; the error for the user, or "".
+    QString take(bool negated, const QString& name, const QString& value, bool quoted);
+
     QList<SearchTerm> m_terms;
     std::optional<int> m_itemType;
     std::optional<QDate> m_after;

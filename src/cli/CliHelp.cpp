@@ -29,6 +29,32 @@ const QList<CliHelp::Command>& CliHelp::commands()
          "(Evolution Data Server), into a book and a calendar of the file's own, named after the file and its\n"
          "folder. Exporting the file again updates what it stored before. Without options both.\n"
          "Exits 1 when any item was not stored or the service cannot be reached."},
+        {"index", "FILE.pst [--jobs N]",
+         "Builds the file's search index in the user's cache folder, or finds it complete and keeps it.\n"
+         "A file changed since it was indexed is indexed anew; a half-built or damaged index is rebuilt. The\n"
+         "items are read by N processes at once (default: one per processor core); progress goes to stderr.\n"
+         "When another process is building the same index, waits for it.\n"
+         "Exits 1 when the index cannot be saved (the cache folder not writable, the disk full), 2 when the\n"
+         "file cannot be read."},
+        {"search", "FILE.pst QUERY [--limit N] [--json] [--sort best|newest|oldest]",
+         "Searches every folder of the file through its search index (built first when missing, with\n"
+         "progress on stderr) and prints the hits, best first: folder path, id, kind, date, subject and\n"
+         "sender on one line, then a few words around the match, the matched words in [brackets]; --json\n"
+         "gives the same with the matches as ranges. --limit caps the hits (default 500).\n"
+         "The query:\n"
+         "  word word        items holding every word (in any field; case and accents ignored)\n"
+         "  \"a phrase\"      the words side by side\n"
+         "  -word           items without the word\n"
+         "  from:word       in the sender's name or address\n"
+         "  to:word         in the recipients' names or addresses (To, Cc, Bcc)\n"
+         "  subject:word    in the subject\n"
+         "  has:attachment  items with attachments\n"
+         "  kind:mail|contact|appointment|task|note|journal\n"
+         "  after:2019-03-01 before:2019-04-01   by date: after: includes its day, before: does not\n"
+         "  folder:Inbox    in folders whose name or path holds the text\n"
+         "A word may end in * to match its beginning (invo* finds invoice). An index still incomplete is\n"
+         "searched as it is, with a note on stderr.\n"
+         "Exits 0 with hits, 1 with none, 2 when the query or the file cannot be read."},
         {"pdf", "FILE.pst PATH-OR-ID -o OUT.pdf [--key FILE.p12 [--pass-env VAR]]",
          "Writes the item's printed page as a PDF, laid out as the window's Print does. Needs no display.\n"
          "--key decrypts an encrypted (S/MIME) mail in memory, as for show.\n"

@@ -5,9 +5,11 @@
 #include "CliHelp.h"
 #include "ConvertCommand.h"
 #include "ExportCommand.h"
+#include "IndexCommand.h"
 #include "ListCommand.h"
 #include "PdfCommand.h"
 #include "ProductConstants.h"
+#include "SearchCommand.h"
 #include "ShowCommand.h"
 #include "TreeCommand.h"
 
@@ -34,6 +36,8 @@ const QMap<QString, Command>& commands()
         {"list", &ListCommand::run},
         {"show", &ShowCommand::run},
         {"pdf", &PdfCommand::run},
+        {"index", &IndexCommand::run},
+        {"search", &SearchCommand::run},
     };
     return table;
 }
@@ -78,6 +82,9 @@ int main(int argc, char* argv[])
     std::unique_ptr<QCoreApplication> application(needsGui ? new QApplication(argc, argv)
                                                            : new QCoreApplication(argc, argv));
     QCoreApplication& app = *application;
+    // The window's names, so both find the same caches (the search index).
+    QCoreApplication::setOrganizationName(g_organization);
+    QCoreApplication::setApplicationName(QString(g_product_name).remove(QLatin1Char(' ')));
     // The output is English; its plural forms ("1 minute", "2 minutes") are a translation.
     QTranslator plurals;
     if (plurals.load(QStringLiteral(":/translations/language/Translation_en.qm")))

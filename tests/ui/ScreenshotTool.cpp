@@ -18,6 +18,8 @@
 #include "TestHome.h"
 #include "UiDriver.h"
 #include "UiSamples.h"
+#include "SearchController.h"
+#include "SearchScopeBox.h"
 #include "mainwindow.h"
 
 #include <QPrintDialog>
@@ -106,6 +108,23 @@ int main(int argc, char* argv[])
     show(window, QStringLiteral("Tasks"), QStringLiteral("task-ja.png"));
     MultiLanguage::instance()->languageSwitch(MultiLanguage::English);
     helpAndAbout(window, QString());
+
+    // A search of every folder, its hits in the list and the first one shown with its words marked.
+    window.searchScopeBox()->setScope(SearchScopeBox::AllFolders);
+    QTest::qWaitFor([&window] { return !window.searchController()->isIndexing(window.searchController()->pstPath()); }, 60000);
+    QSignalSpy searched(window.searchController(), &SearchController::searched);
+    auto* searchBox = window.findChild<QLineEdit*>(QStringLiteral("searchBox"));
+    searchBox->setFocus();
+    QTest::keyClicks(searchBox, QStringLiteral("engine"));
+    if (!searched.wait(10000))
+        qWarning("the search did not answer");
+    QSignalSpy marked(window.detailController()->mailView()->webView(), &MyWebViewWidget::highlighted);
+    UiDriver::clickRow(window.searchResultsView(), 0);
+    marked.wait(20000);
+    QTest::qWait(500);
+    save(window.grab(), QStringLiteral("search.png"));
+    searchBox->clear();
+    window.searchScopeBox()->setScope(SearchScopeBox::ThisFolder);
 
     // The same views under a dark desktop palette.
     const QPalette light = QApplication::palette();

@@ -307,6 +307,50 @@ std::shared_ptr<PstItem> described(const QString& name, const QList<InfoSection>
     return item;
 }
 
+PstDescription searching()
+{
+    PstMessage welcome = mail(QStringLiteral("Grace Hopper"), QStringLiteral("grace@example.org"),
+                              QStringLiteral("Welcome to the zoo"), utc(2021, 5, 3, 8, 0));
+    welcome.htmlBody = "<html><body><p>Dear keepers,</p><p>The new <b>quokka</b> arrives on Monday from K\xc3\xb6ln."
+                       " Please prepare the enclosure.</p></body></html>";
+    welcome.body = QStringLiteral("Dear keepers, the new quokka arrives on Monday from K\u00f6ln.");
+    PstMessage feeding = mail(QStringLiteral("Alan Turing"), QStringLiteral("alan@example.org"),
+                              QStringLiteral("Feeding plan"), utc(2022, 1, 10, 14, 30));
+    feeding.body = QStringLiteral("Leaves and grass twice a day; the quokka likes fresh water.");
+    PstMessage wombat = mail(QStringLiteral("Alan Turing"), QStringLiteral("alan@example.org"),
+                             QStringLiteral("Wombat burrow"), utc(2022, 2, 1, 9, 0));
+    wombat.body = QStringLiteral("The wombat dug another burrow under the fence.");
+    PstMessage photo = mail(QStringLiteral("Katherine Johnson"), QStringLiteral("katherine@example.org"),
+                            QStringLiteral("Photos"), utc(2020, 7, 21, 18, 45));
+    photo.body = QStringLiteral("Pictures from the visit, as promised.");
+    PstAttachment picture;
+    picture.longName = QStringLiteral("quokka-smiling.png");
+    picture.mimeType = QStringLiteral("image/png");
+    picture.data = solidPng(8, 8, "#c08040");
+    photo.attachments = {picture};
+    PstMessage archived = mail(QStringLiteral("Grace Hopper"), QStringLiteral("grace@example.org"),
+                               QStringLiteral("Rottnest trip report"), utc(2019, 11, 2, 11, 15));
+    archived.body = QStringLiteral("On Rottnest Island every quokka we met posed for a photo.");
+    PstMessage budget = mail(QStringLiteral("Grace Hopper"), QStringLiteral("grace@example.org"),
+                             QStringLiteral("Budget 2019"), utc(2019, 12, 20, 16, 0));
+    budget.body = QStringLiteral("The budget for next year is attached.");
+    PstMessage keeper = contact({{QStringLiteral("first_name"), QStringLiteral("Rosalind")},
+                                 {QStringLiteral("surname"), QStringLiteral("Franklin")}},
+                                QStringLiteral("Rosalind Franklin"));
+    keeper.body = QStringLiteral("Head keeper of the quokka house.");
+
+    PstFolder archive = folder(QStringLiteral("Archive"), QStringLiteral("IPF.Note"));
+    archive.folders.append(folder(QStringLiteral("2019"), QStringLiteral("IPF.Note"), {archived, budget}));
+    PstDescription description;
+    description.folders = {
+        folder(QStringLiteral("Inbox"), QStringLiteral("IPF.Note"), {welcome, wombat}),
+        folder(QStringLiteral("Sent Items"), QStringLiteral("IPF.Note"), {feeding, photo}),
+        archive,
+        folder(QStringLiteral("Contacts"), QStringLiteral("IPF.Contact"), {keeper}),
+    };
+    return description;
+}
+
 QString write(const PstDescription& description, const QString& dir, const QString& fileName)
 {
     const QString path = QDir(dir).filePath(fileName);

@@ -30,6 +30,12 @@ PstDescription browsing();
 // markup; "Contacts" with a contact whose name and note are markup.
 PstDescription printing();
 
+// For the all-folders search: "Inbox", "Sent Items" and "Archive/2019"
+// each hold mails about a "quokka" (HTML and plain bodies, one only in an
+// attachment's name, one in "Köln"), besides mails about other things, and
+// "Contacts" a contact whose note names the quokka too.
+PstDescription searching();
+
 // An item (shown as a contact) with the given name and sections.
 std::shared_ptr<PstItem> described(const QString& name, const QList<InfoSection>& sections);
 

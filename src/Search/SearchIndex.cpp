@@ -1,0 +1,506 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "SearchIndex.h"
+
+#include "FtsTokenizer.h"
+#include "Log.h"
+#include "SearchPlan.h"
+#include "SearchStorage.h"
+#include "SqliteConnection.h"
+#include "SqliteStatement.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QStandardPaths>
+#include <QVariant>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// SQLite's file header keeps the page size at byte 16 and the page count at
+// byte 28 (big-endian).
+constexpr int kHeaderBytes = 100;
+
+quint32 bigEndian(const QByteArray& bytes, int at, int size)
+{
+    quint32 value = 0;
+    for (int i = 0; i < size; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes.at(at + i));
+    return value;
+}
+
+// A shard cut short (disk full, a copy stopped half-way) is missing pages
+// its header counts.
+bool isTruncated(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray header = file.read(kHeaderBytes);
+    if (header.size() < kHeaderBytes)
+        return true;
+    quint32 pageSize = bigEndian(header, 16, 2);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint32 pages = bigEndian(header, 28, 4);
+    return pageSize < 512 || qint64(pageSize) * pages > file.size();
+}
+
+bool isDamageCode(int code)
+{
+    const int primary = code & 0xFF;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB || primary == SQLITE_IOERR
+        || primary == SQLITE_CANTOPEN || primary == SQLITE_FORMAT || primary == SQLITE_SCHEMA;
+}
+
+} // namespace
+
+struct SearchIndex::Private
+{
+    struct Shard
+    {
+        QString path;
+        std::unique_ptr<SqliteConnection> db;
+        State state = State::Missing;
+        int number = -1;
+        int count = 0;
+        int items = 0;
+        int totalItems = 0;
+        bool writerAlive = false;
+    };
+
+    QString pstPath;
+    QString location;
+    QString identity;
+    std::vector<Shard> shards;
+    mutable std::unique_ptr<FtsTokenizer> tokenizer;
+
+    void load();
+    void loadShard(Shard& shard);
+    void markDamaged(Shard& shard, const QString& reason) const;
+    const FtsTokenizer& words() const
+    {
+        if (!tokenizer)
+            tokenizer = std::make_unique<FtsTokenizer>();
+        return *tokenizer;
+    }
+    int rankingCap(const Options& options) const;
+    // Whether some shard has more matches than are worth ranking.
+    bool tooManyToRank(const SearchPlan& plan, const Options& options) const;
+    static void sortHits(QList<SearchHit>* hits, Order order);
+    // The items `match` finds in `table` of the shard, counted up to `cap`.
+    int matchCount(const Shard& shard, const QString& table, const QString& match, int cap) const;
+    // Adds the shard's hits; `walkByDate` walks its items by date and asks
+    // the index about each instead of ranking every match.
+    bool searchShard(const Shard& shard, const SearchPlan& plan, const SearchQuery& query, const Options& options,
+                     bool walkByDate, QList<SearchHit>* hits, QString* error) const;
+    bool readHits(const Shard& shard, const QString& sql, const QVariantList& values, const SearchPlan& plan,
+                  const Options& options, int* found, QList<SearchHit>* hits, QString* error) const;
+};
+
+void SearchIndex::Private::markDamaged(Shard& shard, const QString& reason) const
+{
+    Log::warn(QStringLiteral("Search index %1 is damaged: %2").arg(QDir::toNativeSeparators(shard.path), reason));
+    shard.state = State::Damaged;
+    shard.db.reset();
+}
+
+void SearchIndex::Private::load()
+{
+    shards.clear();
+    identity = SearchStorage::identityOf(pstPath);
+    location = SearchIndex::locationFor(pstPath);
+    for (const QString& path : SearchStorage::shardPaths(location)) {
+        Shard shard;
+        shard.path = path;
+        loadShard(shard);
+        shards.push_back(std::move(shard));
+    }
+}
+
+void SearchIndex::Private::loadShard(Shard& shard)
+{
+    shard.writerAlive = SearchStorage::hasLiveWriter(shard.path);
+    if (QFileInfo(shard.path).size() == 0 && shard.writerAlive) {
+        // Its writer has only just created it.
+        shard.state = State::Building;
+        return;
+    }
+    if (isTruncated(shard.path)) {
+        markDamaged(shard, QStringLiteral("shorter than its header says"));
+        return;
+    }
+    shard.db = std::make_unique<SqliteConnection>();
+    if (!shard.db->open(shard.path, SqliteConnection::Mode::ReadOnly)) {
+        markDamaged(shard, shard.db->errorMessage());
+        return;
+    }
+    SqliteStatement meta(shard.db->handle(), QStringLiteral("SELECT key, value FROM meta"));
+    QHash<QString, QVariant> values;
+    while (meta.step())
+        values.insert(meta.text(0), meta.isNull(1) ? QVariant() : QVariant(meta.text(1)));
+    if (!meta.succeeded()) {
+        if (shard.writerAlive) {
+            shard.state = State::Building;
+            shard.db.reset();
+        } else {
+            markDamaged(shard, shard.db->errorMessage());
+        }
+        return;
+    }
+    if (values.value(QStringLiteral("schema")).toInt() != SearchStorage::kSchemaVersion) {
+        markDamaged(shard, QStringLiteral("schema %1").arg(values.value(QStringLiteral("schema")).toString()));
+        return;
+    }
+    if (values.value(QStringLiteral("identity")).toString() != identity) {
+        markDamaged(shard, QStringLiteral("made for another file"));
+        return;
+    }
+    shard.number = values.value(QStringLiteral("shard")).toInt();
+    shard.count = values.value(QStringLiteral("shards")).toInt();
+    shard.totalItems = values.value(QStringLiteral("totalItems")).toInt();
+    if (values.contains(QStringLiteral("complete"))) {
+        shard.state = State::Complete;
+        shard.items = values.value(QStringLiteral("complete")).toInt();
+    } else {
+        shard.state = State::Building;
+        shard.items = int(shard.db->integer(QStringLiteral("SELECT count(*) FROM items"), 0));
+    }
+}
+
+QString SearchIndex::locationFor(const QString& pstPath)
+{
+    QString identity = SearchStorage::identityOf(pstPath);
+    if (identity.isEmpty())
+        identity = QFileInfo(pstPath).absoluteFilePath();
+    const QByteArray digest = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha256).toHex().left(40);
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return QDir(cache).filePath(QStringLiteral("search/") + QString::fromLatin1(digest));
+}
+
+SearchIndex::SearchIndex(const QString& pstPath) : d(std::make_unique<Private>())
+{
+    d->pstPath = pstPath;
+    d->load();
+}
+
+SearchIndex::~SearchIndex() = default;
+
+void SearchIndex::reload()
+{
+    d->load();
+}
+
+SearchIndex::State SearchIndex::state() const
+{
+    if (d->shards.empty())
+        return State::Missing;
+    bool complete = true;
+    const int count = d->shards.front().count;
+    QList<int> numbers;
+    for (const Private::Shard& shard : d->shards) {
+        if (shard.state == State::Damaged)
+            return State::Damaged;
+        complete = complete && shard.state == State::Complete && shard.count == count;
+        numbers << shard.number;
+    }
+    for (int i = 0; complete && i < count; ++i)
+        complete = numbers.contains(i);
+    return complete ? State::Complete : State::Building;
+}
+
+bool SearchIndex::hasLiveWriter() const
+{
+    return std::any_of(d->shards.begin(), d->shards.end(), [](const Private::Shard& shard) {
+        return shard.state != State::Complete && shard.writerAlive;
+    });
+}
+
+bool SearchIndex::verify()
+{
+    for (Private::Shard& shard : d->shards) {
+        if (!shard.db || shard.state == State::Damaged)
+            continue;
+        const QString result = shard.db->text(QStringLiteral("PRAGMA quick_check"));
+        if (result != QLatin1String("ok"))
+            d->markDamaged(shard, result.isEmpty() ? shard.db->errorMessage() : result);
+    }
+    return state() != State::Damaged;
+}
+
+bool SearchIndex::remove(const QString& pstPath)
+{
+    const QString location = locationFor(pstPath);
+    return !QFileInfo::exists(location) || QDir(location).removeRecursively();
+}
+
+int SearchIndex::indexedItems() const
+{
+    int items = 0;
+    for (const Private::Shard& shard : d->shards)
+        items += shard.state == State::Damaged ? 0 : shard.items;
+    return items;
+}
+
+int SearchIndex::totalItems() const
+{
+    int total = 0;
+    for (const Private::Shard& shard : d->shards)
+        total = std::max(total, shard.totalItems);
+    return total;
+}
+
+QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& options, QString* error) const
+{
+    QString problem;
+    QList<SearchHit> hits;
+    const State current = state();
+    if (!query.isValid()) {
+        problem = query.errorMessage();
+    } else if (current == State::Missing) {
+        problem = QCoreApplication::translate("SearchIndex", "This file has no search index yet.");
+    } else if (current == State::Damaged) {
+        problem = QCoreApplication::translate("SearchIndex", "The search index of this file is damaged and must be built again.");
+    } else {
+        const SearchPlan plan(query, d->words());
+        // One way for all shards, so their hits compare.
+        const bool walkByDate = d->tooManyToRank(plan, options);
+        for (const Private::Shard& shard : d->shards) {
+            if (plan.isEmpty() || !shard.db)
+                continue;
+            if (!d->searchShard(shard, plan, query, options, walkByDate, &hits, &problem)) {
+                hits.clear();
+                break;
+            }
+        }
+    }
+    if (error)
+        *error = problem;
+    if (!problem.isEmpty())
+        return {};
+    Private::sortHits(&hits, options.order);
+    if (options.limit > 0 && hits.size() > options.limit)
+        hits.resize(options.limit);
+    return hits;
+}
+
+void SearchIndex::Private::sortHits(QList<SearchHit>* hits, Order order)
+{
+    const auto newer = [](const SearchHit& a, const SearchHit& b) {
+        if (a.date.isValid() != b.date.isValid())
+            return a.date.isValid();
+        return a.date > b.date;
+    };
+    switch (order) {
+    case Order::BestFirst:
+        std::stable_sort(hits->begin(), hits->end(), [&](const SearchHit& a, const SearchHit& b) {
+            return a.rank != b.rank ? a.rank < b.rank : newer(a, b);
+        });
+        break;
+    case Order::NewestFirst:
+        std::stable_sort(hits->begin(), hits->end(), newer);
+        break;
+    case Order::OldestFirst:
+        std::stable_sort(hits->begin(), hits->end(), [](const SearchHit& a, const SearchHit& b) {
+            if (a.date.isValid() != b.date.isValid())
+                return a.date.isValid();
+            return a.date < b.date;
+        });
+        break;
+    }
+}
+
+bool SearchIndex::Private::tooManyToRank(const SearchPlan& plan, const Options& options) const
+{
+    const bool byWords = !plan.wordsMatch().isEmpty();
+    const QString match = byWords ? plan.wordsMatch() : plan.gramsMatch();
+    if (plan.isEmpty() || match.isEmpty())
+        return false;
+    const int cap = rankingCap(options);
+    for (const Shard& shard : shards) {
+        if (shard.db && matchCount(shard, byWords ? QStringLiteral("words") : QStringLiteral("grams"), match, cap) >= cap)
+            return true;
+    }
+    return false;
+}
+
+int SearchIndex::Private::rankingCap(const Options& options) const
+{
+    // Ranking costs a little per matching item; walking the items newest
+    // first, looking each up among the matches, costs more per item but
+    // stops once the page is full. Past about sqrt(5 * limit * items)
+    // matches the walk is cheaper, and ranking that many equally good hits
+    // means little.
+    qint64 items = 0;
+    for (const Shard& shard : shards)
+        items = std::max<qint64>(items, shard.items);
+    const int limit = options.limit > 0 ? options.limit : 100000;
+    return int(std::clamp<double>(std::sqrt(5.0 * limit * double(items)), 1000.0, 50000.0));
+}
+
+int SearchIndex::Private::matchCount(const Shard& shard, const QString& table, const QString& match, int cap) const
+{
+    SqliteStatement count(shard.db->handle(),
+                          QStringLiteral("SELECT count(*) FROM (SELECT rowid FROM %1 WHERE %1 MATCH ? LIMIT %2)")
+                              .arg(table)
+                              .arg(cap));
+    count.bind(1, match);
+    return count.step() ? int(count.integer(0)) : 0;
+}
+
+bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& plan, const SearchQuery& query,
+                                       const Options& options, bool walkByDate, QList<SearchHit>* hits,
+                                       QString* error) const
+{
+    QStringList conditions;
+    QVariantList values;
+    // The table whose MATCH finds the candidates, unless the items are walked by date.
+    QString driver;
+    QString driverMatch;
+    if (!plan.wordsMatch().isEmpty()) {
+        driver = QStringLiteral("words");
+        driverMatch = plan.wordsMatch();
+    } else if (!plan.gramsMatch().isEmpty()) {
+        driver = QStringLiteral("grams");
+        driverMatch = plan.gramsMatch();
+    }
+    QString from = QStringLiteral("items i");
+    QString rank = QStringLiteral("0.0");
+    if (!driver.isEmpty() && !walkByDate) {
+        from = QStringLiteral("%1 JOIN items i ON i.id = %1.rowid").arg(driver);
+        rank = driver + QStringLiteral(".rank");
+        conditions << driver + QStringLiteral(" MATCH ?");
+        values << driverMatch;
+    } else if (!driver.isEmpty()) {
+        from = QStringLiteral("items i INDEXED BY items_date");
+        // The matches are listed once (cheap: no ranking), the date index
+        // walked until the page is full.
+        conditions << QStringLiteral("i.id IN (SELECT rowid FROM %1 WHERE %1 MATCH ?)").arg(driver);
+        values << driverMatch;
+    }
+    if (driver == QLatin1String("words") && !plan.gramsMatch().isEmpty()) {
+        conditions << QStringLiteral("i.id IN (SELECT rowid FROM grams WHERE grams MATCH ?)");
+        values << plan.gramsMatch();
+    }
+    if (!plan.excludedWordsMatch().isEmpty()) {
+        conditions << QStringLiteral("i.id NOT IN (SELECT rowid FROM words WHERE words MATCH ?)");
+        values << plan.excludedWordsMatch();
+    }
+    if (plan.needsCjkItems())
+        conditions << QStringLiteral("i.cjk = 1");
+    if (query.itemType()) {
+        conditions << QStringLiteral("i.type = ?");
+        values << qint64(*query.itemType());
+    }
+    if (query.after()) {
+        conditions << QStringLiteral("i.date >= ?");
+        values << query.after()->startOfDay().toMSecsSinceEpoch();
+    }
+    if (query.before()) {
+        conditions << QStringLiteral("i.date < ?");
+        values << query.before()->startOfDay().toMSecsSinceEpoch();
+    }
+    if (query.requiresAttachment())
+        conditions << QStringLiteral("i.attach = 1");
+    if (options.restrictToFolder) {
+        conditions << QStringLiteral("i.folder = ?");
+        values << options.folderPath;
+    }
+    if (!query.folder().isEmpty()) {
+        QStringList marks;
+        SqliteStatement folders(shard.db->handle(), QStringLiteral("SELECT DISTINCT folder FROM items"));
+        while (folders.step()) {
+            const QString folder = folders.text(0);
+            if (folder.contains(query.folder(), Qt::CaseInsensitive)) {
+                marks << QStringLiteral("?");
+                values << folder;
+            }
+        }
+        if (marks.isEmpty())
+            return true;
+        conditions << QStringLiteral("i.folder IN (%1)").arg(marks.join(QLatin1Char(',')));
+    }
+    // Items without a date come last in either order: a second pass.
+    QStringList passes;
+    if (rank != QLatin1String("0.0") && options.order == Order::BestFirst)
+        passes << QStringLiteral("ORDER BY 11, i.date DESC");
+    else if (rank != QLatin1String("0.0"))
+        passes << (options.order == Order::OldestFirst ? QStringLiteral("ORDER BY i.date IS NULL, i.date")
+                                                        : QStringLiteral("ORDER BY i.date DESC"));
+    else
+        passes << (options.order == Order::OldestFirst ? QStringLiteral("AND i.date IS NOT NULL ORDER BY i.date")
+                                                        : QStringLiteral("AND i.date IS NOT NULL ORDER BY i.date DESC"))
+               << QStringLiteral("AND i.date IS NULL");
+    int found = 0;
+    for (const QString& pass : passes) {
+        QString sql = QStringLiteral("SELECT i.node, i.folder, i.type, i.date, i.size, i.attach, i.subject, i.sender,"
+                                     " i.texts, i.id, %1 FROM %2 WHERE 1").arg(rank, from);
+        for (const QString& condition : conditions)
+            sql += QStringLiteral(" AND ") + condition;
+        sql += QLatin1Char(' ') + pass;
+        if (!plan.hasChecks() && options.limit > 0)
+            sql += QStringLiteral(" LIMIT %1").arg(options.limit - found);
+        if (!readHits(shard, sql, values, plan, options, &found, hits, error))
+            return false;
+        if (options.limit > 0 && found >= options.limit)
+            break;
+    }
+    return true;
+}
+
+bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, const QVariantList& values,
+                                    const SearchPlan& plan, const Options& options, int* found,
+                                    QList<SearchHit>* hits, QString* error) const
+{
+    SqliteStatement statement(shard.db->handle(), sql);
+    for (int i = 0; i < values.size(); ++i) {
+        if (values.at(i).typeId() == QMetaType::QString)
+            statement.bind(i + 1, values.at(i).toString());
+        else
+            statement.bind(i + 1, values.at(i).toLongLong());
+    }
+    while ((options.limit <= 0 || *found < options.limit) && statement.step()) {
+        SearchPlan::Texts texts;
+        texts.subject = statement.text(6);
+        texts.sender = statement.text(7);
+        const SearchStorage::PackedTexts packed = SearchStorage::unpack(statement.blob(8));
+        texts.recipients = packed.recipients;
+        texts.body = packed.body;
+        texts.attachments = packed.attachments;
+        if (plan.hasChecks() && !plan.accepts(texts))
+            continue;
+        SearchHit hit;
+        hit.nodeId = quint64(statement.integer(0));
+        hit.folderPath = statement.text(1);
+        hit.itemType = int(statement.integer(2));
+        if (!statement.isNull(3))
+            hit.date = QDateTime::fromMSecsSinceEpoch(statement.integer(3), Qt::UTC);
+        hit.size = statement.integer(4);
+        hit.hasAttachment = statement.integer(5) != 0;
+        hit.subject = texts.subject;
+        hit.sender = texts.sender;
+        hit.snippet = plan.snippet(texts);
+        hit.rank = statement.real(10);
+        hits->append(hit);
+        ++*found;
+    }
+    if (statement.succeeded())
+        return true;
+    const int code = statement.isValid() ? statement.result() : shard.db->errorCode();
+    const QString reason = shard.db->errorMessage();
+    if (isDamageCode(code)) {
+        Log::warn(QStringLiteral("Search index %1 is damaged: %2").arg(QDir::toNativeSeparators(shard.path), reason));
+        *error = QCoreApplication::translate("SearchIndex", "The search index of this file is damaged and must be built again.");
+    } else {
+        Log::warn(QStringLiteral("Search in %1 failed: %2 (%3)").arg(QDir::toNativeSeparators(shard.path), reason, sql));
+        *error = QCoreApplication::translate("SearchIndex", "The search failed: %1").arg(reason);
+    }
+    return false;
+}

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "SearchStorage.h"
+
+#include "FtsTokenizer.h"
+#include "SearchHit.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+// zlib's fastest level: indexing runs for every item of a large file, and
+// the stronger levels save only a few per cent on mail text.
+constexpr int kCompressionLevel = 1;
+const QChar kSeparator = QChar(0);
+
+int shardNumber(const QString& fileName)
+{
+    static const QRegularExpression pattern(QStringLiteral("^shard-(\\d+)\\.db$"));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+QString SearchStorage::identityOf(const QString& pstPath)
+{
+    const QFileInfo info(pstPath);
+    if (!info.exists())
+        return QString();
+    const QString path = info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
+    return QStringLiteral("%1|%2|%3").arg(path).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+}
+
+QString SearchStorage::shardPath(const QString& location, int shard)
+{
+    return QDir(location).filePath(QStringLiteral("shard-%1.db").arg(shard));
+}
+
+QString SearchStorage::lockPath(const QString& shardPath)
+{
+    QString path = shardPath;
+    path.chop(3);
+    return path + QStringLiteral(".lock");
+}
+
+QStringList SearchStorage::shardPaths(const QString& location)
+{
+    QList<QPair<int, QString>> found;
+    const QDir dir(location);
+    for (const QString& name : dir.entryList({QStringLiteral("shard-*.db")}, QDir::Files)) {
+        const int number = shardNumber(name);
+        if (number >= 0)
+            found.append({number, dir.filePath(name)});
+    }
+    std::sort(found.begin(), found.end());
+    QStringList paths;
+    for (const auto& entry : found)
+        paths << entry.second;
+    return paths;
+}
+
+bool SearchStorage::hasLiveWriter(const QString& shardPath)
+{
+    const int fd = ::open(QFile::encodeName(lockPath(shardPath)).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // The writer's exclusive lock lives exactly as long as its process does.
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0;
+    ::close(fd);
+    return held;
+}
+
+QStringList SearchStorage::schemaStatements()
+{
+    const QString tokenizer = QString::fromLatin1(FtsTokenizer::indexTokenizer());
+    return {
+        QStringLiteral("CREATE TABLE meta(key TEXT PRIMARY KEY, value) WITHOUT ROWID"),
+        // date: ms since 1970 UTC, NULL when the item has none; cjk: the
+        // item's texts are in `grams` too; texts: pack() of the long texts.
+        QStringLiteral("CREATE TABLE items(id INTEGER PRIMARY KEY, node INTEGER NOT NULL, folder TEXT NOT NULL,"
+                       " type INTEGER NOT NULL, date INTEGER, size INTEGER NOT NULL, attach INTEGER NOT NULL,"
+                       " subject TEXT NOT NULL, sender TEXT NOT NULL, cjk INTEGER NOT NULL, texts BLOB)"),
+        QStringLiteral("CREATE INDEX items_date ON items(date)"),
+        QStringLiteral("CREATE INDEX items_folder ON items(folder)"),
+        // Contentless with column detail: the words and the columns they
+        // are in, no positions (phrases are checked against the packed
+        // texts), which keeps the index a fraction of the text's size.
+        QStringLiteral("CREATE VIRTUAL TABLE words USING fts5(subject, sender, recipients, body, attachments,"
+                       " content='', detail=column, tokenize='%1')").arg(tokenizer),
+        QStringLiteral("INSERT INTO words(words, rank) VALUES('rank', 'bm25(10.0, 5.0, 3.0, 1.0, 3.0)')"),
+        QStringLiteral("CREATE VIRTUAL TABLE grams USING fts5(subject, sender, recipients, body, attachments,"
+                       " content='', detail=column, tokenize='trigram')"),
+        QStringLiteral("INSERT INTO grams(grams, rank) VALUES('rank', 'bm25(10.0, 5.0, 3.0, 1.0, 3.0)')"),
+    };
+}
+
+QByteArray SearchStorage::pack(const PackedTexts& texts)
+{
+    const QString joined = texts.recipients + kSeparator + texts.body + kSeparator + texts.attachments;
+    return qCompress(joined.toUtf8(), kCompressionLevel);
+}
+
+SearchStorage::PackedTexts SearchStorage::unpack(const QByteArray& packed)
+{
+    const QString joined = QString::fromUtf8(qUncompress(packed));
+    const QStringList parts = joined.split(kSeparator);
+    PackedTexts texts;
+    if (parts.size() == 3) {
+        texts.recipients = parts.at(0);
+        texts.body = parts.at(1);
+        texts.attachments = parts.at(2);
+    }
+    return texts;
+}
+
+bool SearchStorage::isCjk(char32_t c)
+{
+    return (c >= 0x3040 && c <= 0x30FF)      // Hiragana, Katakana
+        || (c >= 0x3400 && c <= 0x4DBF)      // CJK Extension A
+        || (c >= 0x4E00 && c <= 0x9FFF)      // CJK Unified Ideographs
+        || (c >= 0xAC00 && c <= 0xD7AF)      // Hangul syllables
+        || (c >= 0xF900 && c <= 0xFAFF)      // CJK compatibility ideographs
+        || (c >= 0xFF66 && c <= 0xFF9F)      // half-width Katakana
+        || (c >= 0x20000 && c <= 0x3134F);   // CJK Extensions B to G
+}
+
+bool SearchStorage::containsCjk(const QString& text)
+{
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit < 0x3040)
+            continue;
+        // Extensions B to G start with the high surrogates D840 to D884.
+        if (isCjk(unit) || (unit >= 0xD840 && unit <= 0xD884))
+            return true;
+    }
+    return false;
+}
+
+QString SearchStorage::cleaned(const QString& text)
+{
+    const QChar unwanted[] = {kSeparator, SearchHit::kMatchStart, SearchHit::kMatchEnd};
+    QString result = text;
+    for (const QChar c : unwanted) {
+        if (result.contains(c))
+            result.replace(c, QLatin1Char(' '));
+    }
+    return result;
+}

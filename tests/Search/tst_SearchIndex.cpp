@@ -1,0 +1,472 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The index: shards written as the builder writes them, searched with every
+// part of the query language, in every order, and shards that are half
+// written or damaged.
+#include "ItemType.h"
+#include "SearchIndex.h"
+#include "SearchIndexWriter.h"
+#include "SearchStorage.h"
+#include "SqliteConnection.h"
+#include "TestHome.h"
+
+#include <QFile>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+QDateTime at(int year, int month, int day)
+{
+    return QDateTime(QDate(year, month, day), QTime(12, 0));
+}
+
+IndexedItem item(quint64 id, int type, const QString& folder, const QString& subject, const QString& sender,
+                 const QString& body, const QDateTime& date = QDateTime())
+{
+    IndexedItem entry;
+    entry.nodeId = id;
+    entry.itemType = type;
+    entry.folderPath = folder;
+    entry.subject = subject;
+    entry.sender = sender;
+    entry.body = body;
+    entry.date = date;
+    entry.size = qint64(1000 + id);
+    return entry;
+}
+
+QList<IndexedItem> corpus()
+{
+    IndexedItem report = item(1, Mail, "Inbox", "Quarterly report", "Alice Archer <alice@example.com>",
+                              "Please find the figures.\r\nThe quarterly\r\nreport is attached.", at(2019, 3, 5));
+    report.recipients = "Bob Baker <bob@example.com>";
+    report.attachmentNames = "figures.xlsx";
+    report.hasAttachment = true;
+    return {
+        report,
+        item(2, Mail, "Inbox/Travel", "Trip to Köln", "Bob Baker <bob@example.com>",
+             "We meet at the Dom in Köln next week. Naïve café.", at(2019, 6, 1)),
+        item(3, Mail, "Inbox", "東京出張について", "田中 <tanaka@example.jp>", "来週の東京都での会議資料を送ります。",
+             at(2020, 1, 10)),
+        item(4, Contact, "Contacts", "Carol Jones", "", "Acme Corp\ncarol@acme.example\n+1 555 0100"),
+        item(5, Calendar, "Calendar", "Dentist", "", "Bring the insurance card", at(2019, 3, 20)),
+        item(6, Mail, "Sent Items", "Report draft", "Dave Dunn <dave@example.com>", "A draft of the report, not quarterly",
+             at(2018, 12, 31)),
+        item(7, Task, "Tasks", "Write report", "", "", at(2019, 5, 5)),
+        item(8, Note, "Notes", "Shopping list", "", "milk eggs"),
+        item(9, Journal, "Journal", "Phone call with Alice", "", "Talked about the figures", at(2019, 7, 7)),
+    };
+}
+
+QStringList subjects(const QList<SearchHit>& hits)
+{
+    QStringList result;
+    for (const SearchHit& hit : hits)
+        result << hit.subject;
+    return result;
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+} // namespace
+
+class TestSearchIndex : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void queriesFindTheirItems_data();
+    void queriesFindTheirItems();
+    void ordersAsAsked();
+    void restrictsToOneFolderAndLimits();
+    void manyMatchesComeByDate();
+    void snippetsMarkTheMatches_data();
+    void snippetsMarkTheMatches();
+    void hitsCarryTheListColumns();
+    void badQueryAndMissingIndexSayWhy();
+    void statesFollowTheWriters();
+    void changedFileHasNoIndex();
+    void damagedShardIsNeverTrusted_data();
+    void damagedShardIsNeverTrusted();
+    void unwritableCacheFailsCleanly();
+
+private:
+    // Writes `items` into `shards` shards of the index of m_pst, item i to shard i % shards.
+    void writeIndex(const QList<IndexedItem>& items, int shards);
+    QList<SearchHit> search(const QString& text, const SearchIndex::Options& options = {});
+
+    TestHome m_home;
+    QString m_pst;
+};
+
+void TestSearchIndex::initTestCase()
+{
+    qputenv("XDG_CACHE_HOME", (m_home.path() + "/cache").toUtf8());
+    m_pst = m_home.path() + "/mailbox.pst";
+    QFile file(m_pst);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not really a PST file, but it has a path, a size and a time");
+}
+
+void TestSearchIndex::init()
+{
+    QVERIFY(SearchIndex::remove(m_pst));
+}
+
+void TestSearchIndex::writeIndex(const QList<IndexedItem>& items, int shards)
+{
+    for (int shard = 0; shard < shards; ++shard) {
+        SearchIndexWriter writer(m_pst);
+        QVERIFY2(writer.open(shard, shards), qPrintable(writer.errorMessage()));
+        for (int i = shard; i < items.size(); i += shards)
+            QVERIFY(writer.add(items.at(i)));
+        QVERIFY(writer.finish(int(items.size())));
+    }
+}
+
+QList<SearchHit> TestSearchIndex::search(const QString& text, const SearchIndex::Options& options)
+{
+    const SearchIndex index(m_pst);
+    QString error;
+    const QList<SearchHit> hits = index.search(SearchQuery::parse(text), options, &error);
+    if (!error.isEmpty())
+        qWarning() << text << error;
+    return hits;
+}
+
+void TestSearchIndex::queriesFindTheirItems_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+    const QString quarterly = "Quarterly report";
+    const QString koln = "Trip to Köln";
+    const QString tokyo = "東京出張について";
+    const QString draft = "Report draft";
+    const QString task = "Write report";
+    QStringList all;
+    for (const IndexedItem& entry : corpus())
+        all << entry.subject;
+    auto allBut = [&](const QStringList& left) {
+        QStringList rest = all;
+        for (const QString& s : left)
+            rest.removeAll(s);
+        return rest;
+    };
+    QTest::newRow("word") << "report" << QStringList{quarterly, draft, task};
+    QTest::newRow("every word must match") << "quarterly report" << QStringList{quarterly, draft};
+    QTest::newRow("phrase") << "\"quarterly report\"" << QStringList{quarterly};
+    QTest::newRow("phrase across line breaks") << "\"quarterly report is attached\"" << QStringList{quarterly};
+    QTest::newRow("words in other order are no phrase") << "\"report quarterly\"" << QStringList{};
+    QTest::newRow("excluded word") << "report -draft" << QStringList{quarterly, task};
+    QTest::newRow("only excluded words") << "-report" << allBut({quarterly, draft, task});
+    QTest::newRow("excluded phrase") << "-\"quarterly report\"" << allBut({quarterly});
+    QTest::newRow("from") << "from:alice" << QStringList{quarterly};
+    QTest::newRow("from address") << "from:dave@example.com" << QStringList{draft};
+    QTest::newRow("to") << "to:bob" << QStringList{quarterly};
+    QTest::newRow("to phrase") << "to:\"Bob Baker\"" << QStringList{quarterly};
+    QTest::newRow("subject") << "subject:report" << QStringList{quarterly, draft, task};
+    QTest::newRow("subject holds not the body") << "subject:figures" << QStringList{};
+    QTest::newRow("excluded sender") << "figures -from:alice" << QStringList{"Phone call with Alice"};
+    QTest::newRow("attachment name") << "figures.xlsx" << QStringList{quarterly};
+    QTest::newRow("attachment extension") << "xlsx" << QStringList{quarterly};
+    QTest::newRow("has attachment") << "has:attachment" << QStringList{quarterly};
+    QTest::newRow("kind mail") << "kind:mail" << QStringList{quarterly, koln, tokyo, draft};
+    QTest::newRow("kind contact") << "kind:contact" << QStringList{"Carol Jones"};
+    QTest::newRow("kind appointment") << "kind:appointment" << QStringList{"Dentist"};
+    QTest::newRow("kind task") << "kind:task report" << QStringList{task};
+    QTest::newRow("kind note") << "kind:note" << QStringList{"Shopping list"};
+    QTest::newRow("kind journal") << "kind:journal" << QStringList{"Phone call with Alice"};
+    QTest::newRow("after includes its day")
+        << "after:2019-03-20" << QStringList{koln, tokyo, "Dentist", task, "Phone call with Alice"};
+    QTest::newRow("before excludes its day") << "before:2019-03-20" << QStringList{quarterly, draft};
+    QTest::newRow("between") << "report after:2019-01-01 before:2019-04-01" << QStringList{quarterly};
+    QTest::newRow("folder by name, any case") << "folder:inbox" << QStringList{quarterly, koln, tokyo};
+    QTest::newRow("sub-folder") << "folder:travel" << QStringList{koln};
+    QTest::newRow("folder with a space") << "folder:\"sent items\" report" << QStringList{draft};
+    QTest::newRow("unknown folder") << "folder:nowhere" << QStringList{};
+    QTest::newRow("without diacritics") << "koln" << QStringList{koln};
+    QTest::newRow("with diacritics and case") << "KÖLN" << QStringList{koln};
+    QTest::newRow("diacritics in a phrase") << "\"naive cafe\"" << QStringList{koln};
+    QTest::newRow("japanese trigram") << "東京都" << QStringList{tokyo};
+    QTest::newRow("japanese long substring") << "会議資料を送" << QStringList{tokyo};
+    QTest::newRow("japanese two characters") << "東京" << QStringList{tokyo};
+    QTest::newRow("japanese one character") << "京" << QStringList{tokyo};
+    QTest::newRow("japanese not there") << "大阪" << QStringList{};
+    QTest::newRow("japanese not in this order") << "資料会議" << QStringList{};
+    QTest::newRow("japanese excluded") << "-東京" << allBut({tokyo});
+    QTest::newRow("japanese sender") << "from:田中" << QStringList{tokyo};
+    QTest::newRow("japanese and latin") << "東京都 tanaka" << QStringList{tokyo};
+    QTest::newRow("prefix") << "repo*" << QStringList{quarterly, draft, task};
+    QTest::newRow("subject prefix") << "subject:quart*" << QStringList{quarterly};
+    QTest::newRow("contact phone") << "555" << QStringList{"Carol Jones"};
+    QTest::newRow("contact company") << "acme" << QStringList{"Carol Jones"};
+    QTest::newRow("body phrase") << "\"not quarterly\"" << QStringList{draft};
+    QTest::newRow("word in no item") << "zeppelin" << QStringList{};
+    QTest::newRow("punctuation only") << "!!!" << QStringList{};
+    QTest::newRow("punctuation parts words") << "\"carol acme example\"" << QStringList{"Carol Jones"};
+    QTest::newRow("punctuation in the query") << "carol@acme.example" << QStringList{"Carol Jones"};
+}
+
+void TestSearchIndex::queriesFindTheirItems()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+    // Two shards, as two workers write them: hits come from both.
+    writeIndex(corpus(), 2);
+    QCOMPARE(sorted(subjects(search(text))), sorted(expected));
+}
+
+void TestSearchIndex::ordersAsAsked()
+{
+    writeIndex(corpus(), 2);
+    SearchIndex::Options options;
+    // In the subject and the body beats the body alone.
+    QCOMPARE(subjects(search("quarterly", options)), (QStringList{"Quarterly report", "Report draft"}));
+    options.order = SearchIndex::Order::NewestFirst;
+    QCOMPARE(subjects(search("report", options)), (QStringList{"Write report", "Quarterly report", "Report draft"}));
+    options.order = SearchIndex::Order::OldestFirst;
+    QCOMPARE(subjects(search("report", options)), (QStringList{"Report draft", "Quarterly report", "Write report"}));
+    // Items without a date come last either way.
+    QCOMPARE(subjects(search("-zeppelin", options)).last(), QString("Shopping list"));
+    options.order = SearchIndex::Order::NewestFirst;
+    QCOMPARE(subjects(search("-zeppelin", options)).first(), QString("東京出張について"));
+    QVERIFY(!subjects(search("-zeppelin", options)).last().isEmpty());
+    const QStringList newest = subjects(search("-zeppelin", options));
+    QCOMPARE(QSet<QString>(newest.end() - 2, newest.end()), (QSet<QString>{"Carol Jones", "Shopping list"}));
+}
+
+void TestSearchIndex::restrictsToOneFolderAndLimits()
+{
+    writeIndex(corpus(), 2);
+    SearchIndex::Options options;
+    options.restrictToFolder = true;
+    options.folderPath = "Inbox";
+    QCOMPARE(sorted(subjects(search("kind:mail", options))), sorted({"Quarterly report", "東京出張について"}));
+    options.restrictToFolder = false;
+    options.limit = 2;
+    options.order = SearchIndex::Order::NewestFirst;
+    QCOMPARE(subjects(search("kind:mail", options)), (QStringList{"東京出張について", "Trip to Köln"}));
+    // The limit holds for hits checked one by one as well.
+    QCOMPARE(search("-\"quarterly report\"", options).size(), 2);
+}
+
+void TestSearchIndex::manyMatchesComeByDate()
+{
+    // More matches than are worth ranking: the newest (or oldest) come
+    // first, undated ones last, and phrases and excluded words still hold.
+    QList<IndexedItem> items;
+    for (int i = 0; i < 1500; ++i) {
+        const QString body = i % 2 ? QString("common word %1").arg(i) : QString("word common %1").arg(i);
+        items << item(quint64(100 + i), Mail, "Bulk", QString("Bulk %1").arg(i), "", body, at(2010, 1, 1).addDays(i));
+    }
+    items << item(90, Mail, "Bulk", "Undated", "", "common word");
+    writeIndex(items, 1);
+    SearchIndex::Options options;
+    options.limit = 3;
+    QCOMPARE(subjects(search("common", options)), (QStringList{"Bulk 1499", "Bulk 1498", "Bulk 1497"}));
+    QCOMPARE(subjects(search("\"common word\"", options)), (QStringList{"Bulk 1499", "Bulk 1497", "Bulk 1495"}));
+    QCOMPARE(subjects(search("common -1499", options)), (QStringList{"Bulk 1498", "Bulk 1497", "Bulk 1496"}));
+    options.order = SearchIndex::Order::OldestFirst;
+    QCOMPARE(subjects(search("common", options)), (QStringList{"Bulk 0", "Bulk 1", "Bulk 2"}));
+    options.limit = 0;
+    const QStringList all = subjects(search("\"common word\"", options));
+    QCOMPARE(all.size(), 751);
+    QCOMPARE(all.first(), QString("Bulk 1"));
+    QCOMPARE(all.last(), QString("Undated"));
+}
+
+void TestSearchIndex::snippetsMarkTheMatches_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("marked");
+    QTest::newRow("word") << "attached" << "\x02" "attached" "\x03";
+    QTest::newRow("folded word keeps its letters") << "koln" << "\x02Köln\x03";
+    QTest::newRow("japanese") << "東京都" << "\x02東京都\x03";
+    QTest::newRow("prefix") << "attach*" << "\x02" "attached" "\x03";
+    QTest::newRow("attachment name") << "xlsx" << "figures.\x02xlsx\x03";
+}
+
+void TestSearchIndex::snippetsMarkTheMatches()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, marked);
+    writeIndex(corpus(), 1);
+    const QList<SearchHit> hits = search(text);
+    QCOMPARE(hits.size(), 1);
+    QVERIFY2(hits.first().snippet.contains(marked), qPrintable(hits.first().snippet));
+    QVERIFY(!hits.first().snippet.contains('\n'));
+}
+
+void TestSearchIndex::hitsCarryTheListColumns()
+{
+    writeIndex(corpus(), 1);
+    const QList<SearchHit> hits = search("figures.xlsx");
+    QCOMPARE(hits.size(), 1);
+    const SearchHit& hit = hits.first();
+    QCOMPARE(hit.nodeId, quint64(1));
+    QCOMPARE(hit.folderPath, QString("Inbox"));
+    QCOMPARE(hit.itemType, int(Mail));
+    QCOMPARE(hit.date, at(2019, 3, 5));
+    QCOMPARE(hit.size, qint64(1001));
+    QVERIFY(hit.hasAttachment);
+    QCOMPARE(hit.sender, QString("Alice Archer <alice@example.com>"));
+    // A long body gives a few words around the match, not the whole text.
+    IndexedItem longMail = item(20, Mail, "Inbox", "Long", "", QString("filler words here ").repeated(500) + "needle "
+                                + QString("more filler text ").repeated(500));
+    SearchIndex::remove(m_pst);
+    writeIndex({longMail}, 1);
+    const QString snippet = search("needle").value(0).snippet;
+    QVERIFY2(snippet.size() < 300 && snippet.contains("\x02needle\x03"), qPrintable(snippet));
+    QVERIFY(snippet.startsWith(QChar(0x2026)) && snippet.endsWith(QChar(0x2026)));
+}
+
+void TestSearchIndex::badQueryAndMissingIndexSayWhy()
+{
+    QString error;
+    QCOMPARE(SearchIndex(m_pst).state(), SearchIndex::State::Missing);
+    QVERIFY(SearchIndex(m_pst).search(SearchQuery::parse("report"), {}, &error).isEmpty());
+    QVERIFY(!error.isEmpty());
+    writeIndex(corpus(), 1);
+    QVERIFY(SearchIndex(m_pst).search(SearchQuery::parse("kind:fax report"), {}, &error).isEmpty());
+    QVERIFY(error.contains("fax"));
+    QCOMPARE(SearchIndex(m_pst).search(SearchQuery::parse("report"), {}, &error).size(), 3);
+    QVERIFY(error.isEmpty());
+}
+
+void TestSearchIndex::statesFollowTheWriters()
+{
+    const QList<IndexedItem> items = corpus();
+    SearchIndexWriter first(m_pst);
+    QVERIFY(first.open(0, 2));
+    QVERIFY(first.setTotalItems(int(items.size())));
+    QVERIFY(first.add(items.at(0)));
+    QVERIFY(first.commit());
+    {
+        SearchIndex index(m_pst);
+        QCOMPARE(index.state(), SearchIndex::State::Building);
+        QVERIFY(index.hasLiveWriter());
+        QCOMPARE(index.indexedItems(), 1);
+        QCOMPARE(index.totalItems(), int(items.size()));
+        // What is indexed so far can be searched.
+        QCOMPARE(subjects(index.search(SearchQuery::parse("report"), {})), QStringList{"Quarterly report"});
+    }
+    // A second writer cannot take a shard that has one.
+    SearchIndexWriter intruder(m_pst);
+    QVERIFY(!intruder.open(0, 2));
+    QVERIFY(!intruder.errorMessage().isEmpty());
+    QVERIFY(first.finish(int(items.size())));
+    first.close();
+    // One shard of two complete: still building, but no writer any more.
+    SearchIndex half(m_pst);
+    QCOMPARE(half.state(), SearchIndex::State::Building);
+    QVERIFY(!half.hasLiveWriter());
+    SearchIndexWriter second(m_pst);
+    QVERIFY(second.open(1, 2));
+    for (int i = 1; i < items.size(); ++i)
+        QVERIFY(second.add(items.at(i)));
+    second.close();
+    // Left without its marker: half-built, its writer gone.
+    half.reload();
+    QCOMPARE(half.state(), SearchIndex::State::Building);
+    QVERIFY(!half.hasLiveWriter());
+    QVERIFY(second.open(1, 2));
+    for (int i = 1; i < items.size(); ++i)
+        QVERIFY(second.add(items.at(i)));
+    QVERIFY(second.finish(int(items.size())));
+    half.reload();
+    QCOMPARE(half.state(), SearchIndex::State::Complete);
+    QCOMPARE(half.indexedItems(), int(items.size()));
+    QVERIFY(half.verify());
+}
+
+void TestSearchIndex::changedFileHasNoIndex()
+{
+    writeIndex(corpus(), 1);
+    QCOMPARE(SearchIndex(m_pst).state(), SearchIndex::State::Complete);
+    const QString before = SearchIndex::locationFor(m_pst);
+    QFile file(m_pst);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("more");
+    file.close();
+    QVERIFY(SearchIndex::locationFor(m_pst) != before);
+    QCOMPARE(SearchIndex(m_pst).state(), SearchIndex::State::Missing);
+}
+
+void TestSearchIndex::damagedShardIsNeverTrusted_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("cut in half") << "half";
+    QTest::newRow("last page cut off") << "lastpage";
+    QTest::newRow("empty") << "empty";
+    QTest::newRow("not a database") << "garbage";
+    QTest::newRow("pages overwritten") << "overwrite";
+    QTest::newRow("older schema") << "schema";
+    QTest::newRow("other file") << "identity";
+}
+
+void TestSearchIndex::damagedShardIsNeverTrusted()
+{
+    QFETCH(QString, damage);
+    QList<IndexedItem> items = corpus();
+    // Enough text that the shard has many pages.
+    for (int i = 0; i < 300; ++i)
+        items << item(100 + i, Mail, "Bulk", QString("Bulk %1").arg(i), "", QString("bulk text %1 ").arg(i).repeated(200));
+    writeIndex(items, 2);
+    const QString path = SearchStorage::shardPath(SearchIndex::locationFor(m_pst), 1);
+    if (damage == "schema" || damage == "identity") {
+        SqliteConnection db;
+        QVERIFY(db.open(path, SqliteConnection::Mode::ReadWriteCreate));
+        QVERIFY(db.exec(damage == "schema" ? "UPDATE meta SET value = 0 WHERE key = 'schema'"
+                                           : "UPDATE meta SET value = 'elsewhere|1|2' WHERE key = 'identity'"));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const qint64 size = file.size();
+        if (damage == "half")
+            QVERIFY(file.resize(size / 2));
+        else if (damage == "lastpage")
+            QVERIFY(file.resize(size - 4096));
+        else if (damage == "empty")
+            QVERIFY(file.resize(0));
+        else if (damage == "garbage")
+            file.write(QByteArray(4096, 'x'));
+        else if (file.seek(size / 3))
+            file.write(QByteArray(size / 3, char(0x5A)));
+    }
+    SearchIndex index(m_pst);
+    QString error;
+    const QList<SearchHit> hits = index.search(SearchQuery::parse("bulk"), {}, &error);
+    if (damage == "overwrite") {
+        // Only reading every page shows it; a search meeting it says so.
+        QVERIFY(!index.verify());
+        QVERIFY(hits.isEmpty() == !error.isEmpty());
+    }
+    QCOMPARE(index.state(), SearchIndex::State::Damaged);
+    QVERIFY(index.search(SearchQuery::parse("bulk"), {}, &error).isEmpty());
+    QVERIFY(!error.isEmpty());
+}
+
+void TestSearchIndex::unwritableCacheFailsCleanly()
+{
+    // A file where the index folder should be: nothing can be created there.
+    const QString location = SearchIndex::locationFor(m_pst);
+    QDir().mkpath(QFileInfo(location).path());
+    QFile blocker(location);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SearchIndexWriter writer(m_pst);
+    QVERIFY(!writer.open(0, 1));
+    QVERIFY(!writer.errorMessage().isEmpty());
+    QVERIFY(!writer.add(corpus().first()));
+    QVERIFY(!writer.finish(1));
+    QCOMPARE(SearchIndex(m_pst).state(), SearchIndex::State::Missing);
+    QVERIFY(blocker.remove());
+}
+
+QTEST_GUILESS_MAIN(TestSearchIndex)
+#include "tst_SearchIndex.moc"
