@@ -8,10 +8,6 @@
 #include <map>
 #include <strings.h>
 
-extern "C" {
-#include <libpst/vbuf.h>
-}
-
 namespace {
 
 struct Alias
@@ -69,23 +65,19 @@ public:
     ConverterCache& operator=(const ConverterCache&) = delete;
     ~ConverterCache()
     {
-        for (auto& entry : m_converters) {
-            if (entry.second != iconv_t(-1))
-                iconv_close(entry.second);
+        for (auto* converters : {&m_converters, &m_fromUtf8}) {
+            for (auto& entry : *converters) {
+                if (entry.second != iconv_t(-1))
+                    iconv_close(entry.second);
+            }
         }
     }
 
     // The descriptor from `charset` to UTF-8, in its initial state;
     // iconv_t(-1) when iconv does not know the charset.
-    iconv_t toUtf8(const std::string& charset)
-    {
-        auto found = m_converters.find(charset);
-        if (found == m_converters.end())
-            found = m_converters.emplace(charset, iconv_open("UTF-8", charset.c_str())).first;
-        else if (found->second != iconv_t(-1))
-            iconv(found->second, nullptr, nullptr, nullptr, nullptr);
-        return found->second;
-    }
+    iconv_t toUtf8(const std::string& charset) { return opened(m_converters, "UTF-8", charset); }
+    // The descriptor from UTF-8 to `charset`, likewise.
+    iconv_t fromUtf8(const std::string& charset) { return opened(m_fromUtf8, charset, "UTF-8"); }
 
     // Whether text of the bytes 1 to 127 stays byte for byte the same going
     // from `charset` to UTF-8 and from UTF-8 to it, through the conversions
@@ -120,15 +112,23 @@ private:
         std::string decoded;
         if (!MimeCharset::toUtf8(ascii, size, charset, &decoded) || decoded != std::string(ascii, size))
             return false;
-        pst_vbuf* encoded = pst_vballoc(size + 1);
-        const size_t result = pst_vb_utf8to8bit(encoded, ascii, int(size), charset.c_str());
-        const bool same = result != size_t(-1) && encoded->dlen == size && memcmp(encoded->b, ascii, size) == 0;
-        free(encoded->buf);
-        free(encoded);
-        return same;
+        std::string encoded;
+        return MimeCharset::fromUtf8(ascii, size, charset, &encoded) && encoded == std::string(ascii, size);
+    }
+
+    static iconv_t opened(std::map<std::string, iconv_t>& converters, const std::string& to, const std::string& from)
+    {
+        const std::string& charset = to == "UTF-8" ? from : to;
+        auto found = converters.find(charset);
+        if (found == converters.end())
+            found = converters.emplace(charset, iconv_open(to.c_str(), from.c_str())).first;
+        else if (found->second != iconv_t(-1))
+            iconv(found->second, nullptr, nullptr, nullptr, nullptr);
+        return found->second;
     }
 
     std::map<std::string, iconv_t> m_converters;
+    std::map<std::string, iconv_t> m_fromUtf8;
     std::map<std::string, bool> m_keepsAscii;
 };
 
@@ -219,11 +219,25 @@ std::string MimeCharset::decoderFor(const std::string& label)
 
 bool MimeCharset::toUtf8(const char* text, size_t length, const std::string& charset, std::string* out)
 {
-    iconv_t converter = converters().toUtf8(charset);
+    return convertWhole(converters().toUtf8(charset), text, length, length * 4 + 16, out);
+}
+
+bool MimeCharset::fromUtf8(const char* text, size_t length, const std::string& charset, std::string* out)
+{
+    // Stateful charsets (UTF-7, ISO-2022-JP) may need up to 8 bytes per
+    // character and a few more to return to their initial state.
+    return convertWhole(converters().fromUtf8(charset), text, length, length * 8 + 16, out);
+}
+
+// Converts all of `text` or nothing; the closing call writes what a
+// stateful charset still holds back (the end of a UTF-7 run, the escape
+// back to ASCII in ISO-2022-JP).
+bool MimeCharset::convertWhole(iconv_t converter, const char* text, size_t length, size_t capacity, std::string* out)
+{
     if (converter == iconv_t(-1))
         return false;
     std::string result;
-    result.resize(length * 4 + 16);
+    result.resize(capacity);
     char* in = const_cast<char*>(text);
     size_t inLeft = length;
     char* to = &result[0];

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iconv.h>
 #include <string>
 
 #include <libpst/libpst.h>
@@ -28,6 +29,9 @@ public:
     // Strict conversion of `length` bytes in `charset` to UTF-8; false when
     // iconv does not know the charset or a byte does not convert.
     static bool toUtf8(const char* text, size_t length, const std::string& charset, std::string* out);
+    // Strict conversion of UTF-8 text to `charset`, ending in the charset's
+    // initial state; false when a character has no form in it.
+    static bool fromUtf8(const char* text, size_t length, const std::string& charset, std::string* out);
     // Converts a record's 8-bit string to UTF-8 in place: with the decoder of
     // the record's label, else windows-1252, else Latin-1 (which always
     // works). A null string stays null when `keepNull`, else becomes empty
@@ -35,8 +39,11 @@ public:
     static void convert(pst_item* item, pst_string* str, bool keepNull);
     // Whether every byte is below 0x80.
     static bool isAscii(const char* text, size_t length);
-    // Whether ASCII text comes out of toUtf8 and of libpst's UTF-8 to 8-bit
-    // conversion into `charset` byte for byte as it went in, so that such
-    // text need not be converted at all (known per charset from iconv).
+    // Whether ASCII text comes out of toUtf8 and of fromUtf8 into `charset`
+    // byte for byte as it went in, so that such text need not be converted
+    // at all (known per charset from iconv).
     static bool keepsAscii(const std::string& charset);
+
+private:
+    static bool convertWhole(iconv_t converter, const char* text, size_t length, size_t capacity, std::string* out);
 };

@@ -307,14 +307,6 @@ void write_email_body_bytes(FILE* out, char const* text, size_t length)
     fwrite(text, 1, length, out);
 }
 
-void free_vbuf(pst_vbuf* buffer)
-{
-    if (!buffer)
-        return;
-    free(buffer->buf);
-    free(buffer);
-}
-
 pst_item_attach* new_attachment(pst_item* item)
 {
     pst_item_attach* attach = static_cast<pst_item_attach*>(calloc(1, sizeof(pst_item_attach)));
@@ -573,15 +565,11 @@ bool write_body_part(FILE* out, pst_string* body, char const* mimeType, char con
         label = "utf-8";
     }
 
-    pst_vbuf* converted = nullptr;
+    std::string converted;
     if (body->is_utf8 && !sameInLabel && strcasecmp(label.c_str(), "utf-8") != 0) {
-        converted = pst_vballoc(length + 1);
-        size_t const result = length <= INT_MAX
-            ? pst_vb_utf8to8bit(converted, text, static_cast<int>(length), label.c_str())
-            : static_cast<size_t>(-1);
-        if (result != static_cast<size_t>(-1)) {
-            text = converted->b;
-            length = converted->dlen;
+        if (MimeCharset::fromUtf8(text, length, label, &converted)) {
+            text = converted.c_str();
+            length = converted.size();
         } else {
             label = "utf-8";
         }
@@ -601,7 +589,6 @@ bool write_body_part(FILE* out, pst_string* body, char const* mimeType, char con
         fputc('\n', out);
         write_email_body_bytes(out, text, length);
     }
-    free_vbuf(converted);
     return true;
 }
 

@@ -290,10 +290,15 @@ private slots:
             {"Content-Type: text/plain; charset=\"utf-8\"\nContent-Transfer-Encoding: base64\n\n"}, {"parts.0.text=page\fbreak\n"});
         row("tabs stay plain", "S", "tab\there\nline", none, {"!base64"});
         // ASCII text goes out unconverted only under a charset that keeps ASCII as it is.
-        // (The text ends in a plain letter: libpst does not flush iconv, and
-        // UTF-7 holds back the end of a run of encoded characters.)
         row("ascii under utf-7", "S", "a+b ~\\ end", [](pst_item* i) { setText(i->body_charset, "utf-7"); },
             {"charset=\"utf-7\"", "!a+b"}, {"parts.0.text=a+b ~\\ end"});
+        // Stateful charsets hold back the end of an encoded run until the
+        // converter is closed: a body must not lose it.
+        row("utf-7 ending in an accent", "S", "caf\xc3\xa9", [](pst_item* i) { setText(i->body_charset, "utf-7"); },
+            {"charset=\"utf-7\"\n\ncaf+AOk-\n"}, {QString::fromUtf8("parts.0.text=caf\xc3\xa9")});
+        row("iso-2022-jp ending in kanji", "S", "x \xe6\x97\xa5", [](pst_item* i) { setText(i->body_charset, "iso-2022-jp"); },
+            {"charset=\"iso-2022-jp\"\nContent-Transfer-Encoding: base64\n\n" + QByteArray("x \x1b$BF|\x1b(B").toBase64() + "\n"},
+            {QString::fromUtf8("parts.0.text=x \xe6\x97\xa5")});
         row("ascii under windows-1252", "S", "a+b ~\\", [](pst_item* i) { setText(i->body_charset, "windows-1252"); },
             {"charset=\"windows-1252\"\n\na+b ~\\\n"}, {"parts.0.text=a+b ~\\"});
         row("plain and html", "S", "text \xc3\xa4", [](pst_item* i) {
