@@ -65,7 +65,7 @@ class SmimeMailTest : public QObject
     QJsonObject readBack(const QString& kind, const QString& path)
     {
         QProcess python;
-        python.start("python3", {QFINDTESTDATA("check_smime.py"), kind, path, m_dir.path()});
+        python.start("python3", {QStringLiteral(LUMAROO_SMIME_CHECKER), kind, path, m_dir.path()});
         python.waitForFinished(120000);
         [&] { QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData()); }();
         return json(python.readAllStandardOutput());
