@@ -31,10 +31,8 @@ ExportTask::ExportTask(std::shared_ptr<PstItem> item, std::shared_ptr<ExportStra
 
 ExportTask::~ExportTask()
 {
-    // A task that never ran (a cancelled run) still frees what it was given.
+    // A task deleted without running frees what it was given.
     ReparsedRecord::release(std::exchange(m_record, nullptr));
-    if (m_heldBytes)
-        *m_heldBytes -= m_recordBytes;
 }
 
 void ExportTask::adoptRecord(pst_item* record, qint64 bytes, std::atomic<qint64>* held)
@@ -44,14 +42,20 @@ void ExportTask::adoptRecord(pst_item* record, qint64 bytes, std::atomic<qint64>
     m_heldBytes = held;
 }
 
+void ExportTask::releaseRecord()
+{
+    ReparsedRecord::release(std::exchange(m_record, nullptr));
+    if (m_heldBytes)
+        *std::exchange(m_heldBytes, nullptr) -= m_recordBytes;
+}
+
 void ExportTask::run()
 {
     const QString formatKey = m_strategy->formatKey();
-    if (m_token && m_token->isCancelled()) {
-        emit taskFinished(formatKey, false);
-        return;
-    }
-    emit taskFinished(formatKey, exportParsedItem());
+    const bool ok = !(m_token && m_token->isCancelled()) && exportParsedItem();
+    // Before the manager hears of the end: it may be gone right after.
+    releaseRecord();
+    emit taskFinished(formatKey, ok);
 }
 
 bool ExportTask::exportParsedItem()

@@ -43,6 +43,8 @@ signals:
 
 private:
     bool exportParsedItem();
+    // Frees the adopted record, if still held, and gives its bytes back.
+    void releaseRecord();
     void reportProgress(int count) const;
 
     int m_total = 0;
