@@ -16,7 +16,8 @@
 // --mails, --attachment-kb and --attachment-every describe one shape of
 // their own instead. Mailboxes are written into --work (kept there and
 // reused when present with --work) or a temporary folder removed
-// afterwards; --pst converts FILE instead. --formats defaults to eml.
+// afterwards; --pst converts FILE instead. The outputs stay there until
+// the last run is measured (about the mailboxes' text size per run). --formats defaults to eml.
 // --bodies rtf writes the same mails with their bodies kept only as RTF (a
 // third native RTF, a third HTML inside RTF, a third text inside RTF), as in
 // Exchange caches, which every writer decodes; with "plain,rtf" both
@@ -282,6 +283,8 @@ int main(int argc, char* argv[])
         workDir = temporary->path();
     }
     QDir().mkpath(workDir);
+    // Every run's output, kept until the last run is measured.
+    QStringList written;
     out << "program: " << program << "\n";
     for (const Shape& shape : std::as_const(shapes)) {
         // Mails per second of each format and process count, for the plain bodies.
@@ -312,8 +315,9 @@ int main(int argc, char* argv[])
                                .arg(walk.peakRssMb, 0, 'f', 1);
                     out.flush();
                     allOk = allOk && walk.ok;
-                    const QString ours = workDir + "/lumaroo-" + shape.name + "-" + format + "-" + jobs;
+                    const QString ours = workDir + "/lumaroo-" + shape.name + "-" + kind + "-" + format + "-" + jobs;
                     QDir(ours).removeRecursively();
+                    written.append(ours);
                     const ChildRun convert = runChild(program, {"convert", pst, ours, "--formats", format, "--jobs", jobs});
                     qint64 files = 0, bytes = 0;
                     countFiles(ours, QString(), &files, &bytes);
@@ -345,12 +349,16 @@ int main(int argc, char* argv[])
                                    .arg(rate / plainRates.value(format + jobs), 0, 'f', 2);
                     out.flush();
                     allOk = allOk && convert.ok;
-                    // Each output is as large as the mailbox's text: keep one at a time.
-                    if (!keep)
-                        QDir(ours).removeRecursively();
                 }
             }
         }
+    }
+    // Removed only now: on ext4 without a journal, a new file skips every
+    // inode freed in the last minutes, one by one, so removing one run's
+    // output would slow the file creation of the next run severalfold.
+    if (!keep) {
+        for (const QString& dir : std::as_const(written))
+            QDir(dir).removeRecursively();
     }
     return allOk ? 0 : 1;
 }

@@ -19,6 +19,7 @@
 #include "ProgressReporter.h"
 #include "PstFolderItem.h"
 #include "PstParser.h"
+#include "ReparsedRecord.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -299,28 +300,31 @@ bool ExportManager::takesItemsOf(const PstFolderItem& folder) const
 }
 
 void ExportManager::forEachRunItem(const PstFolderItem& folder,
-                                   const std::function<void(const std::shared_ptr<PstItem>&)>& visit) const
+                                   const std::function<void(const std::shared_ptr<PstItem>&, pst_item*)>& visit) const
 {
     // Items the folder holds (the window's, a document root's) are there.
     if ((!m_folderShare || folder.nodeLevel() == 0) && folder.holdsItems()) {
         for (const auto& item : folder.items())
-            visit(item);
+            visit(item, nullptr);
         return;
     }
     if (folder.nodeLevel() == 0) {
         for (const auto& item : PstParser::itemsOf(folder))
-            visit(item);
+            visit(item, nullptr);
         return;
     }
-    // Otherwise read from the file a few at a time: a folder of any size
-    // takes as little memory as a small one.
+    // Otherwise read from the file a few at a time, each mail parsed once
+    // for its writers: a folder of any size takes as little memory as a
+    // small one.
     const int nodes = PstParser::itemNodeCount(folder);
     const NodeRanges ranges = m_folderShare ? m_folderShare(folder) : NodeRanges{{0, nodes}};
+    const auto take = [&visit](const std::shared_ptr<PstItem>& item, pst_item* record) {
+        visit(item, record);
+        return true;
+    };
     for (const auto& [first, end] : ranges) {
-        for (int from = first; from < qMin(end, nodes); from += kItemsReadAtOnce) {
-            for (const auto& item : PstParser::readItemsOf(folder, from, qMin(qMin(end, nodes), from + kItemsReadAtOnce)))
-                visit(item);
-        }
+        for (int from = first; from < qMin(end, nodes); from += kItemsReadAtOnce)
+            PstParser::readItemRecordsOf(folder, from, qMin(qMin(end, nodes), from + kItemsReadAtOnce), take);
     }
 }
 
@@ -470,14 +474,17 @@ void ExportManager::exportFolder(const std::shared_ptr<PstItem>& item, const QSt
     const bool hadItems = folder && takesItemsOf(*folder) && itemsOfFormats(*folder) > 0 && writesIntoFolderDirectories();
     if (folder && takesItemsOf(*folder)) {
         Counts found{};
-        forEachRunItem(*folder, [&](const std::shared_ptr<PstItem>& child) {
+        forEachRunItem(*folder, [&](const std::shared_ptr<PstItem>& child, pst_item* record) {
             for (int index : formatIndexesFor(child)) {
                 ++found[size_t(index)];
                 if (m_token.isCancelled())
                     ++skipped[size_t(index)];
                 else
-                    queueItem(child, index, outputDir);
+                    // Writers change the record as they write it: the
+                    // item's other formats parse it afresh.
+                    queueItem(child, index, outputDir, std::exchange(record, nullptr));
             }
+            ReparsedRecord::release(record);
         });
         if (m_folderShare)
             noteFound(*folder, found);
@@ -530,12 +537,20 @@ void ExportManager::noteFound(const PstFolderItem& folder, const Counts& found)
     }, Qt::QueuedConnection);
 }
 
-void ExportManager::queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir)
+void ExportManager::queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir,
+                              pst_item* record)
 {
     const Format& format = formatTable()[size_t(formatIndex)];
     auto* task = new ExportTask(item, m_strategyPool.value(format.poolKey), outputDir,
                                 m_reporters.value(QLatin1String(format.key)).get(), &m_token,
                                 m_scanTotals[size_t(formatIndex)]);
+    const qint64 bytes = ReparsedRecord::approximateSize(record);
+    if (record && m_heldRecordBytes + bytes <= kHeldRecordBytes) {
+        m_heldRecordBytes += bytes;
+        task->adoptRecord(record, bytes, &m_heldRecordBytes);
+    } else {
+        ReparsedRecord::release(record);
+    }
     connect(task, &ExportTask::taskFinished, this, &ExportManager::threadFinished, Qt::QueuedConnection);
     // Freed on the task's thread as it ends, so the walk goes on meanwhile.
     connect(task, &ExportTask::taskFinished, this, [this] { m_taskSlots.release(); }, Qt::DirectConnection);

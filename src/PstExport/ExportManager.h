@@ -150,7 +150,10 @@ private:
     bool takesItemsOf(const PstFolderItem& folder) const;
     // Hands over the items of the folder the run writes, in order: all it
     // has, or a worker's parts; read from the file a few at a time.
-    void forEachRunItem(const PstFolderItem& folder, const std::function<void(const std::shared_ptr<PstItem>&)>& visit) const;
+    // Mails read from the file come with their parsed record, which `visit`
+    // owns (null for any other item).
+    void forEachRunItem(const PstFolderItem& folder,
+                        const std::function<void(const std::shared_ptr<PstItem>&, pst_item*)>& visit) const;
     static constexpr int kItemsReadAtOnce = 256;
     // Counts the document's losses in the run's folders into the summary,
     // each under the chosen format of its folder's kind.
@@ -179,7 +182,8 @@ private:
     // App mode: stores what the exporters queued and hands the collected
     // vCards to the address book, off the UI thread; then finishes the run.
     void finishAppRun();
-    void queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir);
+    // `record` (owned, may be null): the item's record as the walk parsed it.
+    void queueItem(const std::shared_ptr<PstItem>& item, int formatIndex, const QString& outputDir, pst_item* record);
 
     bool m_ignoreEmptyFolder = true;
     std::atomic<bool> m_running{false};
@@ -191,6 +195,10 @@ private:
     // are queued, so a run holds few items however large the file.
     static constexpr int kQueuedTasks = 64;
     QSemaphore m_taskSlots{kQueuedTasks};
+    // The queued tasks hold the records the walk parsed up to this many
+    // bytes; past it a task parses its item itself when it runs.
+    static constexpr qint64 kHeldRecordBytes = 32 * 1024 * 1024;
+    std::atomic<qint64> m_heldRecordBytes{0};
     QThreadPool m_walkPool;
     std::function<NodeRanges(const PstFolderItem&)> m_folderShare;
     // A worker's run: what its walk found, per folder id and format key.

@@ -14,6 +14,31 @@
 #include <cerrno>
 #include <utility>
 
+namespace {
+
+// Lets go of a held lock for a scope and takes it again at its end.
+class LockReleased
+{
+public:
+    explicit LockReleased(QRecursiveMutex* lock) : m_lock(lock)
+    {
+        if (m_lock)
+            m_lock->unlock();
+    }
+    ~LockReleased()
+    {
+        if (m_lock)
+            m_lock->lock();
+    }
+    LockReleased(const LockReleased&) = delete;
+    LockReleased& operator=(const LockReleased&) = delete;
+
+private:
+    QRecursiveMutex* m_lock;
+};
+
+} // namespace
+
 ExportStrategy::ExportStrategy(bool appMode)
     : m_appMode(appMode)
 {
@@ -77,7 +102,12 @@ FILE* ExportStrategy::openItemFile(pst_item* item, bool hasRecord, const QString
     // write into the same directory at the same time.
     m_itemFile = std::make_unique<ClaimedFile>();
     const QString name = outputName(item, defaultName);
-    if (!m_itemFile->claim(outputDir, name, type())) {
+    bool claimed = false;
+    {
+        const LockReleased released(m_pstLock);
+        claimed = m_itemFile->claim(outputDir, name, type());
+    }
+    if (!claimed) {
         const QString filePath = OutputNames::numberedFilePath(outputDir, name, type(), 0);
         if (!openFailedMessage.isEmpty())
             Log::warn(openFailedMessage.arg(filePath));
@@ -95,7 +125,10 @@ bool ExportStrategy::finishItemFile(FILE* out, const std::function<void(int)>& p
 {
     bool whole = true;
     if (m_itemFile && m_itemFile->stream() == out) {
-        whole = m_itemFile->commit();
+        {
+            const LockReleased released(m_pstLock);
+            whole = m_itemFile->commit();
+        }
         if (!whole) {
             Log::warn(QStringLiteral("Export %1 failed: unable to write %2: %3")
                           .arg(formatKey(), m_itemFile->path(), m_itemFile->errorString()));

@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QMutex>
+#include <QRecursiveMutex>
 #include <QByteArray>
 #include <QString>
 
@@ -55,6 +56,11 @@ public:
     // The node the next item was parsed from, for properties libpst's record
     // does not carry. Not owned; set by the task with the file.
     void setPstNode(pst_desc_tree* node) { m_pstNode = node; }
+    // The document's lock, which the task holds (once) around exportItem.
+    // It is let go while the item's file is created and while it is flushed
+    // and closed, which need no libpst: the run's walk reads on meanwhile.
+    // Not owned; null (the default) keeps whatever lock the caller holds.
+    void setPstLock(QRecursiveMutex* lock) { m_pstLock = lock; }
     pst_desc_tree* pstNode() const { return m_pstNode; }
     // The UID of the next item: its store's identity and its node id, the
     // same in every export of the item and in no other file (see
@@ -102,6 +108,7 @@ protected:
     pst_desc_tree* m_pstNode = nullptr;
 
 private:
+    QRecursiveMutex* m_pstLock = nullptr;
     int m_processed = 0;
     // The file openItemFile() claimed, until finishItemFile().
     std::unique_ptr<ClaimedFile> m_itemFile;

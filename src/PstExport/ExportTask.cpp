@@ -14,6 +14,7 @@
 #include <QMutexLocker>
 
 #include <algorithm>
+#include <utility>
 
 ExportTask::ExportTask(std::shared_ptr<PstItem> item, std::shared_ptr<ExportStrategy> strategy, QString outputDir,
                        ProgressReporter* reporter, CancelToken* token, int total, QObject* parent)
@@ -28,16 +29,33 @@ ExportTask::ExportTask(std::shared_ptr<PstItem> item, std::shared_ptr<ExportStra
     setAutoDelete(true);
 }
 
-ExportTask::~ExportTask() = default;
+ExportTask::~ExportTask()
+{
+    // A task deleted without running frees what it was given.
+    ReparsedRecord::release(std::exchange(m_record, nullptr));
+}
+
+void ExportTask::adoptRecord(pst_item* record, qint64 bytes, std::atomic<qint64>* held)
+{
+    m_record = record;
+    m_recordBytes = bytes;
+    m_heldBytes = held;
+}
+
+void ExportTask::releaseRecord()
+{
+    ReparsedRecord::release(std::exchange(m_record, nullptr));
+    if (m_heldBytes)
+        *std::exchange(m_heldBytes, nullptr) -= m_recordBytes;
+}
 
 void ExportTask::run()
 {
     const QString formatKey = m_strategy->formatKey();
-    if (m_token && m_token->isCancelled()) {
-        emit taskFinished(formatKey, false);
-        return;
-    }
-    emit taskFinished(formatKey, exportParsedItem());
+    const bool ok = !(m_token && m_token->isCancelled()) && exportParsedItem();
+    // Before the manager hears of the end: it may be gone right after.
+    releaseRecord();
+    emit taskFinished(formatKey, ok);
 }
 
 bool ExportTask::exportParsedItem()
@@ -48,17 +66,19 @@ bool ExportTask::exportParsedItem()
     // re-parses records of the same file (bodies, attachments), and libpst's
     // file object must not serve both at once. A record that cannot be
     // parsed still goes to the exporter, which reports it as a failed item.
-    const ReparsedRecord reparsed(*m_item);
+    const ReparsedRecord reparsed(*m_item, std::exchange(m_record, nullptr));
     // A body kept only as RTF, or HTML kept inside RTF, is written as the
     // window shows it.
     MessageBody::completeRecord(reparsed.record());
     m_strategy->setPstFile(reparsed.file());
     m_strategy->setSourceItem(m_item.get());
     m_strategy->setPstNode(m_item->pstTree());
+    m_strategy->setPstLock(reparsed.lock());
     const bool ok = m_strategy->exportItem(reparsed.record(), m_outputDir, m_token, [this](int count) { reportProgress(count); });
     m_strategy->setSourceItem(nullptr);
     m_strategy->setPstFile(nullptr);
     m_strategy->setPstNode(nullptr);
+    m_strategy->setPstLock(nullptr);
     return ok;
 }
 

@@ -5,6 +5,9 @@
 #include <QRunnable>
 #include <QString>
 
+#include <libpst/libpst.h>
+
+#include <atomic>
 #include <memory>
 
 class CancelToken;
@@ -13,9 +16,9 @@ class ProgressReporter;
 class PstItem;
 
 // One item's export job on the export thread pool. It parses the item's
-// record from the open PST file when it runs (holding the document's lock
-// while the record is parsed, written and freed), so a run never holds more
-// than one parsed record. Deletes itself after run().
+// record from the open PST file when it runs, unless the run's walk handed
+// it the record it parsed (adoptRecord()), and holds the document's lock
+// while the record is written and freed. Deletes itself after run().
 class ExportTask : public QObject, public QRunnable
 {
     Q_OBJECT
@@ -26,6 +29,11 @@ public:
                ProgressReporter* reporter, CancelToken* token, int total, QObject* parent = nullptr);
     ~ExportTask() override;
 
+    // Takes `record`, the item's record the walk parsed and prepared
+    // (ReparsedRecord::prepare), to write instead of parsing it again. Its
+    // `bytes` are taken off `held` once it is freed.
+    void adoptRecord(pst_item* record, qint64 bytes, std::atomic<qint64>* held);
+
     void run() override;
 
 signals:
@@ -35,6 +43,8 @@ signals:
 
 private:
     bool exportParsedItem();
+    // Frees the adopted record, if still held, and gives its bytes back.
+    void releaseRecord();
     void reportProgress(int count) const;
 
     int m_total = 0;
@@ -43,4 +53,7 @@ private:
     QString m_outputDir;
     ProgressReporter* m_reporter = nullptr;
     CancelToken* m_token = nullptr;
+    pst_item* m_record = nullptr;
+    qint64 m_recordBytes = 0;
+    std::atomic<qint64>* m_heldBytes = nullptr;
 };

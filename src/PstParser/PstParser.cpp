@@ -14,6 +14,8 @@
 #include "Log.h"
 #include "PstFileCheck.h"
 #include "PstFileDeleter.h"
+#include "PstMailItem.h"
+#include "ReparsedRecord.h"
 #include "StoreIdentity.h"
 
 #include <QCoreApplication>
@@ -233,6 +235,21 @@ QList<std::shared_ptr<PstItem>> PstParser::readItemsOf(const PstFolderItem& fold
 bool PstParser::readNodeItems(const PstFolderItem& folder, int first, int end,
                               const std::function<bool(const std::shared_ptr<PstItem>&)>& take)
 {
+    return readItemRecordsOf(folder, first, end, [&take](const std::shared_ptr<PstItem>& item, pst_item* record) {
+        // Only asked for when there is a taker of records.
+        Q_ASSERT(!record);
+        return take(item);
+    }, false);
+}
+
+bool PstParser::readItemRecordsOf(const PstFolderItem& folder, int first, int end, const RecordTaker& take)
+{
+    return readItemRecordsOf(folder, first, end, take, true);
+}
+
+bool PstParser::readItemRecordsOf(const PstFolderItem& folder, int first, int end, const RecordTaker& take,
+                                  bool withRecords)
+{
     // Items link to their folder through shared ownership.
     const auto shared = std::const_pointer_cast<PstFolderItem>(
         std::static_pointer_cast<const PstFolderItem>(folder.shared_from_this()));
@@ -250,15 +267,42 @@ bool PstParser::readNodeItems(const PstFolderItem& folder, int first, int end,
             continue;
         if (index >= end)
             break;
-        bool damagedFolder = false;
-        const std::shared_ptr<PstItem> item = parser.readCountedItem(child, shared, &damagedFolder);
+        auto [item, record] = withRecords ? parser.readMailRecord(child) : std::pair<std::shared_ptr<PstItem>, pst_item*>();
+        if (!item) {
+            bool damagedFolder = false;
+            item = parser.readCountedItem(child, shared, &damagedFolder);
+        }
         if (!item || item->type() == Folder)
             continue;
+        item->setNodeLevel(shared->nodeLevel() + 1);
+        item->setPstTree(child);
         item->setParent(shared);
-        if (!take(item))
+        if (!take(item, record))
             return false;
     }
     return true;
+}
+
+std::pair<std::shared_ptr<PstItem>, pst_item*> PstParser::readMailRecord(pst_desc_tree* node)
+{
+    pst_file* file = m_pstFile.get();
+    if (!ItemFactory::isMessageNode(node))
+        return {};
+    const QMutexLocker locker(libpstLock().get());
+    // Anything but a sound mail libpst parses whole is read the usual way,
+    // which counts and logs what it finds.
+    if (!NodeGuard(file).isSound(node))
+        return {};
+    pst_item* record = pst_parse_item(file, node, nullptr);
+    if (!record || !record->email || MessageClass::kindOf(record->ascii_type) != MessageClass::Kind::Mail) {
+        if (record)
+            pst_freeItem(record);
+        return {};
+    }
+    ReparsedRecord::prepare(file, node, record);
+    auto mail = std::make_shared<PstMailItem>();
+    mail->setFileId(node->d_id);
+    return {mail, record};
 }
 
 std::shared_ptr<PstItem> PstParser::itemOf(const PstFolderItem& folder, quint64 nodeId)

@@ -96,6 +96,13 @@ public:
     // Nodes are counted as PstFolderItem::ItemSizes counts them. Not for
     // the document root.
     static QList<std::shared_ptr<PstItem>> readItemsOf(const PstFolderItem& folder, int first, int end);
+    // readItemsOf(folder, first, end) for a run that writes each item: a
+    // mail comes with its record, parsed by libpst and prepared as
+    // ReparsedRecord does, so it is parsed once; `take` owns the record
+    // (null for the other items, which are read as readItemsOf() reads
+    // them) and frees it under libpst's lock. Stops when `take` returns false.
+    using RecordTaker = std::function<bool(const std::shared_ptr<PstItem>& item, pst_item* record)>;
+    static bool readItemRecordsOf(const PstFolderItem& folder, int first, int end, const RecordTaker& take);
     // How many item nodes the folder has, as readItemsOf() counts them.
     static int itemNodeCount(const PstFolderItem& folder);
     // The one item of `folder` at descriptor `nodeId`, read as itemsOf()
@@ -119,6 +126,13 @@ private:
     // the file, handing each item to `take` until it returns false.
     static bool readNodeItems(const PstFolderItem& folder, int first, int end,
                               const std::function<bool(const std::shared_ptr<PstItem>&)>& take);
+    // readItemRecordsOf(); without records, every item is read as
+    // readItemsOf() reads it.
+    static bool readItemRecordsOf(const PstFolderItem& folder, int first, int end, const RecordTaker& take,
+                                  bool withRecords);
+    // The mail of a message node with its prepared record, or no item (and
+    // no record) when the node is no sound, parsable mail.
+    std::pair<std::shared_ptr<PstItem>, pst_item*> readMailRecord(pst_desc_tree* node);
     // The folders whose items parseFolders() left to readNextFolderItems(),
     // in tree order, each with its first child node (null when it has none
     // to read), and the items among a folder's nodes that are no messages,

@@ -3,11 +3,14 @@
 
 #include "MessageClass.h"
 #include "NodeGuard.h"
+#include "PstFileDeleter.h"
 
 #include "PstDataConverter.h"
 #include "PstItem.h"
 #include "PstMailItem.h"
 #include "SenderAddress.h"
+
+#include <QMutexLocker>
 
 #include <cstdlib>
 #include <cstring>
@@ -44,25 +47,70 @@ void declareSenderSmtpAddress(pst_file* file, pst_desc_tree* node, pst_item* rec
 } // namespace
 
 ReparsedRecord::ReparsedRecord(PstItem& item)
+    : ReparsedRecord(item, nullptr)
+{
+}
+
+ReparsedRecord::ReparsedRecord(PstItem& item, pst_item* parsed)
     : m_file(item.pstFile())
     , m_lock(item.pstLock())
 {
     if (m_lock)
         m_lock->lock();
+    takeRecord(item, parsed);
+    const auto* mail = dynamic_cast<const PstMailItem*>(&item);
+    if (m_record && mail && !mail->embedPath().isEmpty())
+        openAttachedMail(mail->embedPath());
+}
+
+void ReparsedRecord::prepare(pst_file* file, pst_desc_tree* node, pst_item* record)
+{
+    if (!record)
+        return;
+    declareStringCharset(record);
+    MessageClass::completeRecord(record, MessageClass::kindOf(record->ascii_type));
+    declareSenderSmtpAddress(file, node, record);
+}
+
+void ReparsedRecord::release(pst_item* record)
+{
+    if (!record)
+        return;
+    const QMutexLocker locker(libpstLock().get());
+    pst_freeItem(record);
+}
+
+qint64 ReparsedRecord::approximateSize(const pst_item* record)
+{
+    if (!record)
+        return 0;
+    const auto length = [](const pst_string& text) { return text.str ? qint64(strlen(text.str)) : 0; };
+    qint64 bytes = length(record->subject) + length(record->body);
+    if (const pst_item_email* email = record->email) {
+        bytes += length(email->htmlbody) + length(email->header) + length(email->report_text);
+        bytes += qint64(email->rtf_compressed.size + email->encrypted_body.size + email->encrypted_htmlbody.size);
+    }
+    for (const pst_item_attach* attachment = record->attach; attachment; attachment = attachment->next)
+        bytes += qint64(attachment->data.size);
+    return bytes;
+}
+
+void ReparsedRecord::takeRecord(PstItem& item, pst_item* parsed)
+{
+    if (parsed && m_file && item.pstTree()) {
+        m_node = item.pstTree();
+        m_record = parsed;
+        return;
+    }
+    if (parsed)
+        pst_freeItem(parsed);
     // Callers may hold items of any origin; a damaged node yields no record
     // here just as in the parser's walk.
     if (m_file && item.pstTree() && NodeGuard(m_file.get()).isSound(item.pstTree())) {
         m_node = item.pstTree();
         m_record = pst_parse_item(m_file.get(), m_node, nullptr);
     }
-    if (m_record) {
-        declareStringCharset(m_record);
-        MessageClass::completeRecord(m_record, MessageClass::kindOf(m_record->ascii_type));
-        declareSenderSmtpAddress(m_file.get(), m_node, m_record);
-    }
-    const auto* mail = dynamic_cast<const PstMailItem*>(&item);
-    if (m_record && mail && !mail->embedPath().isEmpty())
-        openAttachedMail(mail->embedPath());
+    prepare(m_file.get(), m_node, m_record);
 }
 
 ReparsedRecord::~ReparsedRecord()

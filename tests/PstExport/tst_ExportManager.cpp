@@ -307,6 +307,48 @@ private slots:
         QVERIFY(logSays(30));
     }
 
+    void aReadFolderWritesWhatAHeldOneWrites_data()
+    {
+        QTest::addColumn<QStringList>("formats");
+        QTest::newRow("eml") << QStringList{"eml"};
+        QTest::newRow("eml and mailboxes") << QStringList{"eml", "mbox", "maildir"};
+        QTest::newRow("mailboxes") << QStringList{"mbox", "maildir"};
+    }
+
+    // A conversion parses each mail once, as it reads the folder, and hands
+    // that record to the mail's first format; the window's items are parsed
+    // by each format's task. Both write the same bytes in every format.
+    void aReadFolderWritesWhatAHeldOneWrites()
+    {
+        QFETCH(QStringList, formats);
+        PstMessage rtfOnly = mail(QStringLiteral("RTF only"), QString());
+        rtfOnly.rtfBody = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\pard\\f0 {\\b Bold} words\\par}";
+        PstMessage western = mail(QStringLiteral("Café résumé"), QStringLiteral("Grüße aus Köln\r\nEnde."));
+        western.codePage = 1252;
+        western.internetCodePage = 1252;
+        PstMessage exchange = mail(QStringLiteral("From Exchange"));
+        exchange.senderAddressType = QStringLiteral("EX");
+        exchange.senderAddress = QStringLiteral("/O=ORG/OU=SITE/CN=RECIPIENTS/CN=ADA");
+        exchange.senderSmtpAddress = QStringLiteral("ada@example.org");
+        PstMessage html = mail(QStringLiteral("HTML too"), QStringLiteral("Plain words"));
+        html.htmlBody = "<html><body><p>HTML words</p></body></html>";
+        const PstMessage attached = withAttachment(mail(QStringLiteral("With data")), 3000);
+        const QString path = m_dir.filePath(QStringLiteral("held-or-read-%1.pst").arg(++m_files));
+        const auto held = writeAndOpen(description({folder("Inbox", kMailClass, {rtfOnly, western, exchange, html, attached})}), path);
+        QVERIFY(held);
+        const auto read = openReleased(path);
+        QVERIFY(read);
+        QVERIFY(!findFolder(read, "Inbox")->holdsItems());
+        const QString base = m_dir.filePath(QStringLiteral("held-or-read-%1").arg(m_files));
+        const Run fromHeld = runExport(held, base + "/held", formats);
+        const Run fromRead = runExport(read, base + "/read", formats);
+        QCOMPARE(fromRead.errors, fromHeld.errors);
+        QCOMPARE(fromRead.errors.value("eml") + fromRead.errors.value("mbox") + fromRead.errors.value("maildir"), 0);
+        const QMap<QString, QByteArray> written = contentsUnder(base + "/held");
+        QVERIFY(written.size() >= 1);
+        QCOMPARE(contentsUnder(base + "/read"), written);
+    }
+
     void workerProcessesWriteWhatOneProcessWrites_data()
     {
         QTest::addColumn<bool>("cancelled");
