@@ -42,6 +42,11 @@ struct SearchIndexWriter::Private
     std::unique_ptr<SqliteStatement> insertItem;
     std::unique_ptr<SqliteStatement> insertWords;
     std::unique_ptr<SqliteStatement> insertGrams;
+    std::unique_ptr<SqliteStatement> insertBlock;
+    // The texts of the block being filled, and its number.
+    QList<QByteArray> blockTexts;
+    qsizetype blockBytes = 0;
+    qint64 block = 1;
     bool inTransaction = false;
     int added = 0;
     int sinceCommit = 0;
@@ -68,7 +73,28 @@ struct SearchIndexWriter::Private
     bool create();
     bool setMeta(const QString& key, const QVariant& value);
     bool begin();
+    bool writeBlock();
 };
+
+bool SearchIndexWriter::Private::writeBlock()
+{
+    if (blockTexts.isEmpty())
+        return true;
+    const QByteArray packed = SearchStorage::packBlock(blockTexts);
+    if (packed.isEmpty())
+        return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot write the search index %1: %2.")
+                        .arg(QDir::toNativeSeparators(shardPath), QStringLiteral("compression failed")));
+    insertBlock->reset();
+    insertBlock->bind(1, block);
+    insertBlock->bind(2, packed);
+    insertBlock->step();
+    if (!insertBlock->succeeded())
+        return failSql("texts");
+    ++block;
+    blockTexts.clear();
+    blockBytes = 0;
+    return true;
+}
 
 bool SearchIndexWriter::Private::lock()
 {
@@ -109,14 +135,15 @@ bool SearchIndexWriter::Private::create()
     }
     insertItem = std::make_unique<SqliteStatement>(
         db.handle(), QStringLiteral("INSERT INTO items(node, folder, type, date, size, attach, subject, sender, cjk,"
-                                    " texts) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                    " block, part) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    insertBlock = std::make_unique<SqliteStatement>(db.handle(), QStringLiteral("INSERT INTO texts(id, data) VALUES(?, ?)"));
     insertWords = std::make_unique<SqliteStatement>(
         db.handle(), QStringLiteral("INSERT INTO words(rowid, subject, sender, recipients, body, attachments)"
                                     " VALUES(?, ?, ?, ?, ?, ?)"));
     insertGrams = std::make_unique<SqliteStatement>(
         db.handle(), QStringLiteral("INSERT INTO grams(rowid, subject, sender, recipients, body, attachments)"
                                     " VALUES(?, ?, ?, ?, ?, ?)"));
-    if (!insertItem->isValid() || !insertWords->isValid() || !insertGrams->isValid())
+    if (!insertItem->isValid() || !insertWords->isValid() || !insertGrams->isValid() || !insertBlock->isValid())
         return failSql("prepare");
     return true;
 }
@@ -158,6 +185,9 @@ bool SearchIndexWriter::open(int shard, int shardCount)
     close();
     d->error.clear();
     d->added = 0;
+    d->block = 1;
+    d->blockTexts.clear();
+    d->blockBytes = 0;
     d->identity = SearchStorage::identityOf(d->pstPath);
     if (d->identity.isEmpty())
         return d->fail(QCoreApplication::translate("SearchIndexWriter", "The file %1 is gone.").arg(QDir::toNativeSeparators(d->pstPath)));
@@ -207,11 +237,17 @@ bool SearchIndexWriter::add(const IndexedItem& item)
     row.bind(7, subject);
     row.bind(8, sender);
     row.bind(9, qint64(cjk ? 1 : 0));
-    row.bind(10, SearchStorage::pack(texts));
+    row.bind(10, d->block);
+    row.bind(11, qint64(d->blockTexts.size()));
     row.step();
     if (!row.succeeded())
         return d->failSql("item");
     const qint64 id = sqlite3_last_insert_rowid(d->db.handle());
+    d->blockTexts.append(SearchStorage::joined(texts));
+    d->blockBytes += d->blockTexts.constLast().size();
+    if ((d->blockBytes >= SearchStorage::kBlockBytes || d->blockTexts.size() >= SearchStorage::kBlockItems)
+        && !d->writeBlock())
+        return false;
     for (SqliteStatement* table : {d->insertWords.get(), cjk ? d->insertGrams.get() : nullptr}) {
         if (!table)
             continue;
@@ -236,6 +272,9 @@ bool SearchIndexWriter::commit()
 {
     if (!d->inTransaction)
         return d->db.isOpen();
+    // Readers must find the texts of every item they see.
+    if (!d->writeBlock())
+        return false;
     if (!d->db.exec(QStringLiteral("COMMIT")))
         return d->failSql("commit");
     d->inTransaction = false;
@@ -266,6 +305,8 @@ void SearchIndexWriter::close()
     d->insertItem.reset();
     d->insertWords.reset();
     d->insertGrams.reset();
+    d->insertBlock.reset();
+    d->blockTexts.clear();
     d->db.close();
     if (d->lockFd >= 0)
         ::close(d->lockFd);
