@@ -61,7 +61,12 @@ bool isTruncated(const QString& path)
 class TextReader
 {
 public:
-    explicit TextReader(sqlite3* db) : m_read(db, QStringLiteral("SELECT data FROM texts WHERE id = ?")) {}
+    explicit TextReader(sqlite3* db) : m_read(db, QStringLiteral("SELECT data FROM texts WHERE id = ?"))
+    {
+        m_read.bind(1, qint64(SearchStorage::kDictionaryRow));
+        if (m_read.step())
+            m_dictionary = m_read.blob(0);
+    }
 
     SearchStorage::PackedTexts texts(qint64 block, qint64 part)
     {
@@ -69,13 +74,14 @@ public:
             m_block = block;
             m_read.reset();
             m_read.bind(1, block);
-            m_texts = m_read.step() ? SearchStorage::unpackBlock(m_read.blob(0)) : QList<QByteArray>();
+            m_texts = m_read.step() ? SearchStorage::unpackBlock(m_read.blob(0), m_dictionary) : QList<QByteArray>();
         }
         return part >= 0 && part < m_texts.size() ? SearchStorage::split(m_texts.at(part)) : SearchStorage::PackedTexts();
     }
 
 private:
     SqliteStatement m_read;
+    QByteArray m_dictionary;
     qint64 m_block = -1;
     QList<QByteArray> m_texts;
 };

@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -47,6 +48,12 @@ struct SearchIndexWriter::Private
     QList<QByteArray> blockTexts;
     qsizetype blockBytes = 0;
     qint64 block = 1;
+    // The shard's dictionary, once made, and the blocks held back until
+    // then: it is trained on their texts.
+    QByteArray dictionary;
+    bool dictionaryMade = false;
+    QList<QPair<qint64, QList<QByteArray>>> heldBlocks;
+    qsizetype heldBytes = 0;
     bool inTransaction = false;
     int added = 0;
     int sinceCommit = 0;
@@ -74,26 +81,60 @@ struct SearchIndexWriter::Private
     bool setMeta(const QString& key, const QVariant& value);
     bool begin();
     bool writeBlock();
+    bool makeDictionary();
+    bool storeRow(qint64 id, const QByteArray& data);
 };
 
+// Ends the block being filled: stored, or held for the dictionary.
 bool SearchIndexWriter::Private::writeBlock()
 {
     if (blockTexts.isEmpty())
         return true;
-    const QByteArray packed = SearchStorage::packBlock(blockTexts);
+    const qint64 id = block++;
+    const QList<QByteArray> texts = std::exchange(blockTexts, {});
+    heldBytes += std::exchange(blockBytes, 0);
+    if (!dictionaryMade) {
+        heldBlocks.append({id, texts});
+        return heldBytes < SearchStorage::kDictionarySampleBytes || makeDictionary();
+    }
+    const QByteArray packed = SearchStorage::packBlock(texts, dictionary);
     if (packed.isEmpty())
         return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot write the search index %1: %2.")
                         .arg(QDir::toNativeSeparators(shardPath), QStringLiteral("compression failed")));
-    insertBlock->reset();
-    insertBlock->bind(1, block);
-    insertBlock->bind(2, packed);
-    insertBlock->step();
-    if (!insertBlock->succeeded())
-        return failSql("texts");
-    ++block;
-    blockTexts.clear();
-    blockBytes = 0;
+    return storeRow(id, packed);
+}
+
+// Trains the dictionary on the held blocks' texts and stores them.
+bool SearchIndexWriter::Private::makeDictionary()
+{
+    if (dictionaryMade || heldBlocks.isEmpty())
+        return true;
+    QList<QByteArray> samples;
+    for (const auto& held : std::as_const(heldBlocks))
+        samples.append(held.second);
+    dictionary = SearchStorage::trainDictionary(samples);
+    dictionaryMade = true;
+    if (!dictionary.isEmpty() && !storeRow(SearchStorage::kDictionaryRow, dictionary))
+        return false;
+    const auto held = std::exchange(heldBlocks, {});
+    for (const auto& [id, texts] : held) {
+        const QByteArray packed = SearchStorage::packBlock(texts, dictionary);
+        if (packed.isEmpty())
+            return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot write the search index %1: %2.")
+                            .arg(QDir::toNativeSeparators(shardPath), QStringLiteral("compression failed")));
+        if (!storeRow(id, packed))
+            return false;
+    }
     return true;
+}
+
+bool SearchIndexWriter::Private::storeRow(qint64 id, const QByteArray& data)
+{
+    insertBlock->reset();
+    insertBlock->bind(1, id);
+    insertBlock->bind(2, data);
+    insertBlock->step();
+    return insertBlock->succeeded() || failSql("texts");
 }
 
 bool SearchIndexWriter::Private::lock()
@@ -127,6 +168,9 @@ bool SearchIndexWriter::Private::create()
     // leave it broken: syncing every commit would only slow the build.
     db.exec(QStringLiteral("PRAGMA synchronous=OFF"));
     db.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(kCacheKib));
+    // The merges of the index's segments leave pages free; finish() gives
+    // them back to the file system (set before any table exists).
+    db.exec(QStringLiteral("PRAGMA auto_vacuum=INCREMENTAL"));
     if (!begin())
         return false;
     for (const QString& statement : SearchStorage::schemaStatements()) {
@@ -188,6 +232,10 @@ bool SearchIndexWriter::open(int shard, int shardCount)
     d->block = 1;
     d->blockTexts.clear();
     d->blockBytes = 0;
+    d->dictionary.clear();
+    d->dictionaryMade = false;
+    d->heldBlocks.clear();
+    d->heldBytes = 0;
     d->identity = SearchStorage::identityOf(d->pstPath);
     if (d->identity.isEmpty())
         return d->fail(QCoreApplication::translate("SearchIndexWriter", "The file %1 is gone.").arg(QDir::toNativeSeparators(d->pstPath)));
@@ -273,7 +321,7 @@ bool SearchIndexWriter::commit()
     if (!d->inTransaction)
         return d->db.isOpen();
     // Readers must find the texts of every item they see.
-    if (!d->writeBlock())
+    if (!d->writeBlock() || !d->makeDictionary())
         return false;
     if (!d->db.exec(QStringLiteral("COMMIT")))
         return d->failSql("commit");
@@ -291,7 +339,8 @@ bool SearchIndexWriter::finish(int totalItems)
     if (!d->begin())
         return false;
     if (!d->db.exec(QStringLiteral("INSERT INTO words(words) VALUES('optimize')"))
-        || !d->db.exec(QStringLiteral("INSERT INTO grams(grams) VALUES('optimize')")))
+        || !d->db.exec(QStringLiteral("INSERT INTO grams(grams) VALUES('optimize')"))
+        || !d->db.exec(QStringLiteral("PRAGMA incremental_vacuum")))
         return d->failSql("optimize");
     if (!d->setMeta(QStringLiteral("totalItems"), totalItems) || !d->setMeta(QStringLiteral("complete"), d->added))
         return false;

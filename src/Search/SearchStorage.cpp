@@ -9,8 +9,10 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <vector>
 #include <memory>
 
+#include <zdict.h>
 #include <zstd.h>
 
 #include <fcntl.h>
@@ -52,6 +54,47 @@ ZSTD_DCtx* decompressionContext()
 {
     thread_local const std::unique_ptr<ZSTD_DCtx, size_t (*)(ZSTD_DCtx*)> context(ZSTD_createDCtx(), ZSTD_freeDCtx);
     return context.get();
+}
+
+// A dictionary digested for compressing or decompressing, kept while the
+// same dictionary comes again (a shard's blocks all use the same one).
+template<typename Digested, size_t (*release)(Digested*)>
+class DigestedDictionary
+{
+public:
+    template<typename Make>
+    Digested* get(const QByteArray& dictionary, Make make)
+    {
+        if (!m_digested || dictionary != m_dictionary) {
+            m_dictionary = dictionary;
+            m_digested.reset(make(dictionary));
+        }
+        return m_digested.get();
+    }
+
+private:
+    struct Release
+    {
+        void operator()(Digested* digested) const { release(digested); }
+    };
+    QByteArray m_dictionary;
+    std::unique_ptr<Digested, Release> m_digested;
+};
+
+ZSTD_CDict* compressionDictionary(const QByteArray& dictionary)
+{
+    thread_local DigestedDictionary<ZSTD_CDict, ZSTD_freeCDict> digested;
+    return digested.get(dictionary, [](const QByteArray& bytes) {
+        return ZSTD_createCDict(bytes.constData(), size_t(bytes.size()), kCompressionLevel);
+    });
+}
+
+ZSTD_DDict* decompressionDictionary(const QByteArray& dictionary)
+{
+    thread_local DigestedDictionary<ZSTD_DDict, ZSTD_freeDDict> digested;
+    return digested.get(dictionary, [](const QByteArray& bytes) {
+        return ZSTD_createDDict(bytes.constData(), size_t(bytes.size()));
+    });
 }
 
 int shardNumber(const QString& fileName)
@@ -158,7 +201,28 @@ SearchStorage::PackedTexts SearchStorage::split(const QByteArray& joined)
 
 // A block before compression: the number of texts and each one's length
 // (32 bits, little-endian), then the texts one after the other.
-QByteArray SearchStorage::packBlock(const QList<QByteArray>& joinedTexts)
+QByteArray SearchStorage::trainDictionary(const QList<QByteArray>& samples)
+{
+    QByteArray together;
+    std::vector<size_t> sizes;
+    for (const QByteArray& sample : samples) {
+        if (sample.isEmpty())
+            continue;
+        together.append(sample);
+        sizes.push_back(size_t(sample.size()));
+    }
+    if (together.size() < kDictionaryBytes * 4)
+        return QByteArray();
+    QByteArray dictionary(kDictionaryBytes, Qt::Uninitialized);
+    const size_t size = ZDICT_trainFromBuffer(dictionary.data(), size_t(dictionary.size()), together.constData(),
+                                              sizes.data(), unsigned(sizes.size()));
+    if (ZDICT_isError(size))
+        return QByteArray();
+    dictionary.truncate(qsizetype(size));
+    return dictionary;
+}
+
+QByteArray SearchStorage::packBlock(const QList<QByteArray>& joinedTexts, const QByteArray& dictionary)
 {
     QByteArray raw;
     qsizetype bytes = 0;
@@ -171,22 +235,32 @@ QByteArray SearchStorage::packBlock(const QList<QByteArray>& joinedTexts)
     for (const QByteArray& text : joinedTexts)
         raw.append(text);
     QByteArray packed(qsizetype(ZSTD_compressBound(size_t(raw.size()))), Qt::Uninitialized);
-    const size_t size = ZSTD_compressCCtx(compressionContext(), packed.data(), size_t(packed.size()), raw.constData(),
-                                          size_t(raw.size()), kCompressionLevel);
+    ZSTD_CDict* digested = dictionary.isEmpty() ? nullptr : compressionDictionary(dictionary);
+    if (!dictionary.isEmpty() && !digested)
+        return QByteArray();
+    const size_t size = digested ? ZSTD_compress_usingCDict(compressionContext(), packed.data(), size_t(packed.size()),
+                                                            raw.constData(), size_t(raw.size()), digested)
+                                 : ZSTD_compressCCtx(compressionContext(), packed.data(), size_t(packed.size()),
+                                                     raw.constData(), size_t(raw.size()), kCompressionLevel);
     if (ZSTD_isError(size))
         return QByteArray();
     packed.truncate(qsizetype(size));
     return packed;
 }
 
-QList<QByteArray> SearchStorage::unpackBlock(const QByteArray& block)
+QList<QByteArray> SearchStorage::unpackBlock(const QByteArray& block, const QByteArray& dictionary)
 {
     const unsigned long long size = ZSTD_getFrameContentSize(block.constData(), size_t(block.size()));
     if (size == ZSTD_CONTENTSIZE_ERROR || size == ZSTD_CONTENTSIZE_UNKNOWN || size < 4 || size > kMaxUnpackedBytes)
         return {};
     QByteArray raw(qsizetype(size), Qt::Uninitialized);
-    const size_t got = ZSTD_decompressDCtx(decompressionContext(), raw.data(), size_t(raw.size()), block.constData(),
-                                           size_t(block.size()));
+    ZSTD_DDict* digested = dictionary.isEmpty() ? nullptr : decompressionDictionary(dictionary);
+    if (!dictionary.isEmpty() && !digested)
+        return {};
+    const size_t got = digested ? ZSTD_decompress_usingDDict(decompressionContext(), raw.data(), size_t(raw.size()),
+                                                             block.constData(), size_t(block.size()), digested)
+                                : ZSTD_decompressDCtx(decompressionContext(), raw.data(), size_t(raw.size()),
+                                                      block.constData(), size_t(block.size()));
     if (ZSTD_isError(got) || got != size)
         return {};
     const quint64 count = readLittleEndian(raw, 0);

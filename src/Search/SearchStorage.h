@@ -51,9 +51,18 @@ public:
     // The joined texts of neighbouring items compressed together (zstd) as
     // one row of `texts`: they pack tighter together, and a block fills
     // its pages where one item's texts would leave much of its last page
-    // empty. unpackBlock() gives nothing for a damaged block.
-    static QByteArray packBlock(const QList<QByteArray>& joinedTexts);
-    static QList<QByteArray> unpackBlock(const QByteArray& block);
+    // empty. unpackBlock() gives nothing for a damaged block. A shard's
+    // blocks may share a dictionary (row kDictionaryRow of `texts`), made
+    // by trainDictionary() from its first texts: what mails of one file
+    // repeat (signatures, notices, the words of its language) is stored once.
+    static QByteArray packBlock(const QList<QByteArray>& joinedTexts, const QByteArray& dictionary = QByteArray());
+    static QList<QByteArray> unpackBlock(const QByteArray& block, const QByteArray& dictionary = QByteArray());
+    // Empty when the samples are too few to learn from.
+    static QByteArray trainDictionary(const QList<QByteArray>& samples);
+    static constexpr int kDictionaryRow = 0;
+    static constexpr int kDictionaryBytes = 64 * 1024;
+    // The texts a dictionary is trained on, at most.
+    static constexpr int kDictionarySampleBytes = 2 * 1024 * 1024;
     // A block is written once it holds this many bytes or items.
     static constexpr int kBlockBytes = 64 * 1024;
     static constexpr int kBlockItems = 64;
