@@ -29,6 +29,10 @@ namespace {
 constexpr int kItemsPerTransaction = 2000;
 // Page cache per writer; several writers run at once.
 constexpr int kCacheKib = 32 * 1024;
+// The words FTS5 gathers in memory before it writes them as a segment of
+// the index. Its default (1 MB, some fifty mails) makes many small segments
+// that are then merged again and again; this is most of a transaction.
+constexpr int kPendingWordBytes = 32 * 1024 * 1024;
 
 } // namespace
 
@@ -175,6 +179,10 @@ bool SearchIndexWriter::Private::create()
         return false;
     for (const QString& statement : SearchStorage::schemaStatements()) {
         if (!db.exec(statement))
+            return failSql("schema");
+    }
+    for (const char* table : {"words", "grams"}) {
+        if (!db.exec(QStringLiteral("INSERT INTO %1(%1, rank) VALUES('hashsize', %2)").arg(QLatin1String(table)).arg(kPendingWordBytes)))
             return failSql("schema");
     }
     insertItem = std::make_unique<SqliteStatement>(
