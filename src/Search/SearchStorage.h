@@ -64,7 +64,7 @@ public:
     // The texts a dictionary is trained on, at most.
     static constexpr int kDictionarySampleBytes = 2 * 1024 * 1024;
     // A block is written once it holds this many bytes or items.
-    static constexpr int kBlockBytes = 64 * 1024;
+    static constexpr int kBlockBytes = 32 * 1024;
     static constexpr int kBlockItems = 64;
 
     // Chinese, Japanese or Korean letters, which are written without spaces
