@@ -26,7 +26,7 @@ namespace {
 
 // Items per transaction: large enough that commits cost little, small
 // enough that a search during the build sees progress.
-constexpr int kItemsPerTransaction = 2000;
+constexpr int kItemsPerTransaction = 5000;
 // Page cache per writer; several writers run at once.
 constexpr int kCacheKib = 32 * 1024;
 // The words FTS5 gathers in memory before it writes them as a segment of
