@@ -133,7 +133,11 @@ struct SearchIndex::Private
     // Adds the shard's hits; `walkByDate` walks its items by date and asks
     // the index about each instead of ranking every match.
     bool searchShard(const Shard& shard, const SearchPlan& plan, const SearchQuery& query, const Options& options,
-                     bool walkByDate, QList<SearchHit>* hits, QString* error) const;
+                     bool walkByDate, const std::optional<qint64>& dateBound, QList<SearchHit>* hits,
+                     QString* error) const;
+    // With hits in date order and a page full of them already, the date a
+    // further hit must reach to make the page (newest first: at least it).
+    static std::optional<qint64> dateBound(const QList<SearchHit>& hits, const Options& options, bool walkByDate);
     bool readHits(const Shard& shard, const QString& sql, const QVariantList& values, const SearchPlan& plan,
                   const Options& options, int* found, QList<SearchHit>* hits, QString* error) const;
     void makeSnippets(const SearchPlan& plan, QList<SearchHit>* hits, qsizetype from, qsizetype count) const;
@@ -312,7 +316,8 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
         for (const Private::Shard& shard : d->shards) {
             if (plan.isEmpty() || !shard.db)
                 continue;
-            if (!d->searchShard(shard, plan, query, options, walkByDate, &hits, &problem)) {
+            if (!d->searchShard(shard, plan, query, options, walkByDate, Private::dateBound(hits, options, walkByDate),
+                                &hits, &problem)) {
                 hits.clear();
                 break;
             }
@@ -372,6 +377,21 @@ void SearchIndex::Private::makeSnippets(const SearchPlan& plan, QList<SearchHit>
         hit.snippet = plan.snippet(texts);
         hit.hasSnippet = true;
     }
+}
+
+std::optional<qint64> SearchIndex::Private::dateBound(const QList<SearchHit>& hits, const Options& options,
+                                                     bool walkByDate)
+{
+    if (options.limit <= 0 || hits.size() < options.limit || (options.order == Order::BestFirst && !walkByDate))
+        return std::nullopt;
+    // The page as it stands: its last hit sets the bar for the next shards.
+    QList<SearchHit> page = hits;
+    sortHits(&page, options.order == Order::OldestFirst ? Order::OldestFirst : Order::NewestFirst);
+    const SearchHit& last = page.at(options.limit - 1);
+    // An undated hit on the page: any dated one would come before it.
+    if (!last.date.isValid())
+        return std::nullopt;
+    return last.date.toMSecsSinceEpoch();
 }
 
 void SearchIndex::Private::sortHits(QList<SearchHit>* hits, Order order)
@@ -439,8 +459,8 @@ int SearchIndex::Private::matchCount(const Shard& shard, const QString& table, c
 }
 
 bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& plan, const SearchQuery& query,
-                                       const Options& options, bool walkByDate, QList<SearchHit>* hits,
-                                       QString* error) const
+                                       const Options& options, bool walkByDate, const std::optional<qint64>& dateBound,
+                                       QList<SearchHit>* hits, QString* error) const
 {
     QStringList conditions;
     QVariantList values;
@@ -489,6 +509,11 @@ bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& pla
     if (query.before()) {
         conditions << QStringLiteral("i.date < ?");
         values << query.before()->startOfDay().toMSecsSinceEpoch();
+    }
+    if (dateBound) {
+        // Hits past the bar would not make the page: they are not confirmed.
+        conditions << (options.order == Order::OldestFirst ? QStringLiteral("i.date <= ?") : QStringLiteral("i.date >= ?"));
+        values << *dateBound;
     }
     if (query.requiresAttachment())
         conditions << QStringLiteral("i.attach = 1");
