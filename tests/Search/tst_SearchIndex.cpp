@@ -279,6 +279,19 @@ void TestSearchIndex::manyMatchesComeByDate()
     QCOMPARE(all.size(), 751);
     QCOMPARE(all.first(), QString("Bulk 1"));
     QCOMPARE(all.last(), QString("Undated"));
+
+    // Spread over shards, each shard after the first confirms only what
+    // can still make the page, and the page is the same.
+    writeIndex(items, 3);
+    options.limit = 3;
+    options.order = SearchIndex::Order::BestFirst;
+    QCOMPARE(subjects(search("common", options)), (QStringList{"Bulk 1499", "Bulk 1498", "Bulk 1497"}));
+    QCOMPARE(subjects(search("\"common word\"", options)), (QStringList{"Bulk 1499", "Bulk 1497", "Bulk 1495"}));
+    options.order = SearchIndex::Order::OldestFirst;
+    QCOMPARE(subjects(search("\"common word\"", options)), (QStringList{"Bulk 1", "Bulk 3", "Bulk 5"}));
+    options.order = SearchIndex::Order::NewestFirst;
+    options.limit = 751;
+    QCOMPARE(subjects(search("\"common word\"", options)).last(), QString("Undated"));
 }
 
 // Words of no language, different in every item, so that the texts
