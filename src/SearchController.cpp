@@ -31,6 +31,8 @@ SearchController::Outcome runQuery(const QString& pstPath, const SearchQuery& qu
     SearchIndex::Options options;
     options.limit = SearchController::kHitLimit;
     options.order = order;
+    // The rest come once the hits are on show (fillSnippets).
+    options.snippets = SearchIndex::kScreenSnippets;
     outcome.hits = index.search(query, options, &outcome.error);
     return outcome;
 }
@@ -249,12 +251,43 @@ void SearchController::startQuery()
     watcher->setFuture(QtConcurrent::run(&m_queryPool, [path, query, wanted] { return runQuery(path, query, wanted); }));
 }
 
+void SearchController::fillSnippets(quint64 generation, int from)
+{
+    const QList<SearchHit> hits = m_model->hits();
+    while (from < hits.size() && hits.at(from).hasSnippet)
+        ++from;
+    if (from >= hits.size())
+        return;
+    const QList<SearchHit> chunk = hits.mid(from, kSnippetChunk);
+    const QString path = m_pstPath;
+    const SearchQuery query = m_query;
+    auto* watcher = new QFutureWatcher<QList<SearchHit>>(this);
+    connect(watcher, &QFutureWatcher<QList<SearchHit>>::finished, this, [this, watcher, generation, path, from] {
+        watcher->deleteLater();
+        if (generation != m_queryGeneration || path != m_pstPath)
+            return;
+        const QList<SearchHit> filled = watcher->result();
+        m_model->setSnippets(from, filled);
+        fillSnippets(generation, from + int(filled.size()));
+    });
+    // Behind any newer query on the one query thread, which then finds
+    // this generation stale and does nothing.
+    watcher->setFuture(QtConcurrent::run(&m_queryPool, [this, generation, path, query, chunk] {
+        QList<SearchHit> filled = chunk;
+        if (generation == m_queryGeneration)
+            SearchIndex(path).addSnippets(query, &filled, 0, filled.size());
+        return filled;
+    }));
+}
+
 void SearchController::showOutcome(const Outcome& outcome)
 {
     m_lastOutcome = outcome;
     m_hasOutcome = true;
     ++m_readGeneration;
     m_model->setHits(outcome.hits);
+    // Hits past the first screen get their snippets in the background.
+    fillSnippets(m_queryGeneration, 0);
     retranslate();
     // The index went missing or bad (deleted, damaged): build it again,
     // unless the user stopped that.

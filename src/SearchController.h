@@ -13,6 +13,7 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <atomic>
 #include <memory>
 
 class PstListFilterModel;
@@ -49,6 +50,8 @@ public:
     // The pause after a keystroke before the query runs.
     static constexpr int kDebounceMs = 200;
     static constexpr int kHitLimit = 500;
+    // Snippets made per turn of the query thread, past the first screen.
+    static constexpr int kSnippetChunk = 60;
 
     // Whether the results view stands in for the folder's list.
     bool isActive() const { return m_active; }
@@ -94,6 +97,8 @@ private:
     void setActive(bool active);
     void startQuery();
     void showOutcome(const Outcome& outcome);
+    // Makes the snippets of the shown hits that lack one, from row `from` on.
+    void fillSnippets(quint64 generation, int from);
     void showProgress();
     void onHitChosen(const QModelIndex& proxyIndex);
     void startIndexing(const QString& pstPath);
@@ -108,7 +113,7 @@ private:
     // One query at a time; a newer one waits behind it and the older one's
     // hits are dropped.
     QThreadPool m_queryPool;
-    quint64 m_queryGeneration = 0;
+    std::atomic<quint64> m_queryGeneration = 0;
     quint64 m_readGeneration = 0;
     int m_finishedQueries = 0;
     bool m_allFolders = false;

@@ -84,6 +84,20 @@ void SearchHitModel::setHits(const QList<SearchHit>& hits)
     endResetModel();
 }
 
+void SearchHitModel::setSnippets(int from, const QList<SearchHit>& hits)
+{
+    if (from < 0 || hits.isEmpty() || from + hits.size() > m_hits.size())
+        return;
+    for (qsizetype i = 0; i < hits.size(); ++i) {
+        SearchHit& row = m_hits[from + i];
+        if (row.nodeId != hits.at(i).nodeId || row.shardPath != hits.at(i).shardPath || !hits.at(i).hasSnippet)
+            continue;
+        row.snippet = hits.at(i).snippet;
+        row.hasSnippet = true;
+    }
+    emit dataChanged(index(from), index(int(from + hits.size() - 1)), {SnippetRole});
+}
+
 const SearchHit* SearchHitModel::hitAt(const QModelIndex& index) const
 {
     if (!index.isValid() || index.model() != this || index.row() < 0 || index.row() >= m_hits.size())

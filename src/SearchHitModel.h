@@ -24,6 +24,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     void setHits(const QList<SearchHit>& hits);
+    // Takes the snippets of `hits`, made later than the rows, into the
+    // rows from `from` on (the same hits, in the same order).
+    void setSnippets(int from, const QList<SearchHit>& hits);
     QList<SearchHit> hits() const { return m_hits; }
     // The hit of a row of this model; null for an invalid index.
     const SearchHit* hitAt(const QModelIndex& index) const;

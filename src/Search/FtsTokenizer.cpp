@@ -5,6 +5,8 @@
 
 #include <sqlite3.h>
 
+#include <string>
+
 namespace {
 
 fts5_api* fts5Of(sqlite3* db)
@@ -92,16 +94,30 @@ bool FtsTokenizer::forEachAsciiToken(const QByteArray& text, const std::function
             return false;
     }
     // unicode61 on ASCII: letters and digits make words, all else parts
-    // them; words are folded to lower case.
-    QByteArray folded;
+    // them; words are folded to lower case. A word without capitals is
+    // handed over as it stands, the others through one reused buffer.
+    std::string buffer;
     for (int i = 0; i < size;) {
         while (i < size && !isAsciiAlnum(data[i]))
             ++i;
         const int start = i;
-        folded.clear();
-        while (i < size && isAsciiAlnum(data[i]))
-            folded += (data[i] >= 'A' && data[i] <= 'Z' ? char(data[i++] + ('a' - 'A')) : data[i++]);
-        if (i > start && !visit({folded, start, i}))
+        bool capitals = false;
+        for (; i < size && isAsciiAlnum(data[i]); ++i) {
+            if (data[i] >= 'A' && data[i] <= 'Z')
+                capitals = true;
+        }
+        if (i == start)
+            break;
+        QByteArray folded;
+        if (capitals) {
+            buffer.assign(data + start, size_t(i - start));
+            for (char& c : buffer)
+                c = (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+            folded = QByteArray::fromRawData(buffer.data(), qsizetype(buffer.size()));
+        } else {
+            folded = QByteArray::fromRawData(data + start, i - start);
+        }
+        if (!visit({folded, start, i}))
             break;
     }
     return true;

@@ -20,8 +20,13 @@ struct SearchHit
     bool hasAttachment = false;
     QString subject;
     QString sender;
-    // A few words around the first match, the matches marked.
+    // A few words around the first match, the matches marked; empty until
+    // made (SearchIndex::Options::snippets, SearchIndex::addSnippets).
     QString snippet;
+    bool hasSnippet = false;
+    // Where the index keeps the hit's texts: its shard and row.
+    QString shardPath;
+    qint64 row = 0;
     // Lower is better (bm25).
     double rank = 0;
 };

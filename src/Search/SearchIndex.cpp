@@ -21,12 +21,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
 // SQLite's file header keeps the page size at byte 16 and the page count at
 // byte 28 (big-endian).
 constexpr int kHeaderBytes = 100;
+// How much of a complete shard a reader maps into memory.
+constexpr qint64 kMapBytes = qint64(1) << 30;
 
 quint32 bigEndian(const QByteArray& bytes, int at, int size)
 {
@@ -52,6 +55,36 @@ bool isTruncated(const QString& path)
     const quint32 pages = bigEndian(header, 28, 4);
     return pageSize < 512 || qint64(pageSize) * pages > file.size();
 }
+
+// Reads the long texts of a shard's items, keeping the last block it
+// unpacked: the items of one block are often asked for one after another.
+class TextReader
+{
+public:
+    explicit TextReader(sqlite3* db) : m_read(db, QStringLiteral("SELECT data FROM texts WHERE id = ?"))
+    {
+        m_read.bind(1, qint64(SearchStorage::kDictionaryRow));
+        if (m_read.step())
+            m_dictionary = m_read.blob(0);
+    }
+
+    SearchStorage::PackedTexts texts(qint64 block, qint64 part)
+    {
+        if (block != m_block) {
+            m_block = block;
+            m_read.reset();
+            m_read.bind(1, block);
+            m_texts = m_read.step() ? SearchStorage::unpackBlock(m_read.blob(0), m_dictionary) : QList<QByteArray>();
+        }
+        return part >= 0 && part < m_texts.size() ? SearchStorage::split(m_texts.at(part)) : SearchStorage::PackedTexts();
+    }
+
+private:
+    SqliteStatement m_read;
+    QByteArray m_dictionary;
+    qint64 m_block = -1;
+    QList<QByteArray> m_texts;
+};
 
 bool isDamageCode(int code)
 {
@@ -100,9 +133,14 @@ struct SearchIndex::Private
     // Adds the shard's hits; `walkByDate` walks its items by date and asks
     // the index about each instead of ranking every match.
     bool searchShard(const Shard& shard, const SearchPlan& plan, const SearchQuery& query, const Options& options,
-                     bool walkByDate, QList<SearchHit>* hits, QString* error) const;
+                     bool walkByDate, const std::optional<qint64>& dateBound, QList<SearchHit>* hits,
+                     QString* error) const;
+    // With hits in date order and a page full of them already, the date a
+    // further hit must reach to make the page (newest first: at least it).
+    static std::optional<qint64> dateBound(const QList<SearchHit>& hits, const Options& options, bool walkByDate);
     bool readHits(const Shard& shard, const QString& sql, const QVariantList& values, const SearchPlan& plan,
                   const Options& options, int* found, QList<SearchHit>* hits, QString* error) const;
+    void makeSnippets(const SearchPlan& plan, QList<SearchHit>* hits, qsizetype from, qsizetype count) const;
 };
 
 void SearchIndex::Private::markDamaged(Shard& shard, const QString& reason) const
@@ -169,6 +207,9 @@ void SearchIndex::Private::loadShard(Shard& shard)
     if (values.contains(QStringLiteral("complete"))) {
         shard.state = State::Complete;
         shard.items = values.value(QStringLiteral("complete")).toInt();
+        // A complete shard is never written again: reading it mapped saves
+        // copying every page a query touches.
+        shard.db->exec(QStringLiteral("PRAGMA mmap_size=%1").arg(kMapBytes));
     } else {
         shard.state = State::Building;
         shard.items = int(shard.db->integer(QStringLiteral("SELECT count(*) FROM items"), 0));
@@ -275,7 +316,8 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
         for (const Private::Shard& shard : d->shards) {
             if (plan.isEmpty() || !shard.db)
                 continue;
-            if (!d->searchShard(shard, plan, query, options, walkByDate, &hits, &problem)) {
+            if (!d->searchShard(shard, plan, query, options, walkByDate, Private::dateBound(hits, options, walkByDate),
+                                &hits, &problem)) {
                 hits.clear();
                 break;
             }
@@ -288,7 +330,68 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
     Private::sortHits(&hits, options.order);
     if (options.limit > 0 && hits.size() > options.limit)
         hits.resize(options.limit);
+    const qsizetype snippets = options.snippets < 0 ? hits.size() : options.snippets;
+    if (snippets > 0 && !hits.isEmpty())
+        d->makeSnippets(SearchPlan(query, d->words()), &hits, 0, snippets);
     return hits;
+}
+
+void SearchIndex::addSnippets(const SearchQuery& query, QList<SearchHit>* hits, qsizetype from, qsizetype count) const
+{
+    if (query.isValid() && hits && from >= 0 && count > 0 && from < hits->size())
+        d->makeSnippets(SearchPlan(query, d->words()), hits, from, count);
+}
+
+void SearchIndex::Private::makeSnippets(const SearchPlan& plan, QList<SearchHit>* hits, qsizetype from,
+                                        qsizetype count) const
+{
+    // One statement and text reader per shard the hits come from.
+    QHash<QString, std::shared_ptr<SqliteStatement>> reads;
+    QHash<QString, std::shared_ptr<TextReader>> textReaders;
+    const qsizetype end = std::min(hits->size(), from + count);
+    for (qsizetype i = from; i < end; ++i) {
+        SearchHit& hit = (*hits)[i];
+        if (hit.hasSnippet)
+            continue;
+        std::shared_ptr<SqliteStatement>& read = reads[hit.shardPath];
+        if (!read) {
+            const auto shard = std::find_if(shards.begin(), shards.end(), [&](const Shard& s) { return s.path == hit.shardPath; });
+            if (shard == shards.end() || !shard->db)
+                continue;
+            read = std::make_shared<SqliteStatement>(
+                shard->db->handle(), QStringLiteral("SELECT node, subject, sender, block, part FROM items WHERE id = ?"));
+            textReaders.insert(hit.shardPath, std::make_shared<TextReader>(shard->db->handle()));
+        }
+        read->reset();
+        read->bind(1, hit.row);
+        // The row must still be this hit's item.
+        if (!read->step() || quint64(read->integer(0)) != hit.nodeId)
+            continue;
+        SearchPlan::Texts texts;
+        texts.subject = read->text(1);
+        texts.sender = read->text(2);
+        const SearchStorage::PackedTexts packed = textReaders.value(hit.shardPath)->texts(read->integer(3), read->integer(4));
+        texts.recipients = packed.recipients;
+        texts.body = packed.body;
+        texts.attachments = packed.attachments;
+        hit.snippet = plan.snippet(texts);
+        hit.hasSnippet = true;
+    }
+}
+
+std::optional<qint64> SearchIndex::Private::dateBound(const QList<SearchHit>& hits, const Options& options,
+                                                     bool walkByDate)
+{
+    if (options.limit <= 0 || hits.size() < options.limit || (options.order == Order::BestFirst && !walkByDate))
+        return std::nullopt;
+    // The page as it stands: its last hit sets the bar for the next shards.
+    QList<SearchHit> page = hits;
+    sortHits(&page, options.order == Order::OldestFirst ? Order::OldestFirst : Order::NewestFirst);
+    const SearchHit& last = page.at(options.limit - 1);
+    // An undated hit on the page: any dated one would come before it.
+    if (!last.date.isValid())
+        return std::nullopt;
+    return last.date.toMSecsSinceEpoch();
 }
 
 void SearchIndex::Private::sortHits(QList<SearchHit>* hits, Order order)
@@ -356,8 +459,8 @@ int SearchIndex::Private::matchCount(const Shard& shard, const QString& table, c
 }
 
 bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& plan, const SearchQuery& query,
-                                       const Options& options, bool walkByDate, QList<SearchHit>* hits,
-                                       QString* error) const
+                                       const Options& options, bool walkByDate, const std::optional<qint64>& dateBound,
+                                       QList<SearchHit>* hits, QString* error) const
 {
     QStringList conditions;
     QVariantList values;
@@ -407,6 +510,11 @@ bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& pla
         conditions << QStringLiteral("i.date < ?");
         values << query.before()->startOfDay().toMSecsSinceEpoch();
     }
+    if (dateBound) {
+        // Hits past the bar would not make the page: they are not confirmed.
+        conditions << (options.order == Order::OldestFirst ? QStringLiteral("i.date <= ?") : QStringLiteral("i.date >= ?"));
+        values << *dateBound;
+    }
     if (query.requiresAttachment())
         conditions << QStringLiteral("i.attach = 1");
     if (options.restrictToFolder) {
@@ -440,8 +548,11 @@ bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& pla
                << QStringLiteral("AND i.date IS NULL");
     int found = 0;
     for (const QString& pass : passes) {
+        // The texts are read (and unpacked) only for the checks; snippets
+        // come afterwards, for the hits that get one.
         QString sql = QStringLiteral("SELECT i.node, i.folder, i.type, i.date, i.size, i.attach, i.subject, i.sender,"
-                                     " i.texts, i.id, %1 FROM %2 WHERE 1").arg(rank, from);
+                                     " i.block, i.id, %1, i.part FROM %2 WHERE 1")
+                          .arg(rank, from);
         for (const QString& condition : conditions)
             sql += QStringLiteral(" AND ") + condition;
         sql += QLatin1Char(' ') + pass;
@@ -466,16 +577,21 @@ bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, cons
         else
             statement.bind(i + 1, values.at(i).toLongLong());
     }
+    std::optional<TextReader> reader;
+    if (plan.hasChecks())
+        reader.emplace(shard.db->handle());
     while ((options.limit <= 0 || *found < options.limit) && statement.step()) {
         SearchPlan::Texts texts;
         texts.subject = statement.text(6);
         texts.sender = statement.text(7);
-        const SearchStorage::PackedTexts packed = SearchStorage::unpack(statement.blob(8));
-        texts.recipients = packed.recipients;
-        texts.body = packed.body;
-        texts.attachments = packed.attachments;
-        if (plan.hasChecks() && !plan.accepts(texts))
-            continue;
+        if (plan.hasChecks()) {
+            const SearchStorage::PackedTexts packed = reader->texts(statement.integer(8), statement.integer(11));
+            texts.recipients = packed.recipients;
+            texts.body = packed.body;
+            texts.attachments = packed.attachments;
+            if (!plan.accepts(texts))
+                continue;
+        }
         SearchHit hit;
         hit.nodeId = quint64(statement.integer(0));
         hit.folderPath = statement.text(1);
@@ -486,7 +602,8 @@ bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, cons
         hit.hasAttachment = statement.integer(5) != 0;
         hit.subject = texts.subject;
         hit.sender = texts.sender;
-        hit.snippet = plan.snippet(texts);
+        hit.shardPath = shard.path;
+        hit.row = statement.integer(9);
         hit.rank = statement.real(10);
         hits->append(hit);
         ++*found;

@@ -25,7 +25,14 @@ public:
         // Only items of this folder path (and not its sub-folders), when set.
         QString folderPath;
         bool restrictToFolder = false;
+        // Snippets for the first this many hits (in the order returned),
+        // for every hit when negative: each reads and unpacks the item's
+        // texts, the costliest part of a query. The others are left
+        // without one for addSnippets().
+        int snippets = -1;
     };
+    // The hits a window shows before it is scrolled, with room to spare.
+    static constexpr int kScreenSnippets = 40;
 
     // Where the index of `pstPath` lives: named from the file's path, size
     // and modification time, so a changed file gets a new index.
@@ -62,6 +69,10 @@ public:
     // names above body); when a query matches more items than ranking is
     // worth (about sqrt(5 * limit * items)), they come newest first.
     QList<SearchHit> search(const SearchQuery& query, const Options& options, QString* error = nullptr) const;
+    // Makes the snippets of `count` hits from `from` on that have none, as
+    // `query` found them in this index; a hit whose row is no longer there
+    // (the index was built again) keeps none.
+    void addSnippets(const SearchQuery& query, QList<SearchHit>* hits, qsizetype from, qsizetype count) const;
 
 private:
     struct Private;

@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -25,9 +26,13 @@ namespace {
 
 // Items per transaction: large enough that commits cost little, small
 // enough that a search during the build sees progress.
-constexpr int kItemsPerTransaction = 2000;
+constexpr int kItemsPerTransaction = 5000;
 // Page cache per writer; several writers run at once.
 constexpr int kCacheKib = 32 * 1024;
+// The words FTS5 gathers in memory before it writes them as a segment of
+// the index. Its default (1 MB, some fifty mails) makes many small segments
+// that are then merged again and again; this is most of a transaction.
+constexpr int kPendingWordBytes = 32 * 1024 * 1024;
 
 } // namespace
 
@@ -42,6 +47,17 @@ struct SearchIndexWriter::Private
     std::unique_ptr<SqliteStatement> insertItem;
     std::unique_ptr<SqliteStatement> insertWords;
     std::unique_ptr<SqliteStatement> insertGrams;
+    std::unique_ptr<SqliteStatement> insertBlock;
+    // The texts of the block being filled, and its number.
+    QList<QByteArray> blockTexts;
+    qsizetype blockBytes = 0;
+    qint64 block = 1;
+    // The shard's dictionary, once made, and the blocks held back until
+    // then: it is trained on their texts.
+    QByteArray dictionary;
+    bool dictionaryMade = false;
+    QList<QPair<qint64, QList<QByteArray>>> heldBlocks;
+    qsizetype heldBytes = 0;
     bool inTransaction = false;
     int added = 0;
     int sinceCommit = 0;
@@ -68,7 +84,62 @@ struct SearchIndexWriter::Private
     bool create();
     bool setMeta(const QString& key, const QVariant& value);
     bool begin();
+    bool writeBlock();
+    bool makeDictionary();
+    bool storeRow(qint64 id, const QByteArray& data);
 };
+
+// Ends the block being filled: stored, or held for the dictionary.
+bool SearchIndexWriter::Private::writeBlock()
+{
+    if (blockTexts.isEmpty())
+        return true;
+    const qint64 id = block++;
+    const QList<QByteArray> texts = std::exchange(blockTexts, {});
+    heldBytes += std::exchange(blockBytes, 0);
+    if (!dictionaryMade) {
+        heldBlocks.append({id, texts});
+        return heldBytes < SearchStorage::kDictionarySampleBytes || makeDictionary();
+    }
+    const QByteArray packed = SearchStorage::packBlock(texts, dictionary);
+    if (packed.isEmpty())
+        return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot write the search index %1: %2.")
+                        .arg(QDir::toNativeSeparators(shardPath), QStringLiteral("compression failed")));
+    return storeRow(id, packed);
+}
+
+// Trains the dictionary on the held blocks' texts and stores them.
+bool SearchIndexWriter::Private::makeDictionary()
+{
+    if (dictionaryMade || heldBlocks.isEmpty())
+        return true;
+    QList<QByteArray> samples;
+    for (const auto& held : std::as_const(heldBlocks))
+        samples.append(held.second);
+    dictionary = SearchStorage::trainDictionary(samples);
+    dictionaryMade = true;
+    if (!dictionary.isEmpty() && !storeRow(SearchStorage::kDictionaryRow, dictionary))
+        return false;
+    const auto held = std::exchange(heldBlocks, {});
+    for (const auto& [id, texts] : held) {
+        const QByteArray packed = SearchStorage::packBlock(texts, dictionary);
+        if (packed.isEmpty())
+            return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot write the search index %1: %2.")
+                            .arg(QDir::toNativeSeparators(shardPath), QStringLiteral("compression failed")));
+        if (!storeRow(id, packed))
+            return false;
+    }
+    return true;
+}
+
+bool SearchIndexWriter::Private::storeRow(qint64 id, const QByteArray& data)
+{
+    insertBlock->reset();
+    insertBlock->bind(1, id);
+    insertBlock->bind(2, data);
+    insertBlock->step();
+    return insertBlock->succeeded() || failSql("texts");
+}
 
 bool SearchIndexWriter::Private::lock()
 {
@@ -101,22 +172,30 @@ bool SearchIndexWriter::Private::create()
     // leave it broken: syncing every commit would only slow the build.
     db.exec(QStringLiteral("PRAGMA synchronous=OFF"));
     db.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(kCacheKib));
+    // The merges of the index's segments leave pages free; finish() gives
+    // them back to the file system (set before any table exists).
+    db.exec(QStringLiteral("PRAGMA auto_vacuum=INCREMENTAL"));
     if (!begin())
         return false;
     for (const QString& statement : SearchStorage::schemaStatements()) {
         if (!db.exec(statement))
             return failSql("schema");
     }
+    for (const char* table : {"words", "grams"}) {
+        if (!db.exec(QStringLiteral("INSERT INTO %1(%1, rank) VALUES('hashsize', %2)").arg(QLatin1String(table)).arg(kPendingWordBytes)))
+            return failSql("schema");
+    }
     insertItem = std::make_unique<SqliteStatement>(
         db.handle(), QStringLiteral("INSERT INTO items(node, folder, type, date, size, attach, subject, sender, cjk,"
-                                    " texts) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                    " block, part) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    insertBlock = std::make_unique<SqliteStatement>(db.handle(), QStringLiteral("INSERT INTO texts(id, data) VALUES(?, ?)"));
     insertWords = std::make_unique<SqliteStatement>(
         db.handle(), QStringLiteral("INSERT INTO words(rowid, subject, sender, recipients, body, attachments)"
                                     " VALUES(?, ?, ?, ?, ?, ?)"));
     insertGrams = std::make_unique<SqliteStatement>(
         db.handle(), QStringLiteral("INSERT INTO grams(rowid, subject, sender, recipients, body, attachments)"
                                     " VALUES(?, ?, ?, ?, ?, ?)"));
-    if (!insertItem->isValid() || !insertWords->isValid() || !insertGrams->isValid())
+    if (!insertItem->isValid() || !insertWords->isValid() || !insertGrams->isValid() || !insertBlock->isValid())
         return failSql("prepare");
     return true;
 }
@@ -158,6 +237,13 @@ bool SearchIndexWriter::open(int shard, int shardCount)
     close();
     d->error.clear();
     d->added = 0;
+    d->block = 1;
+    d->blockTexts.clear();
+    d->blockBytes = 0;
+    d->dictionary.clear();
+    d->dictionaryMade = false;
+    d->heldBlocks.clear();
+    d->heldBytes = 0;
     d->identity = SearchStorage::identityOf(d->pstPath);
     if (d->identity.isEmpty())
         return d->fail(QCoreApplication::translate("SearchIndexWriter", "The file %1 is gone.").arg(QDir::toNativeSeparators(d->pstPath)));
@@ -207,11 +293,17 @@ bool SearchIndexWriter::add(const IndexedItem& item)
     row.bind(7, subject);
     row.bind(8, sender);
     row.bind(9, qint64(cjk ? 1 : 0));
-    row.bind(10, SearchStorage::pack(texts));
+    row.bind(10, d->block);
+    row.bind(11, qint64(d->blockTexts.size()));
     row.step();
     if (!row.succeeded())
         return d->failSql("item");
     const qint64 id = sqlite3_last_insert_rowid(d->db.handle());
+    d->blockTexts.append(SearchStorage::joined(texts));
+    d->blockBytes += d->blockTexts.constLast().size();
+    if ((d->blockBytes >= SearchStorage::kBlockBytes || d->blockTexts.size() >= SearchStorage::kBlockItems)
+        && !d->writeBlock())
+        return false;
     for (SqliteStatement* table : {d->insertWords.get(), cjk ? d->insertGrams.get() : nullptr}) {
         if (!table)
             continue;
@@ -236,6 +328,9 @@ bool SearchIndexWriter::commit()
 {
     if (!d->inTransaction)
         return d->db.isOpen();
+    // Readers must find the texts of every item they see.
+    if (!d->writeBlock() || !d->makeDictionary())
+        return false;
     if (!d->db.exec(QStringLiteral("COMMIT")))
         return d->failSql("commit");
     d->inTransaction = false;
@@ -252,7 +347,8 @@ bool SearchIndexWriter::finish(int totalItems)
     if (!d->begin())
         return false;
     if (!d->db.exec(QStringLiteral("INSERT INTO words(words) VALUES('optimize')"))
-        || !d->db.exec(QStringLiteral("INSERT INTO grams(grams) VALUES('optimize')")))
+        || !d->db.exec(QStringLiteral("INSERT INTO grams(grams) VALUES('optimize')"))
+        || !d->db.exec(QStringLiteral("PRAGMA incremental_vacuum")))
         return d->failSql("optimize");
     if (!d->setMeta(QStringLiteral("totalItems"), totalItems) || !d->setMeta(QStringLiteral("complete"), d->added))
         return false;
@@ -266,6 +362,8 @@ void SearchIndexWriter::close()
     d->insertItem.reset();
     d->insertWords.reset();
     d->insertGrams.reset();
+    d->insertBlock.reset();
+    d->blockTexts.clear();
     d->db.close();
     if (d->lockFd >= 0)
         ::close(d->lockFd);

@@ -5,6 +5,8 @@
 #include "SearchStorage.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -55,6 +57,16 @@ QString joined(const QStringList& parts, const char* glue)
 bool matchesToken(const QByteArray& token, const QByteArray& wanted, bool prefix)
 {
     return prefix ? token.startsWith(wanted) : token == wanted;
+}
+
+bool isAscii(const QByteArray& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool isAsciiAlnum(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 bool isContinuationByte(char c)
@@ -180,11 +192,14 @@ bool SearchPlan::holds(const Check& check, const Texts& texts) const
 
 bool SearchPlan::containsSequence(const QString& text, const Check& check) const
 {
+    const QByteArray utf8 = text.toUtf8();
+    if (isAscii(utf8) && std::all_of(check.tokens.begin(), check.tokens.end(), isAscii))
+        return containsAsciiSequence(utf8, check);
     const qsizetype length = check.tokens.size();
     // How many words of the sequence each match under way has seen.
     QList<qsizetype> partial;
     bool found = false;
-    m_tokenizer.forEachToken(text.toUtf8(), [&](const FtsTokenizer::Token& token) {
+    m_tokenizer.forEachToken(utf8, [&](const FtsTokenizer::Token& token) {
         partial.append(0);
         qsizetype kept = 0;
         for (const qsizetype seen : std::as_const(partial)) {
@@ -198,6 +213,50 @@ bool SearchPlan::containsSequence(const QString& text, const Check& check) const
         return !found;
     });
     return found;
+}
+
+bool SearchPlan::containsAsciiSequence(const QByteArray& text, const Check& check)
+{
+    // In ASCII text the words are the runs of letters and digits, folded
+    // to lower case (as the tokenizer makes them): each place the first
+    // word stands as a word is followed up, past the characters between
+    // words, to see whether the rest come next.
+    std::string lower(text.constData(), size_t(text.size()));
+    for (char& c : lower)
+        c = (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+    const std::string_view view(lower);
+    const size_t size = view.size();
+    const qsizetype length = check.tokens.size();
+    const auto wordEnd = [&](size_t at) {
+        while (at < size && isAsciiAlnum(view[at]))
+            ++at;
+        return at;
+    };
+    const auto matches = [&](size_t start, size_t end, qsizetype k) {
+        const QByteArray& wanted = check.tokens.at(k);
+        const size_t wantedSize = size_t(wanted.size());
+        const bool prefix = check.prefixLast && k == length - 1;
+        if (prefix ? end - start < wantedSize : end - start != wantedSize)
+            return false;
+        return view.compare(start, wantedSize, std::string_view(wanted.constData(), wantedSize)) == 0;
+    };
+    const std::string_view first(check.tokens.first().constData(), size_t(check.tokens.first().size()));
+    for (size_t at = view.find(first); at != std::string_view::npos; at = view.find(first, at + 1)) {
+        if (at > 0 && isAsciiAlnum(view[at - 1]))
+            continue;
+        size_t end = wordEnd(at);
+        bool found = matches(at, end, 0);
+        for (qsizetype k = 1; found && k < length; ++k) {
+            size_t start = end;
+            while (start < size && !isAsciiAlnum(view[start]))
+                ++start;
+            end = wordEnd(start);
+            found = start < size && matches(start, end, k);
+        }
+        if (found)
+            return true;
+    }
+    return false;
 }
 
 QString SearchPlan::snippet(const Texts& texts) const

@@ -22,7 +22,7 @@
 class SearchStorage
 {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     // The stored texts that only the snippets and exact-phrase checks need.
     struct PackedTexts
@@ -44,8 +44,28 @@ public:
     // The statements that create an empty shard.
     static QStringList schemaStatements();
 
-    static QByteArray pack(const PackedTexts& texts);
-    static PackedTexts unpack(const QByteArray& packed);
+    // One item's texts as one UTF-8 string, and back (empty texts for a
+    // damaged one).
+    static QByteArray joined(const PackedTexts& texts);
+    static PackedTexts split(const QByteArray& joined);
+    // The joined texts of neighbouring items compressed together (zstd) as
+    // one row of `texts`: they pack tighter together, and a block fills
+    // its pages where one item's texts would leave much of its last page
+    // empty. unpackBlock() gives nothing for a damaged block. A shard's
+    // blocks may share a dictionary (row kDictionaryRow of `texts`), made
+    // by trainDictionary() from its first texts: what mails of one file
+    // repeat (signatures, notices, the words of its language) is stored once.
+    static QByteArray packBlock(const QList<QByteArray>& joinedTexts, const QByteArray& dictionary = QByteArray());
+    static QList<QByteArray> unpackBlock(const QByteArray& block, const QByteArray& dictionary = QByteArray());
+    // Empty when the samples are too few to learn from.
+    static QByteArray trainDictionary(const QList<QByteArray>& samples);
+    static constexpr int kDictionaryRow = 0;
+    static constexpr int kDictionaryBytes = 64 * 1024;
+    // The texts a dictionary is trained on, at most.
+    static constexpr int kDictionarySampleBytes = 2 * 1024 * 1024;
+    // A block is written once it holds this many bytes or items.
+    static constexpr int kBlockBytes = 32 * 1024;
+    static constexpr int kBlockItems = 64;
 
     // Chinese, Japanese or Korean letters, which are written without spaces
     // between words and go to the trigram index as well.

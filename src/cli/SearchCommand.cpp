@@ -3,6 +3,7 @@
 
 #include "IndexBuild.h"
 #include "IndexProgressText.h"
+#include "IndexStorage.h"
 #include "ItemType.h"
 #include "SearchIndex.h"
 #include "SearchQuery.h"
@@ -12,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <QLockFile>
 #include <QTextStream>
 #include <QThread>
 
@@ -189,6 +191,18 @@ IndexBuild::Outcome buildIndex(const QString& pstPath)
     return outcome;
 }
 
+// Whether another process holds the build of `pstPath`'s index right now.
+bool buildingElsewhere(const QString& pstPath)
+{
+    QLockFile lock(IndexStorage::lockPath(pstPath));
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0)) {
+        lock.unlock();
+        return false;
+    }
+    return lock.error() == QLockFile::LockFailedError;
+}
+
 } // namespace
 
 int SearchCommand::run(const QStringList& args)
@@ -204,7 +218,14 @@ int SearchCommand::run(const QStringList& args)
         return usage(QStringLiteral("the query asks for nothing"));
 
     QTextStream err(stderr);
-    IndexBuild::Outcome outcome = buildIndex(options.pstPath);
+    // A build another process runs (the window's) is not waited for: what
+    // it has indexed so far is searched, and said to be partial below.
+    IndexBuild::Outcome outcome;
+    outcome.status = IndexBuild::Status::Complete;
+    if (buildingElsewhere(options.pstPath) && SearchIndex(options.pstPath).indexedItems() > 0)
+        err << "lumaroo-cli search: another process is building the index; searching the items indexed so far\n";
+    else
+        outcome = buildIndex(options.pstPath);
     if (outcome.status == IndexBuild::Status::BadFile) {
         err << "lumaroo-cli search: " << outcome.message() << "\n";
         return 2;

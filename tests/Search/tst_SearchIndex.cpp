@@ -87,6 +87,7 @@ private slots:
     void manyMatchesComeByDate();
     void snippetsMarkTheMatches_data();
     void snippetsMarkTheMatches();
+    void snippetsComeFirstForTheScreenThenOnRequest();
     void hitsCarryTheListColumns();
     void badQueryAndMissingIndexSayWhy();
     void statesFollowTheWriters();
@@ -278,6 +279,73 @@ void TestSearchIndex::manyMatchesComeByDate()
     QCOMPARE(all.size(), 751);
     QCOMPARE(all.first(), QString("Bulk 1"));
     QCOMPARE(all.last(), QString("Undated"));
+
+    // Spread over shards, each shard after the first confirms only what
+    // can still make the page, and the page is the same.
+    writeIndex(items, 3);
+    options.limit = 3;
+    options.order = SearchIndex::Order::BestFirst;
+    QCOMPARE(subjects(search("common", options)), (QStringList{"Bulk 1499", "Bulk 1498", "Bulk 1497"}));
+    QCOMPARE(subjects(search("\"common word\"", options)), (QStringList{"Bulk 1499", "Bulk 1497", "Bulk 1495"}));
+    options.order = SearchIndex::Order::OldestFirst;
+    QCOMPARE(subjects(search("\"common word\"", options)), (QStringList{"Bulk 1", "Bulk 3", "Bulk 5"}));
+    options.order = SearchIndex::Order::NewestFirst;
+    options.limit = 751;
+    QCOMPARE(subjects(search("\"common word\"", options)).last(), QString("Undated"));
+}
+
+// Words of no language, different in every item, so that the texts
+// neither compress to nothing nor train an empty dictionary.
+static QString filler(int seed, int bytes)
+{
+    static const char* const syllables[] = {"ta", "ro", "mek", "sil", "u", "vra", "no", "kes", "pi", "dol"};
+    QRandomGenerator random{quint32(seed)};
+    QString text;
+    while (text.size() < bytes) {
+        for (int s = 1 + int(random.bounded(3)); s > 0; --s)
+            text += QLatin1String(syllables[random.bounded(10)]);
+        text += random.bounded(12) ? QLatin1Char(' ') : QLatin1Char('\n');
+    }
+    return text;
+}
+
+void TestSearchIndex::snippetsComeFirstForTheScreenThenOnRequest()
+{
+    // Enough text for many blocks and a trained dictionary in each shard.
+    QList<IndexedItem> items;
+    for (int i = 0; i < 300; ++i)
+        items << item(quint64(1000 + i), Mail, "Bulk", QString("Bulk %1").arg(i), "",
+                      QString("Item %1 holds a needle. ").arg(i) + filler(i, 20 * 1024), at(2015, 1, 1).addDays(i));
+    writeIndex(items, 2);
+    for (const QString& shard : SearchStorage::shardPaths(SearchIndex::locationFor(m_pst))) {
+        SqliteConnection db;
+        QVERIFY(db.open(shard, SqliteConnection::Mode::ReadOnly));
+        QCOMPARE(db.integer(QString("SELECT count(*) FROM texts WHERE id = %1").arg(SearchStorage::kDictionaryRow)), 1);
+    }
+    const SearchQuery query = SearchQuery::parse("needle");
+    SearchIndex::Options options;
+    options.limit = 0;
+    options.snippets = 5;
+    const SearchIndex index(m_pst);
+    QList<SearchHit> hits = index.search(query, options);
+    QCOMPARE(hits.size(), 300);
+    // Each snippet is its own item's: the right text of the right block.
+    const auto snippetIsRight = [](const SearchHit& hit) {
+        const QString number = hit.subject.section(' ', 1, 1);
+        return hit.hasSnippet && hit.snippet.contains(QString("Item %1 holds a \x02needle\x03").arg(number));
+    };
+    for (int i = 0; i < hits.size(); ++i)
+        QVERIFY2(i < 5 ? snippetIsRight(hits.at(i)) : !hits.at(i).hasSnippet && hits.at(i).snippet.isEmpty(),
+                 qPrintable(QString("%1: %2").arg(i).arg(hits.at(i).snippet)));
+    index.addSnippets(query, &hits, 3, 1000);
+    for (const SearchHit& hit : std::as_const(hits))
+        QVERIFY2(snippetIsRight(hit), qPrintable(hit.subject + ": " + hit.snippet));
+
+    // Rows of an index built again hold other items: their hits get none.
+    QList<SearchHit> stale = index.search(query, options);
+    writeIndex(corpus(), 2);
+    SearchIndex(m_pst).addSnippets(query, &stale, 0, stale.size());
+    QVERIFY(std::none_of(stale.begin() + 5, stale.end(), [](const SearchHit& hit) { return hit.hasSnippet; }));
 }
 
 void TestSearchIndex::snippetsMarkTheMatches_data()

@@ -7,14 +7,18 @@
 // builds of one index at once.
 
 #include "CliRunner.h"
+#include "IndexStorage.h"
 #include "PstMailItem.h"
 #include "ProductConstants.h"
 #include "PstWriter.h"
 #include "SearchIndex.h"
+#include "SearchStorage.h"
+#include "SqliteConnection.h"
 #include "TestData.h"
 #include "TestHome.h"
 #include "WrittenPst.h"
 
+#include <QLockFile>
 #include <QtTest>
 
 #include <csignal>
@@ -335,6 +339,39 @@ private slots:
         QCOMPARE(SearchIndex(pst).state(), SearchIndex::State::Complete);
         QCOMPARE(SearchIndex(pst).indexedItems(), 6000);
         QCOMPARE(hitIds(pst, QStringLiteral("ordinary")).size(), 6000);
+    }
+
+    // While another process builds the index (the window's), a search
+    // does not wait for it: it searches what is indexed and says so.
+    void searchDuringAnotherBuildDoesNotWait()
+    {
+        const QString pst = m_work.filePath(QStringLiteral("elsewhere.pst"));
+        QVERIFY(writeMailbox(pst, 2, 500));
+        const CliRunner::Result built = CliRunner::run({QStringLiteral("index"), pst});
+        QVERIFY2(built.status == 0, built.err.constData());
+        // A build of another process: the lock held, a shard half-written.
+        QLockFile lock(IndexStorage::lockPath(pst));
+        QVERIFY(lock.tryLock(0));
+        {
+            SqliteConnection db;
+            QVERIFY(db.open(SearchStorage::shardPaths(SearchIndex::locationFor(pst)).first(), SqliteConnection::Mode::ReadWriteCreate));
+            QVERIFY(db.exec(QStringLiteral("DELETE FROM meta WHERE key = 'complete'")));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        const CliRunner::Result search = CliRunner::run({QStringLiteral("search"), pst, QStringLiteral("ordinary"), QStringLiteral("--json")});
+        QVERIFY2(search.status == 0, search.err.constData());
+        QVERIFY2(timer.elapsed() < 20000, "the search waited for the other build");
+        QVERIFY2(search.err.contains("another process is building the index"), search.err.constData());
+        QVERIFY2(search.err.contains("hits may be missing"), search.err.constData());
+        const QJsonObject result = QJsonDocument::fromJson(search.out).object();
+        QCOMPARE(result.value("complete").toBool(), false);
+        QVERIFY(!result.value("hits").toArray().isEmpty());
+        lock.unlock();
+        // Once the other build is gone, a search builds the index whole.
+        const CliRunner::Result after = CliRunner::run({QStringLiteral("search"), pst, QStringLiteral("ordinary"), QStringLiteral("--json")});
+        QVERIFY2(after.status == 0, after.err.constData());
+        QVERIFY(QJsonDocument::fromJson(after.out).object().value("complete").toBool());
     }
 
     void damagedShardIsRebuilt_data()

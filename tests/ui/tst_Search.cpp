@@ -112,6 +112,46 @@ private slots:
         m_window = nullptr;
     }
 
+    // More hits than a screen: the first come with their snippets, the
+    // others get theirs shortly after, each marking the matched word.
+    void snippetsPastTheFirstScreenFollow()
+    {
+        PstFolder bulk{QStringLiteral("Bulk"), QStringLiteral("IPF.Note"), {}, {}, 0};
+        const int mails = SearchIndex::kScreenSnippets * 3;
+        for (int i = 0; i < mails; ++i) {
+            PstMessage mail;
+            mail.subject = QStringLiteral("Capybara note %1").arg(i);
+            mail.senderName = QStringLiteral("Ada Lovelace");
+            mail.senderAddress = QStringLiteral("ada@example.org");
+            mail.sentTime = QDateTime(QDate(2021, 1, 1), QTime(9, 0), Qt::UTC).addDays(i);
+            mail.deliveryTime = mail.sentTime;
+            mail.body = QStringLiteral("Note %1: the capybara swam across the pond.").arg(i);
+            bulk.messages.append(mail);
+        }
+        PstDescription description;
+        description.folders = {bulk};
+        const QString path = UiSamples::write(description, m_dir.path(), QStringLiteral("capybara.pst"));
+        m_window->openFile(path);
+        QVERIFY(QTest::qWaitFor([this] { return !m_window->treeController()->isOpening(); }, 60000));
+        QVERIFY(pressFolder(m_window->findChild<QTreeView*>(QStringLiteral("treeView")), QStringLiteral("Bulk")));
+        QVERIFY(QTest::qWaitFor([this, path] { return search()->pstPath() == path && !search()->isIndexing(path); }, 60000));
+        m_window->searchScopeBox()->setScope(SearchScopeBox::AllFolders);
+        QVERIFY(typeQuery(QStringLiteral("capybara")));
+        QCOMPARE(results()->model()->rowCount(), mails);
+        const auto marked = [this](int row) {
+            const QString snippet = results()->model()->index(row, 0).data(SearchHitModel::SnippetRole).toString();
+            const QString number = results()->model()->index(row, 0).data(PstListModel::SubjectRole).toString().section(' ', 2);
+            return snippet.contains(QStringLiteral("Note %1: the \x02" "capybara\x03").arg(number));
+        };
+        QVERIFY(QTest::qWaitFor([&] {
+            for (int row = 0; row < mails; ++row) {
+                if (!marked(row))
+                    return false;
+            }
+            return true;
+        }, 20000));
+    }
+
     void allFoldersListsHitsOfEveryFolderWithTheirFolder()
     {
         m_window->searchScopeBox()->setScope(SearchScopeBox::AllFolders);
