@@ -21,6 +21,8 @@
 // Files are kept in FOLDER and reused when present (default: a temporary
 // folder removed at the end).
 
+#include "../common/DescTreeWalk.h"
+
 #include "PstFolderItem.h"
 #include "PstParser.h"
 #include "PstPresets.h"
@@ -133,14 +135,7 @@ int measureLibpst(const QString& path, bool everyItem)
                 pst_freeItem(item);
             }
         }
-        if (node->child) {
-            node = node->child;
-            continue;
-        }
-        while (node && !node->next)
-            node = node->parent;
-        if (node)
-            node = node->next;
+        node = nextDescNode(node);
     }
     const double seconds = timer.elapsed() / 1000.0;
     const double peak = peakRssMb();

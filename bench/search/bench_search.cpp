@@ -25,6 +25,8 @@
 // words range from everywhere to rare as in real mail. With --dir the
 // mailbox is kept there and reused.
 
+#include "../common/DescTreeWalk.h"
+
 #include "ProductConstants.h"
 #include "PstWriter.h"
 #include "SearchIndex.h"
@@ -281,14 +283,7 @@ int walk(const QString& path)
     for (pst_desc_tree* node = file.d_head; node;) {
         if (pst_item* item = pst_parse_item(&file, node, nullptr))
             pst_freeItem(item);
-        if (node->child) {
-            node = node->child;
-            continue;
-        }
-        while (node && !node->next)
-            node = node->parent;
-        if (node)
-            node = node->next;
+        node = nextDescNode(node);
     }
     pst_close(&file);
     return 0;

@@ -13,6 +13,8 @@
 // compresses and indexes about like real mail.
 //
 //   bench_searchindex [--mails 5000] [--varied 5000] [--dir FOLDER]
+#include "../common/DescTreeWalk.h"
+
 #include "IndexedItemReader.h"
 #include "PstPresets.h"
 #include "SearchIndex.h"
@@ -94,14 +96,7 @@ Walk walk(const QString& pstPath, Stage stage)
             }
             pst_freeItem(record);
         }
-        if (node->child) {
-            node = node->child;
-            continue;
-        }
-        while (node && !node->next)
-            node = node->parent;
-        if (node)
-            node = node->next;
+        node = nextDescNode(node);
     }
     if (stage == Stage::Write)
         writer.finish(result.items);

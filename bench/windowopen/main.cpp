@@ -8,6 +8,8 @@
 // memory of the open and the time from choosing the largest folder to its
 // rows being handed to the list.
 
+#include "../common/DescTreeWalk.h"
+
 #include "PSTTreeView.h"
 #include "PstParser.h"
 #include "PstTreeController.h"
@@ -144,14 +146,7 @@ int main(int argc, char* argv[])
             if ((node->d_id & 0x1F) == 0x02)
                 if (pst_item* item = pst_parse_item(&file, node, nullptr))
                     pst_freeItem(item);
-            if (node->child) {
-                node = node->child;
-                continue;
-            }
-            while (node && !node->next)
-                node = node->parent;
-            if (node)
-                node = node->next;
+            node = nextDescNode(node);
         }
         pst_close(&file);
     }
