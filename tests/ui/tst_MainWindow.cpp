@@ -61,13 +61,7 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private:
-    template<typename T> T* child(const char* name) const
-    {
-        T* found = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
+    template<typename T> T* child(const char* name) const { return namedChild<T>(m_window, name); }
     PSTTreeView* tree() const { return child<PSTTreeView>("treeView"); }
     PSTListView* list() const { return child<PSTListView>("listView"); }
     QWidget* page() const { return child<QStackedWidget>("stackedWidget")->currentWidget(); }

@@ -40,6 +40,15 @@ std::shared_ptr<PstFolderItem> parse(const QString& path);
 // Item `index` of the folder called `folder` below `root`; empty if none.
 std::shared_ptr<PstItem> item(const std::shared_ptr<PstItem>& root, const QString& folder, int index);
 
+// The widget called `name` inside `window`; a missing one ends the test
+// program at once, naming it (the window's layout changed).
+template<typename T> T* namedChild(const QObject* window, const char* name)
+{
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no widget %s", name);
+    return found;
+}
 // The texts of a list model's top-level rows in `role`.
 QStringList texts(const QAbstractItemModel* model, int role = Qt::DisplayRole);
 
