@@ -5,6 +5,7 @@
 #include "Log.h"
 #include "SearchPlan.h"
 #include "SearchStorage.h"
+#include "ShardTextReader.h"
 #include "SqliteConnection.h"
 #include "SqliteStatement.h"
 
@@ -56,36 +57,6 @@ bool isTruncated(const QString& path)
     return pageSize < 512 || qint64(pageSize) * pages > file.size();
 }
 
-// Reads the long texts of a shard's items, keeping the last block it
-// unpacked: the items of one block are often asked for one after another.
-class TextReader
-{
-public:
-    explicit TextReader(sqlite3* db) : m_read(db, QStringLiteral("SELECT data FROM texts WHERE id = ?"))
-    {
-        m_read.bind(1, qint64(SearchStorage::kDictionaryRow));
-        if (m_read.step())
-            m_dictionary = m_read.blob(0);
-    }
-
-    SearchStorage::PackedTexts texts(qint64 block, qint64 part)
-    {
-        if (block != m_block) {
-            m_block = block;
-            m_read.reset();
-            m_read.bind(1, block);
-            m_texts = m_read.step() ? SearchStorage::unpackBlock(m_read.blob(0), m_dictionary) : QList<QByteArray>();
-        }
-        return part >= 0 && part < m_texts.size() ? SearchStorage::split(m_texts.at(part)) : SearchStorage::PackedTexts();
-    }
-
-private:
-    SqliteStatement m_read;
-    QByteArray m_dictionary;
-    qint64 m_block = -1;
-    QList<QByteArray> m_texts;
-};
-
 bool isDamageCode(int code)
 {
     const int primary = code & 0xFF;
@@ -107,6 +78,15 @@ struct SearchIndex::Private
         int items = 0;
         int totalItems = 0;
         bool writerAlive = false;
+        // Made on the first query that reads texts; goes before `db`.
+        mutable std::unique_ptr<ShardTextReader> texts;
+
+        ShardTextReader& textReader() const
+        {
+            if (!texts)
+                texts = std::make_unique<ShardTextReader>(db->handle());
+            return *texts;
+        }
     };
 
     QString pstPath;
@@ -147,6 +127,7 @@ void SearchIndex::Private::markDamaged(Shard& shard, const QString& reason) cons
 {
     Log::warn(QStringLiteral("Search index %1 is damaged: %2").arg(QDir::toNativeSeparators(shard.path), reason));
     shard.state = State::Damaged;
+    shard.texts.reset();
     shard.db.reset();
 }
 
@@ -347,7 +328,7 @@ void SearchIndex::Private::makeSnippets(const SearchPlan& plan, QList<SearchHit>
 {
     // One statement and text reader per shard the hits come from.
     QHash<QString, std::shared_ptr<SqliteStatement>> reads;
-    QHash<QString, std::shared_ptr<TextReader>> textReaders;
+    QHash<QString, const Shard*> shardOf;
     const qsizetype end = std::min(hits->size(), from + count);
     for (qsizetype i = from; i < end; ++i) {
         SearchHit& hit = (*hits)[i];
@@ -360,7 +341,7 @@ void SearchIndex::Private::makeSnippets(const SearchPlan& plan, QList<SearchHit>
                 continue;
             read = std::make_shared<SqliteStatement>(
                 shard->db->handle(), QStringLiteral("SELECT node, subject, sender, block, part FROM items WHERE id = ?"));
-            textReaders.insert(hit.shardPath, std::make_shared<TextReader>(shard->db->handle()));
+            shardOf.insert(hit.shardPath, &*shard);
         }
         read->reset();
         read->bind(1, hit.row);
@@ -368,12 +349,9 @@ void SearchIndex::Private::makeSnippets(const SearchPlan& plan, QList<SearchHit>
         if (!read->step() || quint64(read->integer(0)) != hit.nodeId)
             continue;
         SearchPlan::Texts texts;
-        texts.subject = read->text(1);
-        texts.sender = read->text(2);
-        const SearchStorage::PackedTexts packed = textReaders.value(hit.shardPath)->texts(read->integer(3), read->integer(4));
-        texts.recipients = packed.recipients;
-        texts.body = packed.body;
-        texts.attachments = packed.attachments;
+        texts.subject = read->blob(1);
+        texts.sender = read->blob(2);
+        shardOf.value(hit.shardPath)->textReader().read(read->integer(3), read->integer(4), &texts);
         hit.snippet = plan.snippet(texts);
         hit.hasSnippet = true;
     }
@@ -577,18 +555,13 @@ bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, cons
         else
             statement.bind(i + 1, values.at(i).toLongLong());
     }
-    std::optional<TextReader> reader;
-    if (plan.hasChecks())
-        reader.emplace(shard.db->handle());
+    ShardTextReader* reader = plan.hasChecks() ? &shard.textReader() : nullptr;
     while ((options.limit <= 0 || *found < options.limit) && statement.step()) {
-        SearchPlan::Texts texts;
-        texts.subject = statement.text(6);
-        texts.sender = statement.text(7);
         if (plan.hasChecks()) {
-            const SearchStorage::PackedTexts packed = reader->texts(statement.integer(8), statement.integer(11));
-            texts.recipients = packed.recipients;
-            texts.body = packed.body;
-            texts.attachments = packed.attachments;
+            SearchPlan::Texts texts;
+            texts.subject = statement.blob(6);
+            texts.sender = statement.blob(7);
+            reader->read(statement.integer(8), statement.integer(11), &texts);
             if (!plan.accepts(texts))
                 continue;
         }
@@ -600,8 +573,8 @@ bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, cons
             hit.date = QDateTime::fromMSecsSinceEpoch(statement.integer(3), Qt::UTC);
         hit.size = statement.integer(4);
         hit.hasAttachment = statement.integer(5) != 0;
-        hit.subject = texts.subject;
-        hit.sender = texts.sender;
+        hit.subject = statement.text(6);
+        hit.sender = statement.text(7);
         hit.shardPath = shard.path;
         hit.row = statement.integer(9);
         hit.rank = statement.real(10);

@@ -5,6 +5,7 @@
 #include "SearchStorage.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -69,6 +70,36 @@ bool isAsciiAlnum(char c)
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// Copies `size` bytes of ASCII text to `to` in lower case, eight at a time
+// (the longest part of a phrase check); false, with `to` undefined, when
+// the text holds other characters.
+bool foldAscii(const char* from, char* to, size_t size)
+{
+    constexpr quint64 kOnes = 0x0101010101010101ull;
+    constexpr quint64 kHighBits = 0x80 * kOnes;
+    quint64 high = 0;
+    size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 bytes;
+        std::memcpy(&bytes, from + i, 8);
+        high |= bytes;
+        // Per byte (below 0x80, so no carry crosses bytes): the high bit
+        // of the first sum says "at least 'A'", of the second "above 'Z'".
+        const quint64 capitals = (bytes + (0x80 - 'A') * kOnes) & ~(bytes + (0x80 - 'Z' - 1) * kOnes) & kHighBits;
+        bytes |= capitals >> 2;
+        std::memcpy(to + i, &bytes, 8);
+    }
+    if (high & kHighBits)
+        return false;
+    for (; i < size; ++i) {
+        const auto c = static_cast<unsigned char>(from[i]);
+        if (c >= 0x80)
+            return false;
+        to[i] = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    }
+    return true;
+}
+
 bool isContinuationByte(char c)
 {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -76,7 +107,7 @@ bool isContinuationByte(char c)
 
 } // namespace
 
-const QString& SearchPlan::Texts::column(Column which) const
+const QByteArray& SearchPlan::Texts::column(Column which) const
 {
     switch (which) {
     case Subject: return subject;
@@ -131,7 +162,7 @@ void SearchPlan::addTerm(const SearchTerm& term)
                 m_positive << filter + quoted(QString::fromUtf8(words.at(i))) + (prefix ? QStringLiteral(" *") : QString());
             }
         }
-        m_checks.append({columns, words, QString(), term.prefix, term.negated});
+        m_checks.append({columns, words, QString(), term.prefix, term.negated, std::all_of(words.begin(), words.end(), isAscii)});
     }
     if (!term.negated) {
         for (qsizetype i = 0; i < words.size(); ++i) {
@@ -144,7 +175,7 @@ void SearchPlan::addTerm(const SearchTerm& term)
 void SearchPlan::addCjkTerm(const SearchTerm& term, int columns)
 {
     const QString text = term.text;
-    m_checks.append({columns, {}, text, false, term.negated});
+    m_checks.append({columns, {}, text, false, term.negated, false});
     if (term.negated)
         return;
     m_markSubstrings << text;
@@ -178,9 +209,13 @@ bool SearchPlan::holds(const Check& check, const Texts& texts) const
         const auto column = Column(1 << i);
         if (!(check.columns & column))
             continue;
-        const QString& text = texts.column(column);
+        const QByteArray& text = texts.column(column);
+        if (text.isEmpty())
+            continue;
         if (!check.substring.isEmpty()) {
-            if (text.contains(check.substring, Qt::CaseInsensitive))
+            // Case folding beyond ASCII needs the text as characters; only
+            // items with CJK text get here.
+            if (QString::fromUtf8(text).contains(check.substring, Qt::CaseInsensitive))
                 return true;
             continue;
         }
@@ -190,11 +225,12 @@ bool SearchPlan::holds(const Check& check, const Texts& texts) const
     return false;
 }
 
-bool SearchPlan::containsSequence(const QString& text, const Check& check) const
+bool SearchPlan::containsSequence(const QByteArray& utf8, const Check& check) const
 {
-    const QByteArray utf8 = text.toUtf8();
-    if (isAscii(utf8) && std::all_of(check.tokens.begin(), check.tokens.end(), isAscii))
-        return containsAsciiSequence(utf8, check);
+    if (check.asciiTokens) {
+        if (const std::optional<bool> found = containsAsciiSequence(utf8, check))
+            return *found;
+    }
     const qsizetype length = check.tokens.size();
     // How many words of the sequence each match under way has seen.
     QList<qsizetype> partial;
@@ -215,17 +251,19 @@ bool SearchPlan::containsSequence(const QString& text, const Check& check) const
     return found;
 }
 
-bool SearchPlan::containsAsciiSequence(const QByteArray& text, const Check& check)
+std::optional<bool> SearchPlan::containsAsciiSequence(const QByteArray& text, const Check& check)
 {
     // In ASCII text the words are the runs of letters and digits, folded
     // to lower case (as the tokenizer makes them): each place the first
     // word stands as a word is followed up, past the characters between
-    // words, to see whether the rest come next.
-    std::string lower(text.constData(), size_t(text.size()));
-    for (char& c : lower)
-        c = (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+    // words, to see whether the rest come next. The folded copy goes to a
+    // buffer kept between calls: a query checks many texts.
+    thread_local std::string lower;
+    const size_t size = size_t(text.size());
+    lower.resize(size);
+    if (!foldAscii(text.constData(), lower.data(), size))
+        return std::nullopt;
     const std::string_view view(lower);
-    const size_t size = view.size();
     const qsizetype length = check.tokens.size();
     const auto wordEnd = [&](size_t at) {
         while (at < size && isAsciiAlnum(view[at]))
@@ -266,15 +304,18 @@ QString SearchPlan::snippet(const Texts& texts) const
         if (!marked.isEmpty())
             return marked;
     }
-    const QString start = texts.body.left(kSnippetAfter).simplified();
-    return texts.body.size() > kSnippetAfter ? start + QChar(0x2026) : start;
+    // No match to show: the start of the body. A character takes at most
+    // four bytes, so these bytes hold the characters shown and one more.
+    const qsizetype enough = 4 * (kSnippetAfter + 1);
+    const QString head = QString::fromUtf8(texts.body.left(enough));
+    const QString start = head.left(kSnippetAfter).simplified();
+    return head.size() > kSnippetAfter ? start + QChar(0x2026) : start;
 }
 
-QString SearchPlan::snippetOf(const QString& text) const
+QString SearchPlan::snippetOf(const QByteArray& utf8) const
 {
-    if (text.isEmpty())
+    if (utf8.isEmpty())
         return QString();
-    const QByteArray utf8 = text.toUtf8();
     QList<QPair<int, int>> ranges;
     for (const QString& substring : m_markSubstrings) {
         const QByteArray wanted = substring.toUtf8();

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // What one query asks of a shard: the FTS5 expressions for the word and
 // trigram tables, and the checks each candidate row must then pass against
 // its stored texts (exact phrases, which the index without positions cannot
@@ -19,14 +21,16 @@ public:
     // The indexed columns, in table order.
     enum Column { Subject = 1, Sender = 2, Recipients = 4, Body = 8, Attachments = 16, AllColumns = 31 };
 
+    // An item's texts as the index keeps them (UTF-8): checked and marked
+    // as they are, without converting them.
     struct Texts
     {
-        QString subject;
-        QString sender;
-        QString recipients;
-        QString body;
-        QString attachments;
-        const QString& column(Column column) const;
+        QByteArray subject;
+        QByteArray sender;
+        QByteArray recipients;
+        QByteArray body;
+        QByteArray attachments;
+        const QByteArray& column(Column column) const;
     };
 
     SearchPlan(const SearchQuery& query, const FtsTokenizer& tokenizer);
@@ -57,15 +61,17 @@ private:
         QString substring;         // CJK text to find as it is
         bool prefixLast = false;
         bool negated = false;
+        bool asciiTokens = false;
     };
 
     void addTerm(const SearchTerm& term);
     void addCjkTerm(const SearchTerm& term, int columns);
     bool holds(const Check& check, const Texts& texts) const;
-    bool containsSequence(const QString& text, const Check& check) const;
-    // The same for ASCII text and words, many times faster.
-    static bool containsAsciiSequence(const QByteArray& text, const Check& check);
-    QString snippetOf(const QString& text) const;
+    bool containsSequence(const QByteArray& text, const Check& check) const;
+    // The same for ASCII text and words, many times faster; nullopt when
+    // the text is not all ASCII.
+    static std::optional<bool> containsAsciiSequence(const QByteArray& text, const Check& check);
+    QString snippetOf(const QByteArray& utf8) const;
 
     const FtsTokenizer& m_tokenizer;
     QStringList m_positive;
