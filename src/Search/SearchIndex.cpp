@@ -16,13 +16,17 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <optional>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -94,6 +98,9 @@ struct SearchIndex::Private
     QString identity;
     std::vector<Shard> shards;
     mutable std::unique_ptr<FtsTokenizer> tokenizer;
+    // Those of the further threads of searchShardsAtOnce(): a tokenizer
+    // is used by one thread at a time.
+    mutable std::vector<std::unique_ptr<FtsTokenizer>> workerTokenizers;
 
     void load();
     void loadShard(Shard& shard);
@@ -104,6 +111,20 @@ struct SearchIndex::Private
             tokenizer = std::make_unique<FtsTokenizer>();
         return *tokenizer;
     }
+    const FtsTokenizer& wordsOfWorker(int worker) const
+    {
+        if (worker == 0)
+            return words();
+        while (int(workerTokenizers.size()) < worker)
+            workerTokenizers.push_back(std::make_unique<FtsTokenizer>());
+        return *workerTokenizers.at(size_t(worker - 1));
+    }
+    // Threads that search shards at once: one per core, one per shard at most.
+    int workerCount() const;
+    // Searches every shard, several at once, without a date bound; the hits
+    // and the error as one shard after another would give them.
+    void searchShardsAtOnce(const SearchQuery& query, const Options& options, QList<SearchHit>* hits,
+                            QString* error) const;
     int rankingCap(const Options& options) const;
     // Whether some shard has more matches than are worth ranking.
     bool tooManyToRank(const SearchPlan& plan, const Options& options) const;
@@ -294,13 +315,20 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
         const SearchPlan plan(query, d->words());
         // One way for all shards, so their hits compare.
         const bool walkByDate = d->tooManyToRank(plan, options);
-        for (const Private::Shard& shard : d->shards) {
-            if (plan.isEmpty() || !shard.db)
-                continue;
-            if (!d->searchShard(shard, plan, query, options, walkByDate, Private::dateBound(hits, options, walkByDate),
-                                &hits, &problem)) {
-                hits.clear();
-                break;
+        if (plan.isEmpty()) {
+            // Nothing to look for: no hits.
+        } else if (options.order == Order::BestFirst && !walkByDate && d->workerCount() > 1) {
+            // Ranked hits set no bar for other shards: they are searched at once.
+            d->searchShardsAtOnce(query, options, &hits, &problem);
+        } else {
+            for (const Private::Shard& shard : d->shards) {
+                if (!shard.db)
+                    continue;
+                if (!d->searchShard(shard, plan, query, options, walkByDate,
+                                    Private::dateBound(hits, options, walkByDate), &hits, &problem)) {
+                    hits.clear();
+                    break;
+                }
             }
         }
     }
@@ -354,6 +382,51 @@ void SearchIndex::Private::makeSnippets(const SearchPlan& plan, QList<SearchHit>
         shardOf.value(hit.shardPath)->textReader().read(read->integer(3), read->integer(4), &texts);
         hit.snippet = plan.snippet(texts);
         hit.hasSnippet = true;
+    }
+}
+
+int SearchIndex::Private::workerCount() const
+{
+    const auto open = std::count_if(shards.begin(), shards.end(), [](const Shard& shard) { return bool(shard.db); });
+    return int(std::min<qint64>(open, std::max(1, QThread::idealThreadCount())));
+}
+
+void SearchIndex::Private::searchShardsAtOnce(const SearchQuery& query, const Options& options, QList<SearchHit>* hits,
+                                              QString* error) const
+{
+    struct Outcome
+    {
+        QList<SearchHit> hits;
+        QString error;
+        bool ok = true;
+    };
+    std::vector<Outcome> outcomes(shards.size());
+    const int workers = workerCount();
+    // Made here: the threads must not grow the list they read.
+    for (int worker = 0; worker < workers; ++worker)
+        wordsOfWorker(worker);
+    std::atomic<size_t> next{0};
+    const auto work = [&](int worker) {
+        const SearchPlan plan(query, wordsOfWorker(worker));
+        for (size_t i = next++; i < shards.size(); i = next++) {
+            if (shards[i].db)
+                outcomes[i].ok = searchShard(shards[i], plan, query, options, false, std::nullopt, &outcomes[i].hits,
+                                             &outcomes[i].error);
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int worker = 1; worker < workers; ++worker)
+        threads.emplace_back(work, worker);
+    work(0);
+    for (std::thread& thread : threads)
+        thread.join();
+    for (Outcome& outcome : outcomes) {
+        if (!outcome.ok) {
+            hits->clear();
+            *error = outcome.error;
+            return;
+        }
+        hits->append(outcome.hits);
     }
 }
 
