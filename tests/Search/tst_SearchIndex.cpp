@@ -82,11 +82,17 @@ private slots:
     void init();
     void queriesFindTheirItems_data();
     void queriesFindTheirItems();
+    void phrasesAreCheckedInEveryText_data();
+    void phrasesAreCheckedInEveryText();
+    void failingShardFailsTheSearch_data();
+    void failingShardFailsTheSearch();
     void ordersAsAsked();
     void restrictsToOneFolderAndLimits();
     void manyMatchesComeByDate();
     void snippetsMarkTheMatches_data();
     void snippetsMarkTheMatches();
+    void snippetWithoutMatchShowsTheBodyStart_data();
+    void snippetWithoutMatchShowsTheBodyStart();
     void snippetsComeFirstForTheScreenThenOnRequest();
     void hitsCarryTheListColumns();
     void badQueryAndMissingIndexSayWhy();
@@ -220,6 +226,81 @@ void TestSearchIndex::queriesFindTheirItems()
     // Two shards, as two workers write them: hits come from both.
     writeIndex(corpus(), 2);
     QCOMPARE(sorted(subjects(search(text))), sorted(expected));
+}
+
+// Items whose phrases lie where the quick checks could go wrong: capitals
+// and accented letters deep in long texts, the first and last of the texts
+// kept packed together, and a phrase cut by the end of a text.
+QList<IndexedItem> phraseCorpus()
+{
+    const QString padding = QString("plain words to fill the line ").repeated(12);
+    IndexedItem zoo = item(1, Mail, "Inbox", "Zoo visit", "", padding + "WE FED THE ZEBRA APPLES AND HAY. " + padding);
+    IndexedItem station = item(2, Mail, "Inbox", "Station", "", "Köln Hauptbahnhof, Gleis 5. " + padding);
+    IndexedItem plan = item(3, Mail, "Inbox", "Plan", "", padding);
+    plan.recipients = "Erin Evans <erin@example.com>";
+    plan.attachmentNames = "annual plan 2024.pdf";
+    IndexedItem split = item(4, Mail, "Inbox", "Split", "", padding + "the annual");
+    split.recipients = "ops@example.com Evans";
+    split.attachmentNames = "plan.doc";
+    return {zoo, station, plan, split};
+}
+
+void TestSearchIndex::phrasesAreCheckedInEveryText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("capitals in a long text") << "\"zebra apples\"" << QStringList{"Zoo visit"};
+    QTest::newRow("capitals in the query") << "\"FED the Zebra\"" << QStringList{"Zoo visit"};
+    QTest::newRow("a whole word, not its start") << "\"zebra apple\"" << QStringList{};
+    QTest::newRow("joined words, the last a prefix") << "zebra.appl*" << QStringList{"Zoo visit"};
+    QTest::newRow("joined words") << "zebra.apple" << QStringList{};
+    QTest::newRow("accents first in a long text") << "\"koln hauptbahnhof\"" << QStringList{"Station"};
+    QTest::newRow("after the accents") << "\"gleis 5\"" << QStringList{"Station"};
+    QTest::newRow("recipients, first of the packed texts") << "to:\"erin evans\"" << QStringList{"Plan"};
+    QTest::newRow("recipients in order only") << "\"evans example\"" << QStringList{};
+    QTest::newRow("attachment names, last of the packed texts") << "\"annual plan\"" << QStringList{"Plan"};
+    QTest::newRow("up to the end of the names") << "\"2024 pdf\"" << QStringList{"Plan"};
+    QTest::newRow("no phrase across two texts") << "\"evans plain\"" << QStringList{};
+    QTest::newRow("excluded phrase") << "plain -\"annual plan\"" << QStringList{"Zoo visit", "Station", "Split"};
+}
+
+void TestSearchIndex::phrasesAreCheckedInEveryText()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+    writeIndex(phraseCorpus(), 2);
+    for (const SearchIndex::Order order : {SearchIndex::Order::BestFirst, SearchIndex::Order::NewestFirst}) {
+        SearchIndex::Options options;
+        options.order = order;
+        QCOMPARE(sorted(subjects(search(text, options))), sorted(expected));
+    }
+}
+
+void TestSearchIndex::failingShardFailsTheSearch_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::newRow("best first") << int(SearchIndex::Order::BestFirst);
+    QTest::newRow("newest first") << int(SearchIndex::Order::NewestFirst);
+}
+
+void TestSearchIndex::failingShardFailsTheSearch()
+{
+    // One shard of three fails while the others answer: no hits are shown
+    // as if they were all, whichever way the shards are searched.
+    QFETCH(int, order);
+    writeIndex(corpus(), 3);
+    SearchIndex index(m_pst);
+    QCOMPARE(index.state(), SearchIndex::State::Complete);
+    {
+        SqliteConnection db;
+        QVERIFY(db.open(SearchStorage::shardPath(SearchIndex::locationFor(m_pst), 1), SqliteConnection::Mode::ReadWriteCreate));
+        QVERIFY(db.exec("ALTER TABLE items RENAME TO gone"));
+    }
+    SearchIndex::Options options;
+    options.order = SearchIndex::Order(order);
+    QString error;
+    QVERIFY(index.search(SearchQuery::parse("report"), options, &error).isEmpty());
+    QVERIFY(!error.isEmpty());
 }
 
 void TestSearchIndex::ordersAsAsked()
@@ -463,6 +544,30 @@ void TestSearchIndex::changedFileHasNoIndex()
     file.close();
     QVERIFY(SearchIndex::locationFor(m_pst) != before);
     QCOMPARE(SearchIndex(m_pst).state(), SearchIndex::State::Missing);
+}
+
+void TestSearchIndex::snippetWithoutMatchShowsTheBodyStart_data()
+{
+    // The first characters shown (at most 180), with "…" when there are more.
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("snippet");
+    QTest::newRow("short") << "see you" << "see you";
+    QTest::newRow("just fits") << QString(180, 'a') << QString(180, 'a');
+    QTest::newRow("one more") << QString(181, 'a') << QString(180, 'a') + QChar(0x2026);
+    QTest::newRow("accented, fits in characters") << QString(150, QChar(0xFC)) << QString(150, QChar(0xFC));
+    QTest::newRow("accented, too long") << QString(300, QChar(0xFC)) << QString(180, QChar(0xFC)) + QChar(0x2026);
+    QTest::newRow("japanese") << QString(100, QChar(0x6771)) << QString(100, QChar(0x6771));
+    QTest::newRow("lines joined") << "one\r\ntwo" << "one two";
+}
+
+void TestSearchIndex::snippetWithoutMatchShowsTheBodyStart()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, snippet);
+    writeIndex({item(1, Mail, "Inbox", "Greeting", "", body)}, 1);
+    const QList<SearchHit> hits = search("subject:greeting");
+    QCOMPARE(hits.size(), 1);
+    QCOMPARE(hits.first().snippet, snippet);
 }
 
 void TestSearchIndex::damagedShardIsNeverTrusted_data()
