@@ -82,8 +82,10 @@ struct SearchIndex::Private
         int items = 0;
         int totalItems = 0;
         bool writerAlive = false;
-        // Made on the first query that reads texts; goes before `db`.
+        // Made on the first query that reads texts; go before `db`.
         mutable std::unique_ptr<ShardTextReader> texts;
+        // For the further threads that check candidates.
+        mutable std::vector<std::unique_ptr<ShardTextReader::Unpacker>> unpackers;
 
         ShardTextReader& textReader() const
         {
@@ -98,7 +100,7 @@ struct SearchIndex::Private
     QString identity;
     std::vector<Shard> shards;
     mutable std::unique_ptr<FtsTokenizer> tokenizer;
-    // Those of the further threads of searchShardsAtOnce(): a tokenizer
+    // Those of the further threads of searchShardsAtOnce() and confirm(): a tokenizer
     // is used by one thread at a time.
     mutable std::vector<std::unique_ptr<FtsTokenizer>> workerTokenizers;
 
@@ -140,7 +142,13 @@ struct SearchIndex::Private
     // further hit must reach to make the page (newest first: at least it).
     static std::optional<qint64> dateBound(const QList<SearchHit>& hits, const Options& options, bool walkByDate);
     bool readHits(const Shard& shard, const QString& sql, const QVariantList& values, const SearchPlan& plan,
-                  const Options& options, int* found, QList<SearchHit>* hits, QString* error) const;
+                  const SearchQuery& query, const Options& options, int* found, QList<SearchHit>* hits,
+                  QString* error) const;
+    // Checks `candidates` against their texts, on several threads when
+    // there are many.
+    struct Candidate;
+    void confirm(const Shard& shard, const SearchPlan& plan, const SearchQuery& query,
+                 std::vector<Candidate>* candidates) const;
     void makeSnippets(const SearchPlan& plan, QList<SearchHit>* hits, qsizetype from, qsizetype count) const;
 };
 
@@ -148,6 +156,7 @@ void SearchIndex::Private::markDamaged(Shard& shard, const QString& reason) cons
 {
     Log::warn(QStringLiteral("Search index %1 is damaged: %2").arg(QDir::toNativeSeparators(shard.path), reason));
     shard.state = State::Damaged;
+    shard.unpackers.clear();
     shard.texts.reset();
     shard.db.reset();
 }
@@ -317,8 +326,9 @@ QList<SearchHit> SearchIndex::search(const SearchQuery& query, const Options& op
         const bool walkByDate = d->tooManyToRank(plan, options);
         if (plan.isEmpty()) {
             // Nothing to look for: no hits.
-        } else if (options.order == Order::BestFirst && !walkByDate && d->workerCount() > 1) {
-            // Ranked hits set no bar for other shards: they are searched at once.
+        } else if (options.order == Order::BestFirst && !walkByDate && !plan.hasChecks() && d->workerCount() > 1) {
+            // Ranked hits set no bar for other shards: they are searched at
+            // once (with checks to make, each shard's use all cores instead).
             d->searchShardsAtOnce(query, options, &hits, &problem);
         } else {
             for (const Private::Shard& shard : d->shards) {
@@ -609,7 +619,7 @@ bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& pla
         sql += QLatin1Char(' ') + pass;
         if (!plan.hasChecks() && options.limit > 0)
             sql += QStringLiteral(" LIMIT %1").arg(options.limit - found);
-        if (!readHits(shard, sql, values, plan, options, &found, hits, error))
+        if (!readHits(shard, sql, values, plan, query, options, &found, hits, error))
             return false;
         if (options.limit > 0 && found >= options.limit)
             break;
@@ -617,9 +627,92 @@ bool SearchIndex::Private::searchShard(const Shard& shard, const SearchPlan& pla
     return true;
 }
 
+// A row the SQL found, waiting for its texts to be checked.
+struct SearchIndex::Private::Candidate
+{
+    SearchHit hit;
+    SearchPlan::Texts texts;  // subject and sender; the rest is read
+    qint64 block = 0;
+    qint64 part = 0;
+    bool accepted = false;
+};
+
+namespace {
+
+// Candidates checked together: their blocks are read first, then unpacked
+// and checked on all cores. Past the page's end at most this many more
+// are checked than one at a time would.
+constexpr size_t kCandidateBatch = 96;
+
+SearchHit hitOf(const SqliteStatement& statement, const QString& shardPath)
+{
+    SearchHit hit;
+    hit.nodeId = quint64(statement.integer(0));
+    hit.folderPath = statement.text(1);
+    hit.itemType = int(statement.integer(2));
+    if (!statement.isNull(3))
+        hit.date = QDateTime::fromMSecsSinceEpoch(statement.integer(3), Qt::UTC);
+    hit.size = statement.integer(4);
+    hit.hasAttachment = statement.integer(5) != 0;
+    hit.subject = statement.text(6);
+    hit.sender = statement.text(7);
+    hit.shardPath = shardPath;
+    hit.row = statement.integer(9);
+    hit.rank = statement.real(10);
+    return hit;
+}
+
+} // namespace
+
+void SearchIndex::Private::confirm(const Shard& shard, const SearchPlan& plan, const SearchQuery& query,
+                                   std::vector<Candidate>* candidates) const
+{
+    if (candidates->empty())
+        return;
+    // The connection is this thread's: the blocks are read here, each once.
+    QList<qint64> blocks;
+    QList<QByteArray> packed;
+    QHash<qint64, int> blockAt;
+    for (const Candidate& candidate : *candidates) {
+        if (!blockAt.contains(candidate.block)) {
+            blockAt.insert(candidate.block, int(blocks.size()));
+            blocks << candidate.block;
+            packed << shard.textReader().packedBlock(candidate.block);
+        }
+    }
+    const int workers = int(std::min<qsizetype>(std::max(1, QThread::idealThreadCount()), blocks.size()));
+    for (int worker = 0; worker < workers; ++worker)
+        wordsOfWorker(worker);
+    while (int(shard.unpackers.size()) < workers)
+        shard.unpackers.push_back(std::make_unique<ShardTextReader::Unpacker>(shard.textReader().dictionary()));
+    // Worker w unpacks blocks w, w + workers, ... and checks their candidates.
+    const auto work = [&](int worker) {
+        const SearchPlan ownPlan(query, wordsOfWorker(worker));
+        const SearchPlan& checks = worker == 0 ? plan : ownPlan;
+        ShardTextReader::Unpacker& unpacker = *shard.unpackers.at(size_t(worker));
+        for (qsizetype b = worker; b < blocks.size(); b += workers) {
+            unpacker.unpack(packed.at(b));
+            for (Candidate& candidate : *candidates) {
+                if (candidate.block != blocks.at(b))
+                    continue;
+                unpacker.texts(candidate.part, &candidate.texts);
+                candidate.accepted = checks.accepts(candidate.texts);
+                // They point into the unpacker, which moves on.
+                candidate.texts = {};
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int worker = 1; worker < workers; ++worker)
+        threads.emplace_back(work, worker);
+    work(0);
+    for (std::thread& thread : threads)
+        thread.join();
+}
+
 bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, const QVariantList& values,
-                                    const SearchPlan& plan, const Options& options, int* found,
-                                    QList<SearchHit>* hits, QString* error) const
+                                    const SearchPlan& plan, const SearchQuery& query, const Options& options,
+                                    int* found, QList<SearchHit>* hits, QString* error) const
 {
     SqliteStatement statement(shard.db->handle(), sql);
     for (int i = 0; i < values.size(); ++i) {
@@ -628,31 +721,36 @@ bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, cons
         else
             statement.bind(i + 1, values.at(i).toLongLong());
     }
-    ShardTextReader* reader = plan.hasChecks() ? &shard.textReader() : nullptr;
-    while ((options.limit <= 0 || *found < options.limit) && statement.step()) {
-        if (plan.hasChecks()) {
-            SearchPlan::Texts texts;
-            texts.subject = statement.blob(6);
-            texts.sender = statement.blob(7);
-            reader->read(statement.integer(8), statement.integer(11), &texts);
-            if (!plan.accepts(texts))
-                continue;
+    const auto full = [&] { return options.limit > 0 && *found >= options.limit; };
+    if (!plan.hasChecks()) {
+        while (!full() && statement.step()) {
+            hits->append(hitOf(statement, shard.path));
+            ++*found;
         }
-        SearchHit hit;
-        hit.nodeId = quint64(statement.integer(0));
-        hit.folderPath = statement.text(1);
-        hit.itemType = int(statement.integer(2));
-        if (!statement.isNull(3))
-            hit.date = QDateTime::fromMSecsSinceEpoch(statement.integer(3), Qt::UTC);
-        hit.size = statement.integer(4);
-        hit.hasAttachment = statement.integer(5) != 0;
-        hit.subject = statement.text(6);
-        hit.sender = statement.text(7);
-        hit.shardPath = shard.path;
-        hit.row = statement.integer(9);
-        hit.rank = statement.real(10);
-        hits->append(hit);
-        ++*found;
+    }
+    std::vector<Candidate> candidates;
+    bool more = plan.hasChecks();
+    while (more && !full()) {
+        candidates.clear();
+        while (candidates.size() < kCandidateBatch && (more = statement.step())) {
+            Candidate candidate;
+            candidate.hit = hitOf(statement, shard.path);
+            candidate.texts.subject = statement.blob(6);
+            candidate.texts.sender = statement.blob(7);
+            candidate.block = statement.integer(8);
+            candidate.part = statement.integer(11);
+            candidates.push_back(std::move(candidate));
+        }
+        confirm(shard, plan, query, &candidates);
+        // In the order the SQL gave them, up to the page's end.
+        for (const Candidate& candidate : candidates) {
+            if (full())
+                break;
+            if (candidate.accepted) {
+                hits->append(candidate.hit);
+                ++*found;
+            }
+        }
     }
     if (statement.succeeded())
         return true;

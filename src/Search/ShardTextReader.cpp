@@ -2,8 +2,8 @@
 #include "ShardTextReader.h"
 
 #include "SearchStorage.h"
+#include "SqliteStatement.h"
 
-#include <sqlite3.h>
 #include <zstd.h>
 
 #include <cstring>
@@ -23,73 +23,48 @@ quint32 littleEndian(const char* at)
 
 } // namespace
 
-struct ShardTextReader::Private
+struct ShardTextReader::Unpacker::Private
 {
-    sqlite3_stmt* read = nullptr;
     ZSTD_DCtx* context = nullptr;
     ZSTD_DDict* dictionary = nullptr;
     bool dictionaryBroken = false;
-    qint64 block = -1;
     // The unpacked block and where each item's joined texts lie in it.
     std::vector<char> raw;
     std::vector<std::pair<size_t, size_t>> parts;
 
     ~Private()
     {
-        sqlite3_finalize(read);
         ZSTD_freeDDict(dictionary);
         ZSTD_freeDCtx(context);
     }
-    // The blob of row `id` of `texts` handed to `use`, or false.
-    template<typename Use>
-    bool withRow(qint64 id, Use use)
-    {
-        if (!read)
-            return false;
-        sqlite3_bind_int64(read, 1, id);
-        bool found = false;
-        if (sqlite3_step(read) == SQLITE_ROW) {
-            const void* data = sqlite3_column_blob(read, 0);
-            const int size = sqlite3_column_bytes(read, 0);
-            found = true;
-            use(static_cast<const char*>(data), size_t(size));
-        }
-        sqlite3_reset(read);
-        return found;
-    }
-    void unpack(const char* packed, size_t size);
 };
 
-ShardTextReader::ShardTextReader(sqlite3* db) : d(std::make_unique<Private>())
+ShardTextReader::Unpacker::Unpacker(const QByteArray& dictionary) : d(std::make_unique<Private>())
 {
-    if (sqlite3_prepare_v2(db, "SELECT data FROM texts WHERE id = ?", -1, &d->read, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(d->read);
-        d->read = nullptr;
-        return;
-    }
     d->context = ZSTD_createDCtx();
-    d->withRow(SearchStorage::kDictionaryRow, [&](const char* data, size_t size) {
-        if (size == 0)
-            return;
-        d->dictionary = ZSTD_createDDict(data, size);
+    if (!dictionary.isEmpty()) {
+        d->dictionary = ZSTD_createDDict(dictionary.constData(), size_t(dictionary.size()));
         d->dictionaryBroken = !d->dictionary;
-    });
+    }
 }
 
-ShardTextReader::~ShardTextReader() = default;
+ShardTextReader::Unpacker::~Unpacker() = default;
 
-void ShardTextReader::Private::unpack(const char* packed, size_t size)
+void ShardTextReader::Unpacker::unpack(const QByteArray& packed)
 {
-    parts.clear();
-    if (!context || dictionaryBroken)
+    d->parts.clear();
+    if (!d->context || d->dictionaryBroken || packed.isEmpty())
         return;
-    const unsigned long long unpacked = ZSTD_getFrameContentSize(packed, size);
+    const size_t size = size_t(packed.size());
+    const unsigned long long unpacked = ZSTD_getFrameContentSize(packed.constData(), size);
     if (unpacked == ZSTD_CONTENTSIZE_ERROR || unpacked == ZSTD_CONTENTSIZE_UNKNOWN || unpacked < 4
         || unpacked > kMaxUnpackedBytes)
         return;
+    std::vector<char>& raw = d->raw;
     raw.resize(size_t(unpacked));
-    const size_t got = dictionary ? ZSTD_decompress_usingDDict(context, raw.data(), raw.size(), packed, size, dictionary)
-                                  : ZSTD_decompressDCtx(context, raw.data(), raw.size(), packed, size);
+    const size_t got = d->dictionary
+        ? ZSTD_decompress_usingDDict(d->context, raw.data(), raw.size(), packed.constData(), size, d->dictionary)
+        : ZSTD_decompressDCtx(d->context, raw.data(), raw.size(), packed.constData(), size);
     if (ZSTD_isError(got) || got != unpacked)
         return;
     // The number of texts and each one's length (32 bits, little-endian),
@@ -107,29 +82,58 @@ void ShardTextReader::Private::unpack(const char* packed, size_t size)
         found.emplace_back(size_t(at), size_t(length));
         at += length;
     }
-    parts = std::move(found);
+    d->parts = std::move(found);
 }
 
-void ShardTextReader::read(qint64 block, qint64 part, SearchPlan::Texts* texts)
+void ShardTextReader::Unpacker::texts(qint64 part, SearchPlan::Texts* texts) const
 {
     texts->recipients.clear();
     texts->body.clear();
     texts->attachments.clear();
-    if (block != d->block) {
-        d->block = block;
-        d->parts.clear();
-        d->withRow(block, [&](const char* data, size_t size) { d->unpack(data, size); });
-    }
     if (part < 0 || quint64(part) >= d->parts.size())
         return;
     // The texts are joined by NULs, which they never hold themselves.
     const char* const joined = d->raw.data() + d->parts[size_t(part)].first;
-    const size_t size = d->parts[size_t(part)].second;
-    const auto* first = static_cast<const char*>(std::memchr(joined, 0, size));
-    const auto* second = first ? static_cast<const char*>(std::memchr(first + 1, 0, size_t(joined + size - first - 1))) : nullptr;
-    if (!second || std::memchr(second + 1, 0, size_t(joined + size - second - 1)))
+    const char* const end = joined + d->parts[size_t(part)].second;
+    const auto* first = static_cast<const char*>(std::memchr(joined, 0, size_t(end - joined)));
+    const auto* second = first ? static_cast<const char*>(std::memchr(first + 1, 0, size_t(end - first - 1))) : nullptr;
+    if (!second || std::memchr(second + 1, 0, size_t(end - second - 1)))
         return;
     texts->recipients = QByteArray::fromRawData(joined, first - joined);
     texts->body = QByteArray::fromRawData(first + 1, second - first - 1);
-    texts->attachments = QByteArray::fromRawData(second + 1, joined + size - second - 1);
+    texts->attachments = QByteArray::fromRawData(second + 1, end - second - 1);
+}
+
+struct ShardTextReader::Statement
+{
+    explicit Statement(sqlite3* db) : read(db, QStringLiteral("SELECT data FROM texts WHERE id = ?")) {}
+    SqliteStatement read;
+};
+
+ShardTextReader::ShardTextReader(sqlite3* db) : m_read(std::make_unique<Statement>(db))
+{
+    m_dictionary = packedBlock(SearchStorage::kDictionaryRow);
+    m_unpacker = std::make_unique<Unpacker>(m_dictionary);
+}
+
+ShardTextReader::~ShardTextReader() = default;
+
+QByteArray ShardTextReader::packedBlock(qint64 block)
+{
+    SqliteStatement& read = m_read->read;
+    read.reset();
+    read.bind(1, block);
+    QByteArray packed = read.step() ? read.blob(0) : QByteArray();
+    // Lets go of the row: no read of the shard stays open.
+    read.reset();
+    return packed;
+}
+
+void ShardTextReader::read(qint64 block, qint64 part, SearchPlan::Texts* texts)
+{
+    if (block != m_block) {
+        m_block = block;
+        m_unpacker->unpack(packedBlock(block));
+    }
+    m_unpacker->texts(part, texts);
 }
