@@ -74,6 +74,8 @@ QStringList sorted(QStringList list)
 
 } // namespace
 
+static QString filler(int seed, int bytes);
+
 class TestSearchIndex : public QObject
 {
     Q_OBJECT
@@ -84,6 +86,7 @@ private slots:
     void queriesFindTheirItems();
     void phrasesAreCheckedInEveryText_data();
     void phrasesAreCheckedInEveryText();
+    void checkedHitsKeepTheirOrderAndLimit();
     void failingShardFailsTheSearch_data();
     void failingShardFailsTheSearch();
     void ordersAsAsked();
@@ -274,6 +277,28 @@ void TestSearchIndex::phrasesAreCheckedInEveryText()
         options.order = order;
         QCOMPARE(sorted(subjects(search(text, options))), sorted(expected));
     }
+}
+
+void TestSearchIndex::checkedHitsKeepTheirOrderAndLimit()
+{
+    // Far more candidates than are checked together, most of them no
+    // phrase, in several blocks: the page is the first of all that hold it.
+    QList<IndexedItem> items;
+    for (int i = 0; i < 700; ++i) {
+        const QString words = i % 3 ? "beta then alpha" : "alpha beta";
+        const QString subject = i % 7 ? QString("Item %1").arg(i) : QString("Alpha beta %1").arg(i);
+        items << item(quint64(100 + i), Mail, "Bulk", subject, "", filler(i, 2000) + words + ' ' + filler(i + 1, 200),
+                      at(2015, 1, 1).addDays(i));
+    }
+    writeIndex(items, 2);
+    SearchIndex::Options options;
+    options.limit = 0;
+    const QStringList all = subjects(search("\"alpha beta\"", options));
+    QCOMPARE(all.size(), 234 + 100 - 34);
+    options.limit = 120;
+    QCOMPARE(subjects(search("\"alpha beta\"", options)), all.mid(0, 120));
+    options.order = SearchIndex::Order::OldestFirst;
+    QCOMPARE(subjects(search("\"alpha beta\"", options)).first(), QString("Alpha beta 0"));
 }
 
 void TestSearchIndex::failingShardFailsTheSearch_data()
