@@ -61,6 +61,13 @@ bool isTruncated(const QString& path)
     return pageSize < 512 || qint64(pageSize) * pages > file.size();
 }
 
+// What a writer killed mid-transaction leaves beside its shard: the pages
+// it changed, as they were.
+bool hasHotJournal(const QString& shardPath)
+{
+    return QFileInfo(shardPath + QStringLiteral("-journal")).size() > 0;
+}
+
 bool isDamageCode(int code)
 {
     const int primary = code & 0xFF;
@@ -82,6 +89,8 @@ struct SearchIndex::Private
         int items = 0;
         int totalItems = 0;
         bool writerAlive = false;
+        // Unreadable because its build was interrupted.
+        bool interrupted = false;
         // Made on the first query that reads texts; go before `db`.
         mutable std::unique_ptr<ShardTextReader> texts;
         // For the further threads that check candidates.
@@ -199,6 +208,15 @@ void SearchIndex::Private::loadShard(Shard& shard)
         if (shard.writerAlive) {
             shard.state = State::Building;
             shard.db.reset();
+        } else if (hasHotJournal(shard.path)) {
+            // Its writer died mid-transaction, and only a writer may roll
+            // that back: it is no more to be trusted than a damaged shard,
+            // but nothing is wrong with the disk or the file.
+            Log::warn(QStringLiteral("Search index %1 was left unfinished by an interrupted build: %2")
+                          .arg(QDir::toNativeSeparators(shard.path), shard.db->errorMessage()));
+            shard.interrupted = true;
+            shard.state = State::Damaged;
+            shard.db.reset();
         } else {
             markDamaged(shard, shard.db->errorMessage());
         }
@@ -266,6 +284,14 @@ SearchIndex::State SearchIndex::state() const
     for (int i = 0; complete && i < count; ++i)
         complete = numbers.contains(i);
     return complete ? State::Complete : State::Building;
+}
+
+bool SearchIndex::wasInterrupted() const
+{
+    const auto unusable = [](const Private::Shard& shard) { return shard.state == State::Damaged; };
+    return std::any_of(d->shards.begin(), d->shards.end(), unusable)
+        && std::all_of(d->shards.begin(), d->shards.end(),
+                       [&](const Private::Shard& shard) { return !unusable(shard) || shard.interrupted; });
 }
 
 bool SearchIndex::hasLiveWriter() const

@@ -47,6 +47,10 @@ public:
     State state() const;
     // Looks at the shards on disk again (a build going on adds to them).
     void reload();
+    // Whether the index is Damaged only because a build was interrupted
+    // (killed mid-write): rebuilt the same way, but nothing the user must
+    // worry about.
+    bool wasInterrupted() const;
     // Whether a writer process still works on an incomplete shard; a
     // Building index without one was left half-built and must be rebuilt.
     bool hasLiveWriter() const;

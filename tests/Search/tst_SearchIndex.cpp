@@ -104,6 +104,7 @@ private slots:
     void damagedShardIsNeverTrusted_data();
     void damagedShardIsNeverTrusted();
     void unwritableCacheFailsCleanly();
+    void interruptedBuildIsToldFromDamage();
 
 private:
     // Writes `items` into `shards` shards of the index of m_pst, item i to shard i % shards.
@@ -645,6 +646,7 @@ void TestSearchIndex::damagedShardIsNeverTrusted()
         QVERIFY(hits.isEmpty() == !error.isEmpty());
     }
     QCOMPARE(index.state(), SearchIndex::State::Damaged);
+    QVERIFY(!index.wasInterrupted());
     QVERIFY(index.search(SearchQuery::parse("bulk"), {}, &error).isEmpty());
     QVERIFY(!error.isEmpty());
 }
@@ -664,6 +666,43 @@ void TestSearchIndex::unwritableCacheFailsCleanly()
     QVERIFY(!writer.finish(1));
     QCOMPARE(SearchIndex(m_pst).state(), SearchIndex::State::Missing);
     QVERIFY(blocker.remove());
+}
+
+void TestSearchIndex::interruptedBuildIsToldFromDamage()
+{
+    QList<IndexedItem> items = corpus();
+    for (int i = 0; i < 300; ++i)
+        items << item(100 + i, Mail, "Bulk", QString("Bulk %1").arg(i), "", QString("bulk text %1 ").arg(i).repeated(200));
+    writeIndex(items, 2);
+    const QString path = SearchStorage::shardPath(SearchIndex::locationFor(m_pst), 1);
+    const QString copy = path + ".copy";
+    {
+        SqliteConnection db;
+        QVERIFY(db.open(path, SqliteConnection::Mode::ReadWriteCreate));
+        QVERIFY(db.exec("DELETE FROM meta WHERE key = 'complete'"));
+        // With a tiny cache the changes reach the file before the commit,
+        // the pages they replace the journal.
+        QVERIFY(db.exec("PRAGMA cache_size=1"));
+        QVERIFY(db.exec("BEGIN"));
+        QVERIFY(db.exec("UPDATE items SET subject = subject || ' changed', sender = 'someone else'"));
+        QVERIFY(db.exec("INSERT INTO texts(id, data) SELECT id + 1000000, randomblob(100000) FROM texts"));
+        // The files as a writer killed now leaves them.
+        QVERIFY(QFile::exists(path + "-journal"));
+        QVERIFY(QFile::copy(path, copy));
+        QVERIFY(QFile::copy(path + "-journal", copy + "-journal"));
+        QVERIFY(db.exec("ROLLBACK"));
+    }
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QFile::rename(copy, path));
+    QVERIFY(QFile::rename(copy + "-journal", path + "-journal"));
+
+    SearchIndex index(m_pst);
+    QCOMPARE(index.state(), SearchIndex::State::Damaged);
+    QVERIFY(index.wasInterrupted());
+    QVERIFY(!index.hasLiveWriter());
+    QString error;
+    QVERIFY(index.search(SearchQuery::parse("bulk"), {}, &error).isEmpty());
+    QVERIFY(!error.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSearchIndex)
