@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QStandardPaths>
 #include <QThread>
 #include <QVariant>
@@ -698,10 +699,10 @@ void SearchIndex::Private::confirm(const Shard& shard, const SearchPlan& plan, c
     // The connection is this thread's: the blocks are read here, each once.
     QList<qint64> blocks;
     QList<QByteArray> packed;
-    QHash<qint64, int> blockAt;
+    QSet<qint64> seen;
     for (const Candidate& candidate : *candidates) {
-        if (!blockAt.contains(candidate.block)) {
-            blockAt.insert(candidate.block, int(blocks.size()));
+        if (!seen.contains(candidate.block)) {
+            seen.insert(candidate.block);
             blocks << candidate.block;
             packed << shard.textReader().packedBlock(candidate.block);
         }
