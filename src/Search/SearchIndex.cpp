@@ -667,9 +667,18 @@ struct SearchIndex::Private::Candidate
 namespace {
 
 // Candidates checked together: their blocks are read first, then unpacked
-// and checked on all cores. Past the page's end at most this many more
-// are checked than one at a time would.
-constexpr size_t kCandidateBatch = 96;
+// and checked on all cores. Each batch is as large as the hits still
+// wanted call for, at the share of candidates found right so far: few
+// batches (the threads wait for each other at the end of each), and few
+// candidates checked past the page's end.
+constexpr qint64 kFirstBatch = 64;
+constexpr qint64 kLargestBatch = 2048;
+
+size_t nextBatch(qint64 checked, qint64 accepted, qint64 wanted)
+{
+    const qint64 needed = wanted <= 0 ? 2 * checked : accepted == 0 ? 4 * checked : wanted * checked / accepted;
+    return size_t(std::clamp(needed, kFirstBatch, kLargestBatch));
+}
 
 SearchHit hitOf(const SqliteStatement& statement, const QString& shardPath)
 {
@@ -757,9 +766,12 @@ bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, cons
     }
     std::vector<Candidate> candidates;
     bool more = plan.hasChecks();
+    qint64 checked = 0;
+    qint64 accepted = 0;
+    size_t batch = size_t(kFirstBatch);
     while (more && !full()) {
         candidates.clear();
-        while (candidates.size() < kCandidateBatch && (more = statement.step())) {
+        while (candidates.size() < batch && (more = statement.step())) {
             Candidate candidate;
             candidate.hit = hitOf(statement, shard.path);
             candidate.texts.subject = statement.blob(6);
@@ -778,6 +790,9 @@ bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, cons
                 ++*found;
             }
         }
+        checked += qint64(candidates.size());
+        accepted += std::count_if(candidates.begin(), candidates.end(), [](const Candidate& c) { return c.accepted; });
+        batch = nextBatch(checked, accepted, options.limit > 0 ? options.limit - *found : 0);
     }
     if (statement.succeeded())
         return true;
