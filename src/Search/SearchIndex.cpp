@@ -17,7 +17,10 @@
 #include <QHash>
 #include <QSet>
 #include <QStandardPaths>
+#include <QRunnable>
+#include <QSemaphore>
 #include <QThread>
+#include <QThreadPool>
 #include <QVariant>
 
 #include <sqlite3.h>
@@ -26,7 +29,7 @@
 #include <atomic>
 #include <cmath>
 #include <optional>
-#include <thread>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -67,6 +70,41 @@ bool isTruncated(const QString& path)
 bool hasHotJournal(const QString& shardPath)
 {
     return QFileInfo(shardPath + QStringLiteral("-journal")).size() > 0;
+}
+
+// Runs work(0) here and work(1) ... work(workers - 1) on the thread pool.
+// Each call takes its share of a common list until none is left, so the
+// calls that start late (the cores busy elsewhere) find nothing to do, and
+// those that never started are taken back instead of waited for.
+void runOnCores(int workers, const std::function<void(int)>& work)
+{
+    class Task : public QRunnable
+    {
+    public:
+        Task(const std::function<void(int)>& work, int worker) : m_work(work), m_worker(worker) { setAutoDelete(false); }
+        void run() override
+        {
+            m_work(m_worker);
+            m_done.release();
+        }
+        void wait() { m_done.acquire(); }
+
+    private:
+        const std::function<void(int)>& m_work;
+        const int m_worker;
+        QSemaphore m_done;
+    };
+    QThreadPool* const pool = QThreadPool::globalInstance();
+    std::vector<std::unique_ptr<Task>> tasks;
+    for (int worker = 1; worker < workers; ++worker) {
+        tasks.push_back(std::make_unique<Task>(work, worker));
+        pool->start(tasks.back().get());
+    }
+    work(0);
+    for (const std::unique_ptr<Task>& task : tasks) {
+        if (!pool->tryTake(task.get()))
+            task->wait();
+    }
 }
 
 bool isDamageCode(int code)
@@ -443,20 +481,14 @@ void SearchIndex::Private::searchShardsAtOnce(const SearchQuery& query, const Op
     for (int worker = 0; worker < workers; ++worker)
         wordsOfWorker(worker);
     std::atomic<size_t> next{0};
-    const auto work = [&](int worker) {
+    runOnCores(workers, [&](int worker) {
         const SearchPlan plan(query, wordsOfWorker(worker));
         for (size_t i = next++; i < shards.size(); i = next++) {
             if (shards[i].db)
                 outcomes[i].ok = searchShard(shards[i], plan, query, options, false, std::nullopt, &outcomes[i].hits,
                                              &outcomes[i].error);
         }
-    };
-    std::vector<std::thread> threads;
-    for (int worker = 1; worker < workers; ++worker)
-        threads.emplace_back(work, worker);
-    work(0);
-    for (std::thread& thread : threads)
-        thread.join();
+    });
     for (Outcome& outcome : outcomes) {
         if (!outcome.ok) {
             hits->clear();
@@ -721,12 +753,13 @@ void SearchIndex::Private::confirm(const Shard& shard, const SearchPlan& plan, c
         wordsOfWorker(worker);
     while (int(shard.unpackers.size()) < workers)
         shard.unpackers.push_back(std::make_unique<ShardTextReader::Unpacker>(shard.textReader().dictionary()));
-    // Worker w unpacks blocks w, w + workers, ... and checks their candidates.
-    const auto work = [&](int worker) {
+    // Each worker unpacks the next block no one has taken and checks its candidates.
+    std::atomic<qsizetype> next{0};
+    runOnCores(workers, [&](int worker) {
         const SearchPlan ownPlan(query, wordsOfWorker(worker));
         const SearchPlan& checks = worker == 0 ? plan : ownPlan;
         ShardTextReader::Unpacker& unpacker = *shard.unpackers.at(size_t(worker));
-        for (qsizetype b = worker; b < blocks.size(); b += workers) {
+        for (qsizetype b = next++; b < blocks.size(); b = next++) {
             unpacker.unpack(packed.at(b));
             for (Candidate& candidate : *candidates) {
                 if (candidate.block != blocks.at(b))
@@ -737,13 +770,7 @@ void SearchIndex::Private::confirm(const Shard& shard, const SearchPlan& plan, c
                 candidate.texts = {};
             }
         }
-    };
-    std::vector<std::thread> threads;
-    for (int worker = 1; worker < workers; ++worker)
-        threads.emplace_back(work, worker);
-    work(0);
-    for (std::thread& thread : threads)
-        thread.join();
+    });
 }
 
 bool SearchIndex::Private::readHits(const Shard& shard, const QString& sql, const QVariantList& values,
