@@ -15,10 +15,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
-#include <QStandardPaths>
 #include <QRunnable>
 #include <QSemaphore>
+#include <QSet>
+#include <QStandardPaths>
 #include <QThread>
 #include <QThreadPool>
 #include <QVariant>
@@ -28,8 +28,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <optional>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -130,7 +130,8 @@ struct SearchIndex::Private
         bool writerAlive = false;
         // Unreadable because its build was interrupted.
         bool interrupted = false;
-        // Made on the first query that reads texts; go before `db`.
+        // Made on the first query that reads texts; declared after `db`,
+        // so they go before it.
         mutable std::unique_ptr<ShardTextReader> texts;
         // For the further threads that check candidates.
         mutable std::vector<std::unique_ptr<ShardTextReader::Unpacker>> unpackers;
