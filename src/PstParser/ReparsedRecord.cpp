@@ -3,6 +3,7 @@
 
 #include "MessageClass.h"
 #include "NodeGuard.h"
+#include "PinnedFile.h"
 #include "PstFileDeleter.h"
 
 #include "PstDataConverter.h"
@@ -57,6 +58,9 @@ ReparsedRecord::ReparsedRecord(PstItem& item, pst_item* parsed)
 {
     if (m_lock)
         m_lock->lock();
+    // A node parsed here, and the mails attached to it, are parsed as
+    // checked, whatever another program writes to the file meanwhile.
+    const PinnedFile::Pin pin(m_file.get());
     takeRecord(item, parsed);
     const auto* mail = dynamic_cast<const PstMailItem*>(&item);
     if (m_record && mail && !mail->embedPath().isEmpty())

@@ -6,9 +6,12 @@
 #include "MapiPropertyReader.h"
 #include "NodeGuard.h"
 #include "NodeDataReader.h"
+#include "PinnedFile.h"
 #include "PropertyContext.h"
 #include "TableContext.h"
 #include "PstParser.h"
+#include "PstFolderItem.h"
+#include "ReparsedRecord.h"
 #include "PstWriter.h"
 #include "TestData.h"
 #include "TestHome.h"
@@ -352,6 +355,85 @@ private slots:
         // What the stream had read ahead of the change is not the file's.
         std::fflush(pst.file()->fp);
         QVERIFY(!NodeGuard(pst.file()).isSound(node));
+    }
+
+    // Another program writes to the file after an item's node was checked
+    // and before libpst parses it (the block is read again): libpst still
+    // parses the bytes that were checked, never the ones written.
+    void nodeChangedBetweenCheckAndParseIsParsedAsChecked_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("subject rewritten") << "subject";
+        QTest::newRow("block torn: its second half overwritten") << "torn";
+        QTest::newRow("block overwritten whole") << "whole";
+    }
+
+    void nodeChangedBetweenCheckAndParseIsParsedAsChecked()
+    {
+        QFETCH(QString, change);
+        const QString subject = QStringLiteral("Checked-subject-3e9a");
+        const QByteArray json = R"x({"folders": [{"name": "Inbox", "containerClass": "IPF.Note", "messages": [
+            {"subject": "Checked-subject-3e9a", "body": "Body of the checked mail.", "senderName": "Ada",
+             "senderAddress": "ada@example.org"}]}]})x";
+        PstDescription description;
+        QVERIFY(PstDescription::fromJson(json, &description, nullptr));
+        const QString path = m_scratch.filePath(QStringLiteral("rewritten-%1.pst").arg(change));
+        QVERIFY(PstWriter::write(description, path));
+        // The folder tree only: the mail's node is first checked by the walk below.
+        PstParser parser;
+        QVERIFY(parser.open(path));
+        const std::shared_ptr<PstFolderItem> root = parser.parseFolderTree(path);
+        QVERIFY(root);
+        std::shared_ptr<PstFolderItem> inbox;
+        QList<std::shared_ptr<PstFolderItem>> folders{root};
+        while (!folders.isEmpty() && !inbox) {
+            const std::shared_ptr<PstFolderItem> folder = folders.takeFirst();
+            if (folder->displayName() == QLatin1String("Inbox"))
+                inbox = folder;
+            for (int i = 0; i < folder->childCount(); ++i)
+                folders << std::static_pointer_cast<PstFolderItem>(folder->child(i));
+        }
+        QVERIFY(inbox && inbox->pstTree() && inbox->pstTree()->child);
+        const pst_index_ll* block = inbox->pstTree()->child->desc;
+        QVERIFY(block && block->size > 0);
+        const quint64 start = block->offset, end = block->offset + block->size;
+        QByteArray bytes = readAll(path).mid(qsizetype(start), qsizetype(block->size));
+        const QByteArray stored(reinterpret_cast<const char*>(subject.utf16()), subject.size() * 2);
+        const qsizetype at = bytes.indexOf(stored);
+        QVERIFY2(at >= 0, "the subject is not in the mail's own block");
+        if (change == "subject")
+            bytes.replace(at, stored.size(), QByteArray(stored.size(), 'X'));
+        else
+            bytes.replace(change == "torn" ? bytes.size() / 2 : 0, bytes.size(), QByteArray(bytes.size(), '\x5A'));
+        // Written the moment the block is about to be read a second time.
+        QList<std::pair<quint64, quint64>> read;
+        bool written = false;
+        PinnedFile::setReadHook([&](quint64 offset, size_t size) {
+            if (offset >= end || offset + size <= start)
+                return;
+            for (const auto& [from, to] : std::as_const(read)) {
+                if (!written && offset < to && from < offset + size) {
+                    QFile file(path);
+                    written = file.open(QIODevice::ReadWrite) && file.seek(qint64(start)) && file.write(bytes) == bytes.size();
+                }
+            }
+            read.append({offset, offset + size});
+        });
+        QString parsedSubject;
+        int records = 0;
+        PstParser::readItemRecordsOf(*inbox, 0, 1, [&](const std::shared_ptr<PstItem>&, pst_item* record) {
+            if (record) {
+                ++records;
+                parsedSubject = QString::fromUtf8(record->subject.str);
+                ReparsedRecord::release(record);
+            }
+            return true;
+        });
+        PinnedFile::setReadHook(nullptr);
+        QCOMPARE(records, 1);
+        QCOMPARE(parsedSubject, subject);
+        QVERIFY2(!read.isEmpty(), "the mail's block was never read");
+        QCOMPARE(readAll(path).mid(qsizetype(start), bytes.size()) == bytes, written);
     }
 
     void handMadeContextReadsOnlyWhole()
