@@ -432,8 +432,75 @@ private slots:
         PinnedFile::setReadHook(nullptr);
         QCOMPARE(records, 1);
         QCOMPARE(parsedSubject, subject);
+        // What was pinned for the mail went with it.
+        QVERIFY(!PinnedFile::isPinned(inbox->pstFile().get()));
+        QCOMPARE(PinnedFile::pinnedBytes(inbox->pstFile().get()), 0);
         QVERIFY2(!read.isEmpty(), "the mail's block was never read");
         QCOMPARE(readAll(path).mid(qsizetype(start), bytes.size()) == bytes, written);
+    }
+
+    // Under a pin, a byte reads as it first did however later reads cut
+    // across earlier ones; bytes never read come from the file as it is now,
+    // and so does everything once the pin is gone.
+    void pinnedReadsKeepWhatWasRead_data()
+    {
+        QTest::addColumn<QList<int>>("before"); // offset, size pairs read before the file changes
+        QTest::addColumn<QList<int>>("after"); // one offset and size read after it changed
+        QTest::addColumn<bool>("throughStream"); // libpst's way: fseeko and fread on its FILE*
+        QTest::newRow("the same range") << QList<int>{100, 50} << QList<int>{100, 50} << false;
+        QTest::newRow("inside an earlier range") << QList<int>{100, 50} << QList<int>{120, 10} << false;
+        QTest::newRow("across two ranges and the gap between") << QList<int>{100, 50, 300, 50} << QList<int>{120, 250} << false;
+        QTest::newRow("beginning before any range") << QList<int>{100, 50} << QList<int>{40, 100} << false;
+        QTest::newRow("libpst's stream, past what its buffer read") << QList<int>{5000, 100} << QList<int>{4000, 12000} << true;
+    }
+
+    void pinnedReadsKeepWhatWasRead()
+    {
+        QFETCH(QList<int>, before);
+        QFETCH(QList<int>, after);
+        QFETCH(bool, throughStream);
+        const QByteArray old = QByteArray("0123456789abcdef").repeated(1024);
+        const QString path = writeCopy(old, QStringLiteral("pinned.bin"));
+        auto* file = static_cast<pst_file*>(std::calloc(1, sizeof(pst_file)));
+        file->fp = std::fopen(QFile::encodeName(path).constData(), "rb");
+        QVERIFY(file->fp && PinnedFile::install(file));
+        const auto read = [&](int offset, int size) {
+            QByteArray bytes(size, 0);
+            if (throughStream) {
+                const bool whole = fseeko(file->fp, offset, SEEK_SET) == 0
+                    && std::fread(bytes.data(), 1, size_t(size), file->fp) == size_t(size);
+                return whole ? bytes : QByteArray();
+            }
+            return PinnedFile::read(file, quint64(offset), bytes.data(), size_t(size)) ? bytes : QByteArray();
+        };
+        const QByteArray changed(old.size(), 'Z');
+        QByteArray expected = changed.mid(after[0], after[1]);
+        {
+            const PinnedFile::Pin pin(file);
+            for (int i = 0; i + 1 < before.size(); i += 2) {
+                QCOMPARE(read(before[i], before[i + 1]), old.mid(before[i], before[i + 1]));
+                for (int at = before[i]; at < before[i] + before[i + 1]; ++at) {
+                    if (at >= after[0] && at < after[0] + after[1])
+                        expected[at - after[0]] = old.at(at);
+                }
+            }
+            QVERIFY(PinnedFile::pinnedBytes(file) > 0);
+            QVERIFY(!writeCopy(changed, QStringLiteral("pinned.bin")).isEmpty());
+            QByteArray got = read(after[0], after[1]);
+            // A stream reads whole blocks into its buffer: bytes it read past
+            // the earlier ranges before the file changed are kept too.
+            if (throughStream) {
+                for (int i = 0; i < got.size(); ++i)
+                    expected[i] = got.at(i) == old.at(after[0] + i) ? old.at(after[0] + i) : expected.at(i);
+                QCOMPARE(got.mid(before[0] - after[0], before[1]), old.mid(before[0], before[1]));
+                QVERIFY(got.contains('Z'));
+            }
+            QCOMPARE(got, expected);
+        }
+        QCOMPARE(PinnedFile::pinnedBytes(file), 0);
+        QCOMPARE(read(after[0], after[1]), changed.mid(after[0], after[1]));
+        std::fclose(file->fp);
+        std::free(file);
     }
 
     void handMadeContextReadsOnlyWhole()
