@@ -58,9 +58,10 @@ ReparsedRecord::ReparsedRecord(PstItem& item, pst_item* parsed)
 {
     if (m_lock)
         m_lock->lock();
-    // A node parsed here, and the mails attached to it, are parsed as
-    // checked, whatever another program writes to the file meanwhile.
-    const PinnedFile::Pin pin(m_file.get());
+    // A node parsed here, and what libpst reads of it while the record
+    // lives, are the bytes checked, whatever another program writes to the
+    // file meanwhile.
+    m_pin.emplace(m_file.get());
     takeRecord(item, parsed);
     const auto* mail = dynamic_cast<const PstMailItem*>(&item);
     if (m_record && mail && !mail->embedPath().isEmpty())
@@ -102,6 +103,14 @@ qint64 ReparsedRecord::approximateSize(const pst_item* record)
 void ReparsedRecord::takeRecord(PstItem& item, pst_item* parsed)
 {
     if (parsed && m_file && item.pstTree()) {
+        // The file may have changed since `parsed` was checked: what libpst
+        // reads of the item from now on (attachments, attached mails) is
+        // checked again, and pinned.
+        NodeGuard::CheckedNode checked;
+        if (parsed->attach && (!NodeGuard(m_file.get()).isSound(item.pstTree(), &checked) || !checked.hasContext)) {
+            pst_freeItem(parsed);
+            return;
+        }
         m_node = item.pstTree();
         m_record = parsed;
         return;
@@ -123,6 +132,7 @@ ReparsedRecord::~ReparsedRecord()
         pst_freeItem(m_record);
     for (auto it = m_containers.crbegin(); it != m_containers.crend(); ++it)
         pst_freeItem(*it);
+    m_pin.reset();
     if (m_lock)
         m_lock->unlock();
 }

@@ -18,6 +18,11 @@ namespace {
 
 // As much as a stream over a local file reads at once.
 constexpr size_t kBufferSize = 4096;
+// What one pin keeps at most. An item's structures, bodies and checked
+// values stay far below; past it only the contents of large attachments
+// are read, once each, as libpst streams them out: those are not kept, so
+// memory stays flat.
+constexpr qint64 kMaxPinnedBytes = 64 * 1024 * 1024;
 
 // One open file as libpst reads it through the stream.
 struct Stream
@@ -104,8 +109,10 @@ ssize_t readPinned(Stream& stream, quint64 offset, char* buffer, size_t size)
         const ssize_t got = readFromFile(stream, at, buffer + done, gap);
         if (got <= 0)
             return done > 0 ? ssize_t(done) : got;
-        stream.pins.emplace(at, QByteArray(buffer + done, qsizetype(got)));
-        stream.pinnedBytes += got;
+        if (stream.pinnedBytes + got <= kMaxPinnedBytes) {
+            stream.pins.emplace(at, QByteArray(buffer + done, qsizetype(got)));
+            stream.pinnedBytes += got;
+        }
         done += size_t(got);
         if (size_t(got) < gap)
             break; // the end of the file

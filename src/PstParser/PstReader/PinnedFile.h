@@ -15,7 +15,8 @@
 // range read from the file is kept, and read again from memory, so the check
 // and the parse see the same bytes whatever happens to the file. Outside a
 // pin, reads go to the file as they are. A pin holds one item's blocks, as
-// read by the check and the parse of that item, and no more.
+// read by the check and the parse of that item, and no more; past 64 MB
+// (large attachments' contents, streamed once) reads are not kept.
 //
 // Used under libpst's lock, like the pst_file itself; the stream's own
 // state is locked too.
