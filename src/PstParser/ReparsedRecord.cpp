@@ -4,6 +4,7 @@
 #include "MessageClass.h"
 #include "NodeGuard.h"
 #include "PinnedFile.h"
+#include "SoundNodes.h"
 #include "PstFileDeleter.h"
 
 #include "PstDataConverter.h"
@@ -43,6 +44,14 @@ void declareSenderSmtpAddress(pst_file* file, pst_desc_tree* node, pst_item* rec
     free(email->sender_address.str);
     email->sender_address.str = strdup(smtp.toUtf8().constData());
     email->sender_address.is_utf8 = 1;
+}
+
+// A message node read again as it is now: a sound message still (a node
+// overwritten with other data is sound only as a stream of bytes).
+bool isStillSound(pst_file* file, pst_desc_tree* node)
+{
+    NodeGuard::CheckedNode checked;
+    return NodeGuard(file).isSound(node, &checked) && checked.hasContext;
 }
 
 } // namespace
@@ -103,11 +112,11 @@ qint64 ReparsedRecord::approximateSize(const pst_item* record)
 void ReparsedRecord::takeRecord(PstItem& item, pst_item* parsed)
 {
     if (parsed && m_file && item.pstTree()) {
-        // The file may have changed since `parsed` was checked: what libpst
-        // reads of the item from now on (attachments, attached mails) is
-        // checked again, and pinned.
-        NodeGuard::CheckedNode checked;
-        if (parsed->attach && (!NodeGuard(m_file.get()).isSound(item.pstTree(), &checked) || !checked.hasContext)) {
+        // libpst reads the item's attachments and attached mails from the
+        // file while the record lives: if the file changed since `parsed`
+        // was checked, they are checked again first, and pinned.
+        if (parsed->attach && !SoundNodes::isKnownSound(m_file.get(), item.pstTree()->d_id)
+            && !isStillSound(m_file.get(), item.pstTree())) {
             pst_freeItem(parsed);
             return;
         }
