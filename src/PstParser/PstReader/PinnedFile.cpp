@@ -38,17 +38,20 @@ struct Stream
     qint64 pinnedBytes = 0;
 };
 
+// The registry outlives every file: one closed while the program exits
+// (by a thread still finishing, or another static's destructor) must not
+// find it destroyed already.
 QMutex& registryLock()
 {
-    static QMutex mutex;
-    return mutex;
+    static auto* mutex = new QMutex;
+    return *mutex;
 }
 
 // The streams put in place, by the FILE* libpst holds.
 QHash<const FILE*, Stream*>& streams()
 {
-    static QHash<const FILE*, Stream*> all;
-    return all;
+    static auto* all = new QHash<const FILE*, Stream*>;
+    return *all;
 }
 
 PinnedFile::ReadHook& readHook()
