@@ -10,6 +10,7 @@
 #include "MessageClass.h"
 #include "NamedPropertyMask.h"
 #include "NodeGuard.h"
+#include "PinnedFile.h"
 #include "TableContext.h"
 #include "Log.h"
 #include "PstFileCheck.h"
@@ -57,6 +58,11 @@ bool PstParser::open(const QString& path)
         fail();
         return false;
     }
+    // Another program may write to the file while it is read: libpst reads
+    // it through a stream that can keep an item's bytes while it is checked
+    // and parsed (see PinnedFile).
+    if (!PinnedFile::install(file))
+        Log::warn("The file's items are read without pinning their bytes.");
     if (pst_load_index(file) != 0) {
         m_openError = QCoreApplication::translate("PstParser", "The index of this PST file is damaged.");
         Log::warn("Failed to open, pst_load_index error.");
@@ -289,6 +295,9 @@ std::pair<std::shared_ptr<PstItem>, pst_item*> PstParser::readMailRecord(pst_des
     if (!ItemFactory::isMessageNode(node))
         return {};
     const QMutexLocker locker(libpstLock().get());
+    // libpst parses the bytes the guard checked, whatever another program
+    // writes to the file meanwhile.
+    const PinnedFile::Pin pin(file);
     // Anything but a sound mail libpst parses whole is read the usual way,
     // which counts and logs what it finds.
     if (!NodeGuard(file).isSound(node))
@@ -621,6 +630,7 @@ pst_desc_tree* PstParser::topFromStoreEntry(pst_file* file)
 pst_item* PstParser::parseSoundItem(pst_desc_tree* node)
 {
     pst_file* file = m_pstFile.get();
+    const PinnedFile::Pin pin(file);
     if (!NodeGuard(file).isSound(node)) {
         Log::warn(QStringLiteral("Skipped damaged item at d_id=%1.").arg(node->d_id));
         return nullptr;
@@ -657,7 +667,9 @@ std::shared_ptr<PstItem> PstParser::readItem(pst_desc_tree* node, const std::sha
     pst_file* file = m_pstFile.get();
     // libpst reads a damaged node's values through stray pointers, so only
     // nodes the guard accepts reach it; the guard's reading of the node is
-    // the one the light open takes the list fields from.
+    // the one the light open takes the list fields from. libpst parses the
+    // bytes checked, whatever another program writes to the file meanwhile.
+    const PinnedFile::Pin pin(file);
     NodeGuard::CheckedNode checked;
     if (!NodeGuard(file).isSound(node, &checked)) {
         Log::warn(QStringLiteral("Skipped damaged item at d_id=%1.").arg(node->d_id));

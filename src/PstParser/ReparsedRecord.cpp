@@ -3,6 +3,8 @@
 
 #include "MessageClass.h"
 #include "NodeGuard.h"
+#include "PinnedFile.h"
+#include "SoundNodes.h"
 #include "PstFileDeleter.h"
 
 #include "PstDataConverter.h"
@@ -44,6 +46,14 @@ void declareSenderSmtpAddress(pst_file* file, pst_desc_tree* node, pst_item* rec
     email->sender_address.is_utf8 = 1;
 }
 
+// A message node read again as it is now: a sound message still (a node
+// overwritten with other data is sound only as a stream of bytes).
+bool isStillSound(pst_file* file, pst_desc_tree* node)
+{
+    NodeGuard::CheckedNode checked;
+    return NodeGuard(file).isSound(node, &checked) && checked.hasContext;
+}
+
 } // namespace
 
 ReparsedRecord::ReparsedRecord(PstItem& item)
@@ -57,6 +67,10 @@ ReparsedRecord::ReparsedRecord(PstItem& item, pst_item* parsed)
 {
     if (m_lock)
         m_lock->lock();
+    // A node parsed here, and what libpst reads of it while the record
+    // lives, are the bytes checked, whatever another program writes to the
+    // file meanwhile.
+    m_pin.emplace(m_file.get());
     takeRecord(item, parsed);
     const auto* mail = dynamic_cast<const PstMailItem*>(&item);
     if (m_record && mail && !mail->embedPath().isEmpty())
@@ -98,6 +112,14 @@ qint64 ReparsedRecord::approximateSize(const pst_item* record)
 void ReparsedRecord::takeRecord(PstItem& item, pst_item* parsed)
 {
     if (parsed && m_file && item.pstTree()) {
+        // libpst reads the item's attachments and attached mails from the
+        // file while the record lives: if the file changed since `parsed`
+        // was checked, they are checked again first, and pinned.
+        if (parsed->attach && !SoundNodes::isKnownSound(m_file.get(), item.pstTree()->d_id)
+            && !isStillSound(m_file.get(), item.pstTree())) {
+            pst_freeItem(parsed);
+            return;
+        }
         m_node = item.pstTree();
         m_record = parsed;
         return;
@@ -119,6 +141,7 @@ ReparsedRecord::~ReparsedRecord()
         pst_freeItem(m_record);
     for (auto it = m_containers.crbegin(); it != m_containers.crend(); ++it)
         pst_freeItem(*it);
+    m_pin.reset();
     if (m_lock)
         m_lock->unlock();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "PinnedFile.h"
+
 #include <libpst/libpst.h>
 
 #include <QByteArray>
@@ -8,13 +10,16 @@
 #include <QRecursiveMutex>
 
 #include <memory>
+#include <optional>
 
 class PstItem;
 
 // An item's complete libpst record, parsed again from its document's open
 // file and freed on destruction. Holds the document's lock (PstItem::pstLock)
 // from construction to destruction, so no other thread uses the libpst file
-// meanwhile; keep it short-lived. Not copyable.
+// meanwhile; keep it short-lived. Not copyable. What libpst reads of the
+// item meanwhile (attachments, attached mails) is pinned: the bytes checked
+// when the record was made.
 class ReparsedRecord
 {
 public:
@@ -24,7 +29,10 @@ public:
     explicit ReparsedRecord(PstItem& item);
     // Takes `parsed` (may be null: then parses as above), a record of
     // `item`'s node that the run parsed and prepare()d moments ago, instead
-    // of parsing the node again.
+    // of parsing the node again. A record with attachments has its node
+    // checked again first if the file changed since (libpst reads them from
+    // the file while it lives); record() is null when the node is no longer
+    // sound.
     ReparsedRecord(PstItem& item, pst_item* parsed);
     ~ReparsedRecord();
     ReparsedRecord(const ReparsedRecord&) = delete;
@@ -57,6 +65,8 @@ private:
 
     std::shared_ptr<pst_file> m_file;
     std::shared_ptr<QRecursiveMutex> m_lock;
+    // Held while the lock is: released before it.
+    std::optional<PinnedFile::Pin> m_pin;
     pst_item* m_record = nullptr;
     pst_desc_tree* m_node = nullptr;
     // The records enclosing an attached mail, outermost first; freed last.

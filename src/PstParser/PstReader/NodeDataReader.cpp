@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "NodeDataReader.h"
 
+#include "PinnedFile.h"
+
 #include <QtEndian>
 
 #include <cstdio>
@@ -52,7 +54,7 @@ bool inflatesWhole(pst_file* file, const pst_index_ll& entry)
     if (!file->fp || entry.size == 0 || entry.inflated_size > quint64(NodeDataReader::kMaxNodeDataBytes))
         return false;
     QByteArray stored(qsizetype(entry.size), Qt::Uninitialized);
-    if (::pread(fileno(file->fp), stored.data(), size_t(entry.size), off_t(entry.offset)) != ssize_t(entry.size))
+    if (!PinnedFile::read(file, entry.offset, stored.data(), size_t(entry.size)))
         return false;
     QByteArray inflated(qsizetype(entry.inflated_size), Qt::Uninitialized);
     uLongf inflatedSize = uLongf(entry.inflated_size);
@@ -63,6 +65,9 @@ bool inflatesWhole(pst_file* file, const pst_index_ll& entry)
 
 QByteArray readLibpstBlock(pst_file* file, quint64 blockId)
 {
+    // libpst must read the very bytes found to inflate whole, even when no
+    // caller pins the item being read.
+    const PinnedFile::Pin pin(file);
     const pst_index_ll* entry = file && blockId != 0 ? pst_getID(file, blockId) : nullptr;
     if (!entry || !inflatesWhole(file, *entry))
         return {};

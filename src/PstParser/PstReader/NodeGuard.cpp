@@ -3,6 +3,7 @@
 
 #include "ByteFields.h"
 #include "NameMapLayout.h"
+#include "PinnedFile.h"
 #include "SoundNodes.h"
 
 #include <QSet>
@@ -238,8 +239,11 @@ bool NodeGuard::isSound(const pst_desc_tree* node, CheckedNode* checked) const
     if (!m_file || !node)
         return false;
     // A caller that only asks is answered from an earlier check of the
-    // unchanged file; one that wants the node's values has them read.
-    if (!checked && SoundNodes::isKnownSound(m_file, node->d_id))
+    // unchanged file; one that wants the node's values has them read. So is
+    // one about to parse the node under a pin: the file may change between
+    // a look at its state and libpst's read, so only bytes read and checked
+    // now are known to be the ones libpst will parse.
+    if (!checked && !PinnedFile::isPinned(m_file) && SoundNodes::isKnownSound(m_file, node->d_id))
         return true;
     if (!isSoundAsRead(node, checked))
         return false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "SoundNodes.h"
 
+#include "PinnedFile.h"
+
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
@@ -56,7 +58,8 @@ QHash<const pst_file*, Memory>& memories()
 bool stateOf(const pst_file* file, FileState* state)
 {
     struct stat info{};
-    if (!file || !file->fp || fstat(fileno(file->fp), &info) != 0)
+    const int descriptor = PinnedFile::descriptor(file);
+    if (descriptor < 0 || fstat(descriptor, &info) != 0)
         return false;
     *state = {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
     return true;
