@@ -7,6 +7,7 @@
 #include "ItemJson.h"
 #include "LossCounter.h"
 #include "NodeGuard.h"
+#include "PinnedFile.h"
 #include "PstParser.h"
 #include "SearchIndexWriter.h"
 
@@ -119,6 +120,9 @@ int IndexWorker::run(const QString& pstPath, int shard, int shards, const QStrin
             if (LossCounter::isFolderNode(node) || position++ % part.slices != part.slice)
                 continue;
             // Damaged items are skipped as the window's open skips them.
+            // The check, the parse and the entry's reads see the same bytes,
+            // however the file changes meanwhile.
+            const PinnedFile::Pin pin(file);
             pst_item* record = guard.isSound(node) ? pst_parse_item(file, node, nullptr) : nullptr;
             if (!record)
                 continue;
