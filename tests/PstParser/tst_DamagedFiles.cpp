@@ -164,6 +164,18 @@ std::shared_ptr<PstFolderItem> folderNamed(const std::shared_ptr<PstFolderItem>&
     return nullptr;
 }
 
+// Writes the mailbox `json` describes to `path` and opens its folder tree
+// alone with `parser`: the Inbox, or null.
+std::shared_ptr<PstFolderItem> writtenInbox(const QByteArray& json, const QString& path, PstParser& parser)
+{
+    PstDescription description;
+    if (!PstDescription::fromJson(json, &description, nullptr) || !PstWriter::write(description, path)
+        || !parser.open(path))
+        return nullptr;
+    const std::shared_ptr<PstFolderItem> root = parser.parseFolderTree(path);
+    return root ? folderNamed(root, QStringLiteral("Inbox")) : nullptr;
+}
+
 // A property context holding one 32-bit integer 0x0E07 = 1, by hand: heap
 // header (page map at 28, signatures, user root), B-tree header (2-byte keys,
 // 6-byte records, root allocation 2), the record, the page map.
@@ -389,16 +401,10 @@ private slots:
         const QByteArray json = R"x({"folders": [{"name": "Inbox", "containerClass": "IPF.Note", "messages": [
             {"subject": "Checked-subject-3e9a", "body": "Body of the checked mail.", "senderName": "Ada",
              "senderAddress": "ada@example.org"}]}]})x";
-        PstDescription description;
-        QVERIFY(PstDescription::fromJson(json, &description, nullptr));
         const QString path = m_scratch.filePath(QStringLiteral("rewritten-%1.pst").arg(change));
-        QVERIFY(PstWriter::write(description, path));
         // The folder tree only: the mail's node is first checked by the walk below.
         PstParser parser;
-        QVERIFY(parser.open(path));
-        const std::shared_ptr<PstFolderItem> root = parser.parseFolderTree(path);
-        QVERIFY(root);
-        const std::shared_ptr<PstFolderItem> inbox = folderNamed(root, QStringLiteral("Inbox"));
+        const std::shared_ptr<PstFolderItem> inbox = writtenInbox(json, path, parser);
         QVERIFY(inbox && inbox->pstTree() && inbox->pstTree()->child);
         const pst_index_ll* block = inbox->pstTree()->child->desc;
         QVERIFY(block && block->size > 0);
@@ -461,15 +467,9 @@ private slots:
         const QByteArray json = R"x({"folders": [{"name": "Inbox", "containerClass": "IPF.Note", "messages": [
             {"subject": "With attachment", "body": "See the file.",
              "attachments": [{"longName": "notes.txt", "data": "Attached-bytes-5d2c"}]}]}]})x";
-        PstDescription description;
-        QVERIFY(PstDescription::fromJson(json, &description, nullptr));
         const QString path = m_scratch.filePath(QStringLiteral("attachment-%1.pst").arg(overwritten));
-        QVERIFY(PstWriter::write(description, path));
         PstParser parser;
-        QVERIFY(parser.open(path));
-        const std::shared_ptr<PstFolderItem> root = parser.parseFolderTree(path);
-        QVERIFY(root);
-        const std::shared_ptr<PstFolderItem> inbox = folderNamed(root, QStringLiteral("Inbox"));
+        const std::shared_ptr<PstFolderItem> inbox = writtenInbox(json, path, parser);
         QVERIFY(inbox);
         std::shared_ptr<PstItem> mail;
         pst_item* parsed = nullptr;
