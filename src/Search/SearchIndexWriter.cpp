@@ -33,6 +33,21 @@ constexpr int kCacheKib = 32 * 1024;
 // the index. Its default (1 MB, some fifty mails) makes many small segments
 // that are then merged again and again; this is most of a transaction.
 constexpr int kPendingWordBytes = 32 * 1024 * 1024;
+// The text (of many items) handed to FTS5 in one go. Its table of pending
+// words is larger than the processor's cache; reading the next item between
+// two of them pushes the table out, and each word then costs a trip to
+// memory. In bursts the build takes a fifth less time.
+constexpr qsizetype kWordBurstBytes = 8 * 1024 * 1024;
+
+// The texts of one item for the words tables, until they get them.
+struct PendingWords
+{
+    qint64 id = 0;
+    bool cjk = false;
+    QString subject;
+    QString sender;
+    SearchStorage::PackedTexts texts;
+};
 
 } // namespace
 
@@ -58,6 +73,11 @@ struct SearchIndexWriter::Private
     bool dictionaryMade = false;
     QList<QPair<qint64, QList<QByteArray>>> heldBlocks;
     qsizetype heldBytes = 0;
+    // The burst being gathered: blocks to pack and store, items for the
+    // words tables.
+    QList<QPair<qint64, QList<QByteArray>>> readyBlocks;
+    QList<PendingWords> pendingWords;
+    qsizetype pendingWordBytes = 0;
     bool inTransaction = false;
     int added = 0;
     int sinceCommit = 0;
@@ -87,9 +107,43 @@ struct SearchIndexWriter::Private
     bool writeBlock();
     bool makeDictionary();
     bool storeRow(qint64 id, const QByteArray& data);
+    bool writeBurst();
 };
 
-// Ends the block being filled: stored, or held for the dictionary.
+// Hands the gathered work to zstd and FTS5, each in one go.
+bool SearchIndexWriter::Private::writeBurst()
+{
+    for (const auto& [id, texts] : std::exchange(readyBlocks, {})) {
+        const QByteArray packed = SearchStorage::packBlock(texts, dictionary);
+        if (packed.isEmpty())
+            return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot write the search index %1: %2.")
+                            .arg(QDir::toNativeSeparators(shardPath), QStringLiteral("compression failed")));
+        if (!storeRow(id, packed))
+            return false;
+    }
+    const QList<PendingWords> items = std::exchange(pendingWords, {});
+    pendingWordBytes = 0;
+    for (const PendingWords& item : items) {
+        for (SqliteStatement* table : {insertWords.get(), item.cjk ? insertGrams.get() : nullptr}) {
+            if (!table)
+                continue;
+            table->reset();
+            table->bind(1, item.id);
+            table->bind(2, item.subject);
+            table->bind(3, item.sender);
+            table->bind(4, item.texts.recipients);
+            table->bind(5, item.texts.body);
+            table->bind(6, item.texts.attachments);
+            table->step();
+            if (!table->succeeded())
+                return failSql("words");
+        }
+    }
+    return true;
+}
+
+// Ends the block being filled: packed with the next burst, or held for the
+// dictionary.
 bool SearchIndexWriter::Private::writeBlock()
 {
     if (blockTexts.isEmpty())
@@ -97,18 +151,16 @@ bool SearchIndexWriter::Private::writeBlock()
     const qint64 id = block++;
     const QList<QByteArray> texts = std::exchange(blockTexts, {});
     heldBytes += std::exchange(blockBytes, 0);
-    if (!dictionaryMade) {
-        heldBlocks.append({id, texts});
-        return heldBytes < SearchStorage::kDictionarySampleBytes || makeDictionary();
+    if (dictionaryMade) {
+        readyBlocks.append({id, texts});
+        return true;
     }
-    const QByteArray packed = SearchStorage::packBlock(texts, dictionary);
-    if (packed.isEmpty())
-        return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot write the search index %1: %2.")
-                        .arg(QDir::toNativeSeparators(shardPath), QStringLiteral("compression failed")));
-    return storeRow(id, packed);
+    heldBlocks.append({id, texts});
+    return heldBytes < SearchStorage::kDictionarySampleBytes || makeDictionary();
 }
 
-// Trains the dictionary on the held blocks' texts and stores them.
+// Trains the dictionary on the held blocks' texts; they are packed with the
+// next burst.
 bool SearchIndexWriter::Private::makeDictionary()
 {
     if (dictionaryMade || heldBlocks.isEmpty())
@@ -120,15 +172,7 @@ bool SearchIndexWriter::Private::makeDictionary()
     dictionaryMade = true;
     if (!dictionary.isEmpty() && !storeRow(SearchStorage::kDictionaryRow, dictionary))
         return false;
-    const auto held = std::exchange(heldBlocks, {});
-    for (const auto& [id, texts] : held) {
-        const QByteArray packed = SearchStorage::packBlock(texts, dictionary);
-        if (packed.isEmpty())
-            return fail(QCoreApplication::translate("SearchIndexWriter", "Cannot write the search index %1: %2.")
-                            .arg(QDir::toNativeSeparators(shardPath), QStringLiteral("compression failed")));
-        if (!storeRow(id, packed))
-            return false;
-    }
+    readyBlocks.append(std::exchange(heldBlocks, {}));
     return true;
 }
 
@@ -244,6 +288,9 @@ bool SearchIndexWriter::open(int shard, int shardCount)
     d->dictionaryMade = false;
     d->heldBlocks.clear();
     d->heldBytes = 0;
+    d->readyBlocks.clear();
+    d->pendingWords.clear();
+    d->pendingWordBytes = 0;
     d->identity = SearchStorage::identityOf(d->pstPath);
     if (d->identity.isEmpty())
         return d->fail(QCoreApplication::translate("SearchIndexWriter", "The file %1 is gone.").arg(QDir::toNativeSeparators(d->pstPath)));
@@ -304,20 +351,11 @@ bool SearchIndexWriter::add(const IndexedItem& item)
     if ((d->blockBytes >= SearchStorage::kBlockBytes || d->blockTexts.size() >= SearchStorage::kBlockItems)
         && !d->writeBlock())
         return false;
-    for (SqliteStatement* table : {d->insertWords.get(), cjk ? d->insertGrams.get() : nullptr}) {
-        if (!table)
-            continue;
-        table->reset();
-        table->bind(1, id);
-        table->bind(2, subject);
-        table->bind(3, sender);
-        table->bind(4, texts.recipients);
-        table->bind(5, texts.body);
-        table->bind(6, texts.attachments);
-        table->step();
-        if (!table->succeeded())
-            return d->failSql("words");
-    }
+    d->pendingWordBytes += (subject.size() + sender.size() + texts.recipients.size() + texts.body.size()
+                            + texts.attachments.size()) * qsizetype(sizeof(QChar));
+    d->pendingWords.append({id, cjk, subject, sender, texts});
+    if (d->pendingWordBytes >= kWordBurstBytes && !d->writeBurst())
+        return false;
     ++d->added;
     if (++d->sinceCommit >= kItemsPerTransaction)
         return commit();
@@ -329,7 +367,7 @@ bool SearchIndexWriter::commit()
     if (!d->inTransaction)
         return d->db.isOpen();
     // Readers must find the texts of every item they see.
-    if (!d->writeBlock() || !d->makeDictionary())
+    if (!d->writeBlock() || !d->makeDictionary() || !d->writeBurst())
         return false;
     if (!d->db.exec(QStringLiteral("COMMIT")))
         return d->failSql("commit");
@@ -364,6 +402,8 @@ void SearchIndexWriter::close()
     d->insertGrams.reset();
     d->insertBlock.reset();
     d->blockTexts.clear();
+    d->readyBlocks.clear();
+    d->pendingWords.clear();
     d->db.close();
     if (d->lockFd >= 0)
         ::close(d->lockFd);
