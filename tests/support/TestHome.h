@@ -17,3 +17,15 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// main() for a test that runs under its own kind of application object
+// (QCoreApplication, QGuiApplication, QApplication) in a private home made
+// before it.
+#define LUMAROO_TEST_MAIN_AT_HOME(AppClass, TestClass)                                                                  \
+    int main(int argc, char* argv[])                                                                                   \
+    {                                                                                                                  \
+        TestHome home;                                                                                                 \
+        AppClass app(argc, argv);                                                                                      \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "UiDriver.h"
 
+#include "DetailViewController.h"
 #include "MailContentHandler.h"
 #include "PstParser.h"
 #include "PstTreeController.h"
@@ -9,7 +10,9 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMimeData>
+#include <QStackedWidget>
 #include <QDesktopServices>
 #include <QTcpSocket>
 #include <QTest>
@@ -112,6 +115,30 @@ void prepareWebEngine()
     qputenv("QT_WEBVIEW_PLUGIN", "webengine");
     MailContentHandler::registerScheme();
     QtWebView::initialize();
+}
+
+std::unique_ptr<QStackedWidget> detailPane(DetailViewController** controller)
+{
+    auto stack = std::make_unique<QStackedWidget>();
+    stack->addWidget(new QLabel(QStringLiteral("No Item Selected")));
+    stack->resize(700, 600);
+    *controller = new DetailViewController(stack.get(), stack.get());
+    stack->show();
+    return stack;
+}
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x30, 0x30, 0x30)},
+                                {QPalette::WindowText, QColor(0xee, 0xee, 0xee)}, {QPalette::Base, QColor(0x24, 0x24, 0x24)},
+                                {QPalette::AlternateBase, QColor(0x2c, 0x2c, 0x2c)}, {QPalette::Text, QColor(0xee, 0xee, 0xee)},
+                                {QPalette::Button, QColor(0x3a, 0x3a, 0x3a)}, {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)},
+                                {QPalette::Mid, QColor(0x50, 0x50, 0x50)}, {QPalette::Midlight, QColor(0x46, 0x46, 0x46)},
+                                {QPalette::Dark, QColor(0x20, 0x20, 0x20)}, {QPalette::Highlight, QColor(0x35, 0x84, 0xe4)},
+                                {QPalette::HighlightedText, QColor(Qt::white)}})
+        dark.setColor(role, colour);
+    return dark;
 }
 
 void useDesktopScreen(const QString& dir)

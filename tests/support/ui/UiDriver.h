@@ -4,9 +4,12 @@
 #include "PstFolderItem.h"
 
 #include <QModelIndex>
+#include <QPalette>
 #include <QString>
 #include <QTcpServer>
 #include <QUrl>
+
+#include <memory>
 
 class QAbstractItemModel;
 class QAbstractItemView;
@@ -15,6 +18,9 @@ class QWidget;
 
 // Helpers that work the browsing widgets as a user would, and the setup the
 // window's tests share.
+class DetailViewController;
+class QStackedWidget;
+
 namespace UiDriver {
 
 // The first row (depth-first) whose display text starts with `prefix`.
@@ -51,6 +57,13 @@ template<typename T> T* namedChild(const QObject* window, const char* name)
 }
 // The texts of a list model's top-level rows in `role`.
 QStringList texts(const QAbstractItemModel* model, int role = Qt::DisplayRole);
+
+// The detail pane on its own, 700 × 600 and shown, with its controller
+// (which the pane owns): the stack as the window holds it, its first page blank.
+std::unique_ptr<QStackedWidget> detailPane(DetailViewController** controller);
+
+// A dark desktop palette, light text on dark grey, as dark themes set it.
+QPalette darkPalette();
 
 // What a program with the mail view needs before its QApplication exists.
 void prepareWebEngine();
