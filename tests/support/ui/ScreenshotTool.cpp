@@ -128,16 +128,7 @@ int main(int argc, char* argv[])
 
     // The same views under a dark desktop palette.
     const QPalette light = QApplication::palette();
-    QPalette dark;
-    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x30, 0x30, 0x30)},
-                                {QPalette::WindowText, QColor(0xee, 0xee, 0xee)}, {QPalette::Base, QColor(0x24, 0x24, 0x24)},
-                                {QPalette::AlternateBase, QColor(0x2c, 0x2c, 0x2c)}, {QPalette::Text, QColor(0xee, 0xee, 0xee)},
-                                {QPalette::Button, QColor(0x3a, 0x3a, 0x3a)}, {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)},
-                                {QPalette::Mid, QColor(0x50, 0x50, 0x50)}, {QPalette::Midlight, QColor(0x46, 0x46, 0x46)},
-                                {QPalette::Dark, QColor(0x20, 0x20, 0x20)}, {QPalette::Highlight, QColor(0x35, 0x84, 0xe4)},
-                                {QPalette::HighlightedText, QColor(Qt::white)}})
-        dark.setColor(role, colour);
-    QApplication::setPalette(dark);
+    QApplication::setPalette(UiDriver::darkPalette());
     {
         MainWindow darkWindow;
         darkWindow.show();
