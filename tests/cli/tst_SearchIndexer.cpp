@@ -6,46 +6,12 @@
 
 #include "CliRunner.h"
 #include "ProductConstants.h"
-#include "PstWriter.h"
 #include "SearchIndex.h"
+#include "SearchFixture.h"
 #include "SearchIndexer.h"
 #include "TestHome.h"
 
 #include <QtTest>
-
-namespace {
-
-bool writeMailbox(const QString& path, int mails)
-{
-    PstWriter writer;
-    if (!writer.open(path, QStringLiteral("Mailbox"), true))
-        return false;
-    int folder = -1;
-    for (int i = 0; i < mails; ++i) {
-        if (i % 500 == 0)
-            folder = writer.addFolder(writer.topFolder(), QStringLiteral("Folder %1").arg(i / 500), QStringLiteral("IPF.Note"));
-        PstMessage mail;
-        mail.subject = QStringLiteral("Mail %1").arg(i);
-        mail.body = QStringLiteral("Body of mail number%1, written for the indexer.\r\n").repeated(40).arg(i);
-        mail.sentTime = QDateTime(QDate(2022, 1, 1), QTime(8, 0), Qt::UTC).addSecs(i * 60);
-        if (!writer.addMessage(folder, mail))
-            return false;
-    }
-    return writer.close();
-}
-
-bool anyProcessNaming(const QString& needle)
-{
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(entry));
-        if (entry.toLongLong() > 0 && entry.toLongLong() != QCoreApplication::applicationPid()
-            && cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(needle.toUtf8()))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 class TestSearchIndexer : public QObject
 {
@@ -66,7 +32,7 @@ private slots:
         // The indexer runs the lumaroo-cli it is told of, as test programs sit elsewhere.
         qputenv("LUMAROO_CLI", CliRunner::path().toUtf8());
         m_pst = m_work.filePath(QStringLiteral("mailbox.pst"));
-        QVERIFY(writeMailbox(m_pst, 3000));
+        QVERIFY(SearchFixture::writeMailbox(m_pst, 6, 500));
     }
 
     void init()
@@ -132,7 +98,7 @@ private slots:
         QVERIFY(!indexer.isRunning());
         QVERIFY(SearchIndex(m_pst).state() != SearchIndex::State::Complete);
         // Its workers end with it, not seconds later.
-        QTRY_VERIFY_WITH_TIMEOUT(!anyProcessNaming(m_pst), 2000);
+        QVERIFY(SearchFixture::waitUntilGone(m_pst));
         // The next start builds it whole.
         disconnect(cancelling);
         indexer.start(m_pst);
