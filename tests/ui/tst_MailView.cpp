@@ -59,7 +59,7 @@ private:
     QTemporaryDir m_dir;
     std::shared_ptr<PstFolderItem> m_root;
     QList<std::shared_ptr<PstFolderItem>> m_keep;
-    QStackedWidget* m_stack = nullptr;
+    std::unique_ptr<QStackedWidget> m_stack;
     DetailViewController* m_controller = nullptr;
 
 private slots:
@@ -71,20 +71,12 @@ private slots:
 
     void init()
     {
-        m_stack = new QStackedWidget;
-        m_stack->addWidget(new QLabel(QStringLiteral("No Item Selected")));
-        m_stack->resize(700, 600);
-        m_controller = new DetailViewController(m_stack, m_stack);
-        m_stack->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_stack));
+        m_stack = detailPane(&m_controller);
+        QVERIFY(QTest::qWaitForWindowExposed(m_stack.get()));
         QVERIFY(m_controller->mailView()->webView()->isReady());
     }
 
-    void cleanup()
-    {
-        delete m_stack;
-        m_stack = nullptr;
-    }
+    void cleanup() { m_stack.reset(); }
 
 
     void headerShowsTheMailsFieldsAsText()

@@ -28,7 +28,7 @@ class SmimeViewTest : public QObject
     QTemporaryDir m_dir;
     std::unique_ptr<SmimeFixture> m_fixture;
     std::shared_ptr<PstFolderItem> m_root;
-    QStackedWidget* m_stack = nullptr;
+    std::unique_ptr<QStackedWidget> m_stack;
     DetailViewController* m_controller = nullptr;
 
     std::shared_ptr<PstMailItem> mail(int index) const
@@ -88,19 +88,11 @@ private slots:
 
     void init()
     {
-        m_stack = new QStackedWidget;
-        m_stack->addWidget(new QLabel(QStringLiteral("No Item Selected")));
-        m_stack->resize(700, 600);
-        m_controller = new DetailViewController(m_stack, m_stack);
-        m_stack->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_stack));
+        m_stack = detailPane(&m_controller);
+        QVERIFY(QTest::qWaitForWindowExposed(m_stack.get()));
     }
 
-    void cleanup()
-    {
-        delete m_stack;
-        m_stack = nullptr;
-    }
+    void cleanup() { m_stack.reset(); }
 
     void signedMailShowsItsContentAndWhoSigned()
     {
