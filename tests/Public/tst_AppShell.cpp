@@ -112,12 +112,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    TestHome home;
-    QGuiApplication app(argc, argv);
-    TestAppShell test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUMAROO_TEST_MAIN_AT_HOME(QGuiApplication, TestAppShell)
 
 #include "tst_AppShell.moc"

@@ -135,12 +135,6 @@ void UpdateCheckTest::outcomeFollowsTheFeed()
     service->SetPresenter(nullptr);
 }
 
-int main(int argc, char* argv[])
-{
-    TestHome home;
-    QCoreApplication app(argc, argv);
-    UpdateCheckTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUMAROO_TEST_MAIN_AT_HOME(QCoreApplication, UpdateCheckTest)
 
 #include "tst_UpdateCheck.moc"

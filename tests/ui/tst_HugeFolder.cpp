@@ -237,13 +237,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    TestHome home;
-    UiDriver::prepareWebEngine();
-    QApplication app(argc, argv);
-    HugeFolderTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUMAROO_UI_TEST_MAIN(HugeFolderTest)
 
 #include "tst_HugeFolder.moc"

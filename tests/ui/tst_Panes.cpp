@@ -508,12 +508,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    TestHome home;
-    QApplication app(argc, argv);
-    PanesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUMAROO_TEST_MAIN_AT_HOME(QApplication, PanesTest)
 
 #include "tst_Panes.moc"
