@@ -233,16 +233,10 @@ private slots:
         QVERIFY(std::is_sorted(dates.crbegin(), dates.crend()));
     }
 
-    void aQueryThatCannotBeParsedSaysWhyAndSearchesNothing_data()
-    {
-        QTest::addColumn<QString>("query");
-        QTest::newRow("unknown kind") << QStringLiteral("kind:spaceship quokka");
-        QTest::newRow("bad date") << QStringLiteral("after:2019-13-45 quokka");
-    }
-
+    // Every unreadable query takes the same way (tst_SearchQuery reads them).
     void aQueryThatCannotBeParsedSaysWhyAndSearchesNothing()
     {
-        QFETCH(QString, query);
+        const QString query = QStringLiteral("kind:spaceship quokka");
         m_window->searchScopeBox()->setScope(SearchScopeBox::AllFolders);
         QVERIFY(typeQuery(QStringLiteral("quokka")));
         QVERIFY(results()->model()->rowCount() > 0);
