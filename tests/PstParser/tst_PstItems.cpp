@@ -2,6 +2,7 @@
 // The item tree: how values become the texts the window shows; how the tree links, copies
 // and lets go; and files of the test PST writer, whose every value is known, read back.
 #include "AttachedMail.h"
+#include "Common.h"
 #include "FolderNameDecoder.h"
 #include "IMVLogConfig.h"
 #include "LogLines.h"
@@ -358,6 +359,20 @@ private slots:
         QCOMPARE(sub->pstLock(), nullptr);
         QCOMPARE(copiedInbox->child(0)->rootNode(), copy);
         QCOMPARE(copiedInbox->itemCount(), 2);
+    }
+
+    void uniqueFileNames()
+    {
+        QTemporaryDir dir;
+        const QString report = dir.filePath("Report.eml");
+        const auto touch = [](const QString& path) { QVERIFY(QFile(path).open(QIODevice::WriteOnly)); };
+        QCOMPARE(Common::getUniqueFileName(report), report);
+        touch(report);
+        QCOMPARE(Common::getUniqueFileName(report), dir.filePath("Report_1.eml"));
+        touch(dir.filePath("Report_1.eml"));
+        QCOMPARE(Common::getUniqueFileName(report), dir.filePath("Report_2.eml"));
+        touch(dir.filePath("notes"));
+        QCOMPARE(Common::getUniqueFileName(dir.filePath("notes")), dir.filePath("notes_1."));
     }
 
     void kindsReadBack_data()
