@@ -268,6 +268,15 @@ private slots:
             QVERIFY(indexFiles(args.at(1)).isEmpty());
     }
 
+    void helpDocumentsTheQueryLanguage()
+    {
+        const CliRunner::Result help = CliRunner::run({QStringLiteral("search"), QStringLiteral("--help")});
+        QCOMPARE(help.status, 0);
+        for (const char* part : {"\"a phrase\"", "-word", "from:", "to:", "subject:", "has:attachment", "kind:", "after:",
+                                 "before:", "folder:"})
+            QVERIFY2(help.out.contains(part), part);
+    }
+
     // Killed in the middle of its build, the index is never taken for
     // complete: searching before a rebuild says it is partial, and the
     // next search rebuilds it; no worker outlives the build.

@@ -88,7 +88,8 @@ int main(int argc, char* argv[])
     QTest::qWait(300);
     save(window.grab(), QStringLiteral("home.png"));
     window.openFile(mailbox);
-    QTest::qWaitFor([&window] { return !window.treeController()->isOpening(); }, 60000);
+    if (!QTest::qWaitFor([&window] { return !window.treeController()->isOpening(); }, 60000))
+        return 1;
     window.resize(1024, 768);
     QSignalSpy loaded(window.detailController()->mailView()->webView(), &MyWebViewWidget::pageLoaded);
     UiDriver::pressFolder(window.findChild<PSTTreeView*>(QStringLiteral("treeView")), QStringLiteral("Inbox"));
@@ -111,7 +112,8 @@ int main(int argc, char* argv[])
 
     // A search of every folder, its hits in the list and the first one shown with its words marked.
     window.searchScopeBox()->setScope(SearchScopeBox::AllFolders);
-    QTest::qWaitFor([&window] { return !window.searchController()->isIndexing(window.searchController()->pstPath()); }, 60000);
+    if (!QTest::qWaitFor([&window] { return !window.searchController()->isIndexing(window.searchController()->pstPath()); }, 60000))
+        return 1;
     QSignalSpy searched(window.searchController(), &SearchController::searched);
     auto* searchBox = window.findChild<QLineEdit*>(QStringLiteral("searchBox"));
     searchBox->setFocus();
@@ -135,7 +137,8 @@ int main(int argc, char* argv[])
         darkWindow.resize(1024, 768);
         if (QTest::qWaitForWindowExposed(&darkWindow)) {
             darkWindow.openFile(mailbox);
-            QTest::qWaitFor([&darkWindow] { return !darkWindow.treeController()->isOpening(); }, 60000);
+            if (!QTest::qWaitFor([&darkWindow] { return !darkWindow.treeController()->isOpening(); }, 60000))
+                return 1;
             darkWindow.resize(1024, 768);
             show(darkWindow, QStringLiteral("Inbox"), QStringLiteral("mail-dark.png"));
             show(darkWindow, QStringLiteral("Contacts"), QStringLiteral("contact-dark.png"));
