@@ -717,8 +717,17 @@ private slots:
         const QString copy = m_scratch.filePath("task.pst");
         QVERIFY(QFile::copy(TestData::pst(kOddSeedSource), copy));
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-        const pst_desc_tree task = *LibpstNodes(copy).firstOfType(PST_TYPE_TASK);
-        const pst_index_ll block = *task.desc; // the copies outlive the file that found them
+        // Copied while the file that found them is open: the node's pointers
+        // are freed with it.
+        quint64 taskId = 0;
+        pst_index_ll block{};
+        {
+            LibpstNodes original(copy);
+            const pst_desc_tree* task = original.firstOfType(PST_TYPE_TASK);
+            QVERIFY(task && task->desc);
+            taskId = task->d_id;
+            block = *task->desc;
+        }
         QVERIFY(block.size > 16);
         QRandomGenerator random(3);
         for (int round = 0; round < 200; ++round) {
@@ -727,9 +736,9 @@ private slots:
             QVERIFY(file.write(round ? WrittenPst::randomBytes(random, int(block.size)) : QByteArray(int(block.size), '\xFF')));
             file.close();
             LibpstNodes pst(copy);
-            QVERIFY(pst.ok() && pst.nodeById(task.d_id));
+            QVERIFY(pst.ok() && pst.nodeById(taskId));
             using R = MapiPropertyReader;
-            const R reader(pst.file(), pst.nodeById(task.d_id));
+            const R reader(pst.file(), pst.nodeById(taskId));
             QVERIFY(round || (!reader.isValid() && !reader.int32Named(R::kPsetidTask, R::kLidTaskStatus)));
             reader.doubleNamed(R::kPsetidTask, R::kLidPercentComplete);
             reader.stringNamed(R::kPsetidTask, R::kLidTaskOwner);
