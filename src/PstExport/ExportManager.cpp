@@ -99,6 +99,12 @@ ExportManager::~ExportManager()
         m_walkPool.waitForDone();
         QThreadPool::globalInstance()->waitForDone();
     }
+    // A run that is over may still have a task on its way out: its last
+    // signal emitted (the run ended on it) but the task not yet deleted.
+    // Wait for every task to be gone, so none reaches this manager after.
+    m_walkPool.waitForDone();
+    m_taskSlots->acquire(kQueuedTasks);
+    m_taskSlots->release(kQueuedTasks);
 }
 
 QString ExportManager::unreadReason()
@@ -552,9 +558,9 @@ void ExportManager::queueItem(const std::shared_ptr<PstItem>& item, int formatIn
         ReparsedRecord::release(record);
     }
     connect(task, &ExportTask::taskFinished, this, &ExportManager::threadFinished, Qt::QueuedConnection);
-    // Freed on the task's thread as it ends, so the walk goes on meanwhile.
-    connect(task, &ExportTask::taskFinished, this, [this] { m_taskSlots.release(); }, Qt::DirectConnection);
-    m_taskSlots.acquire();
+    // Freed on the task's thread as it is deleted, so the walk goes on meanwhile.
+    m_taskSlots->acquire();
+    task->holdSlot(m_taskSlots);
     ++m_pendingTasks;
     QThreadPool::globalInstance()->start(task, 0);
 }

@@ -194,7 +194,8 @@ private:
     // The walk reads one folder at a time and waits while this many tasks
     // are queued, so a run holds few items however large the file.
     static constexpr int kQueuedTasks = 64;
-    QSemaphore m_taskSlots{kQueuedTasks};
+    // Shared with the tasks, which give their slot back as they are deleted.
+    std::shared_ptr<QSemaphore> m_taskSlots = std::make_shared<QSemaphore>(kQueuedTasks);
     // The queued tasks hold the records the walk parsed up to this many
     // bytes; past it a task parses its item itself when it runs.
     static constexpr qint64 kHeldRecordBytes = 32 * 1024 * 1024;

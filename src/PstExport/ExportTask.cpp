@@ -33,6 +33,12 @@ ExportTask::~ExportTask()
 {
     // A task deleted without running frees what it was given.
     ReparsedRecord::release(std::exchange(m_record, nullptr));
+    // Its manager may be destroyed the moment the slot is back: nothing of
+    // this object may reach it after that, not even the disconnection its
+    // QObject destructor would do.
+    disconnect();
+    if (m_slots)
+        m_slots->release();
 }
 
 void ExportTask::adoptRecord(pst_item* record, qint64 bytes, std::atomic<qint64>* held)
@@ -40,6 +46,11 @@ void ExportTask::adoptRecord(pst_item* record, qint64 bytes, std::atomic<qint64>
     m_record = record;
     m_recordBytes = bytes;
     m_heldBytes = held;
+}
+
+void ExportTask::holdSlot(std::shared_ptr<QSemaphore> taskSlots)
+{
+    m_slots = std::move(taskSlots);
 }
 
 void ExportTask::releaseRecord()

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QRunnable>
+#include <QSemaphore>
 #include <QString>
 
 #include <libpst/libpst.h>
@@ -33,6 +34,10 @@ public:
     // (ReparsedRecord::prepare), to write instead of parsing it again. Its
     // `bytes` are taken off `held` once it is freed.
     void adoptRecord(pst_item* record, qint64 bytes, std::atomic<qint64>* held);
+    // Holds one of `taskSlots` (acquired by the caller) until the task is
+    // deleted: whoever acquires them all knows no task of theirs runs,
+    // emits or is being deleted any more.
+    void holdSlot(std::shared_ptr<QSemaphore> taskSlots);
 
     void run() override;
 
@@ -56,4 +61,5 @@ private:
     pst_item* m_record = nullptr;
     qint64 m_recordBytes = 0;
     std::atomic<qint64>* m_heldBytes = nullptr;
+    std::shared_ptr<QSemaphore> m_slots;
 };

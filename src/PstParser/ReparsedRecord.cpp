@@ -4,7 +4,6 @@
 #include "MessageClass.h"
 #include "NodeGuard.h"
 #include "PinnedFile.h"
-#include "SoundNodes.h"
 #include "PstFileDeleter.h"
 
 #include "PstDataConverter.h"
@@ -113,10 +112,13 @@ void ReparsedRecord::takeRecord(PstItem& item, pst_item* parsed)
 {
     if (parsed && m_file && item.pstTree()) {
         // libpst reads the item's attachments and attached mails from the
-        // file while the record lives: if the file changed since `parsed`
-        // was checked, they are checked again first, and pinned.
-        if (parsed->attach && !SoundNodes::isKnownSound(m_file.get(), item.pstTree()->d_id)
-            && !isStillSound(m_file.get(), item.pstTree())) {
+        // file while the record lives, so they are checked again first, and
+        // pinned: the pin that kept the bytes `parsed` came from is gone.
+        // What SoundNodes remembers will not do: the file's state is looked
+        // at apart from its bytes (a write in progress, or one in the same
+        // clock tick, leaves it as it was when the node was checked), and
+        // only bytes checked under this pin are the ones libpst reads.
+        if (parsed->attach && !isStillSound(m_file.get(), item.pstTree())) {
             pst_freeItem(parsed);
             return;
         }

@@ -30,7 +30,7 @@ public:
     // Takes `parsed` (may be null: then parses as above), a record of
     // `item`'s node that the run parsed and prepare()d moments ago, instead
     // of parsing the node again. A record with attachments has its node
-    // checked again first if the file changed since (libpst reads them from
+    // checked again first, under this record's pin (libpst reads them from
     // the file while it lives); record() is null when the node is no longer
     // sound.
     ReparsedRecord(PstItem& item, pst_item* parsed);

@@ -19,6 +19,7 @@
 
 #include <QCryptographicHash>
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 
 using readpst_detail::copy_string;
@@ -45,7 +46,14 @@ class MessageDigest
 public:
     MessageDigest()
     {
-        static EVP_MD* const sha256 = EVP_MD_fetch(nullptr, "SHA256", nullptr);
+        static EVP_MD* const sha256 = [] {
+            // The export threads keep OpenSSL state of their own, freed as
+            // each thread ends, which may be while the program exits. Were
+            // OpenSSL to tear its shared state down at exit, such a thread
+            // would free through it as it goes: a crash, or a damaged heap.
+            OPENSSL_init_crypto(OPENSSL_INIT_NO_ATEXIT, nullptr);
+            return EVP_MD_fetch(nullptr, "SHA256", nullptr);
+        }();
         if (sha256 && (m_context = EVP_MD_CTX_new()) && !EVP_DigestInit_ex(m_context, sha256, nullptr)) {
             EVP_MD_CTX_free(m_context);
             m_context = nullptr;

@@ -12,6 +12,7 @@
 #include "PstParser.h"
 #include "PstFolderItem.h"
 #include "ReparsedRecord.h"
+#include "SoundNodes.h"
 #include "PstWriter.h"
 #include "TestData.h"
 #include "TestHome.h"
@@ -491,6 +492,51 @@ private slots:
             QCOMPARE(reparsed.attachmentData(reparsed.record()->attach), QByteArray("Attached-bytes-5d2c"));
     }
 
+    // The file's state (size, times) is looked at apart from its bytes: a
+    // write still in progress, or one in the same clock tick, leaves it as it
+    // was when the walk checked the mail. The mail attached to it, which its
+    // writer parses with libpst, is then checked again as it is now, never
+    // taken as sound from what was remembered.
+    void attachedMailChangedUnseenIsCheckedAgainBeforeItsWriterParsesIt()
+    {
+        const QByteArray json = R"x({"folders": [{"name": "Inbox", "containerClass": "IPF.Note", "messages": [
+            {"subject": "Forwarding", "body": "See the mail below.",
+             "attachments": [{"longName": "Original", "message":
+                {"subject": "Attached-subject-71b4", "body": "The body of the attached mail.",
+                 "senderName": "Ada", "senderAddress": "ada@example.org"}}]}]}]})x";
+        const QString path = m_scratch.filePath(QStringLiteral("attached-mail-unseen.pst"));
+        PstParser parser;
+        const std::shared_ptr<PstFolderItem> inbox = writtenInbox(json, path, parser);
+        QVERIFY(inbox);
+        std::shared_ptr<PstItem> mail;
+        pst_item* parsed = nullptr;
+        PstParser::readItemRecordsOf(*inbox, 0, 1, [&](const std::shared_ptr<PstItem>& item, pst_item* record) {
+            mail = item;
+            parsed = record;
+            return true;
+        });
+        QVERIFY(mail && parsed && parsed->attach && parsed->attach->method == PST_ATTACH_EMBEDDED);
+        pst_file* file = mail->pstFile().get();
+        const pst_index_ll* block = pst_getID(file, parsed->attach->i_id);
+        QVERIFY(block && block->size > 0);
+        // Its heap header stays, so the block still reads as a message's
+        // properties; everything after it (page map, records) is rubbish.
+        constexpr qint64 kHeapHeaderSize = 12;
+        QVERIFY(block->size > kHeapHeaderSize);
+        {
+            QFile written(path);
+            QVERIFY(written.open(QIODevice::ReadWrite) && written.seek(qint64(block->offset) + kHeapHeaderSize));
+            const QByteArray rubbish(qsizetype(block->size) - kHeapHeaderSize, '\x5A');
+            QVERIFY(written.write(rubbish) == rubbish.size());
+        }
+        // The state as it is now, remembered with the mail as sound: what a
+        // check that ended while the write went on would leave.
+        SoundNodes::rememberSound(file, mail->pstTree()->d_id);
+        QVERIFY(SoundNodes::isKnownSound(file, mail->pstTree()->d_id));
+        const ReparsedRecord reparsed(*mail, parsed);
+        QVERIFY2(!reparsed.record(), "a mail whose attached mail changed is written from bytes nobody checked");
+    }
+
     // Under a pin, a byte reads as it first did however later reads cut
     // across earlier ones; bytes never read come from the file as it is now,
     // and so does everything once the pin is gone.
@@ -671,8 +717,17 @@ private slots:
         const QString copy = m_scratch.filePath("task.pst");
         QVERIFY(QFile::copy(TestData::pst(kOddSeedSource), copy));
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-        const pst_desc_tree task = *LibpstNodes(copy).firstOfType(PST_TYPE_TASK);
-        const pst_index_ll block = *task.desc; // the copies outlive the file that found them
+        // Copied while the file that found them is open: the node's pointers
+        // are freed with it.
+        quint64 taskId = 0;
+        pst_index_ll block{};
+        {
+            LibpstNodes original(copy);
+            const pst_desc_tree* task = original.firstOfType(PST_TYPE_TASK);
+            QVERIFY(task && task->desc);
+            taskId = task->d_id;
+            block = *task->desc;
+        }
         QVERIFY(block.size > 16);
         QRandomGenerator random(3);
         for (int round = 0; round < 200; ++round) {
@@ -681,9 +736,9 @@ private slots:
             QVERIFY(file.write(round ? WrittenPst::randomBytes(random, int(block.size)) : QByteArray(int(block.size), '\xFF')));
             file.close();
             LibpstNodes pst(copy);
-            QVERIFY(pst.ok() && pst.nodeById(task.d_id));
+            QVERIFY(pst.ok() && pst.nodeById(taskId));
             using R = MapiPropertyReader;
-            const R reader(pst.file(), pst.nodeById(task.d_id));
+            const R reader(pst.file(), pst.nodeById(taskId));
             QVERIFY(round || (!reader.isValid() && !reader.int32Named(R::kPsetidTask, R::kLidTaskStatus)));
             reader.doubleNamed(R::kPsetidTask, R::kLidPercentComplete);
             reader.stringNamed(R::kPsetidTask, R::kLidTaskOwner);
