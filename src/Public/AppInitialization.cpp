@@ -9,6 +9,8 @@
 #include "ProductConstants.h"
 #include "UserFolders.h"
 
+#include <openssl/crypto.h>
+
 AppInitialization* AppInitialization::m_instance = nullptr;
 
 AppInitialization* AppInitialization::instance()
@@ -20,6 +22,10 @@ AppInitialization* AppInitialization::instance()
 
 AppInitialization::AppInitialization()
 {
+    // Before anything starts OpenSSL (export digests, S/MIME, the network):
+    // worker threads free their OpenSSL state as they end, which may be
+    // while the program exits, so its shared state must outlive exit().
+    OPENSSL_init_crypto(OPENSSL_INIT_NO_ATEXIT, nullptr);
     initMvBaseService();
     initSentryService();
 }
