@@ -183,6 +183,18 @@ std::shared_ptr<PstFolderItem> writtenInbox(const QByteArray& json, const QStrin
 const QByteArray kSmallPropertyContext =
     QByteArray::fromHex("1c00ecbc200000000000000" "0" "b502060040000000" "070e030001000000" "020000000c0014001c00");
 
+// The first item of `folder` and its record, as the export walk hands
+// them to a writer.
+bool firstRecordOf(const PstFolderItem& folder, std::shared_ptr<PstItem>* item, pst_item** record)
+{
+    PstParser::readItemRecordsOf(folder, 0, 1, [&](const std::shared_ptr<PstItem>& each, pst_item* parsed) {
+        *item = each;
+        *record = parsed;
+        return true;
+    });
+    return *item && *record;
+}
+
 } // namespace
 
 class TestDamagedFiles : public QObject
@@ -474,12 +486,7 @@ private slots:
         QVERIFY(inbox);
         std::shared_ptr<PstItem> mail;
         pst_item* parsed = nullptr;
-        PstParser::readItemRecordsOf(*inbox, 0, 1, [&](const std::shared_ptr<PstItem>& item, pst_item* record) {
-            mail = item;
-            parsed = record;
-            return true;
-        });
-        QVERIFY(mail && parsed && parsed->attach);
+        QVERIFY(firstRecordOf(*inbox, &mail, &parsed) && parsed->attach);
         if (overwritten) {
             const pst_index_ll* block = mail->pstTree()->desc;
             QFile file(path);
@@ -510,12 +517,7 @@ private slots:
         QVERIFY(inbox);
         std::shared_ptr<PstItem> mail;
         pst_item* parsed = nullptr;
-        PstParser::readItemRecordsOf(*inbox, 0, 1, [&](const std::shared_ptr<PstItem>& item, pst_item* record) {
-            mail = item;
-            parsed = record;
-            return true;
-        });
-        QVERIFY(mail && parsed && parsed->attach && parsed->attach->method == PST_ATTACH_EMBEDDED);
+        QVERIFY(firstRecordOf(*inbox, &mail, &parsed) && parsed->attach && parsed->attach->method == PST_ATTACH_EMBEDDED);
         pst_file* file = mail->pstFile().get();
         const pst_index_ll* block = pst_getID(file, parsed->attach->i_id);
         QVERIFY(block && block->size > 0);
